@@ -23,6 +23,9 @@ struct SaveResult {
     std::string message; // on failure: names the file and gives the system's reason
 };
 
+// The path with ".rtf" added when its last component has no extension ("roster." gets "rtf").
+std::string WithDefaultExtension(const std::string& path);
+
 // Asks the target for a name (".rtf" added when it has no extension) and writes the whole
 // document as Rich Text, atomically: the old file is intact after any failure.
 SaveResult SaveAsRichText(const RosterDocument& doc, SaveTarget& target);

@@ -1,0 +1,16 @@
+#pragma once
+// Replacing a file so that a failure never destroys what was there.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace dutywise {
+
+// Writes the bytes to a temporary file in the target's folder, flushes it to disk and renames it
+// over the target. On failure the temporary file is removed, an existing target is left as it
+// was, and the result is a message that names the target and gives the system's reason.
+// An existing target keeps its permission bits; a symbolic link is followed, not replaced.
+std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+} // namespace dutywise

@@ -1,0 +1,66 @@
+#include "DocumentTools.h"
+
+#include "AtomicFile.h"
+#include "RichText.h"
+
+namespace dutywise {
+
+namespace {
+
+// The whole style set is written back, so the selection's other flags become what
+// GetStyleSet reported for it.
+void Toggle(RosterDocument& doc, FontStyle flag) {
+    const StyleSet s = doc.GetStyleSet();
+    doc.SetStyleSet(s.Has(flag) ? s.Without(flag) : s.With(flag));
+}
+
+} // namespace
+
+void ToggleBold(RosterDocument& doc) { Toggle(doc, FontStyle::Bold); }
+void ToggleItalic(RosterDocument& doc) { Toggle(doc, FontStyle::Italic); }
+void ToggleUnderline(RosterDocument& doc) { Toggle(doc, FontStyle::Underline); }
+
+void SetSelectionFont(RosterDocument& doc, const std::string& name) { doc.SetFontName(CutFontName(name)); }
+
+void SetSelectionColor(RosterDocument& doc, Color color) { doc.SetColor(color); }
+
+// A typed "-5" or "0" reaches here before the size box corrects it; no document can carry
+// such a size, so the nearest one it can carry is applied.
+void SetSelectionSize(RosterDocument& doc, int points) { doc.SetFontSize(ClampPoints(points)); }
+
+std::string WithDefaultExtension(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    const std::string_view name = std::string_view(path).substr(slash == std::string::npos ? 0 : slash + 1);
+    if (name.empty())
+        return path; // a folder: the save then reports it
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string_view::npos || dot == 0)
+        return path + ".rtf"; // ".notes" is a hidden name, not an extension
+    if (dot + 1 == name.size())
+        return path + "rtf";
+    return path;
+}
+
+SaveResult SaveAsRichText(const RosterDocument& doc, SaveTarget& target) {
+    SaveResult result;
+    const std::optional<std::string> chosen = target.AskFileName();
+    if (!chosen || chosen->empty())
+        return result; // Cancelled: nothing written
+    result.path = WithDefaultExtension(*chosen);
+    if (std::optional<std::string> error = WriteFileAtomically(result.path, WriteRichText(doc.Paragraphs()))) {
+        result.status = SaveResult::Status::Failed;
+        result.message = std::move(*error);
+    } else {
+        result.status = SaveResult::Status::Saved;
+    }
+    return result;
+}
+
+std::string RosterJobTitle(const std::string& patrolName) { return patrolName + "'s Roster"; }
+
+std::optional<std::string> PrintRoster(const RosterDocument& doc, const std::string& patrolName,
+                                       PrintService& printer) {
+    return printer.Print(doc.Paragraphs(), RosterJobTitle(patrolName));
+}
+
+} // namespace dutywise
