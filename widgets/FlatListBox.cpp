@@ -1,63 +1,449 @@
 #include "FlatListBox.h"
 
+#include <QApplication>
+#include <QCollator>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QWheelEvent>
+#include <algorithm>
 #include <stdexcept>
+#include <string>
 
-TFlatListBox::TFlatListBox(QWidget* parent) : QWidget(parent) {}
+namespace {
+
+constexpr int RowGap = 2;
+constexpr int ButtonBand = 11;  // height of each scroll-button band
+constexpr int RepeatDelayMs = 600;
+constexpr int RepeatIntervalMs = 100;
+const QColor UnusableArrow(0x80, 0x80, 0x80);
+
+QCollator entryCollator() {
+    QCollator c{QLocale()};
+    c.setCaseSensitivity(Qt::CaseInsensitive);
+    return c;
+}
+
+} // namespace
+
+TFlatListBox::TFlatListBox(QWidget* parent)
+    : QWidget(parent), m_repeatTimer(new QTimer(this)) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_Hover, false);
+    m_repeatTimer->setObjectName(QStringLiteral("scrollRepeat"));
+    m_repeatTimer->setSingleShot(false);
+    connect(m_repeatTimer, &QTimer::timeout, this, &TFlatListBox::scrollRepeat);
+    resize(120, snappedHeight(99));
+}
+
 TFlatListBox::~TFlatListBox() = default;
+
 QString TFlatListBox::item(int i) const {
     if (i < 0 || i >= count())
         throw std::out_of_range("List index out of bounds (" + std::to_string(i) + ")");
     return m_items.at(i);
 }
+
 void TFlatListBox::addItem(const QString& text) { insertEntry(text, false); }
 void TFlatListBox::addItemKeeping(const QString& text) { insertEntry(text, true); }
-void TFlatListBox::insertEntry(const QString& text, bool) { m_items.append(text); entriesChanged(); }
-void TFlatListBox::deleteItem(int i) { m_items.removeAt(i); entriesChanged(); }
-void TFlatListBox::clear() { m_items.clear(); entriesChanged(); }
-bool TFlatListBox::assignItems(const QStringList& list) { m_items = list; entriesChanged(); return true; }
-void TFlatListBox::setSorted(bool on) { m_sorted = on; }
-void TFlatListBox::setScrollBars(bool on) { m_scrollBars = on; }
-void TFlatListBox::setItemHeight(int h) { m_itemHeight = h; }
-void TFlatListBox::setTransparentMode(TransparentMode mode) { m_transparentMode = mode; }
-void TFlatListBox::setColorBorder(const QColor& c) { m_colorBorder = c; }
-void TFlatListBox::setColorItemsRect(const QColor& c) { m_colorItemsRect = c; }
-void TFlatListBox::setColorItemsSelect(const QColor& c) { m_colorItemsSelect = c; }
-void TFlatListBox::setColorArrow(const QColor& c) { m_colorArrow = c; }
-void TFlatListBox::setSelectedIndex(int i) { m_selectedIndex = i; emit selectedIndexChanged(i); }
-bool TFlatListBox::isHighlighted(int i) const { return i >= 0 && i < int(m_highlight.size()) && m_highlight[i]; }
-void TFlatListBox::setTopIndex(int i) { m_topIndex = i; }
-int TFlatListBox::maxTopIndex() const { return 0; }
-int TFlatListBox::visibleRows() const { return 0; }
-QRect TFlatListBox::rowRect(int) const { return {}; }
-int TFlatListBox::rowAt(const QPoint&) const { return -1; }
-int TFlatListBox::snappedHeight(int height) const { return height; }
-QSize TFlatListBox::sizeHint() const { return {120, 99}; }
-void TFlatListBox::paintEvent(QPaintEvent*) {}
-void TFlatListBox::resizeEvent(QResizeEvent*) {}
-void TFlatListBox::mousePressEvent(QMouseEvent*) {}
-void TFlatListBox::mouseReleaseEvent(QMouseEvent*) {}
-void TFlatListBox::keyPressEvent(QKeyEvent*) {}
-void TFlatListBox::wheelEvent(QWheelEvent*) {}
-void TFlatListBox::focusInEvent(QFocusEvent*) {}
-void TFlatListBox::focusOutEvent(QFocusEvent*) {}
-void TFlatListBox::changeEvent(QEvent*) {}
-void TFlatListBox::entriesChanged() { m_highlight.assign(m_items.size(), false); emit itemsChanged(); }
-void TFlatListBox::paintRow(QPainter&, const QRect&, int) {}
-void TFlatListBox::rowPressed(const QPoint&, int) {}
-void TFlatListBox::drawRowText(QPainter&, const QRect&, const QString&) {}
-bool TFlatListBox::backgroundTransparent() const { return false; }
-void TFlatListBox::scrollStep(int) {}
-void TFlatListBox::scrollRepeat() {}
-void TFlatListBox::snapHeight() {}
+
+void TFlatListBox::insertEntry(const QString& text, bool keepEqual) {
+    if (!m_sorted) {
+        m_items.append(text);
+    } else {
+        const QCollator coll = entryCollator();
+        const auto less = [&coll](const QString& a, const QString& b) { return coll.compare(a, b) < 0; };
+        const auto at = std::lower_bound(m_items.begin(), m_items.end(), text, less);
+        if (at != m_items.end() && coll.compare(*at, text) == 0 && !keepEqual)
+            return; // a sorted list drops an entry equal to one it holds
+        m_items.insert(at, text);
+    }
+    entriesChanged();
+}
+
+void TFlatListBox::deleteItem(int i) {
+    if (i < 0 || i >= count())
+        throw std::out_of_range("List index out of bounds (" + std::to_string(i) + ")");
+    m_items.removeAt(i);
+    entriesChanged();
+}
+
+void TFlatListBox::clear() {
+    m_items.clear();
+    entriesChanged();
+}
+
+bool TFlatListBox::assignItems(const QStringList& list) {
+    if (list.size() > MaxAssignedItems)
+        return false;
+    QStringList trimmed;
+    trimmed.reserve(list.size());
+    for (const QString& s : list)
+        trimmed.append(s.trimmed());
+    if (m_sorted) {
+        const QCollator coll = entryCollator();
+        std::stable_sort(trimmed.begin(), trimmed.end(),
+                         [&coll](const QString& a, const QString& b) { return coll.compare(a, b) < 0; });
+    }
+    m_items = trimmed;
+    entriesChanged();
+    return true;
+}
+
+void TFlatListBox::setSorted(bool on) {
+    if (on == m_sorted)
+        return;
+    m_sorted = on;
+    if (on) {
+        // Equal entries already present all stay, in their order.
+        const QCollator coll = entryCollator();
+        std::stable_sort(m_items.begin(), m_items.end(),
+                         [&coll](const QString& a, const QString& b) { return coll.compare(a, b) < 0; });
+    }
+    entriesChanged();
+}
+
+void TFlatListBox::entriesChanged() {
+    // The selected index deliberately survives: callers check it against count().
+    m_highlight.assign(m_items.size(), false);
+    m_topIndex = std::clamp(m_topIndex, 0, maxTopIndex());
+    update();
+    emit itemsChanged();
+}
+
+void TFlatListBox::setScrollBars(bool on) {
+    if (on == m_scrollBars)
+        return;
+    m_scrollBars = on;
+    snapHeight();
+    m_topIndex = std::clamp(m_topIndex, 0, maxTopIndex());
+    update();
+}
+
+void TFlatListBox::setItemHeight(int h) {
+    h = std::max(1, h);
+    if (h == m_itemHeight)
+        return;
+    m_itemHeight = h;
+    snapHeight();
+    m_topIndex = std::clamp(m_topIndex, 0, maxTopIndex());
+    update();
+}
+
+void TFlatListBox::setTransparentMode(TransparentMode mode) {
+    m_transparentMode = mode;
+    update();
+}
+
+void TFlatListBox::setColorBorder(const QColor& c) { m_colorBorder = c; update(); }
+void TFlatListBox::setColorItemsRect(const QColor& c) { m_colorItemsRect = c; update(); }
+void TFlatListBox::setColorItemsSelect(const QColor& c) { m_colorItemsSelect = c; update(); }
+void TFlatListBox::setColorArrow(const QColor& c) { m_colorArrow = c; update(); }
+
+void TFlatListBox::setSelectedIndex(int i) {
+    std::fill(m_highlight.begin(), m_highlight.end(), false);
+    if (i >= 0 && i < int(m_highlight.size()))
+        m_highlight[size_t(i)] = true;
+    const bool changed = i != m_selectedIndex;
+    m_selectedIndex = i;
+    update();
+    if (changed)
+        emit selectedIndexChanged(i);
+}
+
+bool TFlatListBox::isHighlighted(int i) const {
+    return i >= 0 && i < int(m_highlight.size()) && m_highlight[size_t(i)];
+}
+
+void TFlatListBox::setTopIndex(int i) {
+    i = std::clamp(i, 0, maxTopIndex());
+    if (i == m_topIndex)
+        return;
+    m_topIndex = i;
+    update();
+}
+
+int TFlatListBox::maxTopIndex() const { return std::max(0, count() - visibleRows()); }
+
+int TFlatListBox::visibleRows() const {
+    const int rows = (height() - (m_scrollBars ? 24 : 4)) / (m_itemHeight + RowGap);
+    return std::max(0, rows);
+}
+
+int TFlatListBox::snappedHeight(int h) const {
+    const int chrome = m_scrollBars ? 24 : 4;
+    const int rows = std::max(0, (h - chrome) / (m_itemHeight + RowGap));
+    return rows * (m_itemHeight + RowGap) + chrome;
+}
+
+QRect TFlatListBox::rowRect(int row) const {
+    return {3, firstRowTop() + row * (m_itemHeight + RowGap), std::max(0, width() - 6), m_itemHeight};
+}
+
+int TFlatListBox::rowAt(const QPoint& pos) const {
+    const int rows = visibleRows();
+    if (rows == 0 || pos.y() < firstRowTop())
+        return rows == 0 ? -1 : (pos.y() >= 0 ? 0 : -1);
+    const int row = (pos.y() - firstRowTop()) / (m_itemHeight + RowGap);
+    return row < rows ? row : -1;
+}
+
+QSize TFlatListBox::sizeHint() const { return {120, snappedHeight(99)}; }
+
+void TFlatListBox::snapHeight() {
+    const int h = snappedHeight(height());
+    if (h != height() && !m_snapping) {
+        m_snapping = true;
+        resize(width(), h);
+        m_snapping = false;
+    }
+}
+
+void TFlatListBox::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    snapHeight();
+    m_topIndex = std::clamp(m_topIndex, 0, maxTopIndex());
+}
+
+bool TFlatListBox::backgroundTransparent() const {
+    switch (m_transparentMode) {
+    case tmAlways: return true;
+    case tmNotFocused: return !hasFocus();
+    case tmNone: break;
+    }
+    return false;
+}
+
+void TFlatListBox::paintEvent(QPaintEvent*) {
+    // Draw the whole frame off screen and copy it in one go: no flicker over a picture.
+    const qreal dpr = devicePixelRatioF();
+    QPixmap frame(size() * dpr);
+    frame.setDevicePixelRatio(dpr);
+    const bool transparent = backgroundTransparent();
+    frame.fill(transparent ? QColor(Qt::transparent) : m_colorItemsRect);
+    {
+        QPainter p(&frame);
+        p.setFont(font());
+        p.setPen(m_colorBorder);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(0, 0, width() - 1, height() - 1);
+
+        const int rows = visibleRows();
+        for (int row = 0; row < rows; ++row) {
+            const int index = m_topIndex + row;
+            if (index >= count())
+                break;
+            paintRow(p, rowRect(row), index);
+        }
+
+        if (m_scrollBars) {
+            p.setRenderHint(QPainter::Antialiasing, false);
+            p.setPen(Qt::NoPen);
+            const int cx = width() / 2;
+            const QColor up = m_topIndex > 0 && isEnabled() ? m_colorArrow : UnusableArrow;
+            const QColor down = m_topIndex < maxTopIndex() && isEnabled() ? m_colorArrow : UnusableArrow;
+            // Up arrow in the top band (y 1..11), down arrow in the bottom band.
+            p.setBrush(up);
+            const QPoint upTri[3] = {{cx - 4, 8}, {cx + 4, 8}, {cx, 4}};
+            p.drawPolygon(upTri, 3);
+            p.setBrush(down);
+            const int b = height() - 1 - ButtonBand;
+            const QPoint downTri[3] = {{cx - 4, b + 3}, {cx + 4, b + 3}, {cx, b + 7}};
+            p.drawPolygon(downTri, 3);
+        }
+    }
+    QPainter screen(this);
+    screen.drawPixmap(0, 0, frame);
+}
+
+void TFlatListBox::paintRow(QPainter& p, const QRect& row, int index) {
+    if (isHighlighted(index)) {
+        p.setPen(m_colorBorder);
+        p.setBrush(m_colorItemsSelect);
+        p.drawRect(row.adjusted(0, 0, -1, -1));
+    }
+    drawRowText(p, row.adjusted(3, 0, -3, 0), m_items.at(index));
+}
+
+void TFlatListBox::drawRowText(QPainter& p, const QRect& textRect, const QString& text) {
+    // One line, no accelerator prefixes.
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
+    p.save();
+    p.setClipRect(textRect);
+    if (isEnabled()) {
+        p.setPen(palette().color(QPalette::Active, QPalette::Text));
+        p.drawText(textRect, flags, text);
+    } else {
+        // Engraved: a light copy one pixel down-right under the shadow-coloured text.
+        p.setPen(palette().color(QPalette::Light));
+        p.drawText(textRect.translated(1, 1), flags, text);
+        p.setPen(palette().color(QPalette::Disabled, QPalette::Mid));
+        p.drawText(textRect, flags, text);
+    }
+    p.restore();
+}
+
+void TFlatListBox::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    const QPoint pos = event->position().toPoint();
+    if (m_scrollBars && (pos.y() <= ButtonBand || pos.y() >= height() - 1 - ButtonBand)) {
+        m_repeatDelta = pos.y() <= ButtonBand ? -1 : 1;
+        scrollStep(m_repeatDelta);
+        m_repeatTimer->start(RepeatDelayMs);
+        return;
+    }
+    if (count() == 0)
+        return;
+    const int row = rowAt(pos);
+    if (row >= 0)
+        rowPressed(pos, row);
+}
+
+void TFlatListBox::rowPressed(const QPoint&, int row) {
+    setFocus(Qt::MouseFocusReason);
+    // An empty row below the last entry still stores its position as the selection.
+    setSelectedIndex(m_topIndex + row);
+}
+
+void TFlatListBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        m_repeatTimer->stop();
+    QWidget::mouseReleaseEvent(event);
+}
+
+void TFlatListBox::scrollStep(int delta) {
+    if (delta < 0 && m_topIndex > 0)
+        setTopIndex(m_topIndex - 1);
+    else if (delta > 0 && m_topIndex < maxTopIndex())
+        setTopIndex(m_topIndex + 1);
+}
+
+void TFlatListBox::scrollRepeat() {
+    m_repeatTimer->setInterval(RepeatIntervalMs);
+    scrollStep(m_repeatDelta);
+}
+
+void TFlatListBox::keyPressEvent(QKeyEvent* event) {
+    // Keys scroll; they never touch the selection.
+    switch (event->key()) {
+    case Qt::Key_PageUp: setTopIndex(m_topIndex - std::max(1, visibleRows())); break;
+    case Qt::Key_PageDown: setTopIndex(m_topIndex + std::max(1, visibleRows())); break;
+    case Qt::Key_Up: setTopIndex(m_topIndex - 1); break;
+    case Qt::Key_Down: setTopIndex(m_topIndex + 1); break;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    event->accept();
+}
+
+void TFlatListBox::wheelEvent(QWheelEvent* event) {
+    m_wheelRemainder += event->angleDelta().y();
+    const int notches = m_wheelRemainder / 120;
+    m_wheelRemainder -= notches * 120;
+    if (notches != 0) {
+        const int lines = QApplication::wheelScrollLines();
+        const int perNotch = lines > 0 ? lines : std::max(1, visibleRows());
+        setTopIndex(m_topIndex - notches * perNotch);
+    }
+    event->accept();
+}
+
+void TFlatListBox::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void TFlatListBox::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    m_repeatTimer->stop();
+    update();
+}
+
+void TFlatListBox::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange || event->type() == QEvent::FontChange ||
+        event->type() == QEvent::PaletteChange)
+        update();
+}
+
+// ---------------------------------------------------------------------------------------------
 
 TFlatCheckListBox::TFlatCheckListBox(QWidget* parent) : TFlatListBox(parent) {}
-bool TFlatCheckListBox::checked(int i) const { return i >= 0 && i < int(m_checked.size()) && m_checked[i]; }
-void TFlatCheckListBox::setChecked(int i, bool on) { if (i >= 0 && i < int(m_checked.size())) m_checked[i] = on; }
-bool TFlatCheckListBox::isHighlighted(int i) const { return i >= 0 && i < count() && i == selectedIndex(); }
-void TFlatCheckListBox::setColorCheck(const QColor& c) { m_colorCheck = c; }
-void TFlatCheckListBox::keyPressEvent(QKeyEvent* event) { TFlatListBox::keyPressEvent(event); }
-void TFlatCheckListBox::entriesChanged() { m_checked.assign(count(), false); TFlatListBox::entriesChanged(); }
-void TFlatCheckListBox::paintRow(QPainter&, const QRect&, int) {}
-void TFlatCheckListBox::rowPressed(const QPoint&, int) {}
+
+bool TFlatCheckListBox::checked(int i) const {
+    return i >= 0 && i < int(m_checked.size()) && m_checked[size_t(i)];
+}
+
+void TFlatCheckListBox::setChecked(int i, bool on) {
+    if (i < 0 || i >= int(m_checked.size()) || m_checked[size_t(i)] == on)
+        return;
+    m_checked[size_t(i)] = on;
+    update();
+}
+
+bool TFlatCheckListBox::isHighlighted(int i) const {
+    return i >= 0 && i < count() && i == selectedIndex();
+}
+
+void TFlatCheckListBox::setColorCheck(const QColor& c) {
+    m_colorCheck = c;
+    update();
+}
+
+void TFlatCheckListBox::entriesChanged() {
+    m_checked.assign(size_t(count()), false);
+    TFlatListBox::entriesChanged();
+}
+
+void TFlatCheckListBox::paintRow(QPainter& p, const QRect& row, int index) {
+    if (isHighlighted(index)) {
+        p.setPen(colorBorder());
+        p.setBrush(colorItemsSelect());
+        p.drawRect(row.adjusted(0, 0, -1, -1));
+    }
+    const QRect box = checkRect(row);
+    p.setPen(colorBorder());
+    p.setBrush(colorItemsRect());
+    p.drawRect(box.adjusted(0, 0, -1, -1));
+    if (checked(index)) {
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing, true);
+        QPen pen(isEnabled() ? m_colorCheck : UnusableArrow, 1.6);
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+        p.setPen(pen);
+        const QPointF tick[3] = {{box.left() + 2.5, box.top() + 5.5},
+                                 {box.left() + 4.5, box.top() + 8.0},
+                                 {box.left() + 8.5, box.top() + 2.5}};
+        p.drawPolyline(tick, 3);
+        p.restore();
+    }
+    drawRowText(p, row.adjusted(19, 0, -3, 0), items().at(index));
+}
+
+void TFlatCheckListBox::rowPressed(const QPoint& pos, int row) {
+    const QRect r = rowRect(row);
+    if (checkRect(r).contains(pos)) {
+        const int index = topIndex() + row;
+        if (index < count())
+            setChecked(index, !checked(index));
+        setFocus(Qt::MouseFocusReason);
+        emit clickCheck(index);
+        return;
+    }
+    TFlatListBox::rowPressed(pos, row);
+}
+
+void TFlatCheckListBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space) {
+        const int i = selectedIndex();
+        if (i >= 0 && i < count())
+            setChecked(i, !checked(i));
+        event->accept();
+        return;
+    }
+    TFlatListBox::keyPressEvent(event);
+}
