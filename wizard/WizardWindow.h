@@ -1,0 +1,142 @@
+#pragma once
+// The wizard window: six pages that collect the outing plan, the Build button, and the
+// Generation page where the built roster is restyled, saved and printed.
+
+#include <QDialog>
+#include <QString>
+#include <memory>
+#include <string>
+
+#include "BuildHost.h"
+#include "OutingPlan.h"
+#include "RosterBuild.h"
+#include "ui_WizardWindow.h"
+
+class EditorDocument;
+class TJvInputBox;
+class TFlatListBox;
+class QCheckBox;
+
+class TForm2 : public QDialog, public dutywise::BuildHost, private Ui::TForm2 {
+    Q_OBJECT
+
+public:
+    explicit TForm2(QWidget* parent = nullptr);
+    ~TForm2() override;
+
+    // The save dialog's choices and the extension added to a bare name.
+    static constexpr const char* kSaveFilter = "Rich Text (*.RTF)|*.RTF|All Files|*.*";
+    static constexpr const char* kSaveDefaultExtension = "rtf";
+
+    // The plan as the controls hold it at this moment.
+    dutywise::OutingPlan ReadPlan() const;
+    // The roster shown in the editor R.
+    dutywise::RosterDocument& Document();
+
+    // BuildHost
+    void ShowMessage(const std::string& text) override;
+    void ShowHiddenPicture() override;
+    void HideNotice() override;
+    void AdvanceGauge(int amount) override;
+
+signals:
+    // The window was closed by the user; the chooser beneath comes back.
+    void formClosed();
+    // The build found the hidden picture; the app shows it without waiting.
+    void hiddenPictureRequested();
+    // About... was pressed; the app shows the about box modally (direct connection).
+    void aboutRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Window level
+    void FormCreate();
+    void FormClose();
+    void TabbedNotebook1Change(int index);
+    void FlatButton1Click();
+
+    // Lists: Add, Delete, Sorted (WizardLists.cpp)
+    void FlatSpeedButton1Click();
+    void FlatSpeedButton8Click();
+    void FlatSpeedButton10Click();
+    void FlatSpeedButton12Click();
+    void FlatSpeedButton17Click();
+    void FlatSpeedButton18Click();
+    void FlatSpeedButton2Click();
+    void FlatSpeedButton9Click();
+    void FlatSpeedButton11Click();
+    void FlatSpeedButton13Click();
+    void FlatSpeedButton19Click();
+    void FlatSpeedButton20Click();
+    void FlatCheckBox1Click();
+    void FlatCheckBox2Click();
+    void FlatCheckBox3Click();
+    void FlatCheckBox4Click();
+    void FlatCheckBox5Click();
+    void FlatCheckBox6Click();
+    void AddEntry(TJvInputBox& box, TFlatListBox& list, const QString& refusal);
+    void AddPerson();
+    static void DeleteSelected(TFlatListBox& list);
+
+    // Days and meals (WizardDays.cpp)
+    void daysClickCheck(int index);
+    void FlatSpeedButton6Click(); // Check All Days
+    void FlatSpeedButton7Click(); // Uncheck All Days
+    void FlatSpeedButton3Click(); // Check All Meals
+    void FlatSpeedButton4Click(); // Uncheck All Meals
+    QCheckBox* MealBox(int day, int meal) const;
+
+    // Suggestions (WizardSuggestions.cpp)
+    void FlatSpeedButton15Click();
+    void FlatSpeedButton16Click();
+    void FlatSpeedButton14Click();
+    void FlatSpeedButton21Click();
+    void FlatSpeedButton22Click();
+    void JvAppearingLabel1Click();
+    void JvAppearingLabel2Click();
+    void JvAppearingLabel3Click();
+    void JvAppearingLabel4Click();
+    void JvAppearingLabel5Click();
+
+    // Generation page (WizardGeneration.cpp)
+    void FlatSpeedButton23Click();
+    void FlatSpeedButton24Click();
+    void FlatSpeedButton25Click();
+    void FlatSpeedButton26Click();
+    void FlatSpeedButton27Click();
+    void FlatComboBox1Change();
+    void FlatColorComboBox1Change();
+    void FlatSpinEditInteger2Change();
+    void FlatButton2Click(); // Fresh Start
+    void FlatButton3Click(); // Regenerate
+    void FlatButton4Click(); // About...
+
+    // Readability (WizardReadability.cpp)
+    void FlatSpeedButton28Click();
+
+    void ConnectHandlers();
+    void LoadPictures();
+
+    // Input boxes of the six lists
+    TJvInputBox* JvInputBox1 = nullptr;
+    TJvInputBox* BI = nullptr;
+    TJvInputBox* LI = nullptr;
+    TJvInputBox* DI = nullptr;
+    TJvInputBox* snack = nullptr;
+    TJvInputBox* drink = nullptr;
+
+    std::unique_ptr<EditorDocument> document_;
+    dutywise::AdviceFlag advice_;
+
+    // The suggestions last shown, one per food list; empty at start.
+    QString breakfastSuggestion_;
+    QString lunchSuggestion_;
+    QString dinnerSuggestion_;
+    QString snackSuggestion_;
+    QString drinkSuggestion_;
+
+    // Generation page tools
+    // (members of the save target, print service and friends go here)
+};
