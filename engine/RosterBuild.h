@@ -1,6 +1,9 @@
 #pragma once
 // Turns an outing plan into a complete roster document.
 
+#include <array>
+#include <string_view>
+
 #include "BuildHost.h"
 #include "OutingPlan.h"
 #include "Random.h"
@@ -12,6 +15,15 @@ namespace dutywise {
 struct AdviceFlag {
     bool shown = false;
 };
+
+// The plan that reveals the hidden picture: every text compared exactly, case included.
+namespace hidden_picture {
+inline constexpr std::string_view kOutingName = "Moonlight Hike!"; // 15 characters
+inline constexpr std::string_view kPatrolName = "Falcons";         // 7 characters
+inline constexpr std::array<std::string_view, 4> kFirstPeople = {"A", "Nora", "Ben", "Eli"};
+inline constexpr std::string_view kFirstDinner = "Stew";           // ticked on Friday too
+inline constexpr std::string_view kMessage = "You found the hidden picture!";
+} // namespace hidden_picture
 
 // Runs the hidden-picture check, the validation, the writing of the document and the closing
 // message. A refusal leaves the document and the plan as they were.

@@ -63,4 +63,8 @@ public:
     virtual ParagraphStyle CurrentStyle() const = 0;
 };
 
+// Sets the current style the way the build does, one attribute at a time: font "Arial", the
+// style set, black, the size in points.
+void SetRosterStyle(RosterDocument& doc, int points, StyleSet styles);
+
 } // namespace dutywise

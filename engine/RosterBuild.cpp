@@ -1,0 +1,137 @@
+#include "RosterBuild.h"
+
+#include <algorithm>
+#include <string>
+
+#include "CrewDraw.h"
+
+namespace dutywise {
+
+namespace {
+
+bool HiddenPictureFound(const OutingPlan& plan) {
+    using namespace hidden_picture;
+    if (plan.outingName != kOutingName || plan.patrolName != kPatrolName)
+        return false;
+    if (plan.people.size() < kFirstPeople.size())
+        return false;
+    if (!std::equal(kFirstPeople.begin(), kFirstPeople.end(), plan.people.begin()))
+        return false;
+    if (!plan.Ticked({Weekday::Friday, Meal::Dinner}))
+        return false;
+    return !plan.dinners.empty() && plan.dinners.front() == kFirstDinner;
+}
+
+// A meal is required when any of its seven ticks is on, whether or not its day is ticked.
+bool AnyTick(const OutingPlan& plan, Meal meal) {
+    return std::any_of(plan.mealTicks.begin(), plan.mealTicks.end(),
+                       [meal](const auto& day) { return day[static_cast<int>(meal)]; });
+}
+
+// The refusal for an empty meal list, or nothing when the meal can be served.
+const char* MissingMealMessage(const OutingPlan& plan, Meal meal) {
+    if (!AnyTick(plan, meal) || !plan.MealList(meal).empty())
+        return nullptr;
+    switch (meal) {
+    case Meal::Breakfast:
+        return "I can't let you generate a roster without Breakfast.\n"
+               "If you can't think of a breakfast, choose a suggestion.";
+    case Meal::Lunch:
+        return "I can't let you generate a roster without Lunch.\n"
+               "If you can't think of a lunch, choose a suggestion.";
+    case Meal::Dinner:
+        break;
+    }
+    return "I can't let you generate a roster without Dinner.\n"
+           "If you can't think of a dinner, choose a suggestion.";
+}
+
+// Shows the reason when the plan cannot be built; true when it can.
+bool Validate(const OutingPlan& plan, BuildHost& host, AdviceFlag& advice) {
+    if (plan.outingName.empty()) {
+        host.ShowMessage("Please enter the name of the Boy Scout Outing!");
+        return false;
+    }
+    const std::size_t people = plan.people.size();
+    if (static_cast<long long>(people) < plan.crewSize) {
+        host.ShowMessage("You don't have enough people to perform the task of cleaning up or "
+                         "cooking!\nPlease shorten the limit!");
+        return false;
+    }
+    if (!advice.shown && people >= 1 && people <= 4) {
+        host.ShowMessage("Just a suggestion, please enter some more names in the beginning!");
+        advice.shown = true;
+    }
+    for (Meal meal : {Meal::Breakfast, Meal::Lunch, Meal::Dinner}) {
+        if (const char* message = MissingMealMessage(plan, meal)) {
+            host.ShowMessage(message);
+            return false;
+        }
+    }
+    return true;
+}
+
+void WriteRoster(const OutingPlan& plan, RosterDocument& doc, BuildHost& host,
+                 Generator& random) {
+    const StyleSet bold{FontStyle::Bold};
+    const StyleSet boldUnderlined{FontStyle::Bold, FontStyle::Underline};
+
+    doc.ClearDocument();
+    host.HideNotice();
+
+    SetRosterStyle(doc, 14, bold);
+    doc.AppendParagraph(plan.outingName);
+    host.AdvanceGauge(5);
+    if (!plan.patrolName.empty())
+        doc.AppendParagraph(plan.patrolName + "'s Roster");
+    host.AdvanceGauge(1);
+    doc.AppendParagraph("");
+    host.AdvanceGauge(1);
+    random.ReseedFromClock();
+    host.AdvanceGauge(1);
+    doc.AppendParagraph("");
+
+    DrawState state;
+    for (int d = 0; d < kDays; ++d) {
+        if (!plan.days[d])
+            continue;
+        const auto day = static_cast<Weekday>(d);
+        SetRosterStyle(doc, 12, StyleSet{FontStyle::Underline});
+        doc.AppendParagraph(DayName(day));
+        for (Meal meal : {Meal::Breakfast, Meal::Lunch, Meal::Dinner}) {
+            const MealSlot slot{day, meal};
+            if (!plan.Ticked(slot))
+                continue;
+            SetRosterStyle(doc, 10, bold);
+            doc.AppendParagraph(MealName(meal));
+            FillMealSlot(plan, slot, state, doc, random);
+        }
+    }
+    // In whatever style the days left behind.
+    doc.AppendParagraph("");
+
+    SetRosterStyle(doc, 10, boldUnderlined);
+    doc.AppendParagraph("Snacks");
+    doc.AppendParagraphs(plan.snacks);
+    doc.AppendParagraph("");
+    SetRosterStyle(doc, 10, boldUnderlined);
+    doc.AppendParagraph("Drinks");
+    doc.AppendParagraphs(plan.drinks);
+}
+
+} // namespace
+
+void BuildRoster(const OutingPlan& plan, RosterDocument& doc, BuildHost& host, Generator& random,
+                 AdviceFlag& advice) {
+    if (HiddenPictureFound(plan)) {
+        host.ShowMessage(std::string(hidden_picture::kMessage));
+        host.ShowHiddenPicture();
+        return;
+    }
+    if (!Validate(plan, host, advice))
+        return;
+    WriteRoster(plan, doc, host, random);
+    host.ShowMessage("Completed!");
+}
+
+} // namespace dutywise
