@@ -1,0 +1,348 @@
+#include "FlatControls.h"
+
+#include <QDialog>
+#include <QKeyEvent>
+#include <QMetaObject>
+#include <QPainter>
+#include <QPointer>
+#include <QStyleOptionButton>
+#include <QTimer>
+
+namespace {
+
+struct FlatLook {
+    QColor focused;
+    QColor down;
+    QColor border;
+};
+
+// The shared face of the flat buttons: button colour with a thin border; the border turns
+// blue under the mouse or with the focus, the face turns blue while pressed.
+void PaintFlatButton(QPushButton* b, const FlatLook& look, bool isDefault) {
+    QPainter p(b);
+    const QRect r = b->rect();
+    const bool down = b->isDown() || b->isChecked();
+    const bool hot = b->hasFocus() || (b->underMouse() && b->isEnabled());
+    p.fillRect(r, down ? look.down : b->palette().color(QPalette::Button));
+    p.setPen(hot && !down ? look.focused : look.border);
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    if (isDefault || (b->hasFocus() && !down))
+        p.drawRect(r.adjusted(1, 1, -2, -2));
+
+    QRect content = r.adjusted(4, 2, -4, -2);
+    if (!b->icon().isNull()) {
+        const QSize iconSize = b->iconSize();
+        const QIcon::Mode mode = b->isEnabled() ? QIcon::Normal : QIcon::Disabled;
+        if (b->text().isEmpty()) {
+            b->icon().paint(&p, content, Qt::AlignCenter, mode);
+            return;
+        }
+        const int textWidth = b->fontMetrics().horizontalAdvance(b->text());
+        const int total = iconSize.width() + 4 + textWidth;
+        const int left = content.left() + std::max(0, (content.width() - total) / 2);
+        b->icon().paint(&p, QRect(left, content.top(), iconSize.width(), content.height()),
+                        Qt::AlignCenter, mode);
+        content.setLeft(left + iconSize.width() + 4);
+        content.setWidth(textWidth + 1);
+    }
+    QColor text = b->palette().color(b->isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                     QPalette::ButtonText);
+    if (down)
+        text = Qt::white;
+    p.setPen(text);
+    p.drawText(content, Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextSingleLine, b->text());
+}
+
+QSize FlatButtonSize(const QPushButton* b) {
+    const QFontMetrics fm = b->fontMetrics();
+    QSize s(fm.horizontalAdvance(QString(b->text()).remove(u'&')) + 16, fm.height() + 10);
+    if (!b->icon().isNull()) {
+        s.rwidth() += b->iconSize().width() + 4;
+        s.setHeight(std::max(s.height(), b->iconSize().height() + 6));
+    }
+    return s.expandedTo({75, 25});
+}
+
+// A button with a modal result stores it in its dialog before the click notification, and the
+// dialog closes with it once the handlers have run, unless one of them reset the result to 0.
+void StoreModalResult(QWidget* button, int result) {
+    if (result == 0)
+        return;
+    auto* dialog = qobject_cast<QDialog*>(button->window());
+    if (!dialog)
+        return;
+    dialog->setResult(result);
+    QPointer<QDialog> guard(dialog);
+    QMetaObject::invokeMethod(
+        dialog,
+        [guard] {
+            if (guard && guard->isVisible() && guard->result() != 0)
+                guard->done(guard->result());
+        },
+        Qt::QueuedConnection);
+}
+
+void FillWithButtonColour(QWidget* w, bool transparent) {
+    if (transparent) {
+        w->setAutoFillBackground(false);
+        return;
+    }
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, pal.color(QPalette::Button));
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+}
+
+} // namespace
+
+// ---- TFlatCheckBox ----
+
+TFlatCheckBox::TFlatCheckBox(QWidget* parent) : QCheckBox(parent) {
+    init();
+}
+
+TFlatCheckBox::TFlatCheckBox(const QString& text, QWidget* parent) : QCheckBox(text, parent) {
+    init();
+}
+
+void TFlatCheckBox::init() {
+    setAttribute(Qt::WA_Hover);
+    // toggled fires for every change of the checked state, user or program, never for a no-op.
+    connect(this, &QAbstractButton::toggled, this, &TFlatCheckBox::changed);
+    FillWithButtonColour(this, m_transparent);
+}
+
+void TFlatCheckBox::setTransparent(bool on) {
+    m_transparent = on;
+    FillWithButtonColour(this, on);
+    update();
+}
+
+bool TFlatCheckBox::hitButton(const QPoint& pos) const {
+    return rect().contains(pos);
+}
+
+QSize TFlatCheckBox::sizeHint() const {
+    const QFontMetrics fm = fontMetrics();
+    return {13 + 5 + fm.horizontalAdvance(QString(text()).remove(u'&')) + 2,
+            std::max(fm.height(), 13) + 2};
+}
+
+void TFlatCheckBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRect r = rect();
+    const int side = 13;
+    const QRect box(r.left() + 1, r.top() + (r.height() - side) / 2, side, side);
+    const bool hot = hasFocus() || (underMouse() && isEnabled());
+    p.fillRect(box, isDown() ? m_colorDown.lighter(170) : QColor(Qt::white));
+    p.setPen(hot ? m_colorFocused : m_colorBorder);
+    p.drawRect(box.adjusted(0, 0, -1, -1));
+    if (isChecked()) {
+        p.setRenderHint(QPainter::Antialiasing);
+        QPen pen(isEnabled() ? QColor(Qt::black) : m_colorBorder, 2);
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+        p.setPen(pen);
+        const QPointF o = box.topLeft();
+        const QPointF tick[] = {o + QPointF(3, 6.5), o + QPointF(5.5, 9), o + QPointF(10, 3.5)};
+        p.drawPolyline(tick, 3);
+        p.setRenderHint(QPainter::Antialiasing, false);
+    }
+    const QRect textRect(box.right() + 1 + 5, r.top(), r.right() - box.right() - 5, r.height());
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                             QPalette::WindowText));
+    p.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, text());
+    if (hasFocus()) {
+        QRect focus = p.boundingRect(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic,
+                                     text());
+        p.setPen(QPen(m_colorFocused, 1, Qt::DotLine));
+        p.drawRect(focus.adjusted(-1, 0, 0, -1));
+    }
+}
+
+// ---- TFlatButton ----
+
+TFlatButton::TFlatButton(QWidget* parent) : QPushButton(parent) {
+    init();
+}
+
+TFlatButton::TFlatButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {
+    init();
+}
+
+void TFlatButton::init() {
+    setAttribute(Qt::WA_Hover);
+    setFocusPolicy(Qt::StrongFocus);
+    QPushButton::setAutoDefault(false);
+    QPushButton::setDefault(false);
+    // Connected first, so it runs before any handler a window connects later.
+    connect(this, &QAbstractButton::clicked, this, [this] { StoreModalResult(this, m_modalResult); });
+}
+
+void TFlatButton::setDefault(bool on) {
+    m_default = on;
+    update();
+}
+
+void TFlatButton::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->ignore();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+bool TFlatButton::event(QEvent* e) {
+    // A dialog turns any focused push button into its auto-default one; keep ours out of that.
+    if (e->type() == QEvent::FocusIn && autoDefault())
+        QPushButton::setAutoDefault(false);
+    return QPushButton::event(e);
+}
+
+QSize TFlatButton::sizeHint() const {
+    return FlatButtonSize(this);
+}
+
+void TFlatButton::paintEvent(QPaintEvent*) {
+    PaintFlatButton(this, {m_colorFocused, m_colorDown, m_colorBorder}, m_default);
+}
+
+// ---- TFlatSpeedButton ----
+
+TFlatSpeedButton::TFlatSpeedButton(QWidget* parent) : QPushButton(parent) {
+    init();
+}
+
+TFlatSpeedButton::TFlatSpeedButton(const QString& text, QWidget* parent)
+    : QPushButton(text, parent) {
+    init();
+}
+
+void TFlatSpeedButton::init() {
+    setAttribute(Qt::WA_Hover);
+    setFocusPolicy(Qt::NoFocus);
+    QPushButton::setAutoDefault(false);
+    connect(this, &QAbstractButton::clicked, this, [this] { StoreModalResult(this, m_modalResult); });
+}
+
+bool TFlatSpeedButton::event(QEvent* e) {
+    // Whatever a .ui file or a caller set, the speed button never takes the focus.
+    if (e->type() == QEvent::FocusIn && focusPolicy() != Qt::NoFocus)
+        setFocusPolicy(Qt::NoFocus);
+    return QPushButton::event(e);
+}
+
+QSize TFlatSpeedButton::sizeHint() const {
+    return FlatButtonSize(this).boundedTo({std::max(FlatButtonSize(this).width(), 23), 25});
+}
+
+void TFlatSpeedButton::paintEvent(QPaintEvent*) {
+    PaintFlatButton(this, {m_colorFocused, m_colorDown, m_colorBorder}, false);
+}
+
+// ---- TFlatEdit ----
+
+TFlatEdit::TFlatEdit(QWidget* parent) : QLineEdit(parent) {
+    restyle();
+}
+
+void TFlatEdit::setColorFocused(const QColor& c) {
+    m_colorFocused = c;
+    restyle();
+}
+
+void TFlatEdit::setColorBorder(const QColor& c) {
+    m_colorBorder = c;
+    restyle();
+}
+
+void TFlatEdit::restyle() {
+    setStyleSheet(QStringLiteral("TFlatEdit { border: 1px solid %1; padding: 1px 2px; }"
+                                 "TFlatEdit:focus, TFlatEdit:hover { border-color: %2; }")
+                      .arg(m_colorBorder.name(), m_colorFocused.name()));
+}
+
+// ---- TFlatComboBox ----
+
+TFlatComboBox::TFlatComboBox(QWidget* parent) : QComboBox(parent) {
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    connect(this, &QComboBox::currentTextChanged, this, [this] {
+        m_textJustChanged = true;
+        QTimer::singleShot(0, this, [this] { m_textJustChanged = false; });
+        emit changed();
+    });
+    // Choosing the entry that is already shown changes no text, yet it is a selection.
+    connect(this, &QComboBox::activated, this, [this] {
+        if (!m_textJustChanged)
+            emit changed();
+        m_textJustChanged = false;
+    });
+}
+
+// ---- TFlatGroupBox ----
+
+TFlatGroupBox::TFlatGroupBox(QWidget* parent) : QGroupBox(parent) {
+    restyle();
+}
+
+TFlatGroupBox::TFlatGroupBox(const QString& title, QWidget* parent) : QGroupBox(title, parent) {
+    restyle();
+}
+
+void TFlatGroupBox::setTransparent(bool on) {
+    m_transparent = on;
+    restyle();
+}
+
+void TFlatGroupBox::setColorBorder(const QColor& c) {
+    m_colorBorder = c;
+    update();
+}
+
+void TFlatGroupBox::restyle() {
+    FillWithButtonColour(this, m_transparent);
+    update();
+}
+
+void TFlatGroupBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QFontMetrics fm = fontMetrics();
+    const QRect r = rect();
+    const int top = title().isEmpty() ? 0 : fm.height() / 2;
+    const QRect frame = r.adjusted(0, top, -1, -1);
+    p.setPen(m_colorBorder);
+    if (title().isEmpty()) {
+        p.drawRect(frame);
+        return;
+    }
+    const int textLeft = 8;
+    const int textWidth = fm.horizontalAdvance(QString(title()).remove(u'&')) + 4;
+    // The frame's top edge stops short of the caption, which needs no background of its own.
+    p.drawLine(frame.left(), frame.top(), frame.left() + textLeft - 2, frame.top());
+    p.drawLine(frame.left() + textLeft + textWidth, frame.top(), frame.right(), frame.top());
+    p.drawLine(frame.topRight(), frame.bottomRight());
+    p.drawLine(frame.bottomLeft(), frame.bottomRight());
+    p.drawLine(frame.topLeft(), frame.bottomLeft());
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                             QPalette::WindowText));
+    p.drawText(QRect(textLeft, 0, textWidth, fm.height()),
+               Qt::AlignCenter | Qt::TextShowMnemonic, title());
+}
+
+// ---- TJvListbox2 ----
+
+TJvListbox2::TJvListbox2(QWidget* parent) : QListWidget(parent) {}
+
+QStringList TJvListbox2::items() const {
+    QStringList out;
+    out.reserve(count());
+    for (int i = 0; i < count(); ++i)
+        out << item(i)->text();
+    return out;
+}
+
+void TJvListbox2::setItems(const QStringList& items) {
+    clear();
+    addItems(items);
+}

@@ -1,0 +1,201 @@
+#pragma once
+// The small flat-styled controls: check box, buttons, edit, drop-down, group box, hidden list.
+
+#include <QCheckBox>
+#include <QColor>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+// Raises changed() on every change of the checked state, by the user or by the program.
+class TFlatCheckBox : public QCheckBox {
+    Q_OBJECT
+    Q_PROPERTY(bool transparent READ transparent WRITE setTransparent)
+    Q_PROPERTY(QColor colorFocused READ colorFocused WRITE setColorFocused)
+    Q_PROPERTY(QColor colorDown READ colorDown WRITE setColorDown)
+    Q_PROPERTY(QColor colorBorder READ colorBorder WRITE setColorBorder)
+
+public:
+    explicit TFlatCheckBox(QWidget* parent = nullptr);
+    explicit TFlatCheckBox(const QString& text, QWidget* parent = nullptr);
+
+    bool transparent() const { return m_transparent; }
+    void setTransparent(bool on); // off: the button colour fills the background
+    QColor colorFocused() const { return m_colorFocused; }
+    void setColorFocused(const QColor& c) { m_colorFocused = c; update(); }
+    QColor colorDown() const { return m_colorDown; }
+    void setColorDown(const QColor& c) { m_colorDown = c; update(); }
+    QColor colorBorder() const { return m_colorBorder; }
+    void setColorBorder(const QColor& c) { m_colorBorder = c; update(); }
+
+    QSize sizeHint() const override;
+
+signals:
+    void changed();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool hitButton(const QPoint& pos) const override;
+
+private:
+    void init();
+
+    bool m_transparent = false;
+    QColor m_colorFocused{0x62, 0xB0, 0xFF};
+    QColor m_colorDown{0x00, 0x80, 0xFF};
+    QColor m_colorBorder{0xA0, 0x96, 0x83};
+};
+
+// Flat push button. Takes the focus when pressed; Enter never clicks it, even as the default
+// button. Before clicked() it stores its modalResult in the window's dialog (see below).
+class TFlatButton : public QPushButton {
+    Q_OBJECT
+    Q_PROPERTY(int modalResult READ modalResult WRITE setModalResult)
+    Q_PROPERTY(bool default READ isDefault WRITE setDefault)
+    Q_PROPERTY(QColor colorFocused READ colorFocused WRITE setColorFocused)
+    Q_PROPERTY(QColor colorDown READ colorDown WRITE setColorDown)
+    Q_PROPERTY(QColor colorBorder READ colorBorder WRITE setColorBorder)
+
+public:
+    explicit TFlatButton(QWidget* parent = nullptr);
+    explicit TFlatButton(const QString& text, QWidget* parent = nullptr);
+
+    int modalResult() const { return m_modalResult; }
+    void setModalResult(int r) { m_modalResult = r; }
+    QColor colorFocused() const { return m_colorFocused; }
+    void setColorFocused(const QColor& c) { m_colorFocused = c; update(); }
+    QColor colorDown() const { return m_colorDown; }
+    void setColorDown(const QColor& c) { m_colorDown = c; update(); }
+    QColor colorBorder() const { return m_colorBorder; }
+    void setColorBorder(const QColor& c) { m_colorBorder = c; update(); }
+
+    // "Default" only changes the look: these hide QPushButton's, so that a dialog never
+    // clicks the button on Enter.
+    bool isDefault() const { return m_default; }
+    void setDefault(bool on);
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void init();
+
+    int m_modalResult = 0;
+    bool m_default = false;
+    QColor m_colorFocused{0x62, 0xB0, 0xFF};
+    QColor m_colorDown{0x00, 0x80, 0xFF};
+    QColor m_colorBorder{0xA0, 0x96, 0x83};
+};
+
+// A flat button that never takes the focus, so the focused editor keeps its selection.
+// Like TFlatButton it stores its modalResult in the window's dialog before clicked().
+class TFlatSpeedButton : public QPushButton {
+    Q_OBJECT
+    Q_PROPERTY(int modalResult READ modalResult WRITE setModalResult)
+    Q_PROPERTY(QColor colorFocused READ colorFocused WRITE setColorFocused)
+    Q_PROPERTY(QColor colorDown READ colorDown WRITE setColorDown)
+    Q_PROPERTY(QColor colorBorder READ colorBorder WRITE setColorBorder)
+
+public:
+    explicit TFlatSpeedButton(QWidget* parent = nullptr);
+    explicit TFlatSpeedButton(const QString& text, QWidget* parent = nullptr);
+
+    int modalResult() const { return m_modalResult; }
+    void setModalResult(int r) { m_modalResult = r; }
+    QColor colorFocused() const { return m_colorFocused; }
+    void setColorFocused(const QColor& c) { m_colorFocused = c; update(); }
+    QColor colorDown() const { return m_colorDown; }
+    void setColorDown(const QColor& c) { m_colorDown = c; update(); }
+    QColor colorBorder() const { return m_colorBorder; }
+    void setColorBorder(const QColor& c) { m_colorBorder = c; update(); }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void init();
+
+    int m_modalResult = 0;
+    QColor m_colorFocused{0x62, 0xB0, 0xFF};
+    QColor m_colorDown{0x00, 0x80, 0xFF};
+    QColor m_colorBorder{0xA0, 0x96, 0x83};
+};
+
+class TFlatEdit : public QLineEdit {
+    Q_OBJECT
+    Q_PROPERTY(QColor colorFocused READ colorFocused WRITE setColorFocused)
+    Q_PROPERTY(QColor colorBorder READ colorBorder WRITE setColorBorder)
+
+public:
+    explicit TFlatEdit(QWidget* parent = nullptr);
+
+    QColor colorFocused() const { return m_colorFocused; }
+    void setColorFocused(const QColor& c);
+    QColor colorBorder() const { return m_colorBorder; }
+    void setColorBorder(const QColor& c);
+
+private:
+    void restyle();
+
+    QColor m_colorFocused{0x62, 0xB0, 0xFF};
+    QColor m_colorBorder{0xA0, 0x96, 0x83};
+};
+
+// Editable drop-down list; changed() fires on every edit of its text and every list selection.
+class TFlatComboBox : public QComboBox {
+    Q_OBJECT
+
+public:
+    explicit TFlatComboBox(QWidget* parent = nullptr);
+
+signals:
+    void changed();
+
+private:
+    bool m_textJustChanged = false; // a selection that changed the text has notified already
+};
+
+// A captioned frame; when transparent, the parent's picture shows through.
+class TFlatGroupBox : public QGroupBox {
+    Q_OBJECT
+    Q_PROPERTY(bool transparent READ transparent WRITE setTransparent)
+    Q_PROPERTY(QColor colorBorder READ colorBorder WRITE setColorBorder)
+
+public:
+    explicit TFlatGroupBox(QWidget* parent = nullptr);
+    explicit TFlatGroupBox(const QString& title, QWidget* parent = nullptr);
+
+    bool transparent() const { return m_transparent; }
+    void setTransparent(bool on);
+    QColor colorBorder() const { return m_colorBorder; }
+    void setColorBorder(const QColor& c);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void restyle();
+
+    bool m_transparent = false;
+    QColor m_colorBorder{0xA0, 0x96, 0x83};
+};
+
+// An ordinary list; the windows keep theirs hidden and use them as fixed lists of strings.
+class TJvListbox2 : public QListWidget {
+    Q_OBJECT
+
+public:
+    explicit TJvListbox2(QWidget* parent = nullptr);
+
+    QStringList items() const;
+    void setItems(const QStringList& items);
+};

@@ -1,0 +1,113 @@
+#include "FlatGauge.h"
+
+#include <QPainter>
+#include <cmath>
+
+TFlatGauge::TFlatGauge(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent, !m_transparent);
+}
+
+void TFlatGauge::clampProgress() {
+    m_progress = std::max(m_min, std::min(m_progress, m_max));
+}
+
+void TFlatGauge::setMinValue(int v) {
+    m_min = v;
+    clampProgress();
+    update();
+}
+
+void TFlatGauge::setMaxValue(int v) {
+    m_max = v;
+    clampProgress();
+    update();
+}
+
+void TFlatGauge::setProgress(int v) {
+    const int old = m_progress;
+    m_progress = v;
+    clampProgress();
+    if (m_progress != old)
+        update();
+}
+
+void TFlatGauge::setShowText(bool on) {
+    m_showText = on;
+    update();
+}
+
+void TFlatGauge::setTransparent(bool on) {
+    m_transparent = on;
+    setAttribute(Qt::WA_OpaquePaintEvent, !on);
+    update();
+}
+
+void TFlatGauge::setColor(const QColor& c) {
+    m_color = c;
+    update();
+}
+
+void TFlatGauge::setColorBorder(const QColor& c) {
+    m_colorBorder = c;
+    update();
+}
+
+void TFlatGauge::setBarColor(const QColor& c) {
+    m_barColor = c;
+    update();
+}
+
+QRect TFlatGauge::innerRect() const {
+    return rect().adjusted(2, 2, -2, -2);
+}
+
+// Extended precision, division first, truncation toward zero: 29 of 100 must read "29 %",
+// which plain double arithmetic (0.29 * 100 = 28.999...) would show as 28.
+QString TFlatGauge::displayText() const {
+    if (m_max <= m_min)
+        return QStringLiteral("0 %");
+    const long double ratio =
+        static_cast<long double>(m_progress - m_min) / static_cast<long double>(m_max - m_min);
+    const auto percent = static_cast<long long>(std::trunc(ratio * 100.0L));
+    return QString::number(percent) + QStringLiteral(" %");
+}
+
+int TFlatGauge::barWidth() const {
+    if (m_max <= m_min)
+        return 0;
+    const int inner = std::max(innerRect().width(), 0);
+    const long double perUnit =
+        static_cast<long double>(inner) / static_cast<long double>(m_max - m_min);
+    return static_cast<int>(std::trunc(perUnit * static_cast<long double>(m_progress - m_min)));
+}
+
+QSize TFlatGauge::sizeHint() const {
+    return {150, fontMetrics().height() + 8};
+}
+
+void TFlatGauge::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (!m_transparent)
+        p.fillRect(rect(), m_color);
+    p.setPen(m_colorBorder);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+
+    const QRect inner = innerRect();
+    const QRect bar(inner.left(), inner.top(), barWidth(), inner.height());
+    if (bar.width() > 0)
+        p.fillRect(bar, m_barColor);
+
+    if (!m_showText)
+        return;
+    const QString text = displayText();
+    p.setFont(font());
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawText(inner, Qt::AlignCenter | Qt::TextSingleLine, text);
+    // The part of the text over the bar shows in the background colour.
+    if (bar.width() > 0) {
+        p.setClipRect(bar);
+        p.setPen(m_color);
+        p.drawText(inner, Qt::AlignCenter | Qt::TextSingleLine, text);
+    }
+}
