@@ -49,6 +49,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Window level
@@ -81,7 +83,7 @@ private:
     static void DeleteSelected(TFlatListBox& list);
 
     // Days and meals (WizardDays.cpp)
-    void daysClickCheck(int index);
+    void daysClickCheck();
     void FlatSpeedButton6Click(); // Check All Days
     void FlatSpeedButton7Click(); // Uncheck All Days
     void FlatSpeedButton3Click(); // Check All Meals

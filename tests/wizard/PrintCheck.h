@@ -1,0 +1,35 @@
+#pragma once
+// What the tests need of the private print system that the fixture starts (scripts/cups-fixture):
+// whether it is there, the jobs its queue has seen, and the PDFs that cups-pdf made of them.
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+namespace printcheck {
+
+struct Job {
+    int id = 0;
+    QString name;
+    QString state; // "completed", "processing", "aborted", ...
+};
+
+// Why the print system cannot be used here, or nothing when it can.
+std::optional<QString> Unavailable();
+// Whether a missing tool must fail the test rather than skip it.
+bool Required();
+
+// Every job the queue has seen, finished or not.
+std::vector<Job> Jobs(QString* error = nullptr);
+std::vector<Job> JobsNamed(const QString& name);
+// Waits until every job of that name has finished; returns them.
+std::vector<Job> WaitForFinishedJobs(const QString& name, int count, int timeoutMs = 60000);
+
+// The PDFs cups-pdf wrote whose file names hold `token` (cups-pdf names them after the title).
+QStringList PdfsNamed(const QString& token);
+int PdfPages(const QString& pdf);
+// Pixels darker than mid-grey on one page, rendered at a low resolution.
+int DarkPixels(const QString& pdf, int page);
+
+} // namespace printcheck
