@@ -169,12 +169,13 @@ void MemoryDocument::DeleteRange(int from, int to) {
     }
     // The first paragraph keeps its head and its format and takes the last one's tail.
     Block& tailBlock = blocks_[last];
-    std::vector<Run> tail(tailBlock.runs.begin() +
-                              static_cast<std::ptrdiff_t>(SplitAt(tailBlock, lastOffset)),
-                          tailBlock.runs.end());
+    const std::size_t tailStart = SplitAt(tailBlock, lastOffset);
+    std::vector<Run> tail(
+        std::make_move_iterator(tailBlock.runs.begin() + static_cast<std::ptrdiff_t>(tailStart)),
+        std::make_move_iterator(tailBlock.runs.end()));
     Block& head = blocks_[first];
-    head.runs.erase(head.runs.begin() + static_cast<std::ptrdiff_t>(SplitAt(head, firstOffset)),
-                    head.runs.end());
+    const std::size_t headEnd = SplitAt(head, firstOffset);
+    head.runs.erase(head.runs.begin() + static_cast<std::ptrdiff_t>(headEnd), head.runs.end());
     head.runs.insert(head.runs.end(), std::make_move_iterator(tail.begin()),
                      std::make_move_iterator(tail.end()));
     Recount(head);

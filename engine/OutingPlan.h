@@ -42,6 +42,8 @@ struct OutingPlan {
     // A slot appears in the roster when both its day and its meal are ticked.
     bool Active(MealSlot slot) const { return days[static_cast<int>(slot.day)] && Ticked(slot); }
     const std::vector<std::string>& MealList(Meal meal) const;
+
+    friend bool operator==(const OutingPlan&, const OutingPlan&) = default;
 };
 
 } // namespace dutywise
