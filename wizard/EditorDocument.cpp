@@ -141,28 +141,42 @@ void EditorDocument::Restyle(const std::function<void(QTextCharFormat&)>& change
     const int from = cursor.selectionStart();
     const int to = cursor.selectionEnd();
     QTextDocument* doc = editor_.document();
-    cursor.beginEditBlock();
     // Each fragment is rewritten whole, so that a change may also take a property away (the
-    // automatic colour has no foreground at all).
+    // automatic colour has no foreground at all). The pieces are gathered first: rewriting
+    // one may merge it with its neighbour under a live fragment iterator.
+    struct Piece {
+        int start, end;
+        QTextCharFormat format;
+    };
+    std::vector<Piece> pieces;
+    std::vector<std::pair<int, QTextCharFormat>> marks;
     for (QTextBlock block = doc->findBlock(from); block.isValid() && block.position() <= to;
          block = block.next()) {
-        QTextCursor mark(block);
         QTextCharFormat blockFormat = block.charFormat();
         change(blockFormat);
-        mark.setBlockCharFormat(blockFormat);
+        marks.emplace_back(block.position(), blockFormat);
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             const int start = std::max(from, fragment.position());
             const int end = std::min(to, fragment.position() + fragment.length());
             if (start >= end)
                 continue;
-            QTextCursor piece(doc);
-            piece.setPosition(start);
-            piece.setPosition(end, QTextCursor::KeepAnchor);
             QTextCharFormat format = fragment.charFormat();
             change(format);
-            piece.setCharFormat(format);
+            pieces.push_back({start, end, format});
         }
+    }
+    cursor.beginEditBlock();
+    for (const auto& [position, format] : marks) {
+        QTextCursor mark(doc);
+        mark.setPosition(position);
+        mark.setBlockCharFormat(format);
+    }
+    for (const Piece& piece : pieces) {
+        QTextCursor range(doc);
+        range.setPosition(piece.start);
+        range.setPosition(piece.end, QTextCursor::KeepAnchor);
+        range.setCharFormat(piece.format);
     }
     cursor.endEditBlock();
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "DocumentContract.h"
+#include "FormattingContract.h"
 #include "EditorDocument.h"
 
 namespace {
@@ -18,4 +19,5 @@ struct EditorFactory {
 
 namespace dutywise::testing {
 INSTANTIATE_TYPED_TEST_SUITE_P(Editor, RosterDocumentContract, ::testing::Types<EditorFactory>);
+INSTANTIATE_TYPED_TEST_SUITE_P(Editor, FormattingContract, ::testing::Types<EditorFactory>);
 } // namespace dutywise::testing
