@@ -39,7 +39,10 @@ std::vector<Paragraph> Lines(int count, int points) {
     return doc;
 }
 
+// KEEP_PRINTED_PDFS=1 leaves them for a person to look at.
 void RemovePdfs(const QStringList& pdfs) {
+    if (qEnvironmentVariableIsSet("KEEP_PRINTED_PDFS"))
+        return;
     for (const QString& f : pdfs)
         QFile::remove(f);
 }
