@@ -12,9 +12,9 @@
 #include "RichText.h"
 
 using namespace dutywise;
-using dutywise::test::ReadFileBytes;
-using dutywise::test::TempDir;
-using dutywise::test::WriteFileBytes;
+using dutywise::testing::ReadFileBytes;
+using dutywise::testing::TempDir;
+using dutywise::testing::WriteFileBytes;
 namespace fs = std::filesystem;
 
 namespace {

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-namespace dutywise::test {
+namespace dutywise::testing {
 
 inline bool RunningInCi() {
     const char* ci = std::getenv("CI");
@@ -28,8 +28,8 @@ inline bool AbiwordInstalled() { return std::system("command -v abiword >/dev/nu
 // In a test body: skips (or fails under CI) when AbiWord is not installed.
 #define DUTYWISE_REQUIRE_ABIWORD()                                                                 \
     do {                                                                                           \
-        if (!::dutywise::test::AbiwordInstalled()) {                                               \
-            if (::dutywise::test::RunningInCi())                                                   \
+        if (!::dutywise::testing::AbiwordInstalled()) {                                               \
+            if (::dutywise::testing::RunningInCi())                                                   \
                 FAIL() << "abiword is not installed (scripts/install-deps installs it)";          \
             GTEST_SKIP() << "abiword is not installed; the read-back by a real reader is skipped"; \
         }                                                                                          \
@@ -215,4 +215,4 @@ inline std::vector<AbwParagraph> ParseAbw(const std::string& xml) {
     return paragraphs;
 }
 
-} // namespace dutywise::test
+} // namespace dutywise::testing
