@@ -141,7 +141,7 @@ int PdfPages(const QString& pdf) {
 int DarkPixels(const QString& pdf, int page) {
     QTemporaryDir tmp;
     const QString base = tmp.filePath("page");
-    Run("pdftoppm", {"-r", "20", "-gray", "-f", QString::number(page), "-l", QString::number(page),
+    Run("pdftoppm", {"-q", "-r", "20", "-gray", "-f", QString::number(page), "-l", QString::number(page),
                      "-singlefile", pdf, base});
     const QImage image(base + ".pgm");
     int dark = 0;
