@@ -226,9 +226,11 @@ void TFlatSpeedButton::init() {
 }
 
 bool TFlatSpeedButton::event(QEvent* e) {
-    // Whatever a .ui file or a caller set, the speed button never takes the focus.
-    if (e->type() == QEvent::FocusIn && focusPolicy() != Qt::NoFocus)
-        setFocusPolicy(Qt::NoFocus);
+    // A policy set through the base class or a property is undone before it can matter.
+    if ((e->type() == QEvent::Polish || e->type() == QEvent::Show || e->type() == QEvent::Enter ||
+         e->type() == QEvent::FocusIn) &&
+        focusPolicy() != Qt::NoFocus)
+        QWidget::setFocusPolicy(Qt::NoFocus);
     return QPushButton::event(e);
 }
 

@@ -106,6 +106,9 @@ public:
     explicit TFlatSpeedButton(QWidget* parent = nullptr);
     explicit TFlatSpeedButton(const QString& text, QWidget* parent = nullptr);
 
+    // Hides QWidget's: whatever a layout file asks, the policy stays Qt::NoFocus.
+    void setFocusPolicy(Qt::FocusPolicy) { QWidget::setFocusPolicy(Qt::NoFocus); }
+
     int modalResult() const { return m_modalResult; }
     void setModalResult(int r) { m_modalResult = r; }
     QColor colorFocused() const { return m_colorFocused; }

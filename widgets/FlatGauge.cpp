@@ -61,24 +61,21 @@ QRect TFlatGauge::innerRect() const {
     return rect().adjusted(2, 2, -2, -2);
 }
 
-// Extended precision, division first, truncation toward zero: 29 of 100 must read "29 %",
-// which plain double arithmetic (0.29 * 100 = 28.999...) would show as 28.
+// Floating point, division first, truncated toward zero: the gauge's established arithmetic.
+// It rounds the odd value down (29 of 100 reads "28 %", as 0.29 * 100 is 28.999...).
+// An empty range has nothing to divide by: no bar and "0 %".
 QString TFlatGauge::displayText() const {
     if (m_max <= m_min)
         return QStringLiteral("0 %");
-    const long double ratio =
-        static_cast<long double>(m_progress - m_min) / static_cast<long double>(m_max - m_min);
-    const auto percent = static_cast<long long>(std::trunc(ratio * 100.0L));
-    return QString::number(percent) + QStringLiteral(" %");
+    const double ratio = double(m_progress - m_min) / double(m_max - m_min);
+    return QString::number(static_cast<long long>(std::trunc(ratio * 100.0))) + QStringLiteral(" %");
 }
 
 int TFlatGauge::barWidth() const {
     if (m_max <= m_min)
         return 0;
-    const int inner = std::max(innerRect().width(), 0);
-    const long double perUnit =
-        static_cast<long double>(inner) / static_cast<long double>(m_max - m_min);
-    return static_cast<int>(std::trunc(perUnit * static_cast<long double>(m_progress - m_min)));
+    const double perUnit = double(std::max(innerRect().width(), 0)) / double(m_max - m_min);
+    return static_cast<int>(std::trunc(perUnit * double(m_progress - m_min)));
 }
 
 QSize TFlatGauge::sizeHint() const {
