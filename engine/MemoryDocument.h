@@ -28,7 +28,7 @@ public:
     ParagraphStyle CurrentStyle() const override { return current_; }
 
     // Code points in the document, one for each paragraph break.
-    int Length() const;
+    int Length() const { return length_; }
     int SelectionStart() const { return std::min(anchor_, caret_); }
     int SelectionLength() const { return std::max(anchor_, caret_) - SelectionStart(); }
 
@@ -53,6 +53,7 @@ private:
     std::vector<Block> blocks_;
     int anchor_ = 0;
     int caret_ = 0;
+    int length_ = 0;
     ParagraphStyle current_;
 };
 

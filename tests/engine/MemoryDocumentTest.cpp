@@ -55,5 +55,20 @@ TEST(MemoryDocument, SelectionOverBlankParagraphsRestylesThem) {
     EXPECT_EQ(paragraphs[2].runs.front().style.styles, (StyleSet{FontStyle::Italic}));
 }
 
+TEST(MemoryDocument, LongTextsCountCharactersNotBytes) {
+    MemoryDocument doc;
+    std::string text;
+    for (int i = 0; i < 20; ++i)
+        text += "é€"; // two and three bytes
+    text += "abcdefghij";
+    doc.AppendParagraph(text);
+    EXPECT_EQ(doc.Length(), 50);
+    doc.SetSelection(39, 2); // the last "€" and the "a"
+    doc.SetStyleSet({FontStyle::Italic});
+    const std::vector<Paragraph> paragraphs = doc.Paragraphs();
+    ASSERT_EQ(paragraphs[0].runs.size(), 3u);
+    EXPECT_EQ(paragraphs[0].runs[1].text, "€a");
+}
+
 } // namespace
 } // namespace dutywise::testing
