@@ -9,6 +9,8 @@
 
 #include "BuildHost.h"
 #include "OutingPlan.h"
+#include "QtPrintService.h"
+#include "QtSaveTarget.h"
 #include "RosterBuild.h"
 #include "ui_WizardWindow.h"
 
@@ -139,6 +141,7 @@ private:
     QString snackSuggestion_;
     QString drinkSuggestion_;
 
-    // Generation page tools
-    // (members of the save target, print service and friends go here)
+    // Generation page tools: the save dialog keeps its last name for the whole run.
+    dutywise::QtSaveTarget saveTarget_{this};
+    dutywise::QtPrintService printService_;
 };
