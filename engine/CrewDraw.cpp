@@ -4,7 +4,9 @@ namespace dutywise {
 
 namespace {
 
-int DrawBelow(int n, Generator& random) { return static_cast<int>(random.Draw(n)); }
+int DrawBelow(int n, Generator& random) {
+    return static_cast<int>(random.Draw(n));
+}
 
 } // namespace
 

@@ -8,7 +8,9 @@ namespace dutywise {
 
 namespace {
 
-bool StartsCodePoint(char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }
+bool StartsCodePoint(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+}
 
 // Every byte that is not a continuation byte (10xxxxxx) starts a code point. Counted eight
 // bytes at a time: roster lines run to thousands of bytes.
@@ -22,7 +24,8 @@ int CodePoints(const std::string& text) {
         std::uint64_t word;
         std::memcpy(&word, bytes + i, sizeof word);
         // One bit per continuation byte, then their sum gathered in the top byte.
-        continuation += static_cast<std::size_t>((((word >> 7) & ~(word >> 6) & kLow) * kLow) >> 56);
+        continuation +=
+            static_cast<std::size_t>((((word >> 7) & ~(word >> 6) & kLow) * kLow) >> 56);
     }
     for (; i < size; ++i)
         continuation += StartsCodePoint(bytes[i]) ? 0 : 1;
@@ -215,8 +218,9 @@ int MemoryDocument::InsertAt(int position, const std::string& text, const Paragr
         Block& block = blocks_[index];
         Block next{style, {}, 0};
         const std::size_t at = SplitAt(block, offset);
-        next.runs.assign(std::make_move_iterator(block.runs.begin() + static_cast<std::ptrdiff_t>(at)),
-                         std::make_move_iterator(block.runs.end()));
+        next.runs.assign(
+            std::make_move_iterator(block.runs.begin() + static_cast<std::ptrdiff_t>(at)),
+            std::make_move_iterator(block.runs.end()));
         block.runs.erase(block.runs.begin() + static_cast<std::ptrdiff_t>(at), block.runs.end());
         block.chars = offset;
         Recount(next);

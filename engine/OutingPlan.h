@@ -30,8 +30,8 @@ struct OutingPlan {
     std::string outingName;
     std::string patrolName;
     std::vector<std::string> people;
-    std::array<bool, kDays> days{};                             // Sunday first
-    std::array<std::array<bool, kMeals>, kDays> mealTicks{};    // [day][meal]
+    std::array<bool, kDays> days{};                          // Sunday first
+    std::array<std::array<bool, kMeals>, kDays> mealTicks{}; // [day][meal]
     std::vector<std::string> breakfasts, lunches, dinners;
     std::vector<std::string> snacks, drinks;
     int crewSize = kDefaultCrewSize;

@@ -14,7 +14,9 @@ std::uint64_t SteadyNanoseconds() {
 
 } // namespace
 
-std::optional<std::uint64_t> SteadyClock::Counter() { return SteadyNanoseconds(); }
+std::optional<std::uint64_t> SteadyClock::Counter() {
+    return SteadyNanoseconds();
+}
 
 std::uint32_t SteadyClock::Milliseconds() {
     // Wraps like a 32-bit tick count.
@@ -31,8 +33,7 @@ void Generator::ReseedFromClock() {
 std::uint32_t Generator::RandomBelow(std::int32_t n) {
     // Unsigned arithmetic wraps modulo 2^32 exactly, which is the generator's definition.
     seed_ = seed_ * 134775813u + 1u;
-    const std::uint64_t product =
-        static_cast<std::uint64_t>(seed_) * static_cast<std::uint32_t>(n);
+    const std::uint64_t product = static_cast<std::uint64_t>(seed_) * static_cast<std::uint32_t>(n);
     return static_cast<std::uint32_t>(product >> 32);
 }
 

@@ -71,8 +71,7 @@ bool Validate(const OutingPlan& plan, BuildHost& host, AdviceFlag& advice) {
     return true;
 }
 
-void WriteRoster(const OutingPlan& plan, RosterDocument& doc, BuildHost& host,
-                 Generator& random) {
+void WriteRoster(const OutingPlan& plan, RosterDocument& doc, BuildHost& host, Generator& random) {
     const StyleSet bold{FontStyle::Bold};
     const StyleSet boldUnderlined{FontStyle::Bold, FontStyle::Underline};
 

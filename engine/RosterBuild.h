@@ -21,7 +21,7 @@ namespace hidden_picture {
 inline constexpr std::string_view kOutingName = "Moonlight Hike!"; // 15 characters
 inline constexpr std::string_view kPatrolName = "Falcons";         // 7 characters
 inline constexpr std::array<std::string_view, 4> kFirstPeople = {"A", "Nora", "Ben", "Eli"};
-inline constexpr std::string_view kFirstDinner = "Stew";           // ticked on Friday too
+inline constexpr std::string_view kFirstDinner = "Stew"; // ticked on Friday too
 inline constexpr std::string_view kMessage = "You found the hidden picture!";
 } // namespace hidden_picture
 

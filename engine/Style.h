@@ -1,7 +1,9 @@
 #pragma once
 // Character formatting of a stretch of the roster document.
 
+#include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 namespace dutywise {

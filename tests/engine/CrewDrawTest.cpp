@@ -65,7 +65,8 @@ TEST(DrawPerson, TwoPeopleAfterTheFirstAlwaysGiveTheSecond) {
 }
 
 // Every sequence of `length` draws, each value equally often: the draw's outcome frequencies are
-// then the rule's probabilities, up to the few sequences that run out (those go on pseudo-randomly).
+// then the rule's probabilities, up to the few sequences that run out (those go on
+// pseudo-randomly).
 std::vector<double> Frequencies(int n, int previous, int length) {
     std::vector<double> counts(static_cast<std::size_t>(n), 0.0);
     int total = 1;

@@ -66,22 +66,33 @@ struct Build {
 
 TEST(BuildRoster, SaturdayOnlyDocumentHasSeventeenStyledParagraphs) {
     Build b;
-    b.clock.counters.push_back(0);         // the build's own re-seed
-    b.clock.ScriptDraws(3, {1, 2, 0, 1});  // cooks Bob, Cy; clean-up Ann, Bob
-    b.clock.ScriptDraws(2, {1});           // the last breakfast can be served
+    b.clock.counters.push_back(0);        // the build's own re-seed
+    b.clock.ScriptDraws(3, {1, 2, 0, 1}); // cooks Bob, Cy; clean-up Ann, Bob
+    b.clock.ScriptDraws(2, {1});          // the last breakfast can be served
     b.Run(SaturdayBreakfast());
 
     const std::vector<Paragraph> paragraphs = b.doc.Paragraphs();
-    const std::vector<dutywise::Run> expected = {
-        {"Spring Campout", kTitle},  {"Eagles's Roster", kTitle},   {"", kTitle},
-        {"", kTitle},                {"Saturday", kDay},            {"Breakfast", kMealHeading},
-        {"Cook: Bob, Cy", kSlotLine}, {"Cleanup: Ann, Bob", kSlotLine}, {"Meal: Oats", kSlotLine},
-        {"", kSlotLine},             {"", kSlotLine},               {"Snacks", kFood},
-        {"Trail mix", kFood},        {"Apples", kFood},             {"", kFood},
-        {"Drinks", kFood},           {"Cocoa", kFood}};
+    const std::vector<dutywise::Run> expected = {{"Spring Campout", kTitle},
+                                                 {"Eagles's Roster", kTitle},
+                                                 {"", kTitle},
+                                                 {"", kTitle},
+                                                 {"Saturday", kDay},
+                                                 {"Breakfast", kMealHeading},
+                                                 {"Cook: Bob, Cy", kSlotLine},
+                                                 {"Cleanup: Ann, Bob", kSlotLine},
+                                                 {"Meal: Oats", kSlotLine},
+                                                 {"", kSlotLine},
+                                                 {"", kSlotLine},
+                                                 {"Snacks", kFood},
+                                                 {"Trail mix", kFood},
+                                                 {"Apples", kFood},
+                                                 {"", kFood},
+                                                 {"Drinks", kFood},
+                                                 {"Cocoa", kFood}};
     ASSERT_EQ(paragraphs.size(), 17u);
     for (std::size_t i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(paragraphs[i].runs, std::vector<dutywise::Run>{expected[i]}) << "paragraph " << i + 1;
+        EXPECT_EQ(paragraphs[i].runs, std::vector<dutywise::Run>{expected[i]})
+            << "paragraph " << i + 1;
 
     EXPECT_EQ(b.host.messages, (std::vector<std::string>{kAdvice, kCompleted}));
     EXPECT_EQ(b.host.noticeHidden, 1);
@@ -94,9 +105,9 @@ TEST(BuildRoster, ShapeFollowsTheTicksAndTheNames) {
     plan.patrolName.clear();
     plan.days = {};
     b.Run(plan); // no day ticked
-    EXPECT_EQ(Texts(b.doc), (std::vector<std::string>{"Spring Campout", "", "", "", "Snacks",
-                                                      "Trail mix", "Apples", "", "Drinks",
-                                                      "Cocoa"}));
+    EXPECT_EQ(Texts(b.doc),
+              (std::vector<std::string>{"Spring Campout", "", "", "", "Snacks", "Trail mix",
+                                        "Apples", "", "Drinks", "Cocoa"}));
     // The blank after the days keeps the title's style when no day was written.
     EXPECT_EQ(b.doc.Paragraphs()[3].runs.front().style, kTitle);
 

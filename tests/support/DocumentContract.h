@@ -83,7 +83,8 @@ TYPED_TEST_P(RosterDocumentContract, AppendParagraphsGivesEveryEntryTheSameStyle
     doc.AppendParagraphs({"Chips", "", "Apples"});
 
     EXPECT_EQ(this->Texts(), (std::vector<std::string>{"Title", "Chips", "", "Apples"}));
-    const ParagraphStyle snacks = ParagraphStyle::Roster(10, {FontStyle::Bold, FontStyle::Underline});
+    const ParagraphStyle snacks =
+        ParagraphStyle::Roster(10, {FontStyle::Bold, FontStyle::Underline});
     for (std::size_t i = 1; i < 4; ++i)
         EXPECT_EQ(this->OnlyStyle(i), snacks) << "paragraph " << i;
     // A blank paragraph is one empty run that still carries its style.
@@ -143,9 +144,9 @@ TYPED_TEST_P(RosterDocumentContract, RestylingPartOfAParagraphSplitsItsRun) {
     changed.color = Color::Rgb(0, 0, 255);
     const std::vector<Paragraph> paragraphs = doc.Paragraphs();
     ASSERT_EQ(paragraphs.size(), 1u);
-    EXPECT_EQ(paragraphs[0].runs, (std::vector<dutywise::Run>{{"Hello ", this->Plain()},
-                                                     {"brave", changed},
-                                                     {" world", this->Plain()}}));
+    EXPECT_EQ(paragraphs[0].runs,
+              (std::vector<dutywise::Run>{
+                  {"Hello ", this->Plain()}, {"brave", changed}, {" world", this->Plain()}}));
 }
 
 TYPED_TEST_P(RosterDocumentContract, RestylingBackMergesTheRunsAgain) {
@@ -158,7 +159,8 @@ TYPED_TEST_P(RosterDocumentContract, RestylingBackMergesTheRunsAgain) {
     doc.SetStyleSet({});
     const std::vector<Paragraph> paragraphs = doc.Paragraphs();
     ASSERT_EQ(paragraphs.size(), 1u);
-    EXPECT_EQ(paragraphs[0].runs, (std::vector<dutywise::Run>{{"Hello brave world", this->Plain()}}));
+    EXPECT_EQ(paragraphs[0].runs,
+              (std::vector<dutywise::Run>{{"Hello brave world", this->Plain()}}));
 }
 
 TYPED_TEST_P(RosterDocumentContract, SelectionAcrossAParagraphBreakRestylesBothSides) {
@@ -321,23 +323,17 @@ TYPED_TEST_P(RosterDocumentContract, FontSizeIsHeldToWhatADocumentCarries) {
     EXPECT_EQ(this->OnlyStyle(0).sizeTwentieths, 1638 * 20);
 }
 
-REGISTER_TYPED_TEST_SUITE_P(RosterDocumentContract,
-                            AppendTakesTheCurrentStyleAndLeavesEarlierParagraphsAlone,
-                            EachSetterChangesOneAttributeOnly,
-                            AppendParagraphsGivesEveryEntryTheSameStyle,
-                            ClearRemovesEverythingAndAppendStartsAfresh,
-                            OnlyParagraphBlankCountsAsEmpty, TypingAfterClearStartsAtTheBeginning,
-                            AppendIgnoresTheSelectionAndLeavesTheCaretAtTheEnd,
-                            RestylingPartOfAParagraphSplitsItsRun,
-                            RestylingBackMergesTheRunsAgain,
-                            SelectionAcrossAParagraphBreakRestylesBothSides,
-                            PositionsCountCharactersNotBytes,
-                            GetStyleSetHoldsOnlyFlagsEverySelectedCharacterCarries,
-                            CaretTakesTheStyleOfTheCharacterBeforeIt,
-                            SettersAtABareCaretChangeOnlyTheCurrentStyle,
-                            TypingAtTheCaretTakesTheCurrentStyle, TypingReplacesTheSelection,
-                            TypingALineBreakSplitsTheParagraph,
-                            FontNameIsCutTo31CharactersWithoutSplittingOne,
-                            FontSizeIsHeldToWhatADocumentCarries);
+REGISTER_TYPED_TEST_SUITE_P(
+    RosterDocumentContract, AppendTakesTheCurrentStyleAndLeavesEarlierParagraphsAlone,
+    EachSetterChangesOneAttributeOnly, AppendParagraphsGivesEveryEntryTheSameStyle,
+    ClearRemovesEverythingAndAppendStartsAfresh, OnlyParagraphBlankCountsAsEmpty,
+    TypingAfterClearStartsAtTheBeginning, AppendIgnoresTheSelectionAndLeavesTheCaretAtTheEnd,
+    RestylingPartOfAParagraphSplitsItsRun, RestylingBackMergesTheRunsAgain,
+    SelectionAcrossAParagraphBreakRestylesBothSides, PositionsCountCharactersNotBytes,
+    GetStyleSetHoldsOnlyFlagsEverySelectedCharacterCarries,
+    CaretTakesTheStyleOfTheCharacterBeforeIt, SettersAtABareCaretChangeOnlyTheCurrentStyle,
+    TypingAtTheCaretTakesTheCurrentStyle, TypingReplacesTheSelection,
+    TypingALineBreakSplitsTheParagraph, FontNameIsCutTo31CharactersWithoutSplittingOne,
+    FontSizeIsHeldToWhatADocumentCarries);
 
 } // namespace dutywise::testing
