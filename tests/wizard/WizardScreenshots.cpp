@@ -1,0 +1,61 @@
+// Writes the six wizard pages to PNG, before and after a build, for people to look at:
+// <build>/screenshots/wizard/.
+
+#include <QDir>
+#include <QLineEdit>
+#include <QTextEdit>
+
+#include "FlatSpinEdit.h"
+#include "WizardTestSupport.h"
+
+using namespace wizardtest;
+
+namespace {
+
+QString OutputDir() {
+    const QString dir = QStringLiteral(DUTYWISE_SCREENSHOT_DIR);
+    QDir().mkpath(dir);
+    return dir;
+}
+
+void ShootPages(TForm2& w, const QString& stage) {
+    static const char* const names[] = {"1-basics", "2-days", "3-meals", "4-snacks-drinks", "5-finalization",
+                                        "6-generation"};
+    for (int page = 0; page < 6; ++page) {
+        ShowPage(w, page);
+        QCoreApplication::processEvents();
+        const QString path = QStringLiteral("%1/%2-%3.png").arg(OutputDir(), stage, QLatin1String(names[page]));
+        EXPECT_TRUE(w.grab().save(path)) << path.toStdString();
+    }
+}
+
+TEST(WizardScreenshots, SixPagesBeforeAndAfterABuild) {
+    TForm2 w;
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    ShootPages(w, QStringLiteral("before"));
+
+    ShowPage(w, 0);
+    Find<QLineEdit>(w, "FlatEdit1")->setText("Spring Camporee at Lake Hollow");
+    Find<QLineEdit>(w, "FlatEdit2")->setText("Eagle");
+    Find<TFlatListBox>(w, "FlatListBox1")->assignItems({"Ann", "Ben", "Cy", "Dee", "Eve", "Finn"});
+    ShowPage(w, 1);
+    TickDay(w, 5);
+    TickDay(w, 6);
+    Tick(w, "FriDin");
+    Tick(w, "SatBrk");
+    Tick(w, "SatLun");
+    Tick(w, "SatDin");
+    Find<TFlatListBox>(w, "FlatListBox2")->assignItems({"Pancakes", "Oatmeal", "Eggs and Bacon"});
+    Find<TFlatListBox>(w, "FlatListBox3")->assignItems({"Sandwiches", "Soup"});
+    Find<TFlatListBox>(w, "FlatListBox4")->assignItems({"Chili", "Foil Packs", "Spaghetti"});
+    Find<TFlatListBox>(w, "FlatListBox5")->assignItems({"Trail Mix", "S'mores"});
+    Find<TFlatListBox>(w, "FlatListBox6")->assignItems({"Water", "Cocoa"});
+    ShowPage(w, 4);
+    auto done = testsupport::AnswerNextModal("OK");
+    Click(w, "FlatButton1");
+    EXPECT_EQ(done->text, "Completed!");
+    ShootPages(w, QStringLiteral("after"));
+}
+
+} // namespace
