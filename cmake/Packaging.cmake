@@ -1,0 +1,70 @@
+# Installation and the Debian package.
+#
+# The program expects its word processor as "bin/abiword" and the templates beside it, relative
+# to its working directory; so the run folder is installed whole to share/dutywise, and the
+# desktop entry starts the program there (Path=).
+
+include(GNUInstallDirs)
+
+set(DUTYWISE_APP_ID org.dutywise.Dutywise)
+set(DUTYWISE_DATA_DIR ${CMAKE_INSTALL_DATADIR}/dutywise)
+
+if(TARGET dutywise)
+  install(TARGETS dutywise RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
+
+# The run folder, from the same sources that the build lays out in build/run.
+file(GLOB DUTYWISE_INSTALL_TEMPLATES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/templates/*.abw)
+install(FILES ${DUTYWISE_INSTALL_TEMPLATES} DESTINATION ${DUTYWISE_DATA_DIR})
+install(PROGRAMS ${PROJECT_SOURCE_DIR}/resources/abiword-launcher.sh
+  DESTINATION ${DUTYWISE_DATA_DIR}/bin RENAME abiword)
+
+# The desktop entry's Path= names the run folder under the prefix that is installed to, which
+# is only known at install time (cpack installs to /usr, a plain install to /usr/local).
+install(CODE "
+  file(READ \"${PROJECT_SOURCE_DIR}/packaging/${DUTYWISE_APP_ID}.desktop\" entry)
+  string(REGEX REPLACE \"\\nPath=[^\\n]*\" \"\\nPath=\${CMAKE_INSTALL_PREFIX}/${DUTYWISE_DATA_DIR}\" entry \"\${entry}\")
+  file(WRITE \"${CMAKE_CURRENT_BINARY_DIR}/packaging/${DUTYWISE_APP_ID}.desktop\" \"\${entry}\")
+")
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/${DUTYWISE_APP_ID}.desktop
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/${DUTYWISE_APP_ID}.metainfo.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# Icons: the SVG as it is, bitmaps scaled from the 256-pixel PNG at build time.
+install(FILES ${PROJECT_SOURCE_DIR}/resources/pictures/dutywise.svg
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${DUTYWISE_APP_ID}.svg)
+add_executable(dutywise_scale_icon ${PROJECT_SOURCE_DIR}/packaging/ScaleIcon.cpp)
+target_link_libraries(dutywise_scale_icon PRIVATE Qt6::Gui)
+set(DUTYWISE_ICON_SOURCE ${PROJECT_SOURCE_DIR}/resources/pictures/dutywise-256.png)
+set(DUTYWISE_ICONS)
+foreach(size 48 128 256)
+  set(icon ${CMAKE_CURRENT_BINARY_DIR}/packaging/icons/${size}/${DUTYWISE_APP_ID}.png)
+  add_custom_command(OUTPUT ${icon}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/packaging/icons/${size}
+    COMMAND dutywise_scale_icon ${DUTYWISE_ICON_SOURCE} ${size} ${icon}
+    DEPENDS dutywise_scale_icon ${DUTYWISE_ICON_SOURCE}
+    VERBATIM)
+  list(APPEND DUTYWISE_ICONS ${icon})
+  install(FILES ${icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+add_custom_target(dutywise_icons ALL DEPENDS ${DUTYWISE_ICONS})
+
+# cpack -G DEB (make package)
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME dutywise)
+set(CPACK_PACKAGE_VENDOR "Dutywise")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Duty rosters for a scout patrol's camping outing")
+set(CPACK_PACKAGE_DESCRIPTION
+  "Dutywise builds the duty roster of a patrol's camping outing: who cooks and who cleans up at each meal of each day, and what is eaten. A six-page wizard collects the outing, the people, the days and meals, the food lists and the crew size; the roster can be restyled, saved as Rich Text and printed. Ready-made templates for outings of one to seven days open in AbiWord.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Dutywise developers <dutywise@example.org>")
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/dutywise")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+  "libqt6widgets6, libqt6printsupport6, libqt6gui6, libqt6core6, libjpeg62-turbo, abiword")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_STRIP_FILES ON)
+include(CPack)

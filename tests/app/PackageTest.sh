@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a built tree, unpacks it into a temporary root and checks
+# what a desktop would find there: the program, its run folder, the desktop entry pointing at
+# that folder, the icons and the AppStream metadata, and the declared dependencies.
+# Usage: PackageTest.sh BUILD_DIR
+# Exit 77 (skipped) when a tool is missing, unless CI=true, where that is a failure.
+set -euo pipefail
+
+build=${1:?usage: PackageTest.sh BUILD_DIR}
+id=org.dutywise.Dutywise
+
+missing_tool() {
+  if [ "${CI:-}" = true ]; then
+    echo "FAIL: $1 is missing (scripts/install-deps installs it)" >&2
+    exit 1
+  fi
+  echo "SKIP: $1 is missing (scripts/install-deps installs it)"
+  exit 77
+}
+for tool in cpack dpkg-deb desktop-file-validate appstreamcli objdump; do
+  command -v "$tool" >/dev/null || missing_tool "$tool"
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 || {
+  cat "$work/cpack.log" >&2
+  echo "FAIL: cpack could not build the package" >&2
+  exit 1
+}
+deb=$(find "$work/out" -maxdepth 1 -name 'dutywise_*.deb' | head -n1)
+[ -n "$deb" ] || { echo "FAIL: no dutywise_*.deb in $work/out" >&2; exit 1; }
+root=$work/root
+dpkg-deb -x "$deb" "$root"
+
+# Files
+for f in usr/bin/dutywise usr/share/dutywise/bin/abiword; do
+  [ -x "$root/$f" ] || fail "$f is missing or not executable"
+done
+for n in 1 2 3 4 5 6 7; do
+  [ -s "$root/usr/share/dutywise/${n}daytemp.abw" ] || fail "template ${n}daytemp.abw is missing"
+done
+[ -s "$root/usr/share/dutywise/template.abw" ] || fail "the master template is missing"
+[ -s "$root/usr/share/icons/hicolor/scalable/apps/$id.svg" ] || fail "the SVG icon is missing"
+
+# Each bitmap icon is a PNG of the size its folder names.
+png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{print $1*16777216+$2*65536+$3*256+$4 "x" $5*16777216+$6*65536+$7*256+$8}'; }
+for size in 48 128 256; do
+  icon=$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png
+  if [ ! -s "$icon" ]; then
+    fail "the ${size}x${size} icon is missing"
+  elif [ "$(png_size "$icon")" != "${size}x${size}" ]; then
+    fail "the ${size}x${size} icon measures $(png_size "$icon")"
+  fi
+done
+
+# The desktop entry starts the program in its installed run folder.
+desktop=$root/usr/share/applications/$id.desktop
+if [ -s "$desktop" ]; then
+  grep -qx 'Path=/usr/share/dutywise' "$desktop" || fail "desktop entry: $(grep '^Path=' "$desktop" || echo 'no Path=')"
+  grep -qx 'Exec=dutywise' "$desktop" || fail "desktop entry does not run dutywise"
+  grep -qx "Icon=$id" "$desktop" || fail "desktop entry names another icon"
+  desktop-file-validate "$desktop" || fail "desktop-file-validate refuses the entry"
+else
+  fail "the desktop entry is missing"
+fi
+metainfo=$root/usr/share/metainfo/$id.metainfo.xml
+if [ -s "$metainfo" ]; then
+  appstreamcli validate --no-net --pedantic "$metainfo" || fail "appstreamcli refuses the metainfo"
+  appstreamcli validate-tree --no-net "$root" || fail "appstreamcli refuses the installed tree"
+else
+  fail "the AppStream metainfo is missing"
+fi
+
+# Dependencies: the declared ones, and every library the program links to comes from one of
+# them (or from the C and C++ runtimes that every system has).
+depends=$(dpkg-deb -f "$deb" Depends)
+for p in libqt6widgets6 libqt6printsupport6 libqt6gui6 libqt6core6 libjpeg62-turbo abiword; do
+  grep -qw -- "$p" <<<"$depends" || fail "Depends lacks $p: $depends"
+done
+needed=$(objdump -p "$root/usr/bin/dutywise" | awk '/NEEDED/ {print $2}')
+if grep -q '^libasan' <<<"$needed"; then
+  echo "note: sanitizer build, library check skipped"
+elif command -v dpkg-query >/dev/null; then
+  for lib in $needed; do
+    path=$(ldconfig -p | awk -v l="$lib" '$1 == l {print $NF; exit}')
+    [ -n "$path" ] || { fail "$lib is not found on this system"; continue; }
+    owner=$(dpkg -S "$path" 2>/dev/null || dpkg -S "$(readlink -f "$path")" 2>/dev/null || true)
+    pkg=${owner%%:*}
+    case "$pkg" in
+      libc6 | libstdc++6 | libgcc-s1 | "") ;;
+      *) grep -qw -- "$pkg" <<<"$depends" || fail "the program links $lib from $pkg, not declared" ;;
+    esac
+  done
+fi
+
+if [ "$failures" -ne 0 ]; then
+  echo "$failures problem(s) in $(basename "$deb")" >&2
+  exit 1
+fi
+echo "ok: $(basename "$deb") installs $(find "$root" -type f | wc -l) files"
