@@ -244,8 +244,37 @@ void EditorDocument::AppendParagraph(const std::string& text) {
     if (!text.empty())
         cursor.insertText(FromUtf8(text), format);
     cursor.endEditBlock();
-    editor_.setTextCursor(cursor);
+    if (batching_) {
+        // Moving the editor's caret would lay the document out now; the batch's end does it.
+        caretToEnd_ = true;
+    } else {
+        editor_.setTextCursor(cursor);
+    }
     editor_.setCurrentCharFormat(format);
+}
+
+void EditorDocument::BeginBatch() {
+    if (batching_)
+        return;
+    batching_ = true;
+    batch_ = QTextCursor(editor_.document());
+    batch_.beginEditBlock();
+}
+
+void EditorDocument::EndBatch() {
+    if (!batching_)
+        return;
+    batching_ = false;
+    batch_.endEditBlock();
+    batch_ = QTextCursor();
+    if (caretToEnd_) {
+        caretToEnd_ = false;
+        const QTextCharFormat format = editor_.currentCharFormat();
+        QTextCursor cursor(editor_.document());
+        cursor.movePosition(QTextCursor::End);
+        editor_.setTextCursor(cursor);
+        editor_.setCurrentCharFormat(format);
+    }
 }
 
 void EditorDocument::SetSelection(int start, int length) {

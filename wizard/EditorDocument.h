@@ -30,6 +30,22 @@ public:
     // The seven lines the editor shows until the first build, in the default style.
     void WriteInitialContent();
 
+    // A run of edits (a whole build) laid out once at its end instead of after every paragraph.
+    // The caret goes to the end when the batch ends. Ending an ended batch does nothing, so a
+    // message shown mid-way may end it early and show the editor up to date behind it.
+    void BeginBatch();
+    void EndBatch();
+    class Batch {
+    public:
+        explicit Batch(EditorDocument& doc) : doc_(doc) { doc_.BeginBatch(); }
+        ~Batch() { doc_.EndBatch(); }
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        EditorDocument& doc_;
+    };
+
     static QTextCharFormat ToFormat(const dutywise::ParagraphStyle& style);
     dutywise::ParagraphStyle FromFormat(const QTextCharFormat& format) const;
 
@@ -44,4 +60,7 @@ private:
     void Restyle(const std::function<void(QTextCharFormat&)>& change);
 
     QTextEdit& editor_;
+    QTextCursor batch_;
+    bool batching_ = false;
+    bool caretToEnd_ = false;
 };

@@ -220,10 +220,14 @@ dutywise::OutingPlan TForm2::ReadPlan() const {
 dutywise::RosterDocument& TForm2::Document() { return *document_; }
 
 void TForm2::FlatButton1Click() {
+    // One layout for the whole roster rather than one per paragraph.
+    const EditorDocument::Batch batch(*document_);
     dutywise::BuildRoster(ReadPlan(), *document_, *this, dutywise::ProgramGenerator(), advice_);
 }
 
 void TForm2::ShowMessage(const std::string& text) {
+    // What the build wrote so far shows behind the message.
+    document_->EndBatch();
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Dutywise"), QString::fromStdString(text), QMessageBox::Ok,
                     this);
     box.exec();
