@@ -70,8 +70,16 @@ TEST_F(WizardSession, WholeSessionBuildsTheRosterOfThePlanEntered) {
     crew->lineEdit()->selectAll();
     QTest::keyClicks(crew->lineEdit(), "3");
 
-    auto done = AnswerNextModal("OK");
+    // The roster is in the editor, caret at its end, while "Completed!" is still showing.
+    std::size_t shownBehind = 0;
+    bool caretAtEnd = false;
+    auto done = AnswerNextModal("OK", [&](QWidget*) {
+        shownBehind = w.Document().Paragraphs().size();
+        caretAtEnd = Find<QTextEdit>(w, "R")->textCursor().atEnd();
+    });
     Click(w, "FlatButton1");
+    EXPECT_EQ(shownBehind, 27u);
+    EXPECT_TRUE(caretAtEnd);
     ASSERT_TRUE(done->found) << done->error.toStdString();
     EXPECT_EQ(done->text, "Completed!");
     EXPECT_EQ(done->title, "Dutywise");
