@@ -1,0 +1,321 @@
+// The Generation page's tools, worked through the page's own controls.
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTextEdit>
+
+#include "Abiword.h"
+#include "FlatColorComboBox.h"
+#include "FlatSpinEdit.h"
+#include "InputBox.h"
+#include "WizardTestSupport.h"
+
+using namespace wizardtest;
+using dutywise::FontStyle;
+using dutywise::Paragraph;
+using dutywise::ParagraphStyle;
+using testsupport::AnswerNextModal;
+
+namespace {
+
+class GenerationTools : public ::testing::Test {
+protected:
+    void SetUp() override {
+        w.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+        ShowPage(w, 5);
+        editor = Find<QTextEdit>(w, "R");
+        size = Find<TFlatSpinEditInteger>(w, "FlatSpinEditInteger2");
+    }
+    // Selects as a mouse drag would, in the editor's own positions.
+    void Select(int start, int end) {
+        editor->setFocus();
+        QTextCursor c(editor->document());
+        c.setPosition(start);
+        c.setPosition(end, QTextCursor::KeepAnchor);
+        editor->setTextCursor(c);
+    }
+    void Caret(int at) { Select(at, at); }
+    ParagraphStyle StyleOfLine(std::size_t line) { return w.Document().Paragraphs().at(line).runs.front().style; }
+    // Types into the size box as a user does, the box keeping the focus.
+    void TypeSize(const QString& keys) {
+        size->lineEdit()->setFocus();
+        QTest::keyClicks(size->lineEdit(), keys);
+    }
+
+    TForm2 w;
+    QTextEdit* editor = nullptr;
+    TFlatSpinEditInteger* size = nullptr;
+};
+
+constexpr int kFirstLineLength = 16; // "Self Interpreter"
+
+TEST_F(GenerationTools, BoldTogglesTheSelectionAndLeavesItalicAlone) {
+    Select(0, kFirstLineLength); // the initial lines are bold
+    Click(w, "FlatSpeedButton23");
+    EXPECT_EQ(StyleOfLine(0).styles, dutywise::StyleSet{});
+    Click(w, "FlatSpeedButton24");
+    EXPECT_EQ(StyleOfLine(0).styles, (dutywise::StyleSet{FontStyle::Italic}));
+
+    // Now a plain (italic) selection: bold once makes it bold, twice plain again.
+    Click(w, "FlatSpeedButton23");
+    EXPECT_EQ(StyleOfLine(0).styles, (dutywise::StyleSet{FontStyle::Bold, FontStyle::Italic}));
+    Click(w, "FlatSpeedButton23");
+    EXPECT_EQ(StyleOfLine(0).styles, (dutywise::StyleSet{FontStyle::Italic}));
+    Click(w, "FlatSpeedButton25");
+    EXPECT_EQ(StyleOfLine(0).styles, (dutywise::StyleSet{FontStyle::Italic, FontStyle::Underline}));
+    // The next line was never selected.
+    EXPECT_EQ(StyleOfLine(1), ParagraphStyle::Default());
+    EXPECT_TRUE(editor->textCursor().hasSelection()); // the buttons do not take the selection away
+}
+
+TEST_F(GenerationTools, ColourAndFontWithNothingSelectedChangeNoTextOnlyWhatIsTypedNext) {
+    Caret(kFirstLineLength);
+    const auto before = w.Document().Paragraphs();
+
+    auto* colour = Find<TFlatColorComboBox>(w, "FlatColorComboBox1");
+    colour->setFocus();
+    QTest::keyClick(colour, Qt::Key_Down); // Black to the next named colour
+    const QColor picked = colour->value();
+    ASSERT_NE(picked, QColor(Qt::black));
+
+    auto* font = Find<QComboBox>(w, "FlatComboBox1");
+    font->lineEdit()->setFocus();
+    font->lineEdit()->selectAll();
+    QTest::keyClicks(font->lineEdit(), "Courier");
+
+    EXPECT_EQ(w.Document().Paragraphs(), before);
+    const ParagraphStyle next = w.Document().CurrentStyle();
+    EXPECT_EQ(next.fontName, "Courier");
+    EXPECT_EQ(next.color, dutywise::Color::Rgb(static_cast<std::uint8_t>(picked.red()),
+                                               static_cast<std::uint8_t>(picked.green()),
+                                               static_cast<std::uint8_t>(picked.blue())));
+}
+
+TEST_F(GenerationTools, TypingIntoTheSizeBoxAppliesEachKeystrokeThenTheCorrectedSize) {
+    Select(0, kFirstLineLength);
+    size->lineEdit()->setFocus();
+    size->lineEdit()->selectAll();
+    std::vector<int> applied;
+    for (const char* key : {"1", "0", "0"}) {
+        TypeSize(key);
+        applied.push_back(StyleOfLine(0).sizeTwentieths / 20);
+    }
+    EXPECT_EQ(applied, (std::vector<int>{1, 10, 100}));
+
+    // Leaving the box brings it into range, and the corrected size is applied again.
+    Find<QComboBox>(w, "FlatComboBox1")->setFocus();
+    ASSERT_TRUE(testsupport::WaitUntil([&] { return !size->lineEdit()->hasFocus(); }));
+    EXPECT_EQ(size->text(), "72");
+    EXPECT_EQ(StyleOfLine(0).sizeTwentieths, 72 * 20);
+    EXPECT_EQ(StyleOfLine(1), ParagraphStyle::Default());
+}
+
+TEST_F(GenerationTools, EmptyingTheSizeBoxAppliesEightPoints) {
+    Select(0, kFirstLineLength);
+    size->lineEdit()->setFocus();
+    size->lineEdit()->selectAll();
+    TypeSize("20");
+    EXPECT_EQ(StyleOfLine(0).sizeTwentieths, 20 * 20);
+    size->lineEdit()->selectAll();
+    QTest::keyClick(size->lineEdit(), Qt::Key_Backspace);
+    EXPECT_EQ(size->text(), "");
+    EXPECT_EQ(StyleOfLine(0).sizeTwentieths, 8 * 20);
+}
+
+// Fills the save dialog's name field and presses Save.
+std::shared_ptr<testsupport::ModalSeen> SaveAs(const QString& path, QString* proposed = nullptr,
+                                               testsupport::ModalAction after = {}) {
+    return AnswerNextModal("Save", [=](QWidget* dialog) {
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(name, nullptr);
+        if (proposed)
+            *proposed = name->text();
+        // Set, not typed: typing opens the completer's popup, which would swallow the click.
+        name->setText(path);
+        if (after)
+            after(dialog);
+    });
+}
+
+TEST_F(GenerationTools, SaveAddsRtfProposesTheLastNameAndCancelWritesNothing) {
+    dutywise::testing::TempDir dir;
+    QString firstProposal = "unset";
+    auto saved = SaveAs(QString::fromStdString(dir / "roster"), &firstProposal);
+    Click(w, "FlatSpeedButton26");
+    ASSERT_TRUE(saved->found) << saved->error.toStdString();
+    EXPECT_EQ(saved->title, "Save As");
+    EXPECT_EQ(firstProposal, ""); // no name to propose yet
+    const std::string file = dir / "roster.rtf";
+    ASSERT_TRUE(std::filesystem::exists(file));
+    const std::string bytes = dutywise::testing::ReadFileBytes(file);
+    EXPECT_EQ(bytes.rfind("{\\rtf", 0), 0u);
+
+    // The second save proposes the first one's name; cancelling it writes nothing.
+    QString secondProposal;
+    auto cancelled = AnswerNextModal("Cancel", [&](QWidget* dialog) {
+        auto* fd = static_cast<QFileDialog*>(dialog);
+        secondProposal = QDir(fd->directory()).filePath(fd->findChild<QLineEdit*>("fileNameEdit")->text());
+    });
+    Select(0, kFirstLineLength);
+    Click(w, "FlatSpeedButton24"); // a change that a written file would show
+    Click(w, "FlatSpeedButton26");
+    ASSERT_TRUE(cancelled->found) << cancelled->error.toStdString();
+    EXPECT_EQ(secondProposal, QString::fromStdString(file));
+    EXPECT_EQ(dutywise::testing::ReadFileBytes(file), bytes);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST_F(GenerationTools, SavedFileReadsBackInAbiwordWithTheEditorsStyles) {
+    DUTYWISE_REQUIRE_ABIWORD();
+    // Restyle the first line: italic, not bold, red, 20 points, Courier.
+    Select(0, kFirstLineLength);
+    Click(w, "FlatSpeedButton23");
+    Click(w, "FlatSpeedButton24");
+    auto* colour = Find<TFlatColorComboBox>(w, "FlatColorComboBox1");
+    const int red = colour->findText("Red");
+    ASSERT_GE(red, 0);
+    colour->setFocus();
+    colour->setCurrentIndex(red - 1);
+    QTest::keyClick(colour, Qt::Key_Down);
+    ASSERT_EQ(colour->value(), QColor(Qt::red));
+    size->lineEdit()->setFocus();
+    size->lineEdit()->selectAll();
+    TypeSize("20");
+    auto* font = Find<QComboBox>(w, "FlatComboBox1");
+    font->lineEdit()->setFocus();
+    font->lineEdit()->selectAll();
+    QTest::keyClicks(font->lineEdit(), "Courier");
+
+    dutywise::testing::TempDir dir;
+    auto saved = SaveAs(QString::fromStdString(dir / "styled.rtf"));
+    Click(w, "FlatSpeedButton26");
+    ASSERT_TRUE(saved->found) << saved->error.toStdString();
+    const std::string rtf = dir / "styled.rtf";
+    ASSERT_EQ(dutywise::testing::ConvertWithAbiword({rtf}, "abw"), "");
+    const auto read = dutywise::testing::ParseAbw(
+        dutywise::testing::ReadFileBytes(dutywise::testing::WithExtension(rtf, ".abw")));
+
+    const auto paragraphs = w.Document().Paragraphs();
+    ASSERT_EQ(read.size(), paragraphs.size());
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        std::string text;
+        for (const auto& r : read[i].runs)
+            text += r.text;
+        EXPECT_EQ(text, paragraphs[i].Text()) << i;
+    }
+    ASSERT_EQ(read[0].runs.size(), 1u);
+    auto first = read[0].runs[0].props;
+    EXPECT_EQ(first["font-family"], "Courier");
+    EXPECT_EQ(first["font-size"], "20pt");
+    EXPECT_EQ(first["font-style"], "italic");
+    EXPECT_NE(first["font-weight"], "bold");
+    EXPECT_EQ(first["color"], "ff0000");
+    auto second = read[1].runs[0].props;
+    EXPECT_EQ(second["font-family"], "Arial");
+    EXPECT_EQ(second["font-weight"], "bold");
+    EXPECT_NE(second["font-style"], "italic");
+}
+
+TEST_F(GenerationTools, SaveThatCannotWriteShowsTheFileInTheErrorBox) {
+    dutywise::testing::TempDir dir;
+    const QString target = QString::fromStdString(dir / "missing-folder/roster.rtf");
+    std::shared_ptr<testsupport::ModalSeen> error;
+    auto saved = SaveAs(target, nullptr, [&](QWidget*) { error = AnswerNextModal("OK"); });
+    Click(w, "FlatSpeedButton26");
+    ASSERT_TRUE(saved->found) << saved->error.toStdString();
+    ASSERT_TRUE(testsupport::WaitUntil([&] { return error && (error->found || !error->error.isEmpty()); }));
+    ASSERT_TRUE(error->found) << error->error.toStdString();
+    EXPECT_EQ(error->title, "Dutywise");
+    EXPECT_TRUE(error->text.contains("roster.rtf")) << error->text.toStdString();
+    EXPECT_EQ(error->buttons, QStringList{"OK"});
+    EXPECT_FALSE(error->hasIcon);
+    EXPECT_EQ(w.Document().Paragraphs().size(), 7u);
+}
+
+TEST_F(GenerationTools, FreshStartClearsThePlanButKeepsSortingRememberedTextsAndTools) {
+    ShowPage(w, 0);
+    Add(w, "FlatSpeedButton1", "Ann");
+    Add(w, "FlatSpeedButton1", "Ben");
+    Find<QLineEdit>(w, "FlatEdit1")->setText("Spring Camp");
+    Find<QLineEdit>(w, "FlatEdit2")->setText("Eagle");
+    ShowPage(w, 1);
+    Click(w, "FlatSpeedButton6"); // Check All Days
+    Click(w, "FlatSpeedButton3"); // Check All Meals
+    ShowPage(w, 2);
+    Tick(w, "FlatCheckBox2"); // breakfasts sorted
+    for (const char* meal : {"Toast", "Eggs", "Oatmeal"})
+        Add(w, "FlatSpeedButton8", meal);
+    Add(w, "FlatSpeedButton10", "Soup");
+    Add(w, "FlatSpeedButton12", "Chili");
+    Click(w, "FlatSpeedButton15"); // a suggestion showing
+    ShowPage(w, 3);
+    Add(w, "FlatSpeedButton17", "Chips");
+    Add(w, "FlatSpeedButton18", "Water");
+    ShowPage(w, 4);
+    Find<TFlatSpinEditInteger>(w, "NS")->setValue(4);
+    ShowPage(w, 5);
+    size->setValue(20);
+    const QString rememberedBreakfast = w.findChild<TJvInputBox*>("BI")->value();
+    ASSERT_EQ(rememberedBreakfast, "Oatmeal");
+
+    Click(w, "FlatButton2");
+
+    for (const char* list :
+         {"FlatListBox1", "FlatListBox2", "FlatListBox3", "FlatListBox4", "FlatListBox5", "FlatListBox6"})
+        EXPECT_TRUE(Items(w, list).isEmpty()) << list;
+    EXPECT_EQ(Find<QLineEdit>(w, "FlatEdit1")->text(), "");
+    EXPECT_EQ(Find<QLineEdit>(w, "FlatEdit2")->text(), "");
+    const dutywise::OutingPlan plan = w.ReadPlan();
+    for (int day = 0; day < dutywise::kDays; ++day) {
+        EXPECT_FALSE(plan.days[static_cast<std::size_t>(day)]) << day;
+        for (int meal = 0; meal < dutywise::kMeals; ++meal)
+            EXPECT_FALSE(plan.mealTicks[static_cast<std::size_t>(day)][static_cast<std::size_t>(meal)]);
+    }
+    for (const char* group : {"FlatGroupBox1", "FlatGroupBox4", "FlatGroupBox7"})
+        EXPECT_TRUE(Find(w, group)->isHidden()) << group;
+    for (const char* label :
+         {"JvAppearingLabel1", "JvAppearingLabel2", "JvAppearingLabel3", "JvAppearingLabel4", "JvAppearingLabel5"})
+        EXPECT_TRUE(Find(w, label)->isHidden()) << label;
+    EXPECT_EQ(plan.crewSize, 2);
+    EXPECT_EQ(Find<QTabWidget>(w, "TabbedNotebook1")->currentIndex(), 0);
+    EXPECT_FALSE(Find(w, "Label16")->isHidden());
+    EXPECT_TRUE(w.Document().Paragraphs().empty());
+
+    // Left alone: the Sorted box (still sorting), the prompts' texts, the formatting controls.
+    EXPECT_TRUE(Find<QCheckBox>(w, "FlatCheckBox2")->isChecked());
+    EXPECT_EQ(w.findChild<TJvInputBox*>("BI")->value(), rememberedBreakfast);
+    EXPECT_EQ(size->value(), 20);
+    ShowPage(w, 2);
+    Add(w, "FlatSpeedButton8", "Toast");
+    Add(w, "FlatSpeedButton8", "Bagels");
+    EXPECT_EQ(Items(w, "FlatListBox2"), (QStringList{"Bagels", "Toast"}));
+}
+
+TEST_F(GenerationTools, RegenerateBeforeAnyBuildRefusesJustAsBuildDoes) {
+    const auto before = w.Document().Paragraphs();
+    auto regenerate = AnswerNextModal("OK");
+    Click(w, "FlatButton3");
+    ASSERT_TRUE(regenerate->found) << regenerate->error.toStdString();
+    ShowPage(w, 4);
+    auto build = AnswerNextModal("OK");
+    Click(w, "FlatButton1");
+    ASSERT_TRUE(build->found) << build->error.toStdString();
+    EXPECT_FALSE(regenerate->text.isEmpty());
+    EXPECT_EQ(regenerate->text, build->text);
+    EXPECT_EQ(regenerate->title, "Dutywise");
+    EXPECT_EQ(w.Document().Paragraphs(), before);
+    EXPECT_FALSE(Find(w, "Label16")->isHidden());
+}
+
+TEST_F(GenerationTools, AboutAsksForTheAboutBox) {
+    QSignalSpy about(&w, &TForm2::aboutRequested);
+    Click(w, "FlatButton4");
+    EXPECT_EQ(about.count(), 1);
+}
+
+} // namespace
