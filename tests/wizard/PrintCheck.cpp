@@ -3,6 +3,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
@@ -121,13 +122,22 @@ std::vector<Job> WaitForFinishedJobs(const QString& name, int count, int timeout
     }
 }
 
-QStringList PdfsNamed(const QString& token) {
+QStringList PdfsOfJob(int jobId, const QDateTime& since) {
     QStringList found;
     QDir folder(PdfFolder());
-    for (const QString& f : folder.entryList({"*.pdf"}, QDir::Files))
-        if (f.contains(token))
-            found << folder.filePath(f);
+    for (const QFileInfo& f : folder.entryInfoList({QString("*job_%1.pdf").arg(jobId)}, QDir::Files))
+        if (f.lastModified() >= since.addSecs(-1))
+            found << f.filePath();
     return found;
+}
+
+QString SchedulerLog() {
+    QString jobs = "jobs on the queue:\n";
+    for (const Job& j : Jobs())
+        jobs += QString("  %1 %2 \"%3\"\n").arg(j.id).arg(j.state, j.name);
+    QFile log(Dir() + "/logs/error_log");
+    log.open(QIODevice::ReadOnly);
+    return jobs + QString::fromUtf8(log.readAll()).right(3000);
 }
 
 int PdfPages(const QString& pdf) {

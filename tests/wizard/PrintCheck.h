@@ -2,6 +2,7 @@
 // What the tests need of the private print system that the fixture starts (scripts/cups-fixture):
 // whether it is there, the jobs its queue has seen, and the PDFs that cups-pdf made of them.
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -26,8 +27,10 @@ std::vector<Job> JobsNamed(const QString& name);
 // Waits until every job of that name has finished; returns them.
 std::vector<Job> WaitForFinishedJobs(const QString& name, int count, int timeoutMs = 60000);
 
-// The PDFs cups-pdf wrote whose file names hold `token` (cups-pdf names them after the title).
-QStringList PdfsNamed(const QString& token);
+// The PDFs cups-pdf wrote for that job (it ends their names with "job_<id>") since `since`.
+QStringList PdfsOfJob(int jobId, const QDateTime& since);
+// What the scheduler logged, for a failure's message.
+QString SchedulerLog();
 int PdfPages(const QString& pdf);
 // Pixels darker than mid-grey on one page, rendered at a low resolution.
 int DarkPixels(const QString& pdf, int page);

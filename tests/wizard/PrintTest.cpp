@@ -8,6 +8,7 @@
 
 #include "PrintCheck.h"
 #include "QtPrintService.h"
+#include "WizardTestSupport.h"
 
 using dutywise::Paragraph;
 using dutywise::ParagraphStyle;
@@ -49,6 +50,7 @@ void RemovePdfs(const QStringList& pdfs) {
 
 TEST(PrintService, LongDocumentIsOneJobOverSeveralPagesNoneBlank) {
     REQUIRE_PRINT_SYSTEM();
+    const QDateTime start = QDateTime::currentDateTime();
     const QString patrol = UniquePatrol("Owls");
     const QString title = patrol + "'s Roster";
     // 12 pt lines: about 55 to a page, so 140 lines fill two pages and part of a third.
@@ -57,15 +59,62 @@ TEST(PrintService, LongDocumentIsOneJobOverSeveralPagesNoneBlank) {
     ASSERT_FALSE(error) << *error;
 
     auto jobs = printcheck::WaitForFinishedJobs(title, 1);
-    ASSERT_EQ(jobs.size(), 1u);
-    EXPECT_EQ(jobs[0].state, "completed");
+    ASSERT_EQ(jobs.size(), 1u) << printcheck::SchedulerLog().toStdString();
+    ASSERT_EQ(jobs[0].state, "completed") << printcheck::SchedulerLog().toStdString();
 
-    const QStringList pdfs = printcheck::PdfsNamed(patrol);
+    const QStringList pdfs = printcheck::PdfsOfJob(jobs[0].id, start);
     ASSERT_EQ(pdfs.size(), 1) << pdfs.join(", ").toStdString();
     EXPECT_EQ(printcheck::PdfPages(pdfs[0]), 3);
     for (int page = 1; page <= 3; ++page)
         EXPECT_GT(printcheck::DarkPixels(pdfs[0], page), 20) << "page " << page;
     RemovePdfs(pdfs);
+}
+
+class WindowPrint : public ::testing::Test {
+protected:
+    void SetUp() override {
+        w.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    }
+    void Print(const QString& patrol) {
+        auto* field = wizardtest::Find<QLineEdit>(w, "FlatEdit2");
+        field->setFocus();
+        QTest::keyClicks(field, patrol);
+        ASSERT_EQ(field->text(), patrol);
+        wizardtest::ShowPage(w, 5);
+        wizardtest::Click(w, "FlatSpeedButton27");
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr); // no message: it printed
+    }
+    TForm2 w;
+};
+
+TEST_F(WindowPrint, PrintButtonSendsOneJobTitledAfterThePatrol) {
+    REQUIRE_PRINT_SYSTEM();
+    const QDateTime start = QDateTime::currentDateTime();
+    const QString patrol = UniquePatrol("Eagle");
+    const QString title = patrol + "'s Roster";
+    Print(patrol);
+
+    auto jobs = printcheck::WaitForFinishedJobs(title, 1);
+    ASSERT_EQ(jobs.size(), 1u) << printcheck::SchedulerLog().toStdString();
+    ASSERT_EQ(jobs[0].state, "completed") << printcheck::SchedulerLog().toStdString();
+    const QStringList pdfs = printcheck::PdfsOfJob(jobs[0].id, start);
+    ASSERT_EQ(pdfs.size(), 1) << pdfs.join(", ").toStdString();
+    EXPECT_EQ(printcheck::PdfPages(pdfs[0]), 1); // the seven initial lines
+    EXPECT_GT(printcheck::DarkPixels(pdfs[0], 1), 20);
+    RemovePdfs(pdfs);
+}
+
+TEST_F(WindowPrint, EmptyPatrolNameGivesTheBareTitle) {
+    REQUIRE_PRINT_SYSTEM();
+    const QDateTime start = QDateTime::currentDateTime();
+    const QString title = "'s Roster";
+    const std::size_t earlier = printcheck::JobsNamed(title).size();
+    Print("");
+    auto jobs = printcheck::WaitForFinishedJobs(title, static_cast<int>(earlier) + 1);
+    ASSERT_EQ(jobs.size(), earlier + 1) << printcheck::SchedulerLog().toStdString();
+    ASSERT_EQ(jobs.back().state, "completed") << printcheck::SchedulerLog().toStdString();
+    RemovePdfs(printcheck::PdfsOfJob(jobs.back().id, start));
 }
 
 } // namespace
