@@ -57,11 +57,16 @@ export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=1
-export NO_AT_BRIDGE=0 GTK_MODULES=
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 export DUTYWISE_E2E_WORK=$work
 
-# Under the sanitizers the program's exit status also says whether it leaked; the X and
+# Under the sanitizers: libxkbcommon-x11 hands strndup keymap names that are not terminated
+# (it passes the length), which strict string checks take for an overflow; the X platform
+# plugin cannot start with them, so they are off for this test.
+if [ -n "${ASAN_OPTIONS:-}" ]; then
+  export ASAN_OPTIONS=${ASAN_OPTIONS//strict_string_checks=1/strict_string_checks=0}
+fi
+# The program's exit status also says whether it leaked; the X and
 # accessibility libraries keep caches for the life of the process that are not ours to free.
 if [ -n "${LSAN_OPTIONS:-}" ]; then
   supp=$(sed -n 's/.*suppressions=\([^:]*\).*/\1/p' <<<"$LSAN_OPTIONS")
