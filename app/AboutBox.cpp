@@ -1,0 +1,29 @@
+#include "AboutBox.h"
+
+#include <QImage>
+#include <QPixmap>
+
+TForm4::TForm4(QWidget* parent) : QDialog(parent) {
+    setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(297, 192);
+    Image1->setPixmap(TransparentBitmap(QImage(QStringLiteral(":/pictures/about.bmp"))));
+    connect(FlatButton1, &QPushButton::clicked, this, &TForm4::FlatButton1Click);
+}
+
+QPixmap TForm4::TransparentBitmap(const QImage& bitmap) {
+    if (bitmap.isNull())
+        return {};
+    QImage image = bitmap.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = image.pixel(0, image.height() - 1);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (line[x] == key)
+                line[x] = qRgba(0, 0, 0, 0);
+    }
+    return QPixmap::fromImage(image);
+}
+
+void TForm4::FlatButton1Click() { close(); }

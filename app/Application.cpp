@@ -1,0 +1,45 @@
+#include "Application.h"
+
+#include <QIcon>
+#include <QMessageBox>
+#include <exception>
+
+namespace dutywise::app {
+
+QString ErrorBoxText(const QString& message) {
+    if (!message.isEmpty() && message.back() > QChar(u'.'))
+        return message + u'.';
+    return message;
+}
+
+void ShowErrorBox(const QString& message) {
+    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kTitle), ErrorBoxText(message), QMessageBox::Ok);
+    box.exec();
+}
+
+void ShowMessage(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kTitle), text, QMessageBox::Ok);
+    box.exec();
+}
+
+DutywiseApplication::DutywiseApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    // No display name: the X11 platform would append it to every window's caption.
+    setApplicationName(QString::fromLatin1(kTitle));
+    setApplicationVersion(QStringLiteral("4.1"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/dutywise-256.png")));
+    // Only the main window ends the program, never the last window closing by itself.
+    setQuitOnLastWindowClosed(false);
+}
+
+bool DutywiseApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        ShowErrorBox(QString::fromUtf8(error.what()));
+    } catch (...) {
+        ShowErrorBox(QStringLiteral("Unknown error"));
+    }
+    return false;
+}
+
+} // namespace dutywise::app

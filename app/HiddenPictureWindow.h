@@ -1,0 +1,19 @@
+#pragma once
+// The hidden-picture window: a photograph with a two-line caption, shown beside the wizard.
+
+#include <QDialog>
+
+#include "ui_HiddenPictureWindow.h"
+
+class TForm3 : public QDialog, private Ui::TForm3 {
+    Q_OBJECT
+
+public:
+    explicit TForm3(QWidget* parent = nullptr);
+
+    // Shows the window without a modal loop, or only brings it to the front when it is open.
+    void ShowInFront();
+
+private:
+    void Button1Click();
+};

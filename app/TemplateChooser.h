@@ -1,0 +1,26 @@
+#pragma once
+// The template chooser: opens a ready-made roster for one to seven days, or the master
+// template, in the word processor.
+
+#include <QDialog>
+
+#include "ui_TemplateChooser.h"
+
+class TForm6 : public QDialog, private Ui::TForm6 {
+    Q_OBJECT
+
+public:
+    explicit TForm6(QWidget* parent = nullptr);
+
+    static constexpr const char* kProgram = "bin\\abiword.exe";
+    static constexpr const char* kMasterTemplate = "template.abw";
+    static constexpr const char* kNoSelection = "Please select the number of days in the outing!";
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void FlatButton1Click(); // Start
+    void FlatButton2Click(); // Exit
+    void FlatButton3Click(); // Edit a Template
+};

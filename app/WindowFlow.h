@@ -1,0 +1,49 @@
+#pragma once
+// Start-up and the hand-over between the windows: creates the six windows in order, wires the
+// wizard's requests, and knows how a window is shown modally, minimised, restored and how the
+// program ends.
+
+#include <QDialog>
+#include <functional>
+
+namespace dutywise::app {
+
+// Shows `dialog` modally over the program's other windows and returns its result once its
+// modal loop ends. Like the classic modal show, it disables the windows that are visible and
+// enabled now, and only those, so a window shown later (the hidden picture) stays usable.
+int ShowModal(QDialog& dialog);
+
+// True while `dialog` runs a modal loop of ShowModal.
+bool InModalLoop(const QDialog& dialog);
+
+// Window states. On a window that is not showing the state is recorded for its next show.
+void Minimise(QWidget& window);
+void Restore(QWidget& window);
+
+class WindowFlow {
+public:
+    // Creates TForm1 ... TForm6 hidden, in that order, and sets Form1 ... Form6.
+    WindowFlow();
+    ~WindowFlow();
+    WindowFlow(const WindowFlow&) = delete;
+    WindowFlow& operator=(const WindowFlow&) = delete;
+
+    // Shows the main window.
+    void Start();
+
+    // The main window closed: every modal loop ends and the program is told to quit.
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+    // What quitting means; by default the application's event loop is told to exit once the
+    // nested loops have unwound. Tests put a recorder here.
+    void SetQuit(std::function<void()> quit) { quit_ = std::move(quit); }
+
+    static WindowFlow* Instance() { return instance_; }
+
+private:
+    static WindowFlow* instance_;
+    std::function<void()> quit_;
+    bool terminated_ = false;
+};
+
+} // namespace dutywise::app
