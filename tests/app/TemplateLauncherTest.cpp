@@ -1,0 +1,179 @@
+// The template chooser and the Shell launcher against a recording stand-in for the word
+// processor, in a temporary run folder that is the current directory, as in `make run`.
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "FlatListBox.h"
+#include "ModalAnswer.h"
+#include "Shell.h"
+#include "TemplateChooser.h"
+
+using testsupport::AnswerNextModal;
+using testsupport::WaitUntil;
+
+namespace {
+
+class TemplateLauncherTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(run.isValid());
+        previous = QDir::currentPath();
+        QDir::setCurrent(run.path());
+        log = run.filePath("launches.log");
+    }
+    void TearDown() override { QDir::setCurrent(previous); }
+
+    // A stand-in that appends "argument|working directory" to the log.
+    void InstallStandIn(const QString& name) {
+        QDir(run.path()).mkpath("bin");
+        QFile script(run.filePath("bin/" + name));
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write(QStringLiteral("#!/bin/sh\nprintf '%s|%s\\n' \"$*\" \"$(pwd)\" >> '%1'\n").arg(log).toUtf8());
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    QStringList Launches() const {
+        QFile f(log);
+        if (!f.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
+    }
+    bool WaitForLaunches(int n) const {
+        return WaitUntil([&] { return Launches().size() >= n; }, 5000);
+    }
+
+    void ClickRow(int row) {
+        auto* list = chooser.findChild<TFlatListBox*>("FlatListBox1");
+        QTest::mouseClick(list, Qt::LeftButton, {}, list->rowRect(row).center());
+    }
+    void Click(const char* name) {
+        QTest::mouseClick(chooser.findChild<QPushButton*>(name), Qt::LeftButton);
+    }
+    QString Here() const { return QDir(run.path()).canonicalPath(); }
+
+    QTemporaryDir run;
+    QString previous;
+    QString log;
+    TForm6 chooser;
+};
+
+TEST_F(TemplateLauncherTest, StartHandsOverTheSelectedDayTemplateInTheRunFolderEveryTime) {
+    InstallStandIn("abiword");
+    chooser.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&chooser));
+    ClickRow(0);
+    Click("FlatButton1");
+    ASSERT_TRUE(WaitForLaunches(1));
+    ClickRow(6);
+    Click("FlatButton1");
+    ASSERT_TRUE(WaitForLaunches(2));
+    Click("FlatButton1"); // a second Start launches again
+    ASSERT_TRUE(WaitForLaunches(3));
+    const QStringList launches = Launches();
+    ASSERT_EQ(launches.size(), 3);
+    EXPECT_EQ(launches[0], "1daytemp.abw|" + Here());
+    EXPECT_EQ(launches[1], "7daytemp.abw|" + Here());
+    EXPECT_EQ(launches[2], "7daytemp.abw|" + Here());
+}
+
+TEST_F(TemplateLauncherTest, StartWithoutAnEntrySelectedAsksForOneAndLaunchesNothing) {
+    InstallStandIn("abiword");
+    chooser.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&chooser));
+    auto nothing = AnswerNextModal("OK");
+    Click("FlatButton1");
+    EXPECT_TRUE(nothing->found);
+    EXPECT_EQ(nothing->text, "Please select the number of days in the outing!");
+    EXPECT_EQ(nothing->title, "Dutywise");
+    EXPECT_FALSE(nothing->hasIcon);
+
+    ClickRow(8); // the second empty row below "7 Days"
+    auto empty = AnswerNextModal("OK");
+    Click("FlatButton1");
+    EXPECT_EQ(empty->text, "Please select the number of days in the outing!");
+
+    // Edit a Template ignores the selection; it is the only launch of this test.
+    Click("FlatButton3");
+    ASSERT_TRUE(WaitForLaunches(1));
+    ClickRow(2);
+    Click("FlatButton3");
+    ASSERT_TRUE(WaitForLaunches(2));
+    EXPECT_EQ(Launches(), QStringList({"template.abw|" + Here(), "template.abw|" + Here()}));
+}
+
+TEST_F(TemplateLauncherTest, AnExeStandInIsStartedUnderItsOwnName) {
+    InstallStandIn("abiword.exe");
+    ShellExecute("bin\\abiword.exe", "3daytemp.abw", "", 1);
+    ASSERT_TRUE(WaitForLaunches(1));
+    EXPECT_EQ(Launches().front(), "3daytemp.abw|" + Here());
+}
+
+TEST_F(TemplateLauncherTest, AGivenWorkingDirectoryIsWhereTheProgramIsFoundAndRuns) {
+    QTemporaryDir other;
+    const QString saved = QDir::currentPath();
+    InstallStandIn("abiword");
+    QDir::setCurrent(other.path());
+    ShellExecute("bin\\abiword.exe", "2daytemp.abw", run.path().toStdString(), 1);
+    QDir::setCurrent(saved);
+    ASSERT_TRUE(WaitForLaunches(1));
+    EXPECT_EQ(Launches().front(), "2daytemp.abw|" + Here());
+}
+
+TEST_F(TemplateLauncherTest, AMissingWordProcessorIsReportedAndTheWindowGoesOn) {
+    chooser.show();
+    ClickRow(0);
+    auto seen = AnswerNextModal("OK");
+    Click("FlatButton1");
+    ASSERT_TRUE(seen->found);
+    EXPECT_TRUE(seen->text.startsWith("Cannot start \"bin/abiword.exe\"")) << seen->text.toStdString();
+    EXPECT_EQ(seen->title, "Dutywise");
+    EXPECT_TRUE(chooser.isVisible());
+    InstallStandIn("abiword"); // installed afterwards, the next Start works
+    Click("FlatButton1");
+    EXPECT_TRUE(WaitForLaunches(1));
+}
+
+TEST_F(TemplateLauncherTest, ValuesOf80CharactersOrMoreAreRefusedWholeNotCut) {
+    InstallStandIn("abiword");
+    const std::string longest(79, 'x');
+    ShellExecute("bin\\abiword.exe", longest, "", 1); // 79 fits its buffer
+    ASSERT_TRUE(WaitForLaunches(1));
+
+    for (const std::string& tooLong : {std::string(80, 'y'), std::string(300, 'z')}) {
+        auto seen = AnswerNextModal("OK");
+        ShellExecute("bin\\abiword.exe", tooLong, "", 1);
+        ASSERT_TRUE(seen->found);
+        EXPECT_TRUE(seen->text.contains("longer than 79 characters")) << seen->text.toStdString();
+    }
+    auto dir = AnswerNextModal("OK");
+    ShellExecute("bin\\abiword.exe", "1daytemp.abw", std::string(80, 'd'), 1);
+    EXPECT_TRUE(dir->found);
+    auto program = AnswerNextModal("OK");
+    ShellExecute(std::string(81, 'p'), "1daytemp.abw", "", 1);
+    EXPECT_TRUE(program->found);
+
+    ShellExecute("bin\\abiword.exe", "end", "", 1);
+    ASSERT_TRUE(WaitForLaunches(2));
+    EXPECT_EQ(Launches(), QStringList({QString::fromStdString(longest) + "|" + Here(), "end|" + Here()}));
+}
+
+TEST_F(TemplateLauncherTest, TheListHoldsSevenEntriesAndTheSelectionSurvivesAVisit) {
+    auto* list = chooser.findChild<TFlatListBox*>("FlatListBox1");
+    EXPECT_EQ(list->items(), QStringList({"1 Day", "2 Days", "3 Days", "4 Days", "5 Days", "6 Days", "7 Days"}));
+    EXPECT_GE(list->visibleRows(), 9);
+    chooser.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&chooser));
+    ClickRow(3);
+    chooser.close();
+    chooser.show();
+    EXPECT_EQ(list->selectedIndex(), 3);
+}
+
+} // namespace
