@@ -1,0 +1,124 @@
+// Start-up: from exec to the welcome window's first paint (all six windows created) against a
+// bare Qt program showing one empty window, both on the same private X server in one run.
+// Reports the wall time of each run and the peak resident size of the started process, and,
+// at the end, the ratios (targets: at most 1.6x the time, 1.5x the peak RSS).
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <signal.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+struct Run {
+    double seconds = 0;
+    long peakRssKb = 0;
+    bool ok = false;
+};
+
+Run Launch(const char* program) {
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        execl(program, program, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    Run run;
+    if (pid > 0 && wait4(pid, &status, 0, &usage) == pid) {
+        run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        run.peakRssKb = usage.ru_maxrss;
+        run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    }
+    return run;
+}
+
+struct Totals {
+    double seconds = 0;
+    long rss = 0;
+    int runs = 0;
+};
+std::map<std::string, Totals> g_totals;
+
+void Measure(benchmark::State& state, const char* program, const char* name) {
+    for (auto _ : state) {
+        const Run run = Launch(program);
+        if (!run.ok) {
+            state.SkipWithError("the probe did not end with status 0");
+            return;
+        }
+        state.SetIterationTime(run.seconds);
+        Totals& t = g_totals[name];
+        t.seconds += run.seconds;
+        t.rss = std::max(t.rss, run.peakRssKb);
+        ++t.runs;
+        state.counters["peak_rss_kb"] = double(t.rss);
+    }
+}
+
+void BM_BareQtWindow(benchmark::State& state) { Measure(state, BARE_PROBE, "bare"); }
+void BM_DutywiseStartup(benchmark::State& state) { Measure(state, STARTUP_PROBE, "dutywise"); }
+BENCHMARK(BM_BareQtWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
+BENCHMARK(BM_DutywiseStartup)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
+
+// A private X server unless one is given; its process id, or 0.
+pid_t StartXvfb() {
+    if (std::getenv("DUTYWISE_BENCH_DISPLAY")) {
+        setenv("DISPLAY", std::getenv("DUTYWISE_BENCH_DISPLAY"), 1);
+        return 0;
+    }
+    int n = 500 + getpid() % 400;
+    struct stat st {};
+    while (stat(("/tmp/.X" + std::to_string(n) + "-lock").c_str(), &st) == 0)
+        ++n;
+    const std::string display = ":" + std::to_string(n);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        freopen("/dev/null", "w", stderr);
+        execlp("Xvfb", "Xvfb", display.c_str(), "-noreset", "-nolisten", "tcp", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    setenv("DISPLAY", display.c_str(), 1);
+    const std::string probe = "xdpyinfo >/dev/null 2>&1";
+    for (int i = 0; i < 100; ++i) {
+        if (std::system(probe.c_str()) == 0)
+            return pid;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    std::fprintf(stderr, "the X server did not answer\n");
+    kill(pid, SIGTERM);
+    std::exit(1);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    const pid_t xvfb = StartXvfb();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    const Totals bare = g_totals["bare"];
+    const Totals app = g_totals["dutywise"];
+    if (bare.runs && app.runs) {
+        const double tb = bare.seconds / bare.runs * 1000, ta = app.seconds / app.runs * 1000;
+        std::printf("start-up: bare Qt window %.1f ms, %ld KiB peak; Dutywise %.1f ms, %ld KiB peak\n", tb, bare.rss,
+                    ta, app.rss);
+        std::printf("ratio: time %.2fx (target <= 1.6x), peak RSS %.2fx (target <= 1.5x)\n", ta / tb,
+                    double(app.rss) / double(bare.rss));
+    }
+    if (xvfb > 0) {
+        kill(xvfb, SIGTERM);
+        waitpid(xvfb, nullptr, 0);
+    }
+    return 0;
+}
