@@ -14,6 +14,9 @@ public:
     // Shows the window without a modal loop, or only brings it to the front when it is open.
     void ShowInFront();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void Button1Click();
 };

@@ -234,6 +234,7 @@ TEST(SmallWindows, AboutBitmapIsTransparentWhereItsBottomLeftColourIsAndPhotoIsC
     EXPECT_EQ(qAlpha(shown.pixel(0, 63)), 0);
     EXPECT_EQ(qAlpha(shown.pixel(32, 40)), 255); // the badge itself
     TForm3 picture;
+    picture.show();
     auto* image = picture.findChild<QLabel*>("Image1");
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(image->pixmap().size(), QSize(640, 480));
