@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "BuildHost.h"
+#include "LargestPlan.h"
 #include "MemoryDocument.h"
 #include "RosterBuild.h"
 
@@ -11,41 +11,8 @@ namespace {
 
 using namespace dutywise;
 
-class SilentHost final : public BuildHost {
-public:
-    void ShowMessage(const std::string&) override {}
-    void ShowHiddenPicture() override {}
-    void HideNotice() override {}
-    void AdvanceGauge(int) override {}
-};
-
-std::string LongName(char first, int i) {
-    std::string name = first + std::to_string(i);
-    name.resize(255, 'x');
-    return name;
-}
-
-OutingPlan LargestPlan() {
-    OutingPlan plan;
-    plan.outingName = "Summer Camp at the Lake";
-    plan.patrolName = "Eagles";
-    for (int i = 0; i < 50; ++i)
-        plan.people.push_back(LongName('P', i));
-    plan.days.fill(true);
-    for (auto& meals : plan.mealTicks)
-        meals.fill(true);
-    for (int i = 0; i < 10; ++i) {
-        plan.breakfasts.push_back(LongName('B', i));
-        plan.lunches.push_back(LongName('L', i));
-        plan.dinners.push_back(LongName('D', i));
-    }
-    for (int i = 0; i < 100; ++i) {
-        plan.snacks.push_back(LongName('S', i));
-        plan.drinks.push_back(LongName('K', i));
-    }
-    plan.crewSize = kMaxCrewSize;
-    return plan;
-}
+using benchsupport::LargestPlan;
+using benchsupport::SilentHost;
 
 void BM_BuildLargestRoster(benchmark::State& state) {
     const OutingPlan plan = LargestPlan();
