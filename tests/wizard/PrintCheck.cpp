@@ -36,6 +36,59 @@ QString PdfFolder() {
     return QString::fromLocal8Bit(pw ? pw->pw_dir : qgetenv("HOME").constData()) + "/PDF";
 }
 
+// Runs one ipptool request against the queue and reads its CSV lines: id,state,name (the name
+// comes last and may itself hold commas or quotes).
+std::vector<Job> Ask(const QString& request, const QStringList& variables, QString* error) {
+    QTemporaryDir tmp;
+    QFile test(tmp.filePath("request.test"));
+    test.open(QIODevice::WriteOnly);
+    test.write(request.toUtf8());
+    test.close();
+    const QString socket = QString::fromUtf8(QUrl::toPercentEncoding(Dir() + "/cups.sock"));
+    QStringList args{"-c"};
+    for (const QString& v : variables)
+        args << "-d" << v;
+    args << "ipp://" + socket + "/printers/dutywise-pdf" << test.fileName();
+    int code = 0;
+    const QString out = Run("ipptool", args, &code);
+    std::vector<Job> jobs;
+    if (code != 0) {
+        if (error)
+            *error = out;
+        return jobs;
+    }
+    for (const QString& line : out.split('\n', Qt::SkipEmptyParts)) {
+        const int a = line.indexOf(','), b = line.indexOf(',', a + 1);
+        bool ok = false;
+        const int id = line.left(a).toInt(&ok);
+        if (!ok || a < 0 || b < 0)
+            continue;
+        QString name = line.mid(b + 1);
+        if (name.size() >= 2 && name.startsWith('"') && name.endsWith('"'))
+            name = name.mid(1, name.size() - 2).replace("\"\"", "\"");
+        jobs.push_back({id, name, line.mid(a + 1, b - a - 1)});
+    }
+    return jobs;
+}
+
+QString Request(const char* operation, const char* extra) {
+    return QString("{\n"
+                   "  OPERATION %1\n"
+                   "  GROUP operation-attributes-tag\n"
+                   "  ATTR charset attributes-charset utf-8\n"
+                   "  ATTR naturalLanguage attributes-natural-language en\n"
+                   "  ATTR uri printer-uri $uri\n"
+                   "%2"
+                   "  ATTR name requesting-user-name root\n"
+                   "  ATTR keyword requested-attributes job-id,job-state,job-name\n"
+                   "  STATUS successful-ok\n"
+                   "  DISPLAY job-id\n"
+                   "  DISPLAY job-state\n"
+                   "  DISPLAY job-name\n"
+                   "}\n")
+        .arg(operation, extra);
+}
+
 } // namespace
 
 bool Required() {
@@ -55,47 +108,17 @@ std::optional<QString> Unavailable() {
 }
 
 std::vector<Job> Jobs(QString* error) {
-    QTemporaryDir tmp;
-    QFile test(tmp.filePath("jobs.test"));
-    test.open(QIODevice::WriteOnly);
-    test.write("{\n"
-               "  NAME \"jobs\"\n"
-               "  OPERATION Get-Jobs\n"
-               "  GROUP operation-attributes-tag\n"
-               "  ATTR charset attributes-charset utf-8\n"
-               "  ATTR naturalLanguage attributes-natural-language en\n"
-               "  ATTR uri printer-uri $uri\n"
-               "  ATTR name requesting-user-name root\n"
-               "  ATTR keyword which-jobs all\n"
-               "  ATTR keyword requested-attributes job-id,job-state,job-name\n"
-               "  STATUS successful-ok\n"
-               "  DISPLAY job-id\n"
-               "  DISPLAY job-state\n"
-               "  DISPLAY job-name\n"
-               "}\n");
-    test.close();
-    const QString socket = QString::fromUtf8(
-        QUrl::toPercentEncoding(Dir() + "/cups.sock"));
-    int code = 0;
-    const QString out = Run("ipptool", {"-c", "ipp://" + socket + "/printers/dutywise-pdf",
-                                        test.fileName()}, &code);
-    std::vector<Job> jobs;
-    if (code != 0) {
-        if (error)
-            *error = out;
-        return jobs;
-    }
-    // CSV: id,state,name; the name comes last and may itself hold commas or quotes.
-    for (const QString& line : out.split('\n', Qt::SkipEmptyParts)) {
-        const int a = line.indexOf(','), b = line.indexOf(',', a + 1);
-        bool ok = false;
-        const int id = line.left(a).toInt(&ok);
-        if (!ok || a < 0 || b < 0)
+    std::vector<Job> jobs =
+        Ask(Request("Get-Jobs", "  ATTR keyword which-jobs all\n"), {}, error);
+    // cupsd drops a finished job's attributes from memory after a while, and Get-Jobs then
+    // answers with an empty name; asking for that one job makes it read them back.
+    for (Job& job : jobs) {
+        if (!job.name.isEmpty())
             continue;
-        QString name = line.mid(b + 1);
-        if (name.size() >= 2 && name.startsWith('"') && name.endsWith('"'))
-            name = name.mid(1, name.size() - 2).replace("\"\"", "\"");
-        jobs.push_back({id, name, line.mid(a + 1, b - a - 1)});
+        const auto one = Ask(Request("Get-Job-Attributes", "  ATTR integer job-id $jobid\n"),
+                             {QString("jobid=%1").arg(job.id)}, nullptr);
+        if (one.size() == 1)
+            job = one.front();
     }
     return jobs;
 }
