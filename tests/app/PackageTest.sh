@@ -31,7 +31,9 @@ cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.lo
   echo "FAIL: cpack could not build the package" >&2
   exit 1
 }
-deb=$(find "$work/out" -maxdepth 1 -name 'dutywise_*.deb' | head -n1)
+# No early-closing readers (head, awk's exit) in pipes here: under pipefail the writer's SIGPIPE
+# would end the script without a word whenever it is still writing.
+deb=$(find "$work/out" -maxdepth 1 -name 'dutywise_*.deb' -print -quit)
 [ -n "$deb" ] || { echo "FAIL: no dutywise_*.deb in $work/out" >&2; exit 1; }
 root=$work/root
 dpkg-deb -x "$deb" "$root"
@@ -86,7 +88,7 @@ if grep -q '^libasan' <<<"$needed"; then
   echo "note: sanitizer build, library check skipped"
 elif command -v dpkg-query >/dev/null; then
   for lib in $needed; do
-    path=$(ldconfig -p | awk -v l="$lib" '$1 == l {print $NF; exit}')
+    path=$(ldconfig -p | awk -v l="$lib" '$1 == l && !found {print $NF; found = 1}')
     [ -n "$path" ] || { fail "$lib is not found on this system"; continue; }
     owner=$(dpkg -S "$path" 2>/dev/null || dpkg -S "$(readlink -f "$path")" 2>/dev/null || true)
     pkg=${owner%%:*}
