@@ -124,7 +124,7 @@ bool TFlatCheckBox::hitButton(const QPoint& pos) const {
 
 QSize TFlatCheckBox::sizeHint() const {
     const QFontMetrics fm = fontMetrics();
-    return {13 + 5 + fm.horizontalAdvance(QString(text()).remove(u'&')) + 2,
+    return {13 + 3 + fm.horizontalAdvance(QString(text()).remove(u'&')) + 1,
             std::max(fm.height(), 13) + 2};
 }
 
@@ -132,7 +132,9 @@ void TFlatCheckBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect r = rect();
     const int side = 13;
-    const QRect box(r.left() + 1, r.top() + (r.height() - side) / 2, side, side);
+    // The square sits at the left edge and the caption 3 pixels after it: the meal boxes are
+    // barely wider than their captions.
+    const QRect box(r.left(), r.top() + (r.height() - side) / 2, side, side);
     const bool hot = hasFocus() || (underMouse() && isEnabled());
     p.fillRect(box, isDown() ? m_colorDown.lighter(170) : QColor(Qt::white));
     p.setPen(hot ? m_colorFocused : m_colorBorder);
@@ -148,7 +150,7 @@ void TFlatCheckBox::paintEvent(QPaintEvent*) {
         p.drawPolyline(tick, 3);
         p.setRenderHint(QPainter::Antialiasing, false);
     }
-    const QRect textRect(box.right() + 1 + 5, r.top(), r.right() - box.right() - 5, r.height());
+    const QRect textRect(box.right() + 1 + 3, r.top(), r.right() - box.right() - 3, r.height());
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
                              QPalette::WindowText));
     p.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, text());

@@ -52,6 +52,27 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
                       Label14, Label17, Label18, Label19})
         l->adjustSize();
 
+    // This system's stand-in for Tahoma draws some captions a pixel or two wider than the
+    // designed meal boxes ("Lunch" in 44 pixels): a box grows into the free room on its right
+    // rather than cut its caption. Nothing moves.
+    for (TFlatGroupBox* group : {FlatGroupBox1, FlatGroupBox2, FlatGroupBox3, FlatGroupBox4, FlatGroupBox5,
+                                 FlatGroupBox6, FlatGroupBox7}) {
+        const auto boxes = group->findChildren<TFlatCheckBox*>();
+        for (TFlatCheckBox* box : boxes) {
+            int room = group->width() - 2 - box->x();
+            for (const TFlatCheckBox* other : boxes)
+                if (other->y() == box->y() && other->x() > box->x())
+                    room = std::min(room, other->x() - 1 - box->x());
+            box->resize(std::clamp(box->sizeHint().width(), box->width(), std::max(room, box->width())),
+                        box->height());
+        }
+    }
+
+    // Focus in a spin box goes to its typing field: name the field like its box, so that a
+    // screen reader says "Crew size" or "Font size" when the user tabs in.
+    for (TFlatSpinEditInteger* spin : {NS, FlatSpinEditInteger2})
+        spin->lineEdit()->setAccessibleName(spin->accessibleName());
+
     for (const char* day : {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"})
         days->addItem(QString::fromLatin1(day));
 

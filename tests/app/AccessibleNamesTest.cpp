@@ -2,6 +2,7 @@
 // wizard page, with the day groups showing. The names the end-to-end test and screen-reader
 // users rely on are checked by role.
 #include "Accessibility.h"
+#include "FlatSpinEdit.h"
 #include "WindowFlow.h"
 
 #include <QAbstractButton>
@@ -17,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -184,6 +186,28 @@ TEST_F(AccessibleNamesTest, EveryWizardPageNamesEveryControl) {
                        {QAccessible::EditableText, "Roster"},
                        {QAccessible::CheckBox, "Saturday Dinner"},
                        {QAccessible::PushButton, "I can't see the text!"}});
+}
+
+// Focus in a spin box lands on its typing field, and a screen reader names what has the focus.
+TEST_F(AccessibleNamesTest, FocusInASpinBoxFieldIsAnnouncedByTheBoxName) {
+    QWidget* wizard = Window("TForm2");
+    ASSERT_NE(wizard, nullptr);
+    wizard->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(wizard));
+    auto* tabs = wizard->findChild<QTabWidget*>();
+    ASSERT_NE(tabs, nullptr);
+    for (auto [page, spinName, name] : {std::tuple{4, "NS", "Crew size"},
+                                        std::tuple{5, "FlatSpinEditInteger2", "Font size"}}) {
+        tabs->setCurrentIndex(page);
+        auto* spin = wizard->findChild<TFlatSpinEditInteger*>(spinName);
+        ASSERT_NE(spin, nullptr) << spinName;
+        QTest::mouseClick(spin->lineEdit(), Qt::LeftButton);
+        ASSERT_EQ(QApplication::focusWidget(), spin->lineEdit()) << spinName;
+        QAccessibleInterface* focused = QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+        ASSERT_NE(focused, nullptr);
+        EXPECT_EQ(focused->text(QAccessible::Name), name);
+    }
+    wizard->hide();
 }
 
 } // namespace

@@ -160,6 +160,27 @@ TEST_F(WizardEditing, DayGroupShowsWithItsDayAndKeepsItsTicksWhileHidden) {
     EXPECT_TRUE(Find<TFlatCheckListBox>(w, "days")->checked(2));
 }
 
+// Each meal box shows its whole caption inside its group, never over its neighbour, at its
+// designed place.
+TEST_F(WizardEditing, MealCaptionsAreNeverCut) {
+    ShowPage(w, 1);
+    Click(w, "FlatSpeedButton6");
+    for (const char* day : {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"}) {
+        const QRect brk = Find(w, QString("%1Brk").arg(day).toLatin1().constData())->geometry();
+        EXPECT_EQ(brk.topLeft(), QPoint(8, 16)) << day;
+        QRect previous;
+        for (const char* meal : {"Brk", "Lun", "Din"}) {
+            QWidget* box = Find(w, QString("%1%2").arg(day, meal).toLatin1().constData());
+            EXPECT_GE(box->width(), box->sizeHint().width()) << day << meal;
+            EXPECT_LE(box->geometry().right(), box->parentWidget()->width() - 1) << day << meal;
+            EXPECT_FALSE(box->geometry().intersects(previous)) << day << meal;
+            previous = box->geometry();
+        }
+    }
+    EXPECT_EQ(Find(w, "TueLun")->pos(), QPoint(77, 16));
+    EXPECT_EQ(Find(w, "FriDin")->pos(), QPoint(133, 16));
+}
+
 TEST_F(WizardEditing, DayAndMealButtonsWorkIndependently) {
     ShowPage(w, 1);
     Click(w, "FlatSpeedButton3"); // Check All Meals, no day ticked

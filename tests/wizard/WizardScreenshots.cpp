@@ -56,6 +56,13 @@ TEST(WizardScreenshots, SixPagesBeforeAndAfterABuild) {
     Click(w, "FlatButton1");
     EXPECT_EQ(done->text, "Completed!");
     ShootPages(w, QStringLiteral("after"));
+
+    // Every day group showing, every meal ticked: all 21 captions in their narrow boxes.
+    ShowPage(w, 1);
+    Click(w, "FlatSpeedButton6");
+    Click(w, "FlatSpeedButton3");
+    const QString all = OutputDir() + QStringLiteral("/days-all-ticked.png");
+    EXPECT_TRUE(w.grab().save(all)) << all.toStdString();
 }
 
 } // namespace
