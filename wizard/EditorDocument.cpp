@@ -121,9 +121,11 @@ int EditorDocument::ToCodePoints(int utf16) const {
 void EditorDocument::ClearDocument() {
     // The style in force carries on: it is what the next text takes.
     const QTextCharFormat current = editor_.currentCharFormat();
+    // The document is cleared as a whole rather than its text deleted: what is written next
+    // then counts as a new text, which the editor lays out screen by screen as it does a
+    // loaded one, instead of all at once.
+    editor_.document()->clear();
     QTextCursor cursor(editor_.document());
-    cursor.select(QTextCursor::Document);
-    cursor.removeSelectedText();
     cursor.setBlockCharFormat(current);
     cursor.setCharFormat(current);
     editor_.setTextCursor(cursor);
@@ -270,9 +272,14 @@ void EditorDocument::EndBatch() {
     if (caretToEnd_) {
         caretToEnd_ = false;
         const QTextCharFormat format = editor_.currentCharFormat();
-        QTextCursor cursor(editor_.document());
-        cursor.movePosition(QTextCursor::End);
-        editor_.setTextCursor(cursor);
+        QTextCursor cursor = editor_.textCursor();
+        // After a clear the editor's caret stood at the end, and text written there carried it
+        // along: it already stands at the end, and the view need not be moved there (which
+        // would lay the whole text out at once).
+        if (cursor.hasSelection() || !cursor.atEnd()) {
+            cursor.movePosition(QTextCursor::End);
+            editor_.setTextCursor(cursor);
+        }
         editor_.setCurrentCharFormat(format);
     }
 }
