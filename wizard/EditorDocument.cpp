@@ -124,8 +124,15 @@ void EditorDocument::ClearDocument() {
     // The document is cleared as a whole rather than its text deleted: what is written next
     // then counts as a new text, which the editor lays out screen by screen as it does a
     // loaded one, instead of all at once.
-    editor_.document()->clear();
-    QTextCursor cursor(editor_.document());
+    QTextDocument* doc = editor_.document();
+    doc->clear();
+    if (batching_ && doc->isUndoRedoEnabled()) {
+        // A built roster is a new text, as a loaded one is: it is not an edit to undo piece by
+        // piece back to nothing. Typing after the batch is undoable again.
+        doc->setUndoRedoEnabled(false);
+        undoAfterBatch_ = true;
+    }
+    QTextCursor cursor(doc);
     cursor.setBlockCharFormat(current);
     cursor.setCharFormat(current);
     editor_.setTextCursor(cursor);
@@ -269,6 +276,10 @@ void EditorDocument::EndBatch() {
     batching_ = false;
     batch_.endEditBlock();
     batch_ = QTextCursor();
+    if (undoAfterBatch_) {
+        undoAfterBatch_ = false;
+        editor_.document()->setUndoRedoEnabled(true);
+    }
     if (caretToEnd_) {
         caretToEnd_ = false;
         const QTextCharFormat format = editor_.currentCharFormat();

@@ -63,4 +63,5 @@ private:
     QTextCursor batch_;
     bool batching_ = false;
     bool caretToEnd_ = false;
+    bool undoAfterBatch_ = false;
 };

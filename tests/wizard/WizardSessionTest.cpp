@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QTextDocument>
 #include <QTextEdit>
 
 #include "FlatGauge.h"
@@ -80,6 +81,10 @@ TEST_F(WizardSession, WholeSessionBuildsTheRosterOfThePlanEntered) {
     Click(w, "FlatButton1");
     EXPECT_EQ(shownBehind, 27u);
     EXPECT_TRUE(caretAtEnd);
+    // The roster is a new text: nothing to undo back to, but what the user types next is undoable.
+    QTextDocument* text = Find<QTextEdit>(w, "R")->document();
+    EXPECT_FALSE(text->isUndoAvailable());
+    EXPECT_TRUE(text->isUndoRedoEnabled());
     ASSERT_TRUE(done->found) << done->error.toStdString();
     EXPECT_EQ(done->text, "Completed!");
     EXPECT_EQ(done->title, "Dutywise");
