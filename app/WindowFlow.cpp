@@ -10,6 +10,7 @@
 #include "ChooserWindow.h"
 #include "HiddenPictureWindow.h"
 #include "TemplateChooser.h"
+#include "WindowFonts.h"
 #include "WelcomeWindow.h"
 #include "Windows.h"
 #include "WizardWindow.h"
@@ -93,6 +94,7 @@ WindowFlow* WindowFlow::instance_ = nullptr;
 WindowFlow::WindowFlow() {
     instance_ = this;
     quit_ = [] { QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection); };
+    InstallFontStandIns();
     Form1 = new TForm1;
     Form2 = new TForm2;
     Form3 = new TForm3;

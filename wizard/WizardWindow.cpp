@@ -12,6 +12,7 @@
 #include "EditorDocument.h"
 #include "InputBox.h"
 #include "JpegImage.h"
+#include "WindowFonts.h"
 
 namespace {
 
@@ -22,18 +23,10 @@ std::vector<std::string> Entries(const TFlatListBox& list) {
     return entries;
 }
 
-// The window font is Tahoma; where it is not installed its metric twin stands in.
-void SubstituteMissingFonts() {
-    if (!QFontDatabase::families().contains(QStringLiteral("Tahoma")) &&
-        QFont::substitutes(QStringLiteral("Tahoma")).isEmpty())
-        QFont::insertSubstitutions(QStringLiteral("Tahoma"),
-                                   {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-}
-
 } // namespace
 
 TForm2::TForm2(QWidget* parent) : QDialog(parent) {
-    SubstituteMissingFonts();
+    InstallFontStandIns();
     setupUi(this);
     // One fixed size: minimise, no maximise, no resizing.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

@@ -1,6 +1,7 @@
 // The window flow: which window shows, which runs a modal loop, the window states after each
 // event, the end of the program from the chooser, and what survives a closed wizard.
 #include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -62,6 +63,15 @@ TEST_F(WindowFlowTest, StartShowsOnlyTheWelcomeWindowWithItsCaption) {
     EXPECT_EQ(Form6->windowTitle(), "Packready Templates");
     EXPECT_EQ(Form4->windowTitle(), "About...");
     EXPECT_EQ(Form3->windowTitle(), "You found my Easter Egg");
+}
+
+// The welcome window is laid out to the pixel for an 8 pt face: in the face that stands in for
+// it, the wrapped welcome text still shows to its last line.
+TEST_F(WindowFlowTest, WelcomeTextShowsWholeInItsLabel) {
+    auto* text = Form1->findChild<QLabel*>(QStringLiteral("Label1"));
+    ASSERT_NE(text, nullptr);
+    EXPECT_TRUE(text->text().endsWith("Happy Roster Generating."));
+    EXPECT_LE(text->heightForWidth(text->width()), text->height());
 }
 
 TEST_F(WindowFlowTest, OkMinimisesWelcomeAndChooserRunsModallyUntilClosedWhichLeavesWelcomeMinimised) {
