@@ -247,23 +247,35 @@ void TFlatSpeedButton::paintEvent(QPaintEvent*) {
 // ---- TFlatEdit ----
 
 TFlatEdit::TFlatEdit(QWidget* parent) : QLineEdit(parent) {
-    restyle();
+    // The flat frame is painted here rather than by a style sheet: a style sheet would fix the
+    // field's font when it is polished, and a field made on a page that joins its window later
+    // would then miss the window's font.
+    setFrame(false);
+    setTextMargins(2, 1, 2, 1);
+    setAttribute(Qt::WA_Hover);
 }
 
 void TFlatEdit::setColorFocused(const QColor& c) {
     m_colorFocused = c;
-    restyle();
+    update();
 }
 
 void TFlatEdit::setColorBorder(const QColor& c) {
     m_colorBorder = c;
-    restyle();
+    update();
 }
 
-void TFlatEdit::restyle() {
-    setStyleSheet(QStringLiteral("TFlatEdit { border: 1px solid %1; padding: 1px 2px; }"
-                                 "TFlatEdit:focus, TFlatEdit:hover { border-color: %2; }")
-                      .arg(m_colorBorder.name(), m_colorFocused.name()));
+void TFlatEdit::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    QPainter p(this);
+    p.setPen(hasFocus() || underMouse() ? m_colorFocused : m_colorBorder);
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+bool TFlatEdit::event(QEvent* event) {
+    if (event->type() == QEvent::HoverEnter || event->type() == QEvent::HoverLeave)
+        update();
+    return QLineEdit::event(event);
 }
 
 // ---- TFlatComboBox ----

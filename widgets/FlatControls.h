@@ -146,9 +146,11 @@ public:
     QColor colorBorder() const { return m_colorBorder; }
     void setColorBorder(const QColor& c);
 
-private:
-    void restyle();
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
 
+private:
     QColor m_colorFocused{0x62, 0xB0, 0xFF};
     QColor m_colorBorder{0xA0, 0x96, 0x83};
 };

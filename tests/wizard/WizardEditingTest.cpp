@@ -181,6 +181,16 @@ TEST_F(WizardEditing, MealCaptionsAreNeverCut) {
     EXPECT_EQ(Find(w, "FriDin")->pos(), QPoint(133, 16));
 }
 
+// The name fields are made on a page that joins the window later; they still draw in the
+// window's font, not the application's.
+TEST_F(WizardEditing, NameFieldsDrawInTheWindowFont) {
+    for (const char* field : {"FlatEdit1", "FlatEdit2"}) {
+        const QFont font = Find(w, field)->font();
+        EXPECT_EQ(font.family(), "Tahoma") << field;
+        EXPECT_EQ(font.pointSize(), 8) << field;
+    }
+}
+
 TEST_F(WizardEditing, DayAndMealButtonsWorkIndependently) {
     ShowPage(w, 1);
     Click(w, "FlatSpeedButton3"); // Check All Meals, no day ticked
