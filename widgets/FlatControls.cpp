@@ -29,8 +29,10 @@ void PaintFlatButton(QPushButton* b, const FlatLook& look, bool isDefault) {
     if (isDefault || (b->hasFocus() && !down))
         p.drawRect(r.adjusted(1, 1, -2, -2));
 
-    QRect content = r.adjusted(4, 2, -4, -2);
+    // A caption may use all of the inside of the frame: "Suggestion" just fits a 57-pixel button.
+    QRect content = r.adjusted(1, 2, -1, -2);
     if (!b->icon().isNull()) {
+        content = r.adjusted(4, 2, -4, -2);
         const QSize iconSize = b->iconSize();
         const QIcon::Mode mode = b->isEnabled() ? QIcon::Normal : QIcon::Disabled;
         if (b->text().isEmpty()) {
