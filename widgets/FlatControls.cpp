@@ -55,16 +55,6 @@ void PaintFlatButton(QPushButton* b, const FlatLook& look, bool isDefault) {
     p.drawText(content, Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextSingleLine, b->text());
 }
 
-QSize FlatButtonSize(const QPushButton* b) {
-    const QFontMetrics fm = b->fontMetrics();
-    QSize s(fm.horizontalAdvance(QString(b->text()).remove(u'&')) + 16, fm.height() + 10);
-    if (!b->icon().isNull()) {
-        s.rwidth() += b->iconSize().width() + 4;
-        s.setHeight(std::max(s.height(), b->iconSize().height() + 6));
-    }
-    return s.expandedTo({75, 25});
-}
-
 // A button with a modal result stores it in its dialog before the click notification, and the
 // dialog closes with it once the handlers have run, unless one of them reset the result to 0.
 void StoreModalResult(QWidget* button, int result) {
@@ -164,23 +154,36 @@ void TFlatCheckBox::paintEvent(QPaintEvent*) {
     }
 }
 
-// ---- TFlatButton ----
+// ---- FlatPushButton ----
 
-TFlatButton::TFlatButton(QWidget* parent) : QPushButton(parent) {
-    init();
-}
-
-TFlatButton::TFlatButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {
-    init();
-}
-
-void TFlatButton::init() {
+FlatPushButton::FlatPushButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {
     setAttribute(Qt::WA_Hover);
-    setFocusPolicy(Qt::StrongFocus);
     QPushButton::setAutoDefault(false);
-    QPushButton::setDefault(false);
     // Connected first, so it runs before any handler a window connects later.
     connect(this, &QAbstractButton::clicked, this, [this] { StoreModalResult(this, m_modalResult); });
+}
+
+QSize FlatPushButton::sizeHint() const {
+    const QFontMetrics fm = fontMetrics();
+    QSize s(fm.horizontalAdvance(QString(text()).remove(u'&')) + 16, fm.height() + 10);
+    if (!icon().isNull()) {
+        s.rwidth() += iconSize().width() + 4;
+        s.setHeight(std::max(s.height(), iconSize().height() + 6));
+    }
+    return s.expandedTo({75, 25});
+}
+
+void FlatPushButton::paintFlat(bool asDefault) {
+    PaintFlatButton(this, {m_colorFocused, m_colorDown, m_colorBorder}, asDefault);
+}
+
+// ---- TFlatButton ----
+
+TFlatButton::TFlatButton(QWidget* parent) : TFlatButton(QString(), parent) {}
+
+TFlatButton::TFlatButton(const QString& text, QWidget* parent) : FlatPushButton(text, parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    QPushButton::setDefault(false);
 }
 
 void TFlatButton::setDefault(bool on) {
@@ -203,30 +206,16 @@ bool TFlatButton::event(QEvent* e) {
     return QPushButton::event(e);
 }
 
-QSize TFlatButton::sizeHint() const {
-    return FlatButtonSize(this);
-}
-
 void TFlatButton::paintEvent(QPaintEvent*) {
-    PaintFlatButton(this, {m_colorFocused, m_colorDown, m_colorBorder}, m_default);
+    paintFlat(m_default);
 }
 
 // ---- TFlatSpeedButton ----
 
-TFlatSpeedButton::TFlatSpeedButton(QWidget* parent) : QPushButton(parent) {
-    init();
-}
+TFlatSpeedButton::TFlatSpeedButton(QWidget* parent) : TFlatSpeedButton(QString(), parent) {}
 
-TFlatSpeedButton::TFlatSpeedButton(const QString& text, QWidget* parent)
-    : QPushButton(text, parent) {
-    init();
-}
-
-void TFlatSpeedButton::init() {
-    setAttribute(Qt::WA_Hover);
+TFlatSpeedButton::TFlatSpeedButton(const QString& text, QWidget* parent) : FlatPushButton(text, parent) {
     setFocusPolicy(Qt::NoFocus);
-    QPushButton::setAutoDefault(false);
-    connect(this, &QAbstractButton::clicked, this, [this] { StoreModalResult(this, m_modalResult); });
 }
 
 bool TFlatSpeedButton::event(QEvent* e) {
@@ -239,11 +228,12 @@ bool TFlatSpeedButton::event(QEvent* e) {
 }
 
 QSize TFlatSpeedButton::sizeHint() const {
-    return FlatButtonSize(this).boundedTo({std::max(FlatButtonSize(this).width(), 23), 25});
+    const QSize flat = FlatPushButton::sizeHint();
+    return flat.boundedTo({std::max(flat.width(), 23), 25});
 }
 
 void TFlatSpeedButton::paintEvent(QPaintEvent*) {
-    PaintFlatButton(this, {m_colorFocused, m_colorDown, m_colorBorder}, false);
+    paintFlat(false);
 }
 
 // ---- TFlatEdit ----

@@ -48,20 +48,17 @@ private:
     QColor m_colorBorder{0xA0, 0x96, 0x83};
 };
 
-// Flat push button. Takes the focus when pressed; Enter never clicks it, even as the default
-// button. Before clicked() it stores its modalResult in the window's dialog (see below).
-class TFlatButton : public QPushButton {
+// What the two flat buttons share: the flat look's three colours, the painting, and the modal
+// result, which a click stores in the window's dialog before clicked() reaches any handler; the
+// dialog then closes with it once the handlers have run, unless one reset the result to 0.
+class FlatPushButton : public QPushButton {
     Q_OBJECT
     Q_PROPERTY(int modalResult READ modalResult WRITE setModalResult)
-    Q_PROPERTY(bool default READ isDefault WRITE setDefault)
     Q_PROPERTY(QColor colorFocused READ colorFocused WRITE setColorFocused)
     Q_PROPERTY(QColor colorDown READ colorDown WRITE setColorDown)
     Q_PROPERTY(QColor colorBorder READ colorBorder WRITE setColorBorder)
 
 public:
-    explicit TFlatButton(QWidget* parent = nullptr);
-    explicit TFlatButton(const QString& text, QWidget* parent = nullptr);
-
     int modalResult() const { return m_modalResult; }
     void setModalResult(int r) { m_modalResult = r; }
     QColor colorFocused() const { return m_colorFocused; }
@@ -71,12 +68,34 @@ public:
     QColor colorBorder() const { return m_colorBorder; }
     void setColorBorder(const QColor& c) { m_colorBorder = c; update(); }
 
+    QSize sizeHint() const override;
+
+protected:
+    FlatPushButton(const QString& text, QWidget* parent);
+    // Draws the frame, the double frame of a default or focused button, the icon and caption.
+    void paintFlat(bool asDefault);
+
+private:
+    int m_modalResult = 0;
+    QColor m_colorFocused{0x62, 0xB0, 0xFF};
+    QColor m_colorDown{0x00, 0x80, 0xFF};
+    QColor m_colorBorder{0xA0, 0x96, 0x83};
+};
+
+// Flat push button. Takes the focus when pressed; Enter never clicks it, even as the default
+// button.
+class TFlatButton : public FlatPushButton {
+    Q_OBJECT
+    Q_PROPERTY(bool default READ isDefault WRITE setDefault)
+
+public:
+    explicit TFlatButton(QWidget* parent = nullptr);
+    explicit TFlatButton(const QString& text, QWidget* parent = nullptr);
+
     // "Default" only changes the look: these hide QPushButton's, so that a dialog never
     // clicks the button on Enter.
     bool isDefault() const { return m_default; }
     void setDefault(bool on);
-
-    QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -84,23 +103,12 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    void init();
-
-    int m_modalResult = 0;
     bool m_default = false;
-    QColor m_colorFocused{0x62, 0xB0, 0xFF};
-    QColor m_colorDown{0x00, 0x80, 0xFF};
-    QColor m_colorBorder{0xA0, 0x96, 0x83};
 };
 
 // A flat button that never takes the focus, so the focused editor keeps its selection.
-// Like TFlatButton it stores its modalResult in the window's dialog before clicked().
-class TFlatSpeedButton : public QPushButton {
+class TFlatSpeedButton : public FlatPushButton {
     Q_OBJECT
-    Q_PROPERTY(int modalResult READ modalResult WRITE setModalResult)
-    Q_PROPERTY(QColor colorFocused READ colorFocused WRITE setColorFocused)
-    Q_PROPERTY(QColor colorDown READ colorDown WRITE setColorDown)
-    Q_PROPERTY(QColor colorBorder READ colorBorder WRITE setColorBorder)
 
 public:
     explicit TFlatSpeedButton(QWidget* parent = nullptr);
@@ -109,28 +117,11 @@ public:
     // Hides QWidget's: whatever a layout file asks, the policy stays Qt::NoFocus.
     void setFocusPolicy(Qt::FocusPolicy) { QWidget::setFocusPolicy(Qt::NoFocus); }
 
-    int modalResult() const { return m_modalResult; }
-    void setModalResult(int r) { m_modalResult = r; }
-    QColor colorFocused() const { return m_colorFocused; }
-    void setColorFocused(const QColor& c) { m_colorFocused = c; update(); }
-    QColor colorDown() const { return m_colorDown; }
-    void setColorDown(const QColor& c) { m_colorDown = c; update(); }
-    QColor colorBorder() const { return m_colorBorder; }
-    void setColorBorder(const QColor& c) { m_colorBorder = c; update(); }
-
     QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool event(QEvent* event) override;
-
-private:
-    void init();
-
-    int m_modalResult = 0;
-    QColor m_colorFocused{0x62, 0xB0, 0xFF};
-    QColor m_colorDown{0x00, 0x80, 0xFF};
-    QColor m_colorBorder{0xA0, 0x96, 0x83};
 };
 
 class TFlatEdit : public QLineEdit {
