@@ -10,8 +10,8 @@
 #include "ChooserWindow.h"
 #include "HiddenPictureWindow.h"
 #include "TemplateChooser.h"
-#include "WindowFonts.h"
 #include "WelcomeWindow.h"
+#include "WindowFonts.h"
 #include "Windows.h"
 #include "WizardWindow.h"
 
