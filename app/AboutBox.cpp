@@ -5,8 +5,8 @@
 
 TForm4::TForm4(QWidget* parent) : QDialog(parent) {
     setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(297, 192);
     Image1->setPixmap(TransparentBitmap(QImage(QStringLiteral(":/pictures/about.bmp"))));
     connect(FlatButton1, &QPushButton::clicked, this, &TForm4::FlatButton1Click);
@@ -26,4 +26,6 @@ QPixmap TForm4::TransparentBitmap(const QImage& bitmap) {
     return QPixmap::fromImage(image);
 }
 
-void TForm4::FlatButton1Click() { close(); }
+void TForm4::FlatButton1Click() {
+    close();
+}

@@ -1,8 +1,8 @@
 #include "Application.h"
 
+#include <exception>
 #include <QIcon>
 #include <QMessageBox>
-#include <exception>
 
 namespace dutywise::app {
 
@@ -13,7 +13,8 @@ QString ErrorBoxText(const QString& message) {
 }
 
 void ShowErrorBox(const QString& message) {
-    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kTitle), ErrorBoxText(message), QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kTitle), ErrorBoxText(message),
+                    QMessageBox::Ok);
     box.exec();
 }
 

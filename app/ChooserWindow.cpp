@@ -10,7 +10,8 @@
 
 TForm5::TForm5(QWidget* parent) : QDialog(parent) {
     setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
     setFixedSize(347, 201);
     for (QPushButton* b : {FlatSpeedButton1, FlatSpeedButton2, FlatSpeedButton3}) {
         b->setProperty("colorFocused", QColor(0x62, 0xB0, 0xFF));

@@ -7,7 +7,8 @@
 
 TForm3::TForm3(QWidget* parent) : QDialog(parent) {
     setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
     setFixedSize(639, 480);
     move(192, 107);
     Label1->adjustSize();
@@ -34,4 +35,6 @@ void TForm3::ShowInFront() {
     activateWindow();
 }
 
-void TForm3::Button1Click() { close(); }
+void TForm3::Button1Click() {
+    close();
+}

@@ -9,17 +9,21 @@
 
 namespace {
 
-QString PosixPath(const std::string& value) { return QString::fromStdString(value).replace(u'\\', u'/'); }
+QString PosixPath(const std::string& value) {
+    return QString::fromStdString(value).replace(u'\\', u'/');
+}
 
 } // namespace
 
-void ShellExecute(const std::string& file, const std::string& params, const std::string& dir, int /*show*/) {
+void ShellExecute(const std::string& file, const std::string& params, const std::string& dir,
+                  int /*show*/) {
     // A value that would not fit its buffer is refused whole rather than cut to another name.
     for (const std::string* value : {&dir, &params, &file}) {
         if (value->size() >= kLaunchBufferSize) {
             dutywise::app::ShowMessage(
                 QStringLiteral("Cannot start \"%1\": \"%2\" is longer than %3 characters.")
-                    .arg(PosixPath(file).left(40), QString::fromStdString(*value).left(40) + QStringLiteral("..."))
+                    .arg(PosixPath(file).left(40),
+                         QString::fromStdString(*value).left(40) + QStringLiteral("..."))
                     .arg(kLaunchBufferSize - 1));
             return;
         }

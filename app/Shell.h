@@ -12,4 +12,5 @@ inline constexpr std::size_t kLaunchBufferSize = 80;
 // when no such file exists. `show` (1: show normally) is left to the started program's window.
 // A value too long for the launch buffers is refused, and a program that cannot be started is
 // reported, each in a message box; nothing else is learnt about the started program.
-void ShellExecute(const std::string& file, const std::string& params, const std::string& dir, int show);
+void ShellExecute(const std::string& file, const std::string& params, const std::string& dir,
+                  int show);

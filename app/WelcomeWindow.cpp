@@ -9,7 +9,8 @@
 
 TForm1::TForm1(QWidget* parent) : QDialog(parent) {
     setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
     setFixedSize(278, 223);
     Label1->setText(WelcomeText());
     Label2->setText(QString::fromLatin1(kAuthorName));
@@ -18,9 +19,10 @@ TForm1::TForm1(QWidget* parent) : QDialog(parent) {
 }
 
 QString TForm1::WelcomeText() {
-    return QStringLiteral("Welcome to Dutywise 4.1. I have changed the program just a LITTLE. At least this "
-                          "time, you have a choice of a template or a generated roster. If you have any "
-                          "questions or problems, my email is:") +
+    return QStringLiteral(
+               "Welcome to Dutywise 4.1. I have changed the program just a LITTLE. At least this "
+               "time, you have a choice of a template or a generated roster. If you have any "
+               "questions or problems, my email is:") +
            QString::fromLatin1(kAuthorAddress) +
            QStringLiteral(". Thank you for using this program.\n\nHappy Roster Generating.");
 }

@@ -1,9 +1,9 @@
 #include "WindowFlow.h"
 
+#include <algorithm>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPointer>
-#include <algorithm>
 #include <vector>
 
 #include "AboutBox.h"
@@ -93,7 +93,10 @@ WindowFlow* WindowFlow::instance_ = nullptr;
 
 WindowFlow::WindowFlow() {
     instance_ = this;
-    quit_ = [] { QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection); };
+    quit_ = [] {
+        QMetaObject::invokeMethod(
+            qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    };
     InstallFontStandIns();
     Form1 = new TForm1;
     Form2 = new TForm2;
@@ -125,7 +128,9 @@ WindowFlow::~WindowFlow() {
         instance_ = nullptr;
 }
 
-void WindowFlow::Start() { Form1->show(); }
+void WindowFlow::Start() {
+    Form1->show();
+}
 
 void WindowFlow::Terminate() {
     terminated_ = true;

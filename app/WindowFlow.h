@@ -3,8 +3,8 @@
 // wizard's requests, and knows how a window is shown modally, minimised, restored and how the
 // program ends.
 
-#include <QDialog>
 #include <functional>
+#include <QDialog>
 
 namespace dutywise::app {
 

@@ -19,7 +19,7 @@ std::string Failure(const char* what, const std::string& path, int error) {
 
 // The file that a rename must replace: the target itself, or what its symbolic link names.
 std::string ResolveLink(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
         return path;
     char* real = realpath(path.c_str(), nullptr);
@@ -48,11 +48,13 @@ bool WriteAll(int fd, std::string_view bytes) {
 std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view bytes) {
     const std::string target = ResolveLink(path);
     const std::size_t slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+    const std::string folder =
+        slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
     // Kept short enough that the temporary name fits wherever the target's name fits.
-    const std::string base = target.substr(slash == std::string::npos ? 0 : slash + 1).substr(0, 200);
+    const std::string base =
+        target.substr(slash == std::string::npos ? 0 : slash + 1).substr(0, 200);
 
-    struct stat st{};
+    struct stat st {};
     const bool exists = stat(target.c_str(), &st) == 0;
     if (exists && S_ISDIR(st.st_mode))
         return Failure("Cannot create file", path, EISDIR);
@@ -60,8 +62,8 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, std::str
     // A unique name made here rather than by mkstemp, whose 0600 would not honour the umask.
     std::string temp;
     int fd = -1;
-    const auto seed = static_cast<unsigned long>(
-        std::chrono::steady_clock::now().time_since_epoch().count());
+    const auto seed =
+        static_cast<unsigned long>(std::chrono::steady_clock::now().time_since_epoch().count());
     for (unsigned attempt = 0; fd < 0 && attempt < 100; ++attempt) {
         temp = folder + "." + base + "." + std::to_string(getpid()) + "-" +
                std::to_string((seed + attempt * 7919u) % 1000000u) + ".tmp";
@@ -92,7 +94,8 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, std::str
         return fail("Cannot create file", errno);
 
     // Make the rename itself durable; the data is already safe, so a failure here is ignored.
-    const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dir =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         (void)::fsync(dir);
         ::close(dir);

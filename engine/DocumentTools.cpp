@@ -16,21 +16,34 @@ void Toggle(RosterDocument& doc, FontStyle flag) {
 
 } // namespace
 
-void ToggleBold(RosterDocument& doc) { Toggle(doc, FontStyle::Bold); }
-void ToggleItalic(RosterDocument& doc) { Toggle(doc, FontStyle::Italic); }
-void ToggleUnderline(RosterDocument& doc) { Toggle(doc, FontStyle::Underline); }
+void ToggleBold(RosterDocument& doc) {
+    Toggle(doc, FontStyle::Bold);
+}
+void ToggleItalic(RosterDocument& doc) {
+    Toggle(doc, FontStyle::Italic);
+}
+void ToggleUnderline(RosterDocument& doc) {
+    Toggle(doc, FontStyle::Underline);
+}
 
-void SetSelectionFont(RosterDocument& doc, const std::string& name) { doc.SetFontName(CutFontName(name)); }
+void SetSelectionFont(RosterDocument& doc, const std::string& name) {
+    doc.SetFontName(CutFontName(name));
+}
 
-void SetSelectionColor(RosterDocument& doc, Color color) { doc.SetColor(color); }
+void SetSelectionColor(RosterDocument& doc, Color color) {
+    doc.SetColor(color);
+}
 
 // A typed "-5" or "0" reaches here before the size box corrects it; no document can carry
 // such a size, so the nearest one it can carry is applied.
-void SetSelectionSize(RosterDocument& doc, int points) { doc.SetFontSize(ClampPoints(points)); }
+void SetSelectionSize(RosterDocument& doc, int points) {
+    doc.SetFontSize(ClampPoints(points));
+}
 
 std::string WithDefaultExtension(const std::string& path) {
     const std::size_t slash = path.rfind('/');
-    const std::string_view name = std::string_view(path).substr(slash == std::string::npos ? 0 : slash + 1);
+    const std::string_view name =
+        std::string_view(path).substr(slash == std::string::npos ? 0 : slash + 1);
     if (name.empty())
         return path; // a folder: the save then reports it
     const std::size_t dot = name.rfind('.');
@@ -47,7 +60,8 @@ SaveResult SaveAsRichText(const RosterDocument& doc, SaveTarget& target) {
     if (!chosen || chosen->empty())
         return result; // Cancelled: nothing written
     result.path = WithDefaultExtension(*chosen);
-    if (std::optional<std::string> error = WriteFileAtomically(result.path, WriteRichText(doc.Paragraphs()))) {
+    if (std::optional<std::string> error =
+            WriteFileAtomically(result.path, WriteRichText(doc.Paragraphs()))) {
         result.status = SaveResult::Status::Failed;
         result.message = std::move(*error);
     } else {
@@ -56,7 +70,9 @@ SaveResult SaveAsRichText(const RosterDocument& doc, SaveTarget& target) {
     return result;
 }
 
-std::string RosterJobTitle(const std::string& patrolName) { return patrolName + "'s Roster"; }
+std::string RosterJobTitle(const std::string& patrolName) {
+    return patrolName + "'s Roster";
+}
 
 std::optional<std::string> PrintRoster(const RosterDocument& doc, const std::string& patrolName,
                                        PrintService& printer) {

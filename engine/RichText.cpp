@@ -83,7 +83,8 @@ void AppendText(std::string& out, std::string_view text, bool fontTable) {
         std::size_t start = i;
         while (i < n) {
             const unsigned char c = static_cast<unsigned char>(text[i]);
-            if (c < 0x20 || c >= 0x7F || c == '\\' || c == '{' || c == '}' || (fontTable && c == ';'))
+            if (c < 0x20 || c >= 0x7F || c == '\\' || c == '{' || c == '}' ||
+                (fontTable && c == ';'))
                 break;
             ++i;
         }
@@ -114,7 +115,9 @@ template <typename T> int IndexOf(std::vector<T>& table, const T& value) {
     return static_cast<int>(table.size() - 1);
 }
 
-int HalfPoints(int twentieths) { return (twentieths + 5) / 10; }
+int HalfPoints(int twentieths) {
+    return (twentieths + 5) / 10;
+}
 
 } // namespace
 
@@ -136,7 +139,8 @@ std::string WriteRichText(const std::vector<Paragraph>& paragraphs) {
     for (const Paragraph& p : paragraphs) {
         for (const Run& r : p.runs) {
             textBytes += r.text.size();
-            if (last && last->style.fontName == r.style.fontName && last->style.color == r.style.color) {
+            if (last && last->style.fontName == r.style.fontName &&
+                last->style.color == r.style.color) {
                 runRefs.push_back(runRefs.back());
             } else {
                 const int f = IndexOf(fonts, r.style.fontName);
@@ -195,7 +199,8 @@ std::string WriteRichText(const std::vector<Paragraph>& paragraphs) {
             }
             const auto flag = [&](FontStyle which, const char* on, const char* off) {
                 const bool want = r.style.styles.Has(which);
-                if (styles < 0 || StyleSet::FromBits(static_cast<unsigned>(styles)).Has(which) != want)
+                if (styles < 0 ||
+                    StyleSet::FromBits(static_cast<unsigned>(styles)).Has(which) != want)
                     word(want ? on : off);
             };
             flag(FontStyle::Bold, "\\b", "\\b0");

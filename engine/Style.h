@@ -19,7 +19,9 @@ public:
             bits_ |= static_cast<std::uint8_t>(s);
     }
     constexpr bool Has(FontStyle s) const { return (bits_ & static_cast<std::uint8_t>(s)) != 0; }
-    constexpr StyleSet With(FontStyle s) const { return FromBits(bits_ | static_cast<std::uint8_t>(s)); }
+    constexpr StyleSet With(FontStyle s) const {
+        return FromBits(bits_ | static_cast<std::uint8_t>(s));
+    }
     constexpr StyleSet Without(FontStyle s) const {
         return FromBits(bits_ & ~static_cast<std::uint8_t>(s));
     }

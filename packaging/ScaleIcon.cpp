@@ -1,8 +1,8 @@
 // Build-time helper: writes the program icon at one size, scaled smoothly from the large PNG,
 // so that only one bitmap is kept in the repository.
-#include <QImage>
 #include <cstdio>
 #include <cstdlib>
+#include <QImage>
 
 int main(int argc, char** argv) {
     if (argc != 4) {

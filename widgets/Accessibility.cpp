@@ -7,8 +7,8 @@
 #include "FlatListBox.h"
 #include "FlatSpinEdit.h"
 
-#include <QAccessible>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLineEdit>
@@ -26,9 +26,7 @@ public:
 
     bool isValid() const override { return m_list && m_index < m_list->count(); }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override {
-        return m_list ? m_list->window()->windowHandle() : nullptr;
-    }
+    QWindow* window() const override { return m_list ? m_list->window()->windowHandle() : nullptr; }
     QAccessibleInterface* parent() const override {
         return m_list ? QAccessible::queryAccessibleInterface(m_list.data()) : nullptr;
     }
@@ -151,7 +149,8 @@ public:
             m_entries.resize(size_t(index) + 1, 0);
         QAccessible::Id& id = m_entries[size_t(index)];
         if (id == 0)
-            id = QAccessible::registerAccessibleInterface(new FlatListItemAccessible(list(), index));
+            id =
+                QAccessible::registerAccessibleInterface(new FlatListItemAccessible(list(), index));
         return QAccessible::accessibleInterface(id);
     }
 
@@ -220,7 +219,9 @@ private:
 // the line edit's own, so that the control can be one object to the listener.
 class FieldText : public QAccessibleTextInterface, public QAccessibleEditableTextInterface {
 public:
-    void selection(int i, int* start, int* end) const override { field()->selection(i, start, end); }
+    void selection(int i, int* start, int* end) const override {
+        field()->selection(i, start, end);
+    }
     int selectionCount() const override { return field()->selectionCount(); }
     void addSelection(int start, int end) override { field()->addSelection(start, end); }
     void removeSelection(int i) override { field()->removeSelection(i); }
@@ -255,7 +256,6 @@ public:
     void replaceText(int start, int end, const QString& text) override {
         editableField()->replaceText(start, end, text);
     }
-
 
 protected:
     virtual QLineEdit* fieldWidget() const = 0;
@@ -391,7 +391,9 @@ public:
 
 private:
     QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
-    QLineEdit* fieldWidget() const override { return box()->isEditable() ? box()->lineEdit() : nullptr; }
+    QLineEdit* fieldWidget() const override {
+        return box()->isEditable() ? box()->lineEdit() : nullptr;
+    }
 };
 
 // The suggestion labels are read as text and, since a click on one adds its suggestion, can
@@ -429,13 +431,15 @@ private:
 QAccessibleInterface* WidgetAccessibleFactory(const QString& className, QObject* object) {
     if (!object || !object->isWidgetType())
         return nullptr;
-    if (className == QLatin1String("TFlatListBox") || className == QLatin1String("TFlatCheckListBox"))
+    if (className == QLatin1String("TFlatListBox") ||
+        className == QLatin1String("TFlatCheckListBox"))
         return new FlatListAccessible(static_cast<TFlatListBox*>(object));
     if (className == QLatin1String("TFlatGauge"))
         return new FlatGaugeAccessible(static_cast<TFlatGauge*>(object));
     if (className == QLatin1String("TFlatSpinEditInteger"))
         return new FlatSpinAccessible(static_cast<TFlatSpinEditInteger*>(object));
-    if (className == QLatin1String("TFlatColorComboBox") || className == QLatin1String("TFlatComboBox"))
+    if (className == QLatin1String("TFlatColorComboBox") ||
+        className == QLatin1String("TFlatComboBox"))
         return new FlatComboAccessible(static_cast<QComboBox*>(object));
     if (className == QLatin1String("TJvAppearingLabel"))
         return new AppearingLabelAccessible(static_cast<TJvAppearingLabel*>(object));

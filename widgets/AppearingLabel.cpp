@@ -1,8 +1,8 @@
 #include "AppearingLabel.h"
 
+#include <algorithm>
 #include <QMouseEvent>
 #include <QTimer>
-#include <algorithm>
 
 TJvAppearingLabel::TJvAppearingLabel(QWidget* parent) : QLabel(parent), m_timer(new QTimer(this)) {
     m_timer->setObjectName(QStringLiteral("appearPacer"));
@@ -10,7 +10,9 @@ TJvAppearingLabel::TJvAppearingLabel(QWidget* parent) : QLabel(parent), m_timer(
     connect(m_timer, &QTimer::timeout, this, &TJvAppearingLabel::step);
 }
 
-TJvAppearingLabel::~TJvAppearingLabel() { m_timer->stop(); }
+TJvAppearingLabel::~TJvAppearingLabel() {
+    m_timer->stop();
+}
 
 void TJvAppearingLabel::setInterval(int ms) {
     m_interval = ms < 0 ? 0 : ms;
@@ -26,7 +28,9 @@ void TJvAppearingLabel::Appear() {
         m_timer->start(m_interval);
 }
 
-bool TJvAppearingLabel::isSliding() const { return m_timer->isActive(); }
+bool TJvAppearingLabel::isSliding() const {
+    return m_timer->isActive();
+}
 
 QSize TJvAppearingLabel::ownerClientSize() const {
     const QWidget* owner = window();
@@ -43,10 +47,18 @@ void TJvAppearingLabel::setUp() {
     const QSize owner = ownerClientSize();
     QRect g = m_resting;
     switch (m_appearFrom) {
-    case drFromLeft: g.moveLeft(-m_resting.width()); break;
-    case drFromRight: g = QRect(owner.width(), m_resting.top(), 0, m_resting.height()); break;
-    case drFromTop: g.moveTop(-m_resting.height()); break;
-    case drFromBottom: g = QRect(m_resting.left(), owner.height(), m_resting.width(), 0); break;
+    case drFromLeft:
+        g.moveLeft(-m_resting.width());
+        break;
+    case drFromRight:
+        g = QRect(owner.width(), m_resting.top(), 0, m_resting.height());
+        break;
+    case drFromTop:
+        g.moveTop(-m_resting.height());
+        break;
+    case drFromBottom:
+        g = QRect(m_resting.left(), owner.height(), m_resting.width(), 0);
+        break;
     }
     setGeometry(g);
     m_started = true;
@@ -64,10 +76,18 @@ void TJvAppearingLabel::step() {
     // Distance still to travel along the direction of travel.
     int remaining = 0;
     switch (m_appearFrom) {
-    case drFromLeft: remaining = m_resting.left() - g.left(); break;
-    case drFromRight: remaining = g.left() - m_resting.left(); break;
-    case drFromTop: remaining = m_resting.top() - g.top(); break;
-    case drFromBottom: remaining = g.top() - m_resting.top(); break;
+    case drFromLeft:
+        remaining = m_resting.left() - g.left();
+        break;
+    case drFromRight:
+        remaining = g.left() - m_resting.left();
+        break;
+    case drFromTop:
+        remaining = m_resting.top() - g.top();
+        break;
+    case drFromBottom:
+        remaining = g.top() - m_resting.top();
+        break;
     }
     if (remaining < m_scrollPixel) {
         done = true;
@@ -77,21 +97,29 @@ void TJvAppearingLabel::step() {
             g.moveTop(m_resting.top());
     } else {
         switch (m_appearFrom) {
-        case drFromLeft: g.moveLeft(g.left() + m_scrollPixel); break;
-        case drFromRight: g.moveLeft(g.left() - m_scrollPixel); break;
-        case drFromTop: g.moveTop(g.top() + m_scrollPixel); break;
-        case drFromBottom: g.moveTop(g.top() - m_scrollPixel); break;
+        case drFromLeft:
+            g.moveLeft(g.left() + m_scrollPixel);
+            break;
+        case drFromRight:
+            g.moveLeft(g.left() - m_scrollPixel);
+            break;
+        case drFromTop:
+            g.moveTop(g.top() + m_scrollPixel);
+            break;
+        case drFromBottom:
+            g.moveTop(g.top() - m_scrollPixel);
+            break;
         }
     }
 
     // The directions that start with zero size grow back, but never past the owner's edge.
     if (m_appearFrom == drFromRight && g.width() != m_resting.width()) {
         const int w = g.left() + m_resting.width() < owner.width() ? m_resting.width()
-                                                                    : owner.width() - g.left() - 2;
+                                                                   : owner.width() - g.left() - 2;
         g.setWidth(std::max(0, w));
     } else if (m_appearFrom == drFromBottom && g.height() != m_resting.height()) {
         const int h = g.top() + m_resting.height() < owner.height() ? m_resting.height()
-                                                                     : owner.height() - g.top() - 2;
+                                                                    : owner.height() - g.top() - 2;
         g.setHeight(std::max(0, h));
     }
     setGeometry(g);
@@ -113,6 +141,7 @@ void TJvAppearingLabel::mouseReleaseEvent(QMouseEvent* event) {
     const bool wasPressed = m_pressed;
     m_pressed = false;
     QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && wasPressed && rect().contains(event->position().toPoint()))
+    if (event->button() == Qt::LeftButton && wasPressed &&
+        rect().contains(event->position().toPoint()))
         emit clicked();
 }

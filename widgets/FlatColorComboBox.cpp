@@ -1,11 +1,11 @@
 #include "FlatColorComboBox.h"
 
+#include <array>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QColorDialog>
 #include <QPainter>
 #include <QStyledItemDelegate>
-#include <array>
 
 namespace {
 
@@ -15,10 +15,22 @@ struct NamedColor {
 };
 
 constexpr std::array<NamedColor, 17> Entries{{
-    {"Black", 0x000000},  {"Maroon", 0x800000}, {"Green", 0x008000},   {"Olive", 0x808000},
-    {"Navy", 0x000080},   {"Purple", 0x800080}, {"Teal", 0x008080},    {"Gray", 0x808080},
-    {"Silver", 0xC0C0C0}, {"Red", 0xFF0000},    {"Lime", 0x00FF00},    {"Yellow", 0xFFFF00},
-    {"Blue", 0x0000FF},   {"Fuchsia", 0xFF00FF}, {"Aqua", 0x00FFFF},   {"White", 0xFFFFFF},
+    {"Black", 0x000000},
+    {"Maroon", 0x800000},
+    {"Green", 0x008000},
+    {"Olive", 0x808000},
+    {"Navy", 0x000080},
+    {"Purple", 0x800080},
+    {"Teal", 0x008080},
+    {"Gray", 0x808080},
+    {"Silver", 0xC0C0C0},
+    {"Red", 0xFF0000},
+    {"Lime", 0x00FF00},
+    {"Yellow", 0xFFFF00},
+    {"Blue", 0x0000FF},
+    {"Fuchsia", 0xFF00FF},
+    {"Aqua", 0x00FFFF},
+    {"White", 0xFFFFFF},
     {"Custom", 0x000000},
 }};
 
@@ -48,13 +60,13 @@ public:
                const QModelIndex& index) const override {
         p->save();
         const bool selected = option.state & QStyle::State_Selected;
-        p->fillRect(option.rect, selected ? m_box->colorHighlight()
-                                          : m_box->palette().color(QPalette::Base));
+        p->fillRect(option.rect,
+                    selected ? m_box->colorHighlight() : m_box->palette().color(QPalette::Base));
         const QColor text = selected ? m_box->palette().color(QPalette::HighlightedText)
                                      : m_box->palette().color(QPalette::Text);
         PaintEntry(*p, option.rect, index.data(Qt::DisplayRole).toString(),
-                   index.data(Qt::UserRole).value<QColor>(), m_box->showNames(),
-                   m_box->boxWidth(), text);
+                   index.data(Qt::UserRole).value<QColor>(), m_box->showNames(), m_box->boxWidth(),
+                   text);
         p->restore();
     }
 
@@ -142,7 +154,8 @@ void TFlatColorComboBox::setColorPicker(ColorPicker picker) {
 void TFlatColorComboBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect r = rect();
-    p.fillRect(r, isEnabled() ? palette().color(QPalette::Base) : palette().color(QPalette::Window));
+    p.fillRect(r,
+               isEnabled() ? palette().color(QPalette::Base) : palette().color(QPalette::Window));
     p.setPen(hasFocus() ? m_colorFocused : m_colorBorder);
     p.drawRect(r.adjusted(0, 0, -1, -1));
 
@@ -154,7 +167,8 @@ void TFlatColorComboBox::paintEvent(QPaintEvent*) {
     p.drawLine(button.topLeft(), button.bottomLeft());
     const QPoint c = button.center();
     QPolygon arrow;
-    arrow << QPoint(c.x() - 3, c.y() - 1) << QPoint(c.x() + 3, c.y() - 1) << QPoint(c.x(), c.y() + 2);
+    arrow << QPoint(c.x() - 3, c.y() - 1) << QPoint(c.x() + 3, c.y() - 1)
+          << QPoint(c.x(), c.y() + 2);
     p.setPen(Qt::NoPen);
     p.setBrush(isEnabled() ? palette().color(QPalette::ButtonText) : m_colorBorder);
     p.drawPolygon(arrow);
@@ -166,5 +180,6 @@ void TFlatColorComboBox::paintEvent(QPaintEvent*) {
     if (focused && m_showNames)
         p.fillRect(entry.adjusted(m_boxWidth + 5, 1, -1, -1), m_colorHighlight);
     PaintEntry(p, entry, currentText(), entryColor(currentIndex()), m_showNames, m_boxWidth,
-               focused ? palette().color(QPalette::HighlightedText) : palette().color(QPalette::Text));
+               focused ? palette().color(QPalette::HighlightedText)
+                       : palette().color(QPalette::Text));
 }

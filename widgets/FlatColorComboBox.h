@@ -1,10 +1,10 @@
 #pragma once
 // A drop-down list of the 16 named colours plus "Custom", which asks for any colour.
 
-#include <QColor>
-#include <QComboBox>
 #include <functional>
 #include <optional>
+#include <QColor>
+#include <QComboBox>
 
 class TFlatColorComboBox : public QComboBox {
     Q_OBJECT

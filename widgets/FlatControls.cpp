@@ -143,12 +143,12 @@ void TFlatCheckBox::paintEvent(QPaintEvent*) {
         p.setRenderHint(QPainter::Antialiasing, false);
     }
     const QRect textRect(box.right() + 1 + 3, r.top(), r.right() - box.right() - 3, r.height());
-    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                             QPalette::WindowText));
+    p.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     p.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, text());
     if (hasFocus()) {
-        QRect focus = p.boundingRect(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic,
-                                     text());
+        QRect focus = p.boundingRect(
+            textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, text());
         p.setPen(QPen(m_colorFocused, 1, Qt::DotLine));
         p.drawRect(focus.adjusted(-1, 0, 0, -1));
     }
@@ -160,7 +160,8 @@ FlatPushButton::FlatPushButton(const QString& text, QWidget* parent) : QPushButt
     setAttribute(Qt::WA_Hover);
     QPushButton::setAutoDefault(false);
     // Connected first, so it runs before any handler a window connects later.
-    connect(this, &QAbstractButton::clicked, this, [this] { StoreModalResult(this, m_modalResult); });
+    connect(this, &QAbstractButton::clicked, this,
+            [this] { StoreModalResult(this, m_modalResult); });
 }
 
 QSize FlatPushButton::sizeHint() const {
@@ -214,7 +215,8 @@ void TFlatButton::paintEvent(QPaintEvent*) {
 
 TFlatSpeedButton::TFlatSpeedButton(QWidget* parent) : TFlatSpeedButton(QString(), parent) {}
 
-TFlatSpeedButton::TFlatSpeedButton(const QString& text, QWidget* parent) : FlatPushButton(text, parent) {
+TFlatSpeedButton::TFlatSpeedButton(const QString& text, QWidget* parent)
+    : FlatPushButton(text, parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 
@@ -332,10 +334,10 @@ void TFlatGroupBox::paintEvent(QPaintEvent*) {
     p.drawLine(frame.topRight(), frame.bottomRight());
     p.drawLine(frame.bottomLeft(), frame.bottomRight());
     p.drawLine(frame.topLeft(), frame.bottomLeft());
-    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                             QPalette::WindowText));
-    p.drawText(QRect(textLeft, 0, textWidth, fm.height()),
-               Qt::AlignCenter | Qt::TextShowMnemonic, title());
+    p.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    p.drawText(QRect(textLeft, 0, textWidth, fm.height()), Qt::AlignCenter | Qt::TextShowMnemonic,
+               title());
 }
 
 // ---- TJvListbox2 ----

@@ -24,11 +24,20 @@ public:
     bool transparent() const { return m_transparent; }
     void setTransparent(bool on); // off: the button colour fills the background
     QColor colorFocused() const { return m_colorFocused; }
-    void setColorFocused(const QColor& c) { m_colorFocused = c; update(); }
+    void setColorFocused(const QColor& c) {
+        m_colorFocused = c;
+        update();
+    }
     QColor colorDown() const { return m_colorDown; }
-    void setColorDown(const QColor& c) { m_colorDown = c; update(); }
+    void setColorDown(const QColor& c) {
+        m_colorDown = c;
+        update();
+    }
     QColor colorBorder() const { return m_colorBorder; }
-    void setColorBorder(const QColor& c) { m_colorBorder = c; update(); }
+    void setColorBorder(const QColor& c) {
+        m_colorBorder = c;
+        update();
+    }
 
     QSize sizeHint() const override;
 
@@ -62,11 +71,20 @@ public:
     int modalResult() const { return m_modalResult; }
     void setModalResult(int r) { m_modalResult = r; }
     QColor colorFocused() const { return m_colorFocused; }
-    void setColorFocused(const QColor& c) { m_colorFocused = c; update(); }
+    void setColorFocused(const QColor& c) {
+        m_colorFocused = c;
+        update();
+    }
     QColor colorDown() const { return m_colorDown; }
-    void setColorDown(const QColor& c) { m_colorDown = c; update(); }
+    void setColorDown(const QColor& c) {
+        m_colorDown = c;
+        update();
+    }
     QColor colorBorder() const { return m_colorBorder; }
-    void setColorBorder(const QColor& c) { m_colorBorder = c; update(); }
+    void setColorBorder(const QColor& c) {
+        m_colorBorder = c;
+        update();
+    }
 
     QSize sizeHint() const override;
 

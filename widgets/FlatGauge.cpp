@@ -1,7 +1,7 @@
 #include "FlatGauge.h"
 
-#include <QPainter>
 #include <cmath>
+#include <QPainter>
 
 TFlatGauge::TFlatGauge(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent, !m_transparent);
@@ -68,7 +68,8 @@ QString TFlatGauge::displayText() const {
     if (m_max <= m_min)
         return QStringLiteral("0 %");
     const double ratio = double(m_progress - m_min) / double(m_max - m_min);
-    return QString::number(static_cast<long long>(std::trunc(ratio * 100.0))) + QStringLiteral(" %");
+    return QString::number(static_cast<long long>(std::trunc(ratio * 100.0))) +
+           QStringLiteral(" %");
 }
 
 int TFlatGauge::barWidth() const {

@@ -1,5 +1,6 @@
 #include "FlatListBox.h"
 
+#include <algorithm>
 #include <QApplication>
 #include <QCollator>
 #include <QKeyEvent>
@@ -7,14 +8,13 @@
 #include <QPainter>
 #include <QTimer>
 #include <QWheelEvent>
-#include <algorithm>
 #include <stdexcept>
 #include <string>
 
 namespace {
 
 constexpr int RowGap = 2;
-constexpr int ButtonBand = 11;  // height of each scroll-button band
+constexpr int ButtonBand = 11; // height of each scroll-button band
 constexpr int RepeatDelayMs = 600;
 constexpr int RepeatIntervalMs = 100;
 const QColor UnusableArrow(0x80, 0x80, 0x80);
@@ -27,8 +27,7 @@ QCollator entryCollator() {
 
 } // namespace
 
-TFlatListBox::TFlatListBox(QWidget* parent)
-    : QWidget(parent), m_repeatTimer(new QTimer(this)) {
+TFlatListBox::TFlatListBox(QWidget* parent) : QWidget(parent), m_repeatTimer(new QTimer(this)) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_Hover, false);
     m_repeatTimer->setObjectName(QStringLiteral("scrollRepeat"));
@@ -45,15 +44,21 @@ QString TFlatListBox::item(int i) const {
     return m_items.at(i);
 }
 
-void TFlatListBox::addItem(const QString& text) { insertEntry(text, false); }
-void TFlatListBox::addItemKeeping(const QString& text) { insertEntry(text, true); }
+void TFlatListBox::addItem(const QString& text) {
+    insertEntry(text, false);
+}
+void TFlatListBox::addItemKeeping(const QString& text) {
+    insertEntry(text, true);
+}
 
 void TFlatListBox::insertEntry(const QString& text, bool keepEqual) {
     if (!m_sorted) {
         m_items.append(text);
     } else {
         const QCollator coll = entryCollator();
-        const auto less = [&coll](const QString& a, const QString& b) { return coll.compare(a, b) < 0; };
+        const auto less = [&coll](const QString& a, const QString& b) {
+            return coll.compare(a, b) < 0;
+        };
         const auto at = std::lower_bound(m_items.begin(), m_items.end(), text, less);
         if (at != m_items.end() && coll.compare(*at, text) == 0 && !keepEqual)
             return; // a sorted list drops an entry equal to one it holds
@@ -83,8 +88,9 @@ bool TFlatListBox::assignItems(const QStringList& list) {
         trimmed.append(s.trimmed());
     if (m_sorted) {
         const QCollator coll = entryCollator();
-        std::stable_sort(trimmed.begin(), trimmed.end(),
-                         [&coll](const QString& a, const QString& b) { return coll.compare(a, b) < 0; });
+        std::stable_sort(
+            trimmed.begin(), trimmed.end(),
+            [&coll](const QString& a, const QString& b) { return coll.compare(a, b) < 0; });
     }
     m_items = trimmed;
     entriesChanged();
@@ -98,8 +104,9 @@ void TFlatListBox::setSorted(bool on) {
     if (on) {
         // Equal entries already present all stay, in their order.
         const QCollator coll = entryCollator();
-        std::stable_sort(m_items.begin(), m_items.end(),
-                         [&coll](const QString& a, const QString& b) { return coll.compare(a, b) < 0; });
+        std::stable_sort(
+            m_items.begin(), m_items.end(),
+            [&coll](const QString& a, const QString& b) { return coll.compare(a, b) < 0; });
     }
     entriesChanged();
 }
@@ -136,10 +143,22 @@ void TFlatListBox::setTransparentMode(TransparentMode mode) {
     update();
 }
 
-void TFlatListBox::setColorBorder(const QColor& c) { m_colorBorder = c; update(); }
-void TFlatListBox::setColorItemsRect(const QColor& c) { m_colorItemsRect = c; update(); }
-void TFlatListBox::setColorItemsSelect(const QColor& c) { m_colorItemsSelect = c; update(); }
-void TFlatListBox::setColorArrow(const QColor& c) { m_colorArrow = c; update(); }
+void TFlatListBox::setColorBorder(const QColor& c) {
+    m_colorBorder = c;
+    update();
+}
+void TFlatListBox::setColorItemsRect(const QColor& c) {
+    m_colorItemsRect = c;
+    update();
+}
+void TFlatListBox::setColorItemsSelect(const QColor& c) {
+    m_colorItemsSelect = c;
+    update();
+}
+void TFlatListBox::setColorArrow(const QColor& c) {
+    m_colorArrow = c;
+    update();
+}
 
 void TFlatListBox::setSelectedIndex(int i) {
     std::fill(m_highlight.begin(), m_highlight.end(), false);
@@ -164,7 +183,9 @@ void TFlatListBox::setTopIndex(int i) {
     update();
 }
 
-int TFlatListBox::maxTopIndex() const { return std::max(0, count() - visibleRows()); }
+int TFlatListBox::maxTopIndex() const {
+    return std::max(0, count() - visibleRows());
+}
 
 int TFlatListBox::visibleRows() const {
     const int rows = (height() - (m_scrollBars ? 24 : 4)) / (m_itemHeight + RowGap);
@@ -178,7 +199,8 @@ int TFlatListBox::snappedHeight(int h) const {
 }
 
 QRect TFlatListBox::rowRect(int row) const {
-    return {3, firstRowTop() + row * (m_itemHeight + RowGap), std::max(0, width() - 6), m_itemHeight};
+    return {3, firstRowTop() + row * (m_itemHeight + RowGap), std::max(0, width() - 6),
+            m_itemHeight};
 }
 
 int TFlatListBox::rowAt(const QPoint& pos) const {
@@ -189,7 +211,9 @@ int TFlatListBox::rowAt(const QPoint& pos) const {
     return row < rows ? row : -1;
 }
 
-QSize TFlatListBox::sizeHint() const { return {120, snappedHeight(99)}; }
+QSize TFlatListBox::sizeHint() const {
+    return {120, snappedHeight(99)};
+}
 
 void TFlatListBox::snapHeight() {
     const int h = snappedHeight(height());
@@ -208,9 +232,12 @@ void TFlatListBox::resizeEvent(QResizeEvent* event) {
 
 bool TFlatListBox::backgroundTransparent() const {
     switch (m_transparentMode) {
-    case tmAlways: return true;
-    case tmNotFocused: return !hasFocus();
-    case tmNone: break;
+    case tmAlways:
+        return true;
+    case tmNotFocused:
+        return !hasFocus();
+    case tmNone:
+        break;
     }
     return false;
 }
@@ -242,7 +269,8 @@ void TFlatListBox::paintEvent(QPaintEvent*) {
             p.setPen(Qt::NoPen);
             const int cx = width() / 2;
             const QColor up = m_topIndex > 0 && isEnabled() ? m_colorArrow : UnusableArrow;
-            const QColor down = m_topIndex < maxTopIndex() && isEnabled() ? m_colorArrow : UnusableArrow;
+            const QColor down =
+                m_topIndex < maxTopIndex() && isEnabled() ? m_colorArrow : UnusableArrow;
             // Up arrow in the top band (y 1..11), down arrow in the bottom band.
             p.setBrush(up);
             const QPoint upTri[3] = {{cx - 4, 8}, {cx + 4, 8}, {cx, 4}};
@@ -330,11 +358,21 @@ void TFlatListBox::scrollRepeat() {
 void TFlatListBox::keyPressEvent(QKeyEvent* event) {
     // Keys scroll; they never touch the selection.
     switch (event->key()) {
-    case Qt::Key_PageUp: setTopIndex(m_topIndex - std::max(1, visibleRows())); break;
-    case Qt::Key_PageDown: setTopIndex(m_topIndex + std::max(1, visibleRows())); break;
-    case Qt::Key_Up: setTopIndex(m_topIndex - 1); break;
-    case Qt::Key_Down: setTopIndex(m_topIndex + 1); break;
-    default: QWidget::keyPressEvent(event); return;
+    case Qt::Key_PageUp:
+        setTopIndex(m_topIndex - std::max(1, visibleRows()));
+        break;
+    case Qt::Key_PageDown:
+        setTopIndex(m_topIndex + std::max(1, visibleRows()));
+        break;
+    case Qt::Key_Up:
+        setTopIndex(m_topIndex - 1);
+        break;
+    case Qt::Key_Down:
+        setTopIndex(m_topIndex + 1);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
     }
     event->accept();
 }

@@ -27,7 +27,8 @@ private:
     Q_PROPERTY(QColor colorItemsRect READ colorItemsRect WRITE setColorItemsRect)
     Q_PROPERTY(QColor colorItemsSelect READ colorItemsSelect WRITE setColorItemsSelect)
     Q_PROPERTY(QColor colorArrow READ colorArrow WRITE setColorArrow)
-    Q_PROPERTY(int selectedIndex READ selectedIndex WRITE setSelectedIndex NOTIFY selectedIndexChanged)
+    Q_PROPERTY(
+        int selectedIndex READ selectedIndex WRITE setSelectedIndex NOTIFY selectedIndexChanged)
     Q_PROPERTY(int topIndex READ topIndex WRITE setTopIndex)
 
 public:
@@ -37,8 +38,8 @@ public:
     // Entries
     QStringList items() const { return m_items; }
     int count() const { return int(m_items.size()); }
-    QString item(int i) const; // throws std::out_of_range("List index out of bounds (i)")
-    void addItem(const QString& text);        // sorted: at its place; an equal entry is dropped
+    QString item(int i) const;         // throws std::out_of_range("List index out of bounds (i)")
+    void addItem(const QString& text); // sorted: at its place; an equal entry is dropped
     void addItemKeeping(const QString& text); // like addItem, but never dropped
     void deleteItem(int i);
     void clear();
@@ -137,8 +138,8 @@ class TFlatCheckListBox : public TFlatListBox {
 public:
     explicit TFlatCheckListBox(QWidget* parent = nullptr);
 
-    bool checked(int i) const;          // false for a position that holds no entry
-    void setChecked(int i, bool on);    // raises nothing
+    bool checked(int i) const;                // false for a position that holds no entry
+    void setChecked(int i, bool on);          // raises nothing
     bool isHighlighted(int i) const override; // the selected entry's row
 
     QColor colorCheck() const { return m_colorCheck; }

@@ -1,12 +1,12 @@
 #include "FlatSpinEdit.h"
 
+#include <limits>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
-#include <limits>
 
 namespace {
 
@@ -128,9 +128,11 @@ void TFlatSpinEditInteger::step(int direction) {
         return;
     }
     // Wide arithmetic: stepping past the int range saturates instead of overflowing.
-    const long long next = static_cast<long long>(value()) + static_cast<long long>(direction) * m_increment;
-    const long long bounded = std::max<long long>(std::numeric_limits<int>::min(),
-                                                  std::min<long long>(next, std::numeric_limits<int>::max()));
+    const long long next =
+        static_cast<long long>(value()) + static_cast<long long>(direction) * m_increment;
+    const long long bounded =
+        std::max<long long>(std::numeric_limits<int>::min(),
+                            std::min<long long>(next, std::numeric_limits<int>::max()));
     setValue(static_cast<int>(bounded));
 }
 

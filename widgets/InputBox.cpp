@@ -18,7 +18,8 @@ struct DialogUnits {
 
     explicit DialogUnits(const QFont& font) {
         const QFontMetrics fm(font);
-        const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+        const QString letters =
+            QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
         x = (fm.horizontalAdvance(letters) + 26) / 52;
         y = fm.height();
     }

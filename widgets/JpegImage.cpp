@@ -107,12 +107,14 @@ QImage ReadJpeg(const QByteArray& data, QString* error) {
     if (!decodeRgb(reinterpret_cast<const unsigned char*>(data.constData()),
                    static_cast<unsigned long>(data.size()), &decoded, message)) {
         if (error)
-            *error = QStringLiteral("Cannot read JPEG picture: %1").arg(QString::fromLocal8Bit(message));
+            *error =
+                QStringLiteral("Cannot read JPEG picture: %1").arg(QString::fromLocal8Bit(message));
         return {};
     }
     // The QImage takes the buffer and frees it with the last copy.
-    QImage image(decoded.pixels, int(decoded.width), int(decoded.height), int(decoded.width) * 3,
-                 QImage::Format_RGB888, [](void* p) { std::free(p); }, decoded.pixels);
+    QImage image(
+        decoded.pixels, int(decoded.width), int(decoded.height), int(decoded.width) * 3,
+        QImage::Format_RGB888, [](void* p) { std::free(p); }, decoded.pixels);
     if (error)
         error->clear();
     return image.convertToFormat(QImage::Format_RGB32);

@@ -1,10 +1,10 @@
 #include "EditorDocument.h"
 
+#include <algorithm>
+#include <cmath>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
-#include <algorithm>
-#include <cmath>
 
 using dutywise::Color;
 using dutywise::FontStyle;
@@ -56,16 +56,18 @@ ParagraphStyle EditorDocument::FromFormat(const QTextCharFormat& format) const {
     const QString family = families.isEmpty() ? fallback.family() : families.first();
     style.fontName = dutywise::CutFontName(family.toStdString());
     const double points = format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize()
-                                                                          : fallback.pointSizeF();
+                                                                         : fallback.pointSizeF();
     style.sizeTwentieths = static_cast<int>(std::lround(points * 20.0));
     unsigned bits = 0;
-    const bool bold = format.hasProperty(QTextFormat::FontWeight) ? format.fontWeight() >= QFont::DemiBold
-                                                                   : fallback.bold();
-    const bool italic = format.hasProperty(QTextFormat::FontItalic) ? format.fontItalic() : fallback.italic();
-    const bool underline =
-        format.hasProperty(QTextFormat::TextUnderlineStyle) || format.hasProperty(QTextFormat::FontUnderline)
-            ? format.fontUnderline()
-            : fallback.underline();
+    const bool bold = format.hasProperty(QTextFormat::FontWeight)
+                          ? format.fontWeight() >= QFont::DemiBold
+                          : fallback.bold();
+    const bool italic =
+        format.hasProperty(QTextFormat::FontItalic) ? format.fontItalic() : fallback.italic();
+    const bool underline = format.hasProperty(QTextFormat::TextUnderlineStyle) ||
+                                   format.hasProperty(QTextFormat::FontUnderline)
+                               ? format.fontUnderline()
+                               : fallback.underline();
     if (bold)
         bits |= static_cast<unsigned>(FontStyle::Bold);
     if (italic)
@@ -76,8 +78,9 @@ ParagraphStyle EditorDocument::FromFormat(const QTextCharFormat& format) const {
     const QBrush brush = format.foreground();
     if (format.hasProperty(QTextFormat::ForegroundBrush) && brush.style() != Qt::NoBrush) {
         const QColor c = brush.color().toRgb();
-        style.color = Color::Rgb(static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
-                                 static_cast<std::uint8_t>(c.blue()));
+        style.color =
+            Color::Rgb(static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+                       static_cast<std::uint8_t>(c.blue()));
     }
     return style;
 }
@@ -89,7 +92,8 @@ bool EditorDocument::Blank() const {
 
 int EditorDocument::ToUtf16(int codePoints) const {
     int units = 0;
-    for (QTextBlock block = editor_.document()->firstBlock(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = editor_.document()->firstBlock(); block.isValid();
+         block = block.next()) {
         const QString text = block.text();
         const int chars = CodePointsIn(text);
         if (codePoints <= chars) {
@@ -108,7 +112,8 @@ int EditorDocument::ToUtf16(int codePoints) const {
 
 int EditorDocument::ToCodePoints(int utf16) const {
     int count = 0;
-    for (QTextBlock block = editor_.document()->firstBlock(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = editor_.document()->firstBlock(); block.isValid();
+         block = block.next()) {
         const QString text = block.text();
         if (utf16 <= text.size())
             return count + CodePointsIn(text.left(utf16));
@@ -226,8 +231,8 @@ StyleSet EditorDocument::GetStyleSet() const {
     const int to = cursor.selectionEnd();
     unsigned common = 7;
     bool anyCharacter = false;
-    for (QTextBlock block = editor_.document()->findBlock(from); block.isValid() && block.position() < to;
-         block = block.next()) {
+    for (QTextBlock block = editor_.document()->findBlock(from);
+         block.isValid() && block.position() < to; block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             if (fragment.position() < to && fragment.position() + fragment.length() > from) {
@@ -334,7 +339,9 @@ std::vector<Paragraph> EditorDocument::Paragraphs() const {
     return paragraphs;
 }
 
-ParagraphStyle EditorDocument::CurrentStyle() const { return FromFormat(editor_.currentCharFormat()); }
+ParagraphStyle EditorDocument::CurrentStyle() const {
+    return FromFormat(editor_.currentCharFormat());
+}
 
 void EditorDocument::WriteInitialContent() {
     ClearDocument();

@@ -3,9 +3,9 @@
 // points (QTextDocument counts UTF-16 units); the editor's own cursor carries the selection and
 // the current style, so what the user types and what the build writes stay one state.
 
+#include <functional>
 #include <QTextCharFormat>
 #include <QTextCursor>
-#include <functional>
 
 #include "RosterDocument.h"
 

@@ -67,8 +67,8 @@ std::optional<std::string> QtPrintService::Print(const std::vector<Paragraph>& p
 
     QPainter painter;
     if (!painter.begin(&printer))
-        return "The printer \"" + info.printerName().toStdString() + "\" could not start the job \"" +
-               jobTitle + "\".";
+        return "The printer \"" + info.printerName().toStdString() +
+               "\" could not start the job \"" + jobTitle + "\".";
     const int pages = std::max(1, doc.pageCount());
     for (int i = 0; i < pages; ++i) {
         if (i > 0 && !printer.newPage())

@@ -9,9 +9,15 @@
 #include "FlatSpinEdit.h"
 #include "WizardWindow.h"
 
-void TForm2::FlatSpeedButton23Click() { dutywise::ToggleBold(*document_); }
-void TForm2::FlatSpeedButton24Click() { dutywise::ToggleItalic(*document_); }
-void TForm2::FlatSpeedButton25Click() { dutywise::ToggleUnderline(*document_); }
+void TForm2::FlatSpeedButton23Click() {
+    dutywise::ToggleBold(*document_);
+}
+void TForm2::FlatSpeedButton24Click() {
+    dutywise::ToggleItalic(*document_);
+}
+void TForm2::FlatSpeedButton25Click() {
+    dutywise::ToggleUnderline(*document_);
+}
 
 void TForm2::FlatComboBox1Change() {
     dutywise::SetSelectionFont(*document_, FlatComboBox1->currentText().toStdString());
@@ -19,13 +25,16 @@ void TForm2::FlatComboBox1Change() {
 
 void TForm2::FlatColorComboBox1Change() {
     const QColor c = FlatColorComboBox1->value();
-    dutywise::SetSelectionColor(*document_, dutywise::Color::Rgb(static_cast<std::uint8_t>(c.red()),
-                                                                static_cast<std::uint8_t>(c.green()),
-                                                                static_cast<std::uint8_t>(c.blue())));
+    dutywise::SetSelectionColor(*document_,
+                                dutywise::Color::Rgb(static_cast<std::uint8_t>(c.red()),
+                                                     static_cast<std::uint8_t>(c.green()),
+                                                     static_cast<std::uint8_t>(c.blue())));
 }
 
 // The box's value as its text reads now: typed numbers apply as typed until it loses the focus.
-void TForm2::FlatSpinEditInteger2Change() { dutywise::SetSelectionSize(*document_, FlatSpinEditInteger2->value()); }
+void TForm2::FlatSpinEditInteger2Change() {
+    dutywise::SetSelectionSize(*document_, FlatSpinEditInteger2->value());
+}
 
 void TForm2::FlatSpeedButton26Click() {
     const dutywise::SaveResult result = dutywise::SaveAsRichText(*document_, saveTarget_);
@@ -34,7 +43,8 @@ void TForm2::FlatSpeedButton26Click() {
 }
 
 void TForm2::FlatSpeedButton27Click() {
-    if (auto error = dutywise::PrintRoster(*document_, FlatEdit2->text().toStdString(), printService_))
+    if (auto error =
+            dutywise::PrintRoster(*document_, FlatEdit2->text().toStdString(), printService_))
         ShowMessage(*error);
 }
 
@@ -49,8 +59,8 @@ void TForm2::FlatButton2Click() {
     FlatListBox2->clear();
     FlatListBox3->clear();
     FlatListBox4->clear();
-    for (TJvAppearingLabel* label :
-         {JvAppearingLabel1, JvAppearingLabel2, JvAppearingLabel3, JvAppearingLabel4, JvAppearingLabel5})
+    for (TJvAppearingLabel* label : {JvAppearingLabel1, JvAppearingLabel2, JvAppearingLabel3,
+                                     JvAppearingLabel4, JvAppearingLabel5})
         label->hide();
     FlatListBox5->clear();
     FlatListBox6->clear();
@@ -58,6 +68,10 @@ void TForm2::FlatButton2Click() {
     TabbedNotebook1->setCurrentIndex(0);
 }
 
-void TForm2::FlatButton3Click() { FlatButton1Click(); }
+void TForm2::FlatButton3Click() {
+    FlatButton1Click();
+}
 
-void TForm2::FlatButton4Click() { emit aboutRequested(); }
+void TForm2::FlatButton4Click() {
+    emit aboutRequested();
+}

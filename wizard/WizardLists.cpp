@@ -35,7 +35,8 @@ void TForm2::AddEntry(TJvInputBox& box, TFlatListBox& list, const QString& refus
         list.addItem(text);
         return;
     }
-    QMessageBox message(QMessageBox::NoIcon, QStringLiteral("Error"), refusal, QMessageBox::Ok, this);
+    QMessageBox message(QMessageBox::NoIcon, QStringLiteral("Error"), refusal, QMessageBox::Ok,
+                        this);
     message.exec();
 }
 
@@ -48,9 +49,10 @@ void TForm2::AddPerson() {
         return;
     }
     // Two scouts may share a name: the user decides.
-    QMessageBox question(QMessageBox::NoIcon, QStringLiteral("Names"),
-                         QStringLiteral("The name you have entered is already in the list, add to the list?"),
-                         QMessageBox::Yes | QMessageBox::No, this);
+    QMessageBox question(
+        QMessageBox::NoIcon, QStringLiteral("Names"),
+        QStringLiteral("The name you have entered is already in the list, add to the list?"),
+        QMessageBox::Yes | QMessageBox::No, this);
     if (question.exec() == QMessageBox::Yes)
         FlatListBox1->addItemKeeping(name);
 }
@@ -61,27 +63,61 @@ void TForm2::DeleteSelected(TFlatListBox& list) {
         list.deleteItem(index);
 }
 
-void TForm2::FlatSpeedButton1Click() { AddPerson(); }
-void TForm2::FlatSpeedButton8Click() { AddEntry(*BI, *FlatListBox2, kSameMeal); }
-void TForm2::FlatSpeedButton10Click() { AddEntry(*LI, *FlatListBox3, kSameMeal); }
-void TForm2::FlatSpeedButton12Click() { AddEntry(*DI, *FlatListBox4, kSameMeal); }
+void TForm2::FlatSpeedButton1Click() {
+    AddPerson();
+}
+void TForm2::FlatSpeedButton8Click() {
+    AddEntry(*BI, *FlatListBox2, kSameMeal);
+}
+void TForm2::FlatSpeedButton10Click() {
+    AddEntry(*LI, *FlatListBox3, kSameMeal);
+}
+void TForm2::FlatSpeedButton12Click() {
+    AddEntry(*DI, *FlatListBox4, kSameMeal);
+}
 void TForm2::FlatSpeedButton17Click() {
-    AddEntry(*snack, *FlatListBox5, QStringLiteral("I'm sorry, I can't add the same snack to the list!"));
+    AddEntry(*snack, *FlatListBox5,
+             QStringLiteral("I'm sorry, I can't add the same snack to the list!"));
 }
 void TForm2::FlatSpeedButton18Click() {
-    AddEntry(*drink, *FlatListBox6, QStringLiteral("I'm sorry, I can't add the same drink to the list!"));
+    AddEntry(*drink, *FlatListBox6,
+             QStringLiteral("I'm sorry, I can't add the same drink to the list!"));
 }
 
-void TForm2::FlatSpeedButton2Click() { DeleteSelected(*FlatListBox1); }
-void TForm2::FlatSpeedButton9Click() { DeleteSelected(*FlatListBox2); }
-void TForm2::FlatSpeedButton11Click() { DeleteSelected(*FlatListBox3); }
-void TForm2::FlatSpeedButton13Click() { DeleteSelected(*FlatListBox4); }
-void TForm2::FlatSpeedButton19Click() { DeleteSelected(*FlatListBox5); }
-void TForm2::FlatSpeedButton20Click() { DeleteSelected(*FlatListBox6); }
+void TForm2::FlatSpeedButton2Click() {
+    DeleteSelected(*FlatListBox1);
+}
+void TForm2::FlatSpeedButton9Click() {
+    DeleteSelected(*FlatListBox2);
+}
+void TForm2::FlatSpeedButton11Click() {
+    DeleteSelected(*FlatListBox3);
+}
+void TForm2::FlatSpeedButton13Click() {
+    DeleteSelected(*FlatListBox4);
+}
+void TForm2::FlatSpeedButton19Click() {
+    DeleteSelected(*FlatListBox5);
+}
+void TForm2::FlatSpeedButton20Click() {
+    DeleteSelected(*FlatListBox6);
+}
 
-void TForm2::FlatCheckBox1Click() { FlatListBox1->setSorted(FlatCheckBox1->isChecked()); }
-void TForm2::FlatCheckBox2Click() { FlatListBox2->setSorted(FlatCheckBox2->isChecked()); }
-void TForm2::FlatCheckBox3Click() { FlatListBox3->setSorted(FlatCheckBox3->isChecked()); }
-void TForm2::FlatCheckBox4Click() { FlatListBox4->setSorted(FlatCheckBox4->isChecked()); }
-void TForm2::FlatCheckBox5Click() { FlatListBox5->setSorted(FlatCheckBox5->isChecked()); }
-void TForm2::FlatCheckBox6Click() { FlatListBox6->setSorted(FlatCheckBox6->isChecked()); }
+void TForm2::FlatCheckBox1Click() {
+    FlatListBox1->setSorted(FlatCheckBox1->isChecked());
+}
+void TForm2::FlatCheckBox2Click() {
+    FlatListBox2->setSorted(FlatCheckBox2->isChecked());
+}
+void TForm2::FlatCheckBox3Click() {
+    FlatListBox3->setSorted(FlatCheckBox3->isChecked());
+}
+void TForm2::FlatCheckBox4Click() {
+    FlatListBox4->setSorted(FlatCheckBox4->isChecked());
+}
+void TForm2::FlatCheckBox5Click() {
+    FlatListBox5->setSorted(FlatCheckBox5->isChecked());
+}
+void TForm2::FlatCheckBox6Click() {
+    FlatListBox6->setSorted(FlatCheckBox6->isChecked());
+}

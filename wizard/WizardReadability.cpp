@@ -19,7 +19,8 @@ void Opaque(QLabel& label) {
 void BlackCaption(TFlatCheckBox& box) {
     QPalette pal = box.palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
-        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        for (QPalette::ColorRole role :
+             {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
             pal.setColor(group, role, Qt::black);
     box.setPalette(pal);
     box.update();
@@ -28,8 +29,9 @@ void BlackCaption(TFlatCheckBox& box) {
 } // namespace
 
 void TForm2::FlatSpeedButton28Click() {
-    for (QLabel* label : {Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10, Label11,
-                          Label12, Label13, Label14, Label15, Label16, Label17, Label18, Label19})
+    for (QLabel* label :
+         {Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10, Label11,
+          Label12, Label13, Label14, Label15, Label16, Label17, Label18, Label19})
         Opaque(*label);
 
     FlatCheckBox1->setTransparent(false);
@@ -51,8 +53,7 @@ void TForm2::FlatSpeedButton28Click() {
     pal.setColor(QPalette::Window, saturday);
     FlatGroupBox7->setPalette(pal);
 
-    for (TFlatListBox* list :
-         {FlatListBox1, static_cast<TFlatListBox*>(days), FlatListBox2, FlatListBox3, FlatListBox4, FlatListBox5,
-          FlatListBox6})
+    for (TFlatListBox* list : {FlatListBox1, static_cast<TFlatListBox*>(days), FlatListBox2,
+                               FlatListBox3, FlatListBox4, FlatListBox5, FlatListBox6})
         list->setTransparentMode(TFlatListBox::tmNone);
 }

@@ -1,12 +1,12 @@
 #include "WizardWindow.h"
 
+#include <algorithm>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QSignalBlocker>
-#include <algorithm>
 #include <set>
 
 #include "EditorDocument.h"
@@ -29,35 +29,37 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
     InstallFontStandIns();
     setupUi(this);
     // One fixed size: minimise, no maximise, no resizing.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(600, 434);
 
     // Hidden until a day is ticked, a suggestion is drawn, or never (the gauge and the lists).
-    for (QWidget* w : std::initializer_list<QWidget*>{FlatGroupBox1, FlatGroupBox2, FlatGroupBox3, FlatGroupBox4,
-                                                      FlatGroupBox5, FlatGroupBox6, FlatGroupBox7, JvAppearingLabel1,
-                                                      JvAppearingLabel2, JvAppearingLabel3, JvAppearingLabel4,
-                                                      JvAppearingLabel5, BS, LS, ds, SS, DRS, G})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             FlatGroupBox1, FlatGroupBox2, FlatGroupBox3, FlatGroupBox4, FlatGroupBox5,
+             FlatGroupBox6, FlatGroupBox7, JvAppearingLabel1, JvAppearingLabel2, JvAppearingLabel3,
+             JvAppearingLabel4, JvAppearingLabel5, BS, LS, ds, SS, DRS, G})
         w->hide();
 
     // Labels without word wrap size themselves to their text.
-    for (QLabel* l : {Label2, Label3, Label5, Label6, Label7, Label8, Label9, Label10, Label11, Label12, Label13,
-                      Label14, Label17, Label18, Label19})
+    for (QLabel* l : {Label2, Label3, Label5, Label6, Label7, Label8, Label9, Label10, Label11,
+                      Label12, Label13, Label14, Label17, Label18, Label19})
         l->adjustSize();
 
     // This system's stand-in for Tahoma draws some captions a pixel or two wider than the
     // designed meal boxes ("Lunch" in 44 pixels): a box grows into the free room on its right
     // rather than cut its caption. Nothing moves.
-    for (TFlatGroupBox* group : {FlatGroupBox1, FlatGroupBox2, FlatGroupBox3, FlatGroupBox4, FlatGroupBox5,
-                                 FlatGroupBox6, FlatGroupBox7}) {
+    for (TFlatGroupBox* group : {FlatGroupBox1, FlatGroupBox2, FlatGroupBox3, FlatGroupBox4,
+                                 FlatGroupBox5, FlatGroupBox6, FlatGroupBox7}) {
         const auto boxes = group->findChildren<TFlatCheckBox*>();
         for (TFlatCheckBox* box : boxes) {
             int room = group->width() - 2 - box->x();
             for (const TFlatCheckBox* other : boxes)
                 if (other->y() == box->y() && other->x() > box->x())
                     room = std::min(room, other->x() - 1 - box->x());
-            box->resize(std::clamp(box->sizeHint().width(), box->width(), std::max(room, box->width())),
-                        box->height());
+            box->resize(
+                std::clamp(box->sizeHint().width(), box->width(), std::max(room, box->width())),
+                box->height());
         }
     }
 
@@ -66,16 +68,22 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
     for (TFlatSpinEditInteger* spin : {NS, FlatSpinEditInteger2})
         spin->lineEdit()->setAccessibleName(spin->accessibleName());
 
-    for (const char* day : {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"})
+    for (const char* day :
+         {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"})
         days->addItem(QString::fromLatin1(day));
 
-    JvInputBox1 = new TJvInputBox(QStringLiteral("Person"), QStringLiteral("What is the person's name?"), this);
-    BI = new TJvInputBox(QStringLiteral("Breakfast"), QStringLiteral("What is the name of the Meal for Breakfast?"),
-                         this);
-    LI = new TJvInputBox(QStringLiteral("Lunch"), QStringLiteral("What is the name of the Meal for Lunch?"), this);
-    DI = new TJvInputBox(QStringLiteral("Dinner"), QStringLiteral("What is the name of the Meal for Dinner?"), this);
-    snack = new TJvInputBox(QStringLiteral("Snack"), QStringLiteral("What is the name of the Snack?"), this);
-    drink = new TJvInputBox(QStringLiteral("Drink"), QStringLiteral("What is the name of the Drink?"), this);
+    JvInputBox1 = new TJvInputBox(QStringLiteral("Person"),
+                                  QStringLiteral("What is the person's name?"), this);
+    BI = new TJvInputBox(QStringLiteral("Breakfast"),
+                         QStringLiteral("What is the name of the Meal for Breakfast?"), this);
+    LI = new TJvInputBox(QStringLiteral("Lunch"),
+                         QStringLiteral("What is the name of the Meal for Lunch?"), this);
+    DI = new TJvInputBox(QStringLiteral("Dinner"),
+                         QStringLiteral("What is the name of the Meal for Dinner?"), this);
+    snack = new TJvInputBox(QStringLiteral("Snack"),
+                            QStringLiteral("What is the name of the Snack?"), this);
+    drink = new TJvInputBox(QStringLiteral("Drink"),
+                            QStringLiteral("What is the name of the Drink?"), this);
     JvInputBox1->setObjectName(QStringLiteral("JvInputBox1"));
     BI->setObjectName(QStringLiteral("BI"));
     LI->setObjectName(QStringLiteral("LI"));
@@ -155,8 +163,10 @@ void TForm2::ConnectHandlers() {
     click(FlatSpeedButton26, &TForm2::FlatSpeedButton26Click);
     click(FlatSpeedButton27, &TForm2::FlatSpeedButton27Click);
     connect(FlatComboBox1, &TFlatComboBox::changed, this, &TForm2::FlatComboBox1Change);
-    connect(FlatColorComboBox1, &TFlatColorComboBox::changed, this, &TForm2::FlatColorComboBox1Change);
-    connect(FlatSpinEditInteger2, &TFlatSpinEditInteger::changed, this, &TForm2::FlatSpinEditInteger2Change);
+    connect(FlatColorComboBox1, &TFlatColorComboBox::changed, this,
+            &TForm2::FlatColorComboBox1Change);
+    connect(FlatSpinEditInteger2, &TFlatSpinEditInteger::changed, this,
+            &TForm2::FlatSpinEditInteger2Change);
     click(FlatButton2, &TForm2::FlatButton2Click);
     click(FlatButton3, &TForm2::FlatButton3Click);
     click(FlatButton4, &TForm2::FlatButton4Click);
@@ -185,7 +195,9 @@ void TForm2::FormCreate() {
     advice_ = dutywise::AdviceFlag{};
 }
 
-void TForm2::FormClose() { emit formClosed(); }
+void TForm2::FormClose() {
+    emit formClosed();
+}
 
 void TForm2::closeEvent(QCloseEvent* event) {
     // Closing only hides the window: everything entered stays for the next time.
@@ -231,7 +243,9 @@ dutywise::OutingPlan TForm2::ReadPlan() const {
     return plan;
 }
 
-dutywise::RosterDocument& TForm2::Document() { return *document_; }
+dutywise::RosterDocument& TForm2::Document() {
+    return *document_;
+}
 
 void TForm2::FlatButton1Click() {
     // One layout for the whole roster rather than one per paragraph.
@@ -242,13 +256,19 @@ void TForm2::FlatButton1Click() {
 void TForm2::ShowMessage(const std::string& text) {
     // What the build wrote so far shows behind the message.
     document_->EndBatch();
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Dutywise"), QString::fromStdString(text), QMessageBox::Ok,
-                    this);
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Dutywise"), QString::fromStdString(text),
+                    QMessageBox::Ok, this);
     box.exec();
 }
 
-void TForm2::ShowHiddenPicture() { emit hiddenPictureRequested(); }
+void TForm2::ShowHiddenPicture() {
+    emit hiddenPictureRequested();
+}
 
-void TForm2::HideNotice() { Label16->hide(); }
+void TForm2::HideNotice() {
+    Label16->hide();
+}
 
-void TForm2::AdvanceGauge(int amount) { G->setProgress(std::min(G->maxValue(), G->progress() + amount)); }
+void TForm2::AdvanceGauge(int amount) {
+    G->setProgress(std::min(G->maxValue(), G->progress() + amount));
+}

@@ -2,9 +2,9 @@
 // The wizard window: six pages that collect the outing plan, the Build button, and the
 // Generation page where the built roster is restyled, saved and printed.
 
+#include <memory>
 #include <QDialog>
 #include <QString>
-#include <memory>
 #include <string>
 
 #include "BuildHost.h"

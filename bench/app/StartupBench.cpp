@@ -37,7 +37,8 @@ Run Launch(const char* program) {
     rusage usage{};
     Run run;
     if (pid > 0 && wait4(pid, &status, 0, &usage) == pid) {
-        run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        run.seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         run.peakRssKb = usage.ru_maxrss;
         run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     }
@@ -64,8 +65,12 @@ double Median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-void BM_BareQtWindow(benchmark::State& state) { Measure(state, BARE_PROBE, 0); }
-void BM_DutywiseStartup(benchmark::State& state) { Measure(state, STARTUP_PROBE, 1); }
+void BM_BareQtWindow(benchmark::State& state) {
+    Measure(state, BARE_PROBE, 0);
+}
+void BM_DutywiseStartup(benchmark::State& state) {
+    Measure(state, STARTUP_PROBE, 1);
+}
 BENCHMARK(BM_BareQtWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
 BENCHMARK(BM_DutywiseStartup)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
 
@@ -83,7 +88,8 @@ pid_t StartXvfb() {
     const pid_t pid = fork();
     if (pid == 0) {
         freopen("/dev/null", "w", stderr);
-        execlp("Xvfb", "Xvfb", display.c_str(), "-noreset", "-nolisten", "tcp", static_cast<char*>(nullptr));
+        execlp("Xvfb", "Xvfb", display.c_str(), "-noreset", "-nolisten", "tcp",
+               static_cast<char*>(nullptr));
         _exit(127);
     }
     setenv("DISPLAY", display.c_str(), 1);
@@ -125,8 +131,8 @@ int main(int argc, char** argv) {
         std::printf("start-up, median of %zu runs in turns: bare Qt window %.1f ms, %ld KiB peak; "
                     "Dutywise %.1f ms, %ld KiB peak\n",
                     bareTimes.size(), tb, bareRss, ta, appRss);
-        std::printf("ratio: time %.2fx (target <= 1.6x), peak RSS %.2fx (target <= 1.5x)\n", ta / tb,
-                    double(appRss) / double(bareRss));
+        std::printf("ratio: time %.2fx (target <= 1.6x), peak RSS %.2fx (target <= 1.5x)\n",
+                    ta / tb, double(appRss) / double(bareRss));
     }
     if (xvfb > 0) {
         kill(xvfb, SIGTERM);

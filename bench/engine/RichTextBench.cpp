@@ -26,7 +26,8 @@ std::vector<Paragraph> Roster(bool wideNames) {
     marked.color = Color::Rgb(200, 0, 0);
     marked.styles = {FontStyle::Italic};
     const std::vector<std::string> names =
-        wideNames ? std::vector<std::string>{"Zo\xC3\xAB", "\xC5\x81ukasz", "\xE7\x8E\x8B\xE5\xB0\x8F\xE6\x98\x8E",
+        wideNames ? std::vector<std::string>{"Zo\xC3\xAB", "\xC5\x81ukasz",
+                                             "\xE7\x8E\x8B\xE5\xB0\x8F\xE6\x98\x8E",
                                              "\xF0\x9F\x99\x82 Smile"}
                   : std::vector<std::string>{"Ann", "Ben", "Cy", "Dora"};
     std::vector<Paragraph> doc{{{{"Spring Camp", title}}}, {{{"Falcons's Roster", title}}}};
@@ -58,12 +59,17 @@ void WriteRoster(benchmark::State& state, bool wideNames) {
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
     state.counters["rtf_bytes"] = static_cast<double>(bytes);
-    state.counters["chars"] = benchmark::Counter(static_cast<double>(kCharacters) * static_cast<double>(state.iterations()),
+    state.counters["chars"] = benchmark::Counter(static_cast<double>(kCharacters) *
+                                                     static_cast<double>(state.iterations()),
                                                  benchmark::Counter::kIsRate);
 }
 
-void BM_WriteRichText64KRoster(benchmark::State& state) { WriteRoster(state, false); }
-void BM_WriteRichText64KRosterNamesBeyondAscii(benchmark::State& state) { WriteRoster(state, true); }
+void BM_WriteRichText64KRoster(benchmark::State& state) {
+    WriteRoster(state, false);
+}
+void BM_WriteRichText64KRosterNamesBeyondAscii(benchmark::State& state) {
+    WriteRoster(state, true);
+}
 
 } // namespace
 

@@ -2,17 +2,17 @@
 // QTextEdit in one setPlainText: what the rich formatting and the per-paragraph appends cost.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QTabWidget>
-#include <QTextEdit>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <QApplication>
+#include <QTabWidget>
+#include <QTextEdit>
 #include <string>
 #include <vector>
 
-#include "LargestPlan.h"
 #include "EditorDocument.h"
+#include "LargestPlan.h"
 #include "MemoryDocument.h"
 #include "RosterBuild.h"
 #include "WizardWindow.h"
@@ -83,7 +83,9 @@ template <class F> double MedianMs(F f, int runs) {
     for (int i = 0; i < runs; ++i) {
         const auto start = std::chrono::steady_clock::now();
         f();
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
     }
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
@@ -101,9 +103,11 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks();
     const double build = MedianMs([&] { s.Build(); }, 15);
     const double plain = MedianMs([&] { s.SetPlain(); }, 15);
-    if (s.window.Document().Paragraphs().size() != static_cast<std::size_t>(s.text.count(QLatin1Char('\n')) + 1))
+    if (s.window.Document().Paragraphs().size() !=
+        static_cast<std::size_t>(s.text.count(QLatin1Char('\n')) + 1))
         std::printf("the editor does not hold the roster!\n");
-    std::printf("median of 15: build into editor %.2f ms, setPlainText %.2f ms, ratio %.2f (%d characters)\n",
+    std::printf("median of 15: build into editor %.2f ms, setPlainText %.2f ms, ratio %.2f (%d "
+                "characters)\n",
                 build, plain, build / plain, static_cast<int>(s.text.size()));
     benchmark::Shutdown();
     return 0;

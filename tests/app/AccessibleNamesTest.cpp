@@ -9,8 +9,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QDialog>
+#include <QLineEdit>
 #include <QSet>
 #include <QTabWidget>
 #include <QTest>
@@ -94,12 +94,10 @@ protected:
         Walk(iface, unnamed, seen);
     }
 
-    static void ExpectNamed(const QSet<RoleName>& seen,
-                            std::initializer_list<RoleName> expected) {
+    static void ExpectNamed(const QSet<RoleName>& seen, std::initializer_list<RoleName> expected) {
         for (const RoleName& e : expected)
-            EXPECT_TRUE(seen.contains(e))
-                << "no control of role " << std::hex << int(e.first) << " named '"
-                << e.second.toStdString() << "'";
+            EXPECT_TRUE(seen.contains(e)) << "no control of role " << std::hex << int(e.first)
+                                          << " named '" << e.second.toStdString() << "'";
     }
 
     static inline std::unique_ptr<dutywise::app::WindowFlow> flow;
@@ -109,8 +107,8 @@ TEST_F(AccessibleNamesTest, WalkReportsAnUnnamedControlAndSkipsHiddenOnes) {
     QWidget window;
     auto* named = new QLineEdit(&window);
     named->setAccessibleName("Named");
-    new QLineEdit(&window);                     // no name, showing: reported
-    (new QLineEdit(&window))->hide();           // no name, never shown: left out
+    new QLineEdit(&window);                        // no name, showing: reported
+    (new QLineEdit(&window))->hide();              // no name, never shown: left out
     auto* tick = new QCheckBox("Sorted", &window); // named by its caption
     tick->move(0, 40);
     QStringList unnamed;
@@ -162,7 +160,8 @@ TEST_F(AccessibleNamesTest, EveryWizardPageNamesEveryControl) {
     wizard->hide();
     EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join("\n").toStdString();
 
-    for (const char* page : {"Basics", "Days", "Meals", "Snacks & Drinks", "Finalization", "Generation"})
+    for (const char* page :
+         {"Basics", "Days", "Meals", "Snacks & Drinks", "Finalization", "Generation"})
         EXPECT_TRUE(seen.contains({QAccessible::PageTab, page})) << page;
     ExpectNamed(seen, {{QAccessible::EditableText, "Outing name"},
                        {QAccessible::EditableText, "Patrol name"},
@@ -196,14 +195,15 @@ TEST_F(AccessibleNamesTest, FocusInASpinBoxFieldIsAnnouncedByTheBoxName) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(wizard));
     auto* tabs = wizard->findChild<QTabWidget*>();
     ASSERT_NE(tabs, nullptr);
-    for (auto [page, spinName, name] : {std::tuple{4, "NS", "Crew size"},
-                                        std::tuple{5, "FlatSpinEditInteger2", "Font size"}}) {
+    for (auto [page, spinName, name] :
+         {std::tuple{4, "NS", "Crew size"}, std::tuple{5, "FlatSpinEditInteger2", "Font size"}}) {
         tabs->setCurrentIndex(page);
         auto* spin = wizard->findChild<TFlatSpinEditInteger*>(spinName);
         ASSERT_NE(spin, nullptr) << spinName;
         QTest::mouseClick(spin->lineEdit(), Qt::LeftButton);
         ASSERT_EQ(QApplication::focusWidget(), spin->lineEdit()) << spinName;
-        QAccessibleInterface* focused = QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+        QAccessibleInterface* focused =
+            QAccessible::queryAccessibleInterface(QApplication::focusWidget());
         ASSERT_NE(focused, nullptr);
         EXPECT_EQ(focused->text(QAccessible::Name), name);
     }

@@ -1,11 +1,11 @@
 // Pictures of the program's windows other than the wizard, as they first show: the welcome
 // window, the chooser, the template chooser, the about box and the hidden picture.
 // They land in <build>/screenshots/app; look at them after a change to a window.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
 #include <QTest>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 #include "WindowFlow.h"
 
@@ -23,10 +23,10 @@ TEST(AppScreenshots, EveryWindowAsItFirstShows) {
     const QString dir = QStringLiteral(DUTYWISE_SCREENSHOT_DIR);
     ASSERT_TRUE(QDir().mkpath(dir));
     const std::pair<const char*, const char*> windows[] = {{"TForm1", "welcome"},
-                                                          {"TForm5", "chooser"},
-                                                          {"TForm6", "template-chooser"},
-                                                          {"TForm4", "about"},
-                                                          {"TForm3", "hidden-picture"}};
+                                                           {"TForm5", "chooser"},
+                                                           {"TForm6", "template-chooser"},
+                                                           {"TForm4", "about"},
+                                                           {"TForm3", "hidden-picture"}};
     for (const auto& [name, file] : windows) {
         QWidget* w = Window(name);
         ASSERT_NE(w, nullptr) << name;

@@ -2,10 +2,10 @@
 // Helpers for driving the window flow from a test: the flow's handlers run nested modal loops,
 // so what happens inside a loop is scheduled beforehand and runs once its condition holds.
 
-#include <QTimer>
-#include <QWidget>
 #include <functional>
 #include <memory>
+#include <QTimer>
+#include <QWidget>
 
 namespace apptest {
 
@@ -31,6 +31,8 @@ inline std::shared_ptr<bool> When(std::function<bool()> ready, std::function<voi
     return failed;
 }
 
-inline bool Minimised(const QWidget* w) { return w->windowState() & Qt::WindowMinimized; }
+inline bool Minimised(const QWidget* w) {
+    return w->windowState() & Qt::WindowMinimized;
+}
 
 } // namespace apptest

@@ -34,7 +34,9 @@ protected:
         QDir(run.path()).mkpath("bin");
         QFile script(run.filePath("bin/" + name));
         ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-        script.write(QStringLiteral("#!/bin/sh\nprintf '%s|%s\\n' \"$*\" \"$(pwd)\" >> '%1'\n").arg(log).toUtf8());
+        script.write(QStringLiteral("#!/bin/sh\nprintf '%s|%s\\n' \"$*\" \"$(pwd)\" >> '%1'\n")
+                         .arg(log)
+                         .toUtf8());
         script.close();
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
@@ -132,7 +134,8 @@ TEST_F(TemplateLauncherTest, AMissingWordProcessorIsReportedAndTheWindowGoesOn) 
     auto seen = AnswerNextModal("OK");
     Click("FlatButton1");
     ASSERT_TRUE(seen->found);
-    EXPECT_TRUE(seen->text.startsWith("Cannot start \"bin/abiword.exe\"")) << seen->text.toStdString();
+    EXPECT_TRUE(seen->text.startsWith("Cannot start \"bin/abiword.exe\""))
+        << seen->text.toStdString();
     EXPECT_EQ(seen->title, "Dutywise");
     EXPECT_TRUE(chooser.isVisible());
     InstallStandIn("abiword"); // installed afterwards, the next Start works
@@ -161,12 +164,14 @@ TEST_F(TemplateLauncherTest, ValuesOf80CharactersOrMoreAreRefusedWholeNotCut) {
 
     ShellExecute("bin\\abiword.exe", "end", "", 1);
     ASSERT_TRUE(WaitForLaunches(2));
-    EXPECT_EQ(Launches(), QStringList({QString::fromStdString(longest) + "|" + Here(), "end|" + Here()}));
+    EXPECT_EQ(Launches(),
+              QStringList({QString::fromStdString(longest) + "|" + Here(), "end|" + Here()}));
 }
 
 TEST_F(TemplateLauncherTest, TheListHoldsSevenEntriesAndTheSelectionSurvivesAVisit) {
     auto* list = chooser.findChild<TFlatListBox*>("FlatListBox1");
-    EXPECT_EQ(list->items(), QStringList({"1 Day", "2 Days", "3 Days", "4 Days", "5 Days", "6 Days", "7 Days"}));
+    EXPECT_EQ(list->items(),
+              QStringList({"1 Day", "2 Days", "3 Days", "4 Days", "5 Days", "6 Days", "7 Days"}));
     EXPECT_GE(list->visibleRows(), 9);
     chooser.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&chooser));

@@ -31,7 +31,9 @@ QPushButton* Button(QWidget* window, const char* name) {
     return b;
 }
 
-void Click(QWidget* window, const char* name) { QTest::mouseClick(Button(window, name), Qt::LeftButton); }
+void Click(QWidget* window, const char* name) {
+    QTest::mouseClick(Button(window, name), Qt::LeftButton);
+}
 
 class WindowFlowTest : public ::testing::Test {
 protected:
@@ -45,7 +47,8 @@ protected:
 
     // Inside the chooser's loop: runs `inside`, which must end that loop.
     void InChooser(std::function<void()> inside) {
-        auto failed = When([] { return Form5->isVisible() && InModalLoop(*Form5); }, std::move(inside));
+        auto failed =
+            When([] { return Form5->isVisible() && InModalLoop(*Form5); }, std::move(inside));
         Click(Form1, "FlatButton1"); // returns when the chooser's loop has ended
         EXPECT_FALSE(*failed) << "the chooser did not open";
     }
@@ -74,7 +77,8 @@ TEST_F(WindowFlowTest, WelcomeTextShowsWholeInItsLabel) {
     EXPECT_LE(text->heightForWidth(text->width()), text->height());
 }
 
-TEST_F(WindowFlowTest, OkMinimisesWelcomeAndChooserRunsModallyUntilClosedWhichLeavesWelcomeMinimised) {
+TEST_F(WindowFlowTest,
+       OkMinimisesWelcomeAndChooserRunsModallyUntilClosedWhichLeavesWelcomeMinimised) {
     bool welcomeDisabled = false;
     InChooser([&] {
         EXPECT_TRUE(Minimised(Form1));
@@ -107,7 +111,7 @@ TEST_F(WindowFlowTest, ChooserExitEndsTheProgramFromInsideItsModalLoopEvenAfterA
                  Form2->close();
              });
         Click(Form5, "FlatSpeedButton2");
-        EXPECT_FALSE(Minimised(Form5)); // the wizard's close restored it
+        EXPECT_FALSE(Minimised(Form5));   // the wizard's close restored it
         Click(Form5, "FlatSpeedButton3"); // Exit: nothing is asked
     });
     EXPECT_EQ(quits, 1);
@@ -179,7 +183,8 @@ TEST_F(WindowFlowTest, AboutBoxRunsModallyOverTheWizardAndShowsTheSameTextsEachT
                               version = Form4->findChild<QLabel*>("Label2")->text();
                               Click(Form4, "FlatButton1");
                           });
-                     QTest::mouseClick(Form2->findChild<QPushButton*>("FlatButton4"), Qt::LeftButton);
+                     QTest::mouseClick(Form2->findChild<QPushButton*>("FlatButton4"),
+                                       Qt::LeftButton);
                      EXPECT_TRUE(wizardDisabled);
                      EXPECT_EQ(version, "Version: 4.1");
                      EXPECT_FALSE(Form4->isVisible());

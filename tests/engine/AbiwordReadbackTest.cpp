@@ -36,8 +36,9 @@ struct Shown {
     }
     friend bool operator==(const Shown&, const Shown&) = default;
     friend std::ostream& operator<<(std::ostream& os, const Shown& s) {
-        return os << "\"" << s.text << "\" " << s.font << " " << s.points << "pt" << (s.bold ? " bold" : "")
-                  << (s.italic ? " italic" : "") << (s.underline ? " underline" : "") << " #" << s.color;
+        return os << "\"" << s.text << "\" " << s.font << " " << s.points << "pt"
+                  << (s.bold ? " bold" : "") << (s.italic ? " italic" : "")
+                  << (s.underline ? " underline" : "") << " #" << s.color;
     }
 };
 using ShownParagraph = std::vector<Shown>;
@@ -83,10 +84,11 @@ std::vector<ShownParagraph> Expected(const std::vector<Paragraph>& doc) {
             char hex[8];
             const Color c = r.style.color;
             std::snprintf(hex, sizeof hex, "%02x%02x%02x", c.red, c.green, c.blue);
-            AppendMerged(shown, {Utf8(DecodeUtf8Lenient(r.text)), r.style.fontName,
-                                 ((r.style.sizeTwentieths + 5) / 10) / 2.0, r.style.styles.Has(FontStyle::Bold),
-                                 r.style.styles.Has(FontStyle::Italic), r.style.styles.Has(FontStyle::Underline),
-                                 c.automatic ? "000000" : hex});
+            AppendMerged(
+                shown, {Utf8(DecodeUtf8Lenient(r.text)), r.style.fontName,
+                        ((r.style.sizeTwentieths + 5) / 10) / 2.0,
+                        r.style.styles.Has(FontStyle::Bold), r.style.styles.Has(FontStyle::Italic),
+                        r.style.styles.Has(FontStyle::Underline), c.automatic ? "000000" : hex});
         }
         out.push_back(std::move(shown));
     }
@@ -102,10 +104,12 @@ std::vector<ShownParagraph> ReadBack(const std::string& abwPath) {
                 const auto it = r.props.find(key);
                 return it == r.props.end() ? fallback : it->second;
             };
-            AppendMerged(shown, {r.text, prop("font-family", ""), std::stod(prop("font-size", "12pt")),
-                                 prop("font-weight", "normal") == "bold", prop("font-style", "normal") == "italic",
-                                 prop("text-decoration", "none").find("underline") != std::string::npos,
-                                 prop("color", "000000")});
+            AppendMerged(shown,
+                         {r.text, prop("font-family", ""), std::stod(prop("font-size", "12pt")),
+                          prop("font-weight", "normal") == "bold",
+                          prop("font-style", "normal") == "italic",
+                          prop("text-decoration", "none").find("underline") != std::string::npos,
+                          prop("color", "000000")});
         }
         out.push_back(std::move(shown));
     }
@@ -130,7 +134,8 @@ void ExpectReadBackRunByRun(const RosterDocument& doc) {
         EXPECT_EQ(actual[i], expected[i]) << "paragraph " << i;
 }
 
-const std::vector<std::string> kNames = {"Zo\xC3\xAB", "\xC5\x81ukasz", "\xE7\x8E\x8B\xE5\xB0\x8F\xE6\x98\x8E",
+const std::vector<std::string> kNames = {"Zo\xC3\xAB", "\xC5\x81ukasz",
+                                         "\xE7\x8E\x8B\xE5\xB0\x8F\xE6\x98\x8E",
                                          "\xF0\x9F\x99\x82 Smile", "{curly} \\back\\slash"};
 
 } // namespace
@@ -177,7 +182,8 @@ TEST(AbiwordReadback, NamesFromEveryScriptAndRtfSpecialCharacters) {
     for (const std::string& name : kNames) {
         ++style;
         SetRosterStyle(doc, 8 + 2 * style, StyleSet::FromBits(static_cast<unsigned>(style)));
-        doc.SetColor(style % 2 ? Color::Automatic() : Color::Rgb(200, 0, static_cast<std::uint8_t>(style)));
+        doc.SetColor(style % 2 ? Color::Automatic()
+                               : Color::Rgb(200, 0, static_cast<std::uint8_t>(style)));
         doc.AppendParagraph(name);
     }
     doc.SetFontName("Zo\xC3\xAB Sans"); // a font name beyond ASCII
@@ -212,15 +218,41 @@ TEST(AbiwordReadback, RandomDocumentsKeepTheirText) {
     const auto below = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
     // Pieces of text with what a reader must show for them: invalid UTF-8 shows as U+FFFD.
     const std::vector<std::pair<std::string, std::string>> pieces = {
-        {"a", "a"}, {"Z", "Z"}, {" ", " "}, {"  ", "  "}, {"\t", "\t"}, {"\\", "\\"}, {"{", "{"}, {"}", "}"},
-        {";", ";"}, {"?", "?"}, {"\xC3\xA9", "\xC3\xA9"}, {"\xC3\xBF", "\xC3\xBF"}, {"\xC5\x81", "\xC5\x81"},
-        {"\xCE\xA9", "\xCE\xA9"}, {"\xD0\x96", "\xD0\x96"}, {"\xD7\x90", "\xD7\x90"},
-        {"\xE2\x82\xAC", "\xE2\x82\xAC"}, {"\xE7\x8E\x8B", "\xE7\x8E\x8B"}, {"\xEA\xB0\x80", "\xEA\xB0\x80"},
-        {"\xEF\xBD\x81", "\xEF\xBD\x81"}, {"\xF0\x9F\x99\x82", "\xF0\x9F\x99\x82"},
-        {"\xF0\x9D\x90\x80", "\xF0\x9D\x90\x80"}, {"\xF0\xA0\x80\x8B", "\xF0\xA0\x80\x8B"},
-        {"\xFF", "\xEF\xBF\xBD"}, {"\x80", "\xEF\xBF\xBD"}, {"\xC3" "a", "\xEF\xBF\xBD" "a"},
-        {"\xE7\x8E" "b", "\xEF\xBF\xBD" "b"}};
-    const std::vector<std::string> fonts = {"Arial", "Liberation Serif", "Courier New", "Zo\xC3\xAB"};
+        {"a", "a"},
+        {"Z", "Z"},
+        {" ", " "},
+        {"  ", "  "},
+        {"\t", "\t"},
+        {"\\", "\\"},
+        {"{", "{"},
+        {"}", "}"},
+        {";", ";"},
+        {"?", "?"},
+        {"\xC3\xA9", "\xC3\xA9"},
+        {"\xC3\xBF", "\xC3\xBF"},
+        {"\xC5\x81", "\xC5\x81"},
+        {"\xCE\xA9", "\xCE\xA9"},
+        {"\xD0\x96", "\xD0\x96"},
+        {"\xD7\x90", "\xD7\x90"},
+        {"\xE2\x82\xAC", "\xE2\x82\xAC"},
+        {"\xE7\x8E\x8B", "\xE7\x8E\x8B"},
+        {"\xEA\xB0\x80", "\xEA\xB0\x80"},
+        {"\xEF\xBD\x81", "\xEF\xBD\x81"},
+        {"\xF0\x9F\x99\x82", "\xF0\x9F\x99\x82"},
+        {"\xF0\x9D\x90\x80", "\xF0\x9D\x90\x80"},
+        {"\xF0\xA0\x80\x8B", "\xF0\xA0\x80\x8B"},
+        {"\xFF", "\xEF\xBF\xBD"},
+        {"\x80", "\xEF\xBF\xBD"},
+        {"\xC3"
+         "a",
+         "\xEF\xBF\xBD"
+         "a"},
+        {"\xE7\x8E"
+         "b",
+         "\xEF\xBF\xBD"
+         "b"}};
+    const std::vector<std::string> fonts = {"Arial", "Liberation Serif", "Courier New",
+                                            "Zo\xC3\xAB"};
     TempDir dir;
     std::vector<std::string> files, expected;
     for (int d = 0; d < 120; ++d) {
@@ -240,7 +272,8 @@ TEST(AbiwordReadback, RandomDocumentsKeepTheirText) {
                                                              static_cast<std::uint8_t>(below(256)),
                                                              static_cast<std::uint8_t>(below(256)));
                 for (int n = below(12); n > 0; --n) {
-                    const auto& piece = pieces[static_cast<std::size_t>(below(static_cast<int>(pieces.size())))];
+                    const auto& piece =
+                        pieces[static_cast<std::size_t>(below(static_cast<int>(pieces.size())))];
                     run.text += piece.first;
                     text += piece.second;
                 }
@@ -259,11 +292,15 @@ TEST(AbiwordReadback, RandomDocumentsKeepTheirText) {
     // start (its own format keeps them, checked above) and marks a change of direction before
     // right-to-left text with U+200E.
     const auto shown = [](std::string text, bool exported) {
-        text.erase(0, text.find_first_not_of('\n') == std::string::npos ? text.size() : text.find_first_not_of('\n'));
+        text.erase(0, text.find_first_not_of('\n') == std::string::npos
+                          ? text.size()
+                          : text.find_first_not_of('\n'));
         for (std::size_t at; exported && (at = text.find("\xE2\x80\x8E")) != std::string::npos;)
             text.erase(at, 3);
         return text;
     };
     for (std::size_t d = 0; d < files.size(); ++d)
-        EXPECT_EQ(shown(ReadFileBytes(WithExtension(files[d], ".txt")), true), shown(expected[d], false)) << files[d];
+        EXPECT_EQ(shown(ReadFileBytes(WithExtension(files[d], ".txt")), true),
+                  shown(expected[d], false))
+            << files[d];
 }

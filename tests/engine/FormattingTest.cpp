@@ -6,7 +6,9 @@
 namespace {
 
 struct MemoryFactory {
-    std::unique_ptr<dutywise::RosterDocument> Make() { return std::make_unique<dutywise::MemoryDocument>(); }
+    std::unique_ptr<dutywise::RosterDocument> Make() {
+        return std::make_unique<dutywise::MemoryDocument>();
+    }
 };
 
 } // namespace

@@ -6,10 +6,16 @@ using namespace dutywise;
 
 namespace {
 
-ParagraphStyle Plain(int points = 12) { return ParagraphStyle::Roster(points, {}); }
+ParagraphStyle Plain(int points = 12) {
+    return ParagraphStyle::Roster(points, {});
+}
 
-Paragraph Para(std::vector<Run> runs) { return Paragraph{std::move(runs)}; }
-Paragraph Para(const std::string& text, ParagraphStyle style = Plain()) { return Para({{text, style}}); }
+Paragraph Para(std::vector<Run> runs) {
+    return Paragraph{std::move(runs)};
+}
+Paragraph Para(const std::string& text, ParagraphStyle style = Plain()) {
+    return Para({{text, style}});
+}
 
 // What follows the header: the runs and paragraph marks.
 std::string Body(const std::vector<Paragraph>& doc) {
@@ -46,26 +52,35 @@ TEST(RichText, SpecialAsciiIsEscapedSoTheReaderDoesNotTakeItAsControl) {
 }
 
 TEST(RichText, NonAsciiIsSigned16BitUnicodeWithOneFallbackChar) {
-    EXPECT_EQ(TextOf("Zo\xC3\xAB"), "Zo\\u235?");                           // ë
-    EXPECT_EQ(TextOf("\xC5\x81ukasz"), "\\u321?ukasz");                     // Ł
-    EXPECT_EQ(TextOf("\xE7\x8E\x8B"), "\\u29579?");                         // 王
-    EXPECT_EQ(TextOf("\xEA\xB0\x80"), "\\u-21504?");                        // 가, above 0x7FFF
-    EXPECT_EQ(TextOf("\xEF\xBF\xBF"), "\\u-1?");                            // U+FFFF
-    EXPECT_EQ(TextOf("\xF0\x9F\x99\x82 Smile"), "\\u-10179?\\u-8638? Smile"); // 🙂 as a surrogate pair
-    EXPECT_EQ(TextOf("\xF4\x8F\xBF\xBF"), "\\u-9217?\\u-8193?");             // U+10FFFF
-    EXPECT_EQ(TextOf("\x7F"), "\\u127?");                                   // DEL is not printable
+    EXPECT_EQ(TextOf("Zo\xC3\xAB"), "Zo\\u235?");       // ë
+    EXPECT_EQ(TextOf("\xC5\x81ukasz"), "\\u321?ukasz"); // Ł
+    EXPECT_EQ(TextOf("\xE7\x8E\x8B"), "\\u29579?");     // 王
+    EXPECT_EQ(TextOf("\xEA\xB0\x80"), "\\u-21504?");    // 가, above 0x7FFF
+    EXPECT_EQ(TextOf("\xEF\xBF\xBF"), "\\u-1?");        // U+FFFF
+    EXPECT_EQ(TextOf("\xF0\x9F\x99\x82 Smile"),
+              "\\u-10179?\\u-8638? Smile");                      // 🙂 as a surrogate pair
+    EXPECT_EQ(TextOf("\xF4\x8F\xBF\xBF"), "\\u-9217?\\u-8193?"); // U+10FFFF
+    EXPECT_EQ(TextOf("\x7F"), "\\u127?");                        // DEL is not printable
 }
 
 TEST(RichText, InvalidUtf8BecomesReplacementCharacterPerBrokenSequence) {
     const std::string fffd = "\\u-3?";
-    EXPECT_EQ(TextOf("a\xFF" "b"), "a" + fffd + "b");
-    EXPECT_EQ(TextOf("a\x80" "b"), "a" + fffd + "b");               // stray continuation byte
-    EXPECT_EQ(TextOf("\xE7\x8E" "x"), fffd + "x");                  // truncated, the x survives
-    EXPECT_EQ(TextOf("end\xC3"), "end" + fffd);                     // truncated at the very end
-    EXPECT_EQ(TextOf("\xC0\xAF"), fffd + fffd);                     // overlong '/'
-    EXPECT_EQ(TextOf("\xED\xA0\x80"), fffd + fffd + fffd);          // encoded surrogate
+    EXPECT_EQ(TextOf("a\xFF"
+                     "b"),
+              "a" + fffd + "b");
+    EXPECT_EQ(TextOf("a\x80"
+                     "b"),
+              "a" + fffd + "b"); // stray continuation byte
+    EXPECT_EQ(TextOf("\xE7\x8E"
+                     "x"),
+              fffd + "x");                                            // truncated, the x survives
+    EXPECT_EQ(TextOf("end\xC3"), "end" + fffd);                       // truncated at the very end
+    EXPECT_EQ(TextOf("\xC0\xAF"), fffd + fffd);                       // overlong '/'
+    EXPECT_EQ(TextOf("\xED\xA0\x80"), fffd + fffd + fffd);            // encoded surrogate
     EXPECT_EQ(TextOf("\xF4\x90\x80\x80"), fffd + fffd + fffd + fffd); // beyond U+10FFFF
-    EXPECT_EQ(DecodeUtf8Lenient("a\xE7\x8E" "b\xF0\x9F\x99\x82"), U"a\uFFFDb\U0001F642");
+    EXPECT_EQ(DecodeUtf8Lenient("a\xE7\x8E"
+                                "b\xF0\x9F\x99\x82"),
+              U"a\uFFFDb\U0001F642");
 }
 
 TEST(RichText, ControlWordsOnlyWhereTheStyleChanges) {
@@ -89,8 +104,12 @@ TEST(RichText, TablesListFontsAndColoursInOrderOfFirstUse) {
     const std::vector<Paragraph> doc{Para({{"x", times}, {"y", Plain()}}), Para("z", automatic),
                                      Para("w", blackAgain), Para("v", times)};
     const std::string rtf = WriteRichText(doc);
-    EXPECT_NE(rtf.find("{\\fonttbl{\\f0\\fnil Times New Roman;}{\\f1\\fnil Arial;}}"), std::string::npos) << rtf;
-    EXPECT_NE(rtf.find("{\\colortbl;\\red255\\green0\\blue10;\\red0\\green0\\blue0;}"), std::string::npos) << rtf;
+    EXPECT_NE(rtf.find("{\\fonttbl{\\f0\\fnil Times New Roman;}{\\f1\\fnil Arial;}}"),
+              std::string::npos)
+        << rtf;
+    EXPECT_NE(rtf.find("{\\colortbl;\\red255\\green0\\blue10;\\red0\\green0\\blue0;}"),
+              std::string::npos)
+        << rtf;
     EXPECT_EQ(Body(doc), "\\f0\\fs24\\b0\\i0\\ulnone\\cf1 x\\f1\\cf2 y\\par\n"
                          "\\cf0 z\\par\n"
                          "\\cf2 w\\par\n"
@@ -101,7 +120,8 @@ TEST(RichText, TablesListFontsAndColoursInOrderOfFirstUse) {
 TEST(RichText, FontNamesAreEscapedAndLoseTheEntryTerminator) {
     ParagraphStyle odd = Plain();
     odd.fontName = "Zo\xC3\xAB;{Font}";
-    EXPECT_NE(WriteRichText({Para("x", odd)}).find("{\\f0\\fnil Zo\\u235?\\{Font\\};}"), std::string::npos);
+    EXPECT_NE(WriteRichText({Para("x", odd)}).find("{\\f0\\fnil Zo\\u235?\\{Font\\};}"),
+              std::string::npos);
 }
 
 TEST(RichText, SizeIsNearestHalfPointWithHalvesRoundedUp) {
@@ -115,7 +135,7 @@ TEST(RichText, SizeIsNearestHalfPointWithHalvesRoundedUp) {
     EXPECT_EQ(fs(165), "17"); // 8.25 pt, the default
     EXPECT_EQ(fs(160), "16");
     EXPECT_EQ(fs(174), "17");
-    EXPECT_EQ(fs(20), "2");                               // 1 pt
+    EXPECT_EQ(fs(20), "2");                                 // 1 pt
     EXPECT_EQ(fs(ParagraphStyle::kMaxPoints * 20), "3276"); // 1638 pt
 }
 

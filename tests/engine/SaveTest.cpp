@@ -92,15 +92,17 @@ TEST_F(Save, OtherExtensionIsKeptAndStillRichText) {
     EXPECT_EQ(r.status, SaveResult::Status::Saved);
     EXPECT_EQ(r.path, dir / "roster.doc");
     EXPECT_EQ(ReadFileBytes(dir / "roster.doc"), Rtf());
-    EXPECT_EQ(Listing(dir.path()), std::vector<std::string>{"roster.doc"}) << "no temporary file left";
+    EXPECT_EQ(Listing(dir.path()), std::vector<std::string>{"roster.doc"})
+        << "no temporary file left";
 }
 
 TEST_F(Save, ExistingFileIsReplacedKeepingItsPermissions) {
-    WriteFileBytes(dir / "roster.rtf", "old contents, longer than the new ones would ever be .......");
+    WriteFileBytes(dir / "roster.rtf",
+                   "old contents, longer than the new ones would ever be .......");
     ASSERT_EQ(chmod((dir / "roster.rtf").c_str(), 0640), 0);
     EXPECT_EQ(SaveTo(dir / "roster.rtf").status, SaveResult::Status::Saved);
     EXPECT_EQ(ReadFileBytes(dir / "roster.rtf"), Rtf());
-    struct stat st{};
+    struct stat st {};
     ASSERT_EQ(stat((dir / "roster.rtf").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
     EXPECT_EQ(Listing(dir.path()), std::vector<std::string>{"roster.rtf"});
@@ -146,14 +148,16 @@ TEST_F(Save, ReadOnlyFolderFailsAndKeepsTheOldFile) {
         ExpectFailure(SaveTo("/sys/roster.rtf"), "/sys/roster.rtf", EACCES);
         return;
     }
-    ExpectFailure(SaveTo((folder / "roster.rtf").string()), (folder / "roster.rtf").string(), EACCES);
+    ExpectFailure(SaveTo((folder / "roster.rtf").string()), (folder / "roster.rtf").string(),
+                  EACCES);
     EXPECT_EQ(ReadFileBytes((folder / "roster.rtf").string()), "old roster");
     EXPECT_EQ(Listing(folder), std::vector<std::string>{"roster.rtf"});
 }
 
 TEST(Print, TitleIsPatrolNameWithRosterAndTheWholeDocumentGoesInOneJob) {
     struct RecordingPrinter : PrintService {
-        std::optional<std::string> Print(const std::vector<Paragraph>& p, const std::string& title) override {
+        std::optional<std::string> Print(const std::vector<Paragraph>& p,
+                                         const std::string& title) override {
             jobs.emplace_back(p, title);
             return error;
         }

@@ -11,8 +11,8 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <stdexcept>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -23,14 +23,16 @@ inline bool RunningInCi() {
     return ci && std::string(ci) == "true";
 }
 
-inline bool AbiwordInstalled() { return std::system("command -v abiword >/dev/null 2>&1") == 0; }
+inline bool AbiwordInstalled() {
+    return std::system("command -v abiword >/dev/null 2>&1") == 0;
+}
 
 // In a test body: skips (or fails under CI) when AbiWord is not installed.
 #define DUTYWISE_REQUIRE_ABIWORD()                                                                 \
     do {                                                                                           \
-        if (!::dutywise::testing::AbiwordInstalled()) {                                               \
-            if (::dutywise::testing::RunningInCi())                                                   \
-                FAIL() << "abiword is not installed (scripts/install-deps installs it)";          \
+        if (!::dutywise::testing::AbiwordInstalled()) {                                            \
+            if (::dutywise::testing::RunningInCi())                                                \
+                FAIL() << "abiword is not installed (scripts/install-deps installs it)";           \
             GTEST_SKIP() << "abiword is not installed; the read-back by a real reader is skipped"; \
         }                                                                                          \
     } while (0)
@@ -73,12 +75,12 @@ inline void WriteFileBytes(const std::string& path, const std::string& bytes) {
 // Converts every file in one AbiWord run ("abw" or "txt"); each output lands beside its input
 // with the new extension. Runs without a display, with a private HOME and a time limit.
 // Returns an empty string on success, else what went wrong with AbiWord's own output.
-inline std::string ConvertWithAbiword(const std::vector<std::string>& files, const std::string& format,
-                                      int timeoutSeconds = 60) {
+inline std::string ConvertWithAbiword(const std::vector<std::string>& files,
+                                      const std::string& format, int timeoutSeconds = 60) {
     TempDir home;
-    std::string command = "cd '" + home.path().string() + "' && env -u DISPLAY -u WAYLAND_DISPLAY HOME='" +
-                          home.path().string() + "' timeout " + std::to_string(timeoutSeconds) +
-                          " abiword --to=" + format;
+    std::string command = "cd '" + home.path().string() +
+                          "' && env -u DISPLAY -u WAYLAND_DISPLAY HOME='" + home.path().string() +
+                          "' timeout " + std::to_string(timeoutSeconds) + " abiword --to=" + format;
     for (const std::string& f : files)
         command += " '" + f + "'"; // test paths: no quotes in them
     const std::string log = home / "abiword.log";
@@ -131,16 +133,22 @@ inline std::string XmlUnescape(const std::string& s) {
         const auto semi = s.find(';', i);
         const std::string entity = s.substr(i + 1, semi - i - 1);
         i = semi;
-        if (entity == "amp") out += '&';
-        else if (entity == "lt") out += '<';
-        else if (entity == "gt") out += '>';
-        else if (entity == "quot") out += '"';
-        else if (entity == "apos") out += '\'';
+        if (entity == "amp")
+            out += '&';
+        else if (entity == "lt")
+            out += '<';
+        else if (entity == "gt")
+            out += '>';
+        else if (entity == "quot")
+            out += '"';
+        else if (entity == "apos")
+            out += '\'';
         else if (!entity.empty() && entity[0] == '#') {
             const unsigned long cp = entity[1] == 'x' ? std::stoul(entity.substr(2), nullptr, 16)
                                                       : std::stoul(entity.substr(1));
             // UTF-8 of the code point
-            if (cp < 0x80) out += static_cast<char>(cp);
+            if (cp < 0x80)
+                out += static_cast<char>(cp);
             else if (cp < 0x800) {
                 out += static_cast<char>(0xC0 | (cp >> 6));
                 out += static_cast<char>(0x80 | (cp & 0x3F));

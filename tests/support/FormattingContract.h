@@ -65,7 +65,8 @@ TYPED_TEST_P(FormattingContract, ToggleLeavesTheOtherFlagsOfAUniformSelection) {
     ToggleBold(*this->doc);
     EXPECT_EQ(this->Runs(0), (RunList{{"Cooks: Ann", iu.With(FontStyle::Bold)}}));
     ToggleItalic(*this->doc);
-    EXPECT_EQ(this->Runs(0), (RunList{{"Cooks: Ann", StyleSet{FontStyle::Bold, FontStyle::Underline}}}));
+    EXPECT_EQ(this->Runs(0),
+              (RunList{{"Cooks: Ann", StyleSet{FontStyle::Bold, FontStyle::Underline}}}));
     ToggleUnderline(*this->doc);
     ToggleBold(*this->doc);
     EXPECT_EQ(this->Runs(0), (RunList{{"Cooks: Ann", kNone}}));
@@ -197,16 +198,12 @@ TYPED_TEST_P(FormattingContract, OnAnEmptyDocumentTheToolsSetTheCurrentStyle) {
     EXPECT_EQ(p[0].runs[0].style.sizeTwentieths, 360);
 }
 
-REGISTER_TYPED_TEST_SUITE_P(FormattingContract, BoldOnAPlainSelectionThenAgainGivesPlain,
-                            ToggleLeavesTheOtherFlagsOfAUniformSelection,
-                            MixedSelectionBecomesWhollyBold,
-                            SelectionAcrossParagraphsIsToggledOnBothSides,
-                            BoldAtACaretInPlainTextAppliesToTypedTextOnly,
-                            BoldAtACaretInBoldTextTakesBoldAwayFromTypedText,
-                            ValueToolsAtABareCaretChangeNoExistingText,
-                            ValueToolsOnASelectionChangeOnlyIt,
-                            FontNameTypedLetterByLetterEndsAsTheFullNameCutTo31,
-                            SizeOutOfRangeIsHeldToOneTo1638Points,
-                            OnAnEmptyDocumentTheToolsSetTheCurrentStyle);
+REGISTER_TYPED_TEST_SUITE_P(
+    FormattingContract, BoldOnAPlainSelectionThenAgainGivesPlain,
+    ToggleLeavesTheOtherFlagsOfAUniformSelection, MixedSelectionBecomesWhollyBold,
+    SelectionAcrossParagraphsIsToggledOnBothSides, BoldAtACaretInPlainTextAppliesToTypedTextOnly,
+    BoldAtACaretInBoldTextTakesBoldAwayFromTypedText, ValueToolsAtABareCaretChangeNoExistingText,
+    ValueToolsOnASelectionChangeOnlyIt, FontNameTypedLetterByLetterEndsAsTheFullNameCutTo31,
+    SizeOutOfRangeIsHeldToOneTo1638Points, OnAnEmptyDocumentTheToolsSetTheCurrentStyle);
 
 } // namespace dutywise::testing

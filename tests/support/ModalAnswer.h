@@ -3,11 +3,11 @@
 // deadline) for QApplication::activeModalWidget(), lets the test look at it or fill it in, then
 // clicks the named button. Schedule the answer before the call that opens the dialog.
 
+#include <functional>
+#include <memory>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
-#include <functional>
-#include <memory>
 
 namespace testsupport {
 

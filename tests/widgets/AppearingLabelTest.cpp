@@ -2,10 +2,10 @@
 #include "AppearingLabel.h"
 #include "ModalAnswer.h"
 
-#include <QSignalSpy>
-#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+#include <QSignalSpy>
+#include <QTest>
 
 namespace {
 
@@ -42,8 +42,8 @@ TEST(AppearingLabel, SlidesUpFromTheWindowsBottomAndStopsAtStep47) {
     EXPECT_TRUE(w.label->isSliding());
     w.label->step();
     EXPECT_TRUE(w.label->isVisible());
-    EXPECT_EQ(w.label->y(), 431);           // started at 434, one step of 3
-    EXPECT_EQ(w.label->height(), 1);        // cut at the window's edge: 434 - 431 - 2
+    EXPECT_EQ(w.label->y(), 431);    // started at 434, one step of 3
+    EXPECT_EQ(w.label->height(), 1); // cut at the window's edge: 434 - 431 - 2
     for (int i = 2; i <= 46; ++i)
         w.label->step();
     EXPECT_EQ(w.label->y(), 296);
@@ -90,8 +90,9 @@ TEST(AppearingLabel, OtherEdgesReachTheirRestingPlace) {
         int steps;
     };
     // Resting at left 16, top 296 in a page at (4, 40) of a 633 x 434 window, 4 px a step.
-    for (const Case c : {Case{TJvAppearingLabel::drFromLeft, 42}, Case{TJvAppearingLabel::drFromRight, 155},
-                         Case{TJvAppearingLabel::drFromTop, 79}}) {
+    for (const Case c :
+         {Case{TJvAppearingLabel::drFromLeft, 42}, Case{TJvAppearingLabel::drFromRight, 155},
+          Case{TJvAppearingLabel::drFromTop, 79}}) {
         Wizard w(296);
         w.label->setAppearFrom(c.from);
         w.label->setScrollPixel(4);

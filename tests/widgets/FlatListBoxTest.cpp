@@ -2,13 +2,13 @@
 #include "FlatListBox.h"
 #include "ModalAnswer.h"
 
+#include <gtest/gtest.h>
+#include <memory>
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
-#include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 
@@ -16,8 +16,7 @@ const QColor Select(0xF7, 0xDE, 0x9C);
 const QColor Picture(0xC0, 0x20, 0x20);
 
 // A window with a red picture as background, holding one list at the origin.
-template <class List>
-struct Window {
+template <class List> struct Window {
     std::unique_ptr<QWidget> top = std::make_unique<QWidget>();
     List* list = new List(top.get());
 
@@ -186,7 +185,8 @@ TEST(FlatCheckListBox, MouseTicksInSquareOnlyAndSpaceTicksSilently) {
     QTest::keyClick(w.list, Qt::Key_Space); // nothing selected: nothing happens
     EXPECT_FALSE(w.list->checked(0));
 
-    QTest::mouseClick(w.list, Qt::LeftButton, {}, TFlatCheckListBox::checkRect(w.list->rowRect(0)).center());
+    QTest::mouseClick(w.list, Qt::LeftButton, {},
+                      TFlatCheckListBox::checkRect(w.list->rowRect(0)).center());
     EXPECT_TRUE(w.list->checked(0));
     EXPECT_EQ(clicks.count(), 1);
     EXPECT_EQ(w.list->selectedIndex(), -1); // the square ticks, it does not select
@@ -203,7 +203,8 @@ TEST(FlatCheckListBox, MouseTicksInSquareOnlyAndSpaceTicksSilently) {
     EXPECT_FALSE(w.list->checked(1));
     EXPECT_EQ(clicks.count(), 1); // space never notifies
 
-    QTest::mouseClick(w.list, Qt::LeftButton, {}, TFlatCheckListBox::checkRect(w.list->rowRect(0)).center());
+    QTest::mouseClick(w.list, Qt::LeftButton, {},
+                      TFlatCheckListBox::checkRect(w.list->rowRect(0)).center());
     EXPECT_FALSE(w.list->checked(0));
     EXPECT_EQ(clicks.count(), 2);
 }
@@ -230,7 +231,10 @@ TEST(FlatListBox, KeysAndWheelScrollWithinBoundsAndNeverSelect) {
     ASSERT_EQ(w.list->visibleRows(), 5);
     w.list->setFocus();
     w.clickRow(0);
-    const auto press = [&](Qt::Key k) { QTest::keyClick(w.list, k); return w.list->topIndex(); };
+    const auto press = [&](Qt::Key k) {
+        QTest::keyClick(w.list, k);
+        return w.list->topIndex();
+    };
     EXPECT_EQ(press(Qt::Key_PageDown), 5);
     EXPECT_EQ(press(Qt::Key_PageDown), 10);
     EXPECT_EQ(press(Qt::Key_PageDown), 12); // last entry in the last row
@@ -305,7 +309,8 @@ TEST(FlatListBox, ScrollButtonsStepAndRepeatWhileHeld) {
     EXPECT_EQ(timer->interval(), 600);
     ASSERT_TRUE(testsupport::WaitUntil([&] { return w.list->topIndex() == 2; }, 3000));
     EXPECT_EQ(timer->interval(), 100);
-    ASSERT_TRUE(testsupport::WaitUntil([&] { return w.list->topIndex() == 6; }, 3000)); // stops at the end
+    ASSERT_TRUE(
+        testsupport::WaitUntil([&] { return w.list->topIndex() == 6; }, 3000)); // stops at the end
     QTest::mouseRelease(w.list, Qt::LeftButton, {}, down);
     EXPECT_FALSE(timer->isActive());
     EXPECT_EQ(w.list->topIndex(), 6);
@@ -316,8 +321,8 @@ TEST(FlatListBox, ScrollButtonsStepAndRepeatWhileHeld) {
 TEST(FlatListBox, TransparencyModesShowTheParentPicture) {
     Window<TFlatListBox> w;
     w.list->addItem("x");
-    const QPoint gap(100, w.list->rowRect(3).center().y()); // an empty row
-    EXPECT_EQ(w.pixel(gap), QColor(Qt::white)); // tmNone fills ColorItemsRect
+    const QPoint gap(100, w.list->rowRect(3).center().y());      // an empty row
+    EXPECT_EQ(w.pixel(gap), QColor(Qt::white));                  // tmNone fills ColorItemsRect
     EXPECT_EQ(w.pixel(QPoint(0, 40)), QColor(0xA0, 0x96, 0x83)); // the frame
 
     w.list->setTransparentMode(TFlatListBox::tmAlways);

@@ -75,7 +75,8 @@ TEST(InputBox, EnterAcceptsAndTheAnswerComesBackSelectedNextTime) {
     auto first = AnswerNextModal(QStringLiteral("OK"), [&](QWidget* d) {
         QTest::keyClicks(Field(d), "Eagles");
         QTest::keyClick(Field(d), Qt::Key_Return);
-        acceptedByEnter = !d->isVisible() && static_cast<QDialog*>(d)->result() == QDialog::Accepted;
+        acceptedByEnter =
+            !d->isVisible() && static_cast<QDialog*>(d)->result() == QDialog::Accepted;
     });
     EXPECT_TRUE(box.Execute());
     EXPECT_TRUE(acceptedByEnter);
@@ -118,8 +119,9 @@ TEST(InputBox, LayoutFollowsDialogUnits) {
                                    "because it is far wider than the field below it."));
     std::unique_ptr<QDialog> d(box.createDialog(nullptr));
     const QFontMetrics fm(d->font());
-    const double ax =
-        fm.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52.0;
+    const double ax = fm.horizontalAdvance(
+                          QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
+                      52.0;
     const auto h = [&](int du) { return du * qRound(ax) / 4.0; };
     const auto v = [&](int du) { return du * fm.height() / 8.0; };
 

@@ -1,10 +1,10 @@
 // The libjpeg reader: real pictures decode; damaged ones are refused with a reason, never a crash.
 #include "JpegImage.h"
 
+#include <cstdlib>
+#include <gtest/gtest.h>
 #include <QBuffer>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
-#include <cstdlib>
 
 namespace {
 
@@ -23,7 +23,8 @@ QByteArray twoColourJpeg(QImage::Format format = QImage::Format_RGB32) {
 }
 
 bool near(const QColor& a, const QColor& b, int tolerance = 16) {
-    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
+    return std::abs(a.red() - b.red()) <= tolerance &&
+           std::abs(a.green() - b.green()) <= tolerance &&
            std::abs(a.blue() - b.blue()) <= tolerance;
 }
 
@@ -35,7 +36,8 @@ TEST(JpegImage, DecodesSizeAndColours) {
     ASSERT_FALSE(image.isNull()) << error.toStdString();
     EXPECT_TRUE(error.isEmpty());
     EXPECT_EQ(image.size(), QSize(40, 30));
-    EXPECT_TRUE(near(image.pixelColor(5, 15), QColor(220, 30, 30))) << image.pixelColor(5, 15).name().toStdString();
+    EXPECT_TRUE(near(image.pixelColor(5, 15), QColor(220, 30, 30)))
+        << image.pixelColor(5, 15).name().toStdString();
     EXPECT_TRUE(near(image.pixelColor(34, 15), QColor(30, 30, 220)));
 }
 
@@ -49,8 +51,9 @@ TEST(JpegImage, GreyPictureComesOutAsRgb) {
 
 TEST(JpegImage, TruncatedGarbageAndEmptyDataAreRefusedWithAReason) {
     const QByteArray good = twoColourJpeg();
-    for (const QByteArray& bad : {good.left(good.size() / 2), good.left(20), QByteArray("GIF89a not a jpeg at all"),
-                                  QByteArray(300, '\xff'), QByteArray()}) {
+    for (const QByteArray& bad :
+         {good.left(good.size() / 2), good.left(20), QByteArray("GIF89a not a jpeg at all"),
+          QByteArray(300, '\xff'), QByteArray()}) {
         QString error;
         const QImage image = ReadJpeg(bad, &error);
         EXPECT_TRUE(image.isNull()) << bad.size();

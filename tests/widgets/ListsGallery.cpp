@@ -3,13 +3,13 @@
 #include "AppearingLabel.h"
 #include "FlatListBox.h"
 
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
 #include <QDir>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QTest>
-#include <gtest/gtest.h>
-#include <functional>
-#include <memory>
 
 namespace {
 
@@ -37,10 +37,11 @@ QString outputDir() {
     return dir;
 }
 
-const QStringList Foods = {"Pancakes", "Chili con carne", "Apple", "banana", "Hot dogs", "Oatmeal",
-                           "Spaghetti", "Tacos", "Trail mix", "Scrambled eggs"};
+const QStringList Foods = {"Pancakes", "Chili con carne", "Apple", "banana",    "Hot dogs",
+                           "Oatmeal",  "Spaghetti",       "Tacos", "Trail mix", "Scrambled eggs"};
 
-void shoot(const QString& name, const std::function<void(QWidget*)>& build, QSize size = {190, 130}) {
+void shoot(const QString& name, const std::function<void(QWidget*)>& build,
+           QSize size = {190, 130}) {
     PictureBackdrop backdrop;
     backdrop.resize(size);
     build(&backdrop);
@@ -103,7 +104,8 @@ TEST(ListsGallery, FlatList) {
 }
 
 TEST(ListsGallery, FlatCheckList) {
-    const QStringList days = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+    const QStringList days = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                              "Thursday", "Friday", "Saturday"};
     const auto build = [days](bool enabled) {
         return [days, enabled](QWidget* w) {
             auto* list = new TFlatCheckListBox(w);
@@ -118,14 +120,16 @@ TEST(ListsGallery, FlatCheckList) {
     };
     shoot("checklist_days_ticked", build(true), {190, 160});
     shoot("checklist_disabled", build(false), {190, 160});
-    shoot("checklist_opaque_scroll", [days](QWidget* w) {
-        auto* list = new TFlatCheckListBox(w);
-        list->setGeometry(10, 10, 170, 100);
-        list->setScrollBars(true);
-        list->assignItems(days);
-        list->setChecked(1, true);
-        list->setTopIndex(1);
-    }, {190, 130});
+    shoot("checklist_opaque_scroll",
+          [days](QWidget* w) {
+              auto* list = new TFlatCheckListBox(w);
+              list->setGeometry(10, 10, 170, 100);
+              list->setScrollBars(true);
+              list->assignItems(days);
+              list->setChecked(1, true);
+              list->setTopIndex(1);
+          },
+          {190, 130});
 }
 
 TEST(ListsGallery, AppearingLabel) {

@@ -66,7 +66,7 @@ TEST(FlatGauge, TextIsTruncatedPercentOfTheRange) {
     g.setMaxValue(40);
     g.setProgress(20);
     EXPECT_EQ(g.displayText(), QStringLiteral("33 %")); // 33.33
-    EXPECT_EQ(g.barWidth(), 48);                       // trunc(146 / 30 * 10) = trunc(48.67)
+    EXPECT_EQ(g.barWidth(), 48);                        // trunc(146 / 30 * 10) = trunc(48.67)
     g.setProgress(40);
     EXPECT_EQ(g.displayText(), QStringLiteral("100 %"));
     EXPECT_EQ(g.barWidth(), 146);
@@ -97,9 +97,9 @@ TEST(FlatGauge, ProgressIsClampedAndEmptyRangePaintsNoBar) {
 TEST(FlatColorComboBox, SeventeenEntriesInOrderWithBlackSelected) {
     TFlatColorComboBox box;
     QSignalSpy changed(&box, &TFlatColorComboBox::changed);
-    const QStringList names{"Black", "Maroon", "Green", "Olive", "Navy",    "Purple",
-                            "Teal",  "Gray",   "Silver", "Red",  "Lime",    "Yellow",
-                            "Blue",  "Fuchsia", "Aqua",  "White", "Custom"};
+    const QStringList names{"Black", "Maroon",  "Green",  "Olive", "Navy",  "Purple",
+                            "Teal",  "Gray",    "Silver", "Red",   "Lime",  "Yellow",
+                            "Blue",  "Fuchsia", "Aqua",   "White", "Custom"};
     ASSERT_EQ(box.count(), 17);
     for (int i = 0; i < 17; ++i)
         EXPECT_EQ(box.itemText(i), names[i]);
@@ -134,7 +134,8 @@ TEST(FlatColorComboBox, CustomColourOutsideTheTableStaysCustom) {
     QWidget w;
     auto* box = new TFlatColorComboBox(&w);
     ShowActive(&w);
-    box->setColorPicker([](const QColor&) { return std::optional<QColor>(QColor(0x12, 0x34, 0x56)); });
+    box->setColorPicker(
+        [](const QColor&) { return std::optional<QColor>(QColor(0x12, 0x34, 0x56)); });
     Choose(box, TFlatColorComboBox::CustomIndex);
     EXPECT_EQ(box->currentIndex(), TFlatColorComboBox::CustomIndex);
     EXPECT_EQ(box->value(), QColor(0x12, 0x34, 0x56));
@@ -343,7 +344,8 @@ TEST(FlatButton, ModalResultIsSetBeforeTheClickAndEndsTheDialog) {
     auto* button = new TFlatButton(QStringLiteral("Done"), &d);
     button->setModalResult(7);
     int resultSeenByHandler = -1;
-    QObject::connect(button, &QAbstractButton::clicked, &d, [&] { resultSeenByHandler = d.result(); });
+    QObject::connect(button, &QAbstractButton::clicked, &d,
+                     [&] { resultSeenByHandler = d.result(); });
     auto seen = AnswerNextModal(QStringLiteral("Done"));
     EXPECT_EQ(d.exec(), 7);
     EXPECT_TRUE(seen->found) << seen->error.toStdString();

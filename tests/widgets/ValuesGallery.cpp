@@ -72,7 +72,8 @@ TEST(ValuesGallery, ColourBoxes) {
     plain->setGeometry(10, 10, 130, 22);
     auto* custom = new TFlatColorComboBox(&w);
     custom->setGeometry(10, 40, 130, 22);
-    custom->setColorPicker([](const QColor&) { return std::optional<QColor>(QColor(0xD2, 0x69, 0x1E)); });
+    custom->setColorPicker(
+        [](const QColor&) { return std::optional<QColor>(QColor(0xD2, 0x69, 0x1E)); });
     Show(&w);
     custom->setCurrentIndex(TFlatColorComboBox::CustomIndex);
     emit custom->activated(TFlatColorComboBox::CustomIndex);
@@ -130,8 +131,9 @@ TEST(ValuesGallery, CheckBoxesAndGroupBoxesOverAPicture) {
     for (bool checked : {false, true}) {
         for (bool transparent : {true, false}) {
             for (QWidget* parent : {static_cast<QWidget*>(group), static_cast<QWidget*>(opaque)}) {
-                auto* box = new TFlatCheckBox(
-                    QString(transparent ? "Transparent" : "Opaque") + (checked ? ", ticked" : ""), parent);
+                auto* box = new TFlatCheckBox(QString(transparent ? "Transparent" : "Opaque") +
+                                                  (checked ? ", ticked" : ""),
+                                              parent);
                 box->setTransparent(transparent);
                 box->setChecked(checked);
                 box->setGeometry(10, y, 150, 20);
@@ -173,7 +175,8 @@ TEST(ValuesGallery, Buttons) {
 }
 
 TEST(ValuesGallery, Prompt) {
-    TJvInputBox box(QStringLiteral("Add a scout"), QStringLiteral("Type the name of the scout to add:"));
+    TJvInputBox box(QStringLiteral("Add a scout"),
+                    QStringLiteral("Type the name of the scout to add:"));
     box.setValue(QStringLiteral("Jamie"));
     std::unique_ptr<QDialog> d(box.createDialog(nullptr));
     Show(d.get());

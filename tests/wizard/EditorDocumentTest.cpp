@@ -1,18 +1,20 @@
 // The editor-backed document against the shared contract, plus what only the editor has.
 
-#include <QTextEdit>
 #include <gtest/gtest.h>
+#include <QTextEdit>
 
 #include "DocumentContract.h"
-#include "FormattingContract.h"
 #include "EditorDocument.h"
+#include "FormattingContract.h"
 
 namespace {
 
 // Owns the editor behind the document for as long as the test's document lives.
 struct EditorFactory {
     QTextEdit editor;
-    std::unique_ptr<dutywise::RosterDocument> Make() { return std::make_unique<EditorDocument>(editor); }
+    std::unique_ptr<dutywise::RosterDocument> Make() {
+        return std::make_unique<EditorDocument>(editor);
+    }
 };
 
 } // namespace

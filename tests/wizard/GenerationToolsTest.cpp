@@ -40,7 +40,9 @@ protected:
         editor->setTextCursor(c);
     }
     void Caret(int at) { Select(at, at); }
-    ParagraphStyle StyleOfLine(std::size_t line) { return w.Document().Paragraphs().at(line).runs.front().style; }
+    ParagraphStyle StyleOfLine(std::size_t line) {
+        return w.Document().Paragraphs().at(line).runs.front().style;
+    }
     // Types into the size box as a user does, the box keeping the focus.
     void TypeSize(const QString& keys) {
         size->lineEdit()->setFocus();
@@ -159,7 +161,8 @@ TEST_F(GenerationTools, SaveAddsRtfProposesTheLastNameAndCancelWritesNothing) {
     QString secondProposal;
     auto cancelled = AnswerNextModal("Cancel", [&](QWidget* dialog) {
         auto* fd = static_cast<QFileDialog*>(dialog);
-        secondProposal = QDir(fd->directory()).filePath(fd->findChild<QLineEdit*>("fileNameEdit")->text());
+        secondProposal =
+            QDir(fd->directory()).filePath(fd->findChild<QLineEdit*>("fileNameEdit")->text());
     });
     Select(0, kFirstLineLength);
     Click(w, "FlatSpeedButton24"); // a change that a written file would show
@@ -228,7 +231,8 @@ TEST_F(GenerationTools, SaveThatCannotWriteShowsTheFileInTheErrorBox) {
     auto saved = SaveAs(target, nullptr, [&](QWidget*) { error = AnswerNextModal("OK"); });
     Click(w, "FlatSpeedButton26");
     ASSERT_TRUE(saved->found) << saved->error.toStdString();
-    ASSERT_TRUE(testsupport::WaitUntil([&] { return error && (error->found || !error->error.isEmpty()); }));
+    ASSERT_TRUE(
+        testsupport::WaitUntil([&] { return error && (error->found || !error->error.isEmpty()); }));
     ASSERT_TRUE(error->found) << error->error.toStdString();
     EXPECT_EQ(error->title, "Dutywise");
     EXPECT_TRUE(error->text.contains("roster.rtf")) << error->text.toStdString();
@@ -265,8 +269,8 @@ TEST_F(GenerationTools, FreshStartClearsThePlanButKeepsSortingRememberedTextsAnd
 
     Click(w, "FlatButton2");
 
-    for (const char* list :
-         {"FlatListBox1", "FlatListBox2", "FlatListBox3", "FlatListBox4", "FlatListBox5", "FlatListBox6"})
+    for (const char* list : {"FlatListBox1", "FlatListBox2", "FlatListBox3", "FlatListBox4",
+                             "FlatListBox5", "FlatListBox6"})
         EXPECT_TRUE(Items(w, list).isEmpty()) << list;
     EXPECT_EQ(Find<QLineEdit>(w, "FlatEdit1")->text(), "");
     EXPECT_EQ(Find<QLineEdit>(w, "FlatEdit2")->text(), "");
@@ -274,12 +278,13 @@ TEST_F(GenerationTools, FreshStartClearsThePlanButKeepsSortingRememberedTextsAnd
     for (int day = 0; day < dutywise::kDays; ++day) {
         EXPECT_FALSE(plan.days[static_cast<std::size_t>(day)]) << day;
         for (int meal = 0; meal < dutywise::kMeals; ++meal)
-            EXPECT_FALSE(plan.mealTicks[static_cast<std::size_t>(day)][static_cast<std::size_t>(meal)]);
+            EXPECT_FALSE(
+                plan.mealTicks[static_cast<std::size_t>(day)][static_cast<std::size_t>(meal)]);
     }
     for (const char* group : {"FlatGroupBox1", "FlatGroupBox4", "FlatGroupBox7"})
         EXPECT_TRUE(Find(w, group)->isHidden()) << group;
-    for (const char* label :
-         {"JvAppearingLabel1", "JvAppearingLabel2", "JvAppearingLabel3", "JvAppearingLabel4", "JvAppearingLabel5"})
+    for (const char* label : {"JvAppearingLabel1", "JvAppearingLabel2", "JvAppearingLabel3",
+                              "JvAppearingLabel4", "JvAppearingLabel5"})
         EXPECT_TRUE(Find(w, label)->isHidden()) << label;
     EXPECT_EQ(plan.crewSize, 2);
     EXPECT_EQ(Find<QTabWidget>(w, "TabbedNotebook1")->currentIndex(), 0);

@@ -1,5 +1,6 @@
 #include "PrintCheck.h"
 
+#include <pwd.h>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -10,7 +11,6 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QUrl>
-#include <pwd.h>
 #include <unistd.h>
 
 namespace printcheck {
@@ -108,8 +108,7 @@ std::optional<QString> Unavailable() {
 }
 
 std::vector<Job> Jobs(QString* error) {
-    std::vector<Job> jobs =
-        Ask(Request("Get-Jobs", "  ATTR keyword which-jobs all\n"), {}, error);
+    std::vector<Job> jobs = Ask(Request("Get-Jobs", "  ATTR keyword which-jobs all\n"), {}, error);
     // cupsd drops a finished job's attributes from memory after a while, and Get-Jobs then
     // answers with an empty name; asking for that one job makes it read them back.
     for (Job& job : jobs) {
@@ -137,8 +136,8 @@ std::vector<Job> WaitForFinishedJobs(const QString& name, int count, int timeout
         std::vector<Job> named = JobsNamed(name);
         bool finished = static_cast<int>(named.size()) >= count;
         for (const Job& j : named)
-            finished = finished && (j.state == "completed" || j.state == "aborted" ||
-                                    j.state == "canceled");
+            finished = finished &&
+                       (j.state == "completed" || j.state == "aborted" || j.state == "canceled");
         if (finished || deadline.hasExpired())
             return named;
         QThread::msleep(100); // polling an outside process: nothing to wait on in Qt
@@ -148,7 +147,8 @@ std::vector<Job> WaitForFinishedJobs(const QString& name, int count, int timeout
 QStringList PdfsOfJob(int jobId, const QDateTime& since) {
     QStringList found;
     QDir folder(PdfFolder());
-    for (const QFileInfo& f : folder.entryInfoList({QString("*job_%1.pdf").arg(jobId)}, QDir::Files))
+    for (const QFileInfo& f :
+         folder.entryInfoList({QString("*job_%1.pdf").arg(jobId)}, QDir::Files))
         if (f.lastModified() >= since.addSecs(-1))
             found << f.filePath();
     return found;
@@ -174,8 +174,8 @@ int PdfPages(const QString& pdf) {
 int DarkPixels(const QString& pdf, int page) {
     QTemporaryDir tmp;
     const QString base = tmp.filePath("page");
-    Run("pdftoppm", {"-q", "-r", "20", "-gray", "-f", QString::number(page), "-l", QString::number(page),
-                     "-singlefile", pdf, base});
+    Run("pdftoppm", {"-q", "-r", "20", "-gray", "-f", QString::number(page), "-l",
+                     QString::number(page), "-singlefile", pdf, base});
     const QImage image(base + ".pgm");
     int dark = 0;
     for (int y = 0; y < image.height(); ++y)

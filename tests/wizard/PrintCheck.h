@@ -2,10 +2,10 @@
 // What the tests need of the private print system that the fixture starts (scripts/cups-fixture):
 // whether it is there, the jobs its queue has seen, and the PDFs that cups-pdf made of them.
 
+#include <optional>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
-#include <optional>
 #include <vector>
 
 namespace printcheck {

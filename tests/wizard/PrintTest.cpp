@@ -1,10 +1,10 @@
 // Printing for real: jobs go through a private cupsd to a cups-pdf queue, and the PDFs that come
 // out are counted and looked at.
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
-#include <gtest/gtest.h>
 
 #include "PrintCheck.h"
 #include "QtPrintService.h"
@@ -15,13 +15,13 @@ using dutywise::ParagraphStyle;
 
 namespace {
 
-#define REQUIRE_PRINT_SYSTEM()                                                                   \
-    do {                                                                                         \
-        if (auto why = printcheck::Unavailable()) {                                              \
-            if (printcheck::Required())                                                          \
-                FAIL() << why->toStdString();                                                    \
-            GTEST_SKIP() << why->toStdString();                                                  \
-        }                                                                                        \
+#define REQUIRE_PRINT_SYSTEM()                                                                     \
+    do {                                                                                           \
+        if (auto why = printcheck::Unavailable()) {                                                \
+            if (printcheck::Required())                                                            \
+                FAIL() << why->toStdString();                                                      \
+            GTEST_SKIP() << why->toStdString();                                                    \
+        }                                                                                          \
     } while (0)
 
 // A name no earlier run has printed under, so that its PDF can be told apart.

@@ -16,7 +16,7 @@ QStringList Names(const char* stem, int from, int to) {
     return names;
 }
 
-const QStringList kLists{"FlatListBox1", "days", "FlatListBox2", "FlatListBox3",
+const QStringList kLists{"FlatListBox1", "days",         "FlatListBox2", "FlatListBox3",
                          "FlatListBox4", "FlatListBox5", "FlatListBox6"};
 
 // What the switch may change, for every control it touches or must not touch.
@@ -56,7 +56,8 @@ protected:
 TEST_F(Readability, OneClickMakesEveryPageReadableAndLeavesTheRestAlone) {
     const auto before = LookOfEverything(w);
     for (const QString& l : kLists)
-        ASSERT_EQ(Find<TFlatListBox>(w, l.toLatin1().constData())->transparentMode(), TFlatListBox::tmAlways);
+        ASSERT_EQ(Find<TFlatListBox>(w, l.toLatin1().constData())->transparentMode(),
+                  TFlatListBox::tmAlways);
     const QColor saturday = W("FlatGroupBox7")->palette().color(QPalette::Window);
 
     Click(w, "FlatSpeedButton28");
@@ -64,7 +65,8 @@ TEST_F(Readability, OneClickMakesEveryPageReadableAndLeavesTheRestAlone) {
 
     for (const QString& l : Names("Label", 1, 19)) {
         EXPECT_TRUE(after.at(l).filled) << l.toStdString();
-        EXPECT_EQ(after.at(l).background, W(l)->palette().color(QPalette::Button)) << l.toStdString();
+        EXPECT_EQ(after.at(l).background, W(l)->palette().color(QPalette::Button))
+            << l.toStdString();
         EXPECT_EQ(after.at(l).caption, before.at(l).caption) << l.toStdString();
     }
     for (const QString& b : Names("FlatCheckBox", 1, 6))
@@ -79,7 +81,8 @@ TEST_F(Readability, OneClickMakesEveryPageReadableAndLeavesTheRestAlone) {
     for (const QString& g : Names("FlatGroupBox", 1, 7))
         EXPECT_TRUE(after.at(g).filled) << g.toStdString();
     for (const QString& g : Names("FlatGroupBox", 1, 6))
-        EXPECT_EQ(after.at(g).background, W(g)->palette().color(QPalette::Button)) << g.toStdString();
+        EXPECT_EQ(after.at(g).background, W(g)->palette().color(QPalette::Button))
+            << g.toStdString();
     EXPECT_EQ(after.at("FlatGroupBox7").background, saturday);
 
     for (const QString& l : kLists)

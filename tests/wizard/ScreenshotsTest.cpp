@@ -103,7 +103,8 @@ TEST(Screenshots, MealsPageWithItsThreeSuggestions) {
         Click(w, button);
     for (const char* name : {"JvAppearingLabel1", "JvAppearingLabel2", "JvAppearingLabel3"}) {
         auto* label = Find<TJvAppearingLabel>(w, name);
-        ASSERT_TRUE(testsupport::WaitUntil([&] { return label->isVisible() && !label->isSliding(); }));
+        ASSERT_TRUE(
+            testsupport::WaitUntil([&] { return label->isVisible() && !label->isSliding(); }));
     }
     Save(w, "meals-suggestions.png");
 }

@@ -22,11 +22,14 @@ struct Group {
 };
 
 const Group kGroups[] = {
-    {2, "FlatSpeedButton15", "JvAppearingLabel1", "BS", "FlatListBox2", "FlatCheckBox2", "Cereal - Other"},
+    {2, "FlatSpeedButton15", "JvAppearingLabel1", "BS", "FlatListBox2", "FlatCheckBox2",
+     "Cereal - Other"},
     {2, "FlatSpeedButton16", "JvAppearingLabel2", "LS", "FlatListBox3", "FlatCheckBox3", "Fish"},
     {2, "FlatSpeedButton14", "JvAppearingLabel3", "ds", "FlatListBox4", "FlatCheckBox4", "Ravioli"},
-    {3, "FlatSpeedButton21", "JvAppearingLabel4", "SS", "FlatListBox5", "FlatCheckBox5", "Slim Jims"},
-    {3, "FlatSpeedButton22", "JvAppearingLabel5", "DRS", "FlatListBox6", "FlatCheckBox6", "Orange Soda"},
+    {3, "FlatSpeedButton21", "JvAppearingLabel4", "SS", "FlatListBox5", "FlatCheckBox5",
+     "Slim Jims"},
+    {3, "FlatSpeedButton22", "JvAppearingLabel5", "DRS", "FlatListBox6", "FlatCheckBox6",
+     "Orange Soda"},
 };
 
 class Suggestions : public ::testing::Test {
@@ -40,7 +43,8 @@ protected:
         ShowPage(w, g.page);
         Click(w, g.button);
         auto* label = Find<TJvAppearingLabel>(w, g.label);
-        EXPECT_TRUE(testsupport::WaitUntil([&] { return label->isVisible() && !label->isSliding(); }));
+        EXPECT_TRUE(
+            testsupport::WaitUntil([&] { return label->isVisible() && !label->isSliding(); }));
         EXPECT_TRUE(label->text().startsWith("Suggestion: ")) << label->text().toStdString();
         return label->text().mid(12);
     }
@@ -65,7 +69,8 @@ TEST_F(Suggestions, NeverOfferTheListsLastEntryAndOfferOnlyItsOthers) {
         }
         EXPECT_EQ(seen.count(g.last), 0u) << g.label;
         for (const QString& s : seen)
-            EXPECT_TRUE(entries.indexOf(s) >= 0 && entries.indexOf(s) < entries.size() - 1) << s.toStdString();
+            EXPECT_TRUE(entries.indexOf(s) >= 0 && entries.indexOf(s) < entries.size() - 1)
+                << s.toStdString();
         // The clock seeds every draw: many clicks show more than one entry.
         EXPECT_GT(seen.size(), 1u) << g.label;
     }

@@ -42,7 +42,8 @@ TEST_F(WizardEditing, RepeatCheckUpperCasesOnlyAsciiLettersAndNeverTrims) {
     // Accented capitals are not folded by the check: both stay on an unsorted list. (Typed
     // through the field's text: the key simulator knows no accented keys.)
     const auto paste = [this](const QString& text, bool refused) {
-        auto ok = AnswerNextModal("OK", [text](QWidget* dialog) { dialog->findChild<QLineEdit*>()->setText(text); });
+        auto ok = AnswerNextModal(
+            "OK", [text](QWidget* dialog) { dialog->findChild<QLineEdit*>()->setText(text); });
         auto error = refused ? AnswerNextModal("OK") : nullptr;
         Click(w, "FlatSpeedButton8");
         EXPECT_TRUE(ok->found);
@@ -54,7 +55,8 @@ TEST_F(WizardEditing, RepeatCheckUpperCasesOnlyAsciiLettersAndNeverTrims) {
     paste(QString::fromUtf8("CRÊPE"), false);
     paste(QString::fromUtf8("CRêPE"), true);
     EXPECT_EQ(Items(w, "FlatListBox2"),
-              (QStringList{"Oatmeal", "Oatmeal ", QString::fromUtf8("Crêpe"), QString::fromUtf8("CRÊPE")}));
+              (QStringList{"Oatmeal", "Oatmeal ", QString::fromUtf8("Crêpe"),
+                           QString::fromUtf8("CRÊPE")}));
 }
 
 TEST_F(WizardEditing, EachFoodListRefusesWithItsOwnText) {
@@ -198,7 +200,8 @@ TEST_F(WizardEditing, DayAndMealButtonsWorkIndependently) {
     for (int day = 0; day < dutywise::kDays; ++day) {
         EXPECT_FALSE(ticked.days[static_cast<std::size_t>(day)]);
         for (int meal = 0; meal < dutywise::kMeals; ++meal)
-            EXPECT_TRUE(ticked.mealTicks[static_cast<std::size_t>(day)][static_cast<std::size_t>(meal)]);
+            EXPECT_TRUE(
+                ticked.mealTicks[static_cast<std::size_t>(day)][static_cast<std::size_t>(meal)]);
     }
     for (int g = 1; g <= 7; ++g)
         EXPECT_TRUE(Find(w, QString("FlatGroupBox%1").arg(g).toLatin1().constData())->isHidden());

@@ -19,12 +19,13 @@ QString OutputDir() {
 }
 
 void ShootPages(TForm2& w, const QString& stage) {
-    static const char* const names[] = {"1-basics", "2-days", "3-meals", "4-snacks-drinks", "5-finalization",
-                                        "6-generation"};
+    static const char* const names[] = {"1-basics",        "2-days",         "3-meals",
+                                        "4-snacks-drinks", "5-finalization", "6-generation"};
     for (int page = 0; page < 6; ++page) {
         ShowPage(w, page);
         QCoreApplication::processEvents();
-        const QString path = QStringLiteral("%1/%2-%3.png").arg(OutputDir(), stage, QLatin1String(names[page]));
+        const QString path =
+            QStringLiteral("%1/%2-%3.png").arg(OutputDir(), stage, QLatin1String(names[page]));
         EXPECT_TRUE(w.grab().save(path)) << path.toStdString();
     }
 }

@@ -94,7 +94,8 @@ TEST_F(WizardSession, WholeSessionBuildsTheRosterOfThePlanEntered) {
     const auto paragraphs = w.Document().Paragraphs();
     const auto texts = Texts(paragraphs);
     ASSERT_EQ(texts.size(), 27u);
-    const std::vector<std::string> fixed{"Spring Camp", "Eagle's Roster", "", "", "Sunday", "Lunch"};
+    const std::vector<std::string> fixed{"Spring Camp", "Eagle's Roster", "", "",
+                                         "Sunday",      "Lunch"};
     EXPECT_EQ(std::vector<std::string>(texts.begin(), texts.begin() + 6), fixed);
     EXPECT_EQ(texts[8], "Meal: Soup");
     EXPECT_EQ(texts[10], "Saturday");
@@ -107,7 +108,8 @@ TEST_F(WizardSession, WholeSessionBuildsTheRosterOfThePlanEntered) {
     // Three names a crew: the crew size came from what was typed into the spin box.
     for (std::size_t cookLine : {6u, 12u, 17u}) {
         EXPECT_EQ(texts[cookLine].rfind("Cook: ", 0), 0u) << texts[cookLine];
-        EXPECT_EQ(std::count(texts[cookLine].begin(), texts[cookLine].end(), ','), 2) << texts[cookLine];
+        EXPECT_EQ(std::count(texts[cookLine].begin(), texts[cookLine].end(), ','), 2)
+            << texts[cookLine];
         EXPECT_EQ(texts[cookLine + 1].rfind("Cleanup: ", 0), 0u);
         EXPECT_EQ(std::count(texts[cookLine + 1].begin(), texts[cookLine + 1].end(), ','), 2);
     }
@@ -180,7 +182,8 @@ TEST_F(WizardSession, FontBoxListsDefaultAndEveryFamilyOnceSortedIgnoringCase) {
     unique.removeDuplicates();
     EXPECT_EQ(unique.size(), entries.size());
     for (int i = 1; i < entries.size(); ++i)
-        EXPECT_LE(QString::compare(entries[i - 1], entries[i], Qt::CaseInsensitive), 0) << entries[i].toStdString();
+        EXPECT_LE(QString::compare(entries[i - 1], entries[i], Qt::CaseInsensitive), 0)
+            << entries[i].toStdString();
     for (const QString& family : QFontDatabase::families())
         EXPECT_TRUE(entries.contains(family)) << family.toStdString();
 }

@@ -1,11 +1,11 @@
 #pragma once
 // Finding the wizard's controls by name and working them as a user does.
 
+#include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "FlatListBox.h"
 #include "ModalAnswer.h"
@@ -19,7 +19,9 @@ template <class T = QWidget> T* Find(QWidget& window, const char* name) {
     return control;
 }
 
-inline void ShowPage(QWidget& window, int page) { Find<QTabWidget>(window, "TabbedNotebook1")->setCurrentIndex(page); }
+inline void ShowPage(QWidget& window, int page) {
+    Find<QTabWidget>(window, "TabbedNotebook1")->setCurrentIndex(page);
+}
 
 inline void Click(QWidget& window, const char* name) {
     QWidget* control = Find(window, name);
@@ -39,17 +41,21 @@ inline void ClickRow(QWidget& window, const char* list, int row) {
 
 inline void TickDay(QWidget& window, int day) {
     auto* days = Find<TFlatCheckListBox>(window, "days");
-    QTest::mouseClick(days, Qt::LeftButton, {}, TFlatCheckListBox::checkRect(days->rowRect(day)).center());
+    QTest::mouseClick(days, Qt::LeftButton, {},
+                      TFlatCheckListBox::checkRect(days->rowRect(day)).center());
 }
 
 // Adds an entry through the list's Add button and the prompt it opens.
-inline std::shared_ptr<testsupport::ModalSeen> Add(QWidget& window, const char* addButton, const QString& text) {
+inline std::shared_ptr<testsupport::ModalSeen> Add(QWidget& window, const char* addButton,
+                                                   const QString& text) {
     auto seen = testsupport::AnswerPrompt(text);
     Click(window, addButton);
     EXPECT_TRUE(seen->found) << seen->error.toStdString();
     return seen;
 }
 
-inline QStringList Items(QWidget& window, const char* list) { return Find<TFlatListBox>(window, list)->items(); }
+inline QStringList Items(QWidget& window, const char* list) {
+    return Find<TFlatListBox>(window, list)->items();
+}
 
 } // namespace wizardtest
