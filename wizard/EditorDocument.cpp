@@ -126,16 +126,22 @@ int EditorDocument::ToCodePoints(int utf16) const {
 void EditorDocument::ClearDocument() {
     // The style in force carries on: it is what the next text takes.
     const QTextCharFormat current = editor_.currentCharFormat();
-    // The document is cleared as a whole rather than its text deleted: what is written next
-    // then counts as a new text, which the editor lays out screen by screen as it does a
-    // loaded one, instead of all at once.
     QTextDocument* doc = editor_.document();
-    doc->clear();
-    if (batching_ && doc->isUndoRedoEnabled()) {
-        // A built roster is a new text, as a loaded one is: it is not an edit to undo piece by
-        // piece back to nothing. Typing after the batch is undoable again.
-        doc->setUndoRedoEnabled(false);
-        undoAfterBatch_ = true;
+    if (batching_) {
+        // A build clears the document as a whole rather than deleting its text: what it writes
+        // then counts as a new text, which the editor lays out screen by screen as it does a
+        // loaded one, instead of all at once. Like a loaded text, it is not an edit to undo
+        // piece by piece back to nothing; typing after the batch is undoable again.
+        doc->clear();
+        if (doc->isUndoRedoEnabled()) {
+            doc->setUndoRedoEnabled(false);
+            undoAfterBatch_ = true;
+        }
+    } else {
+        // Anything else (Fresh Start) deletes the text, and the editor can bring it back.
+        QTextCursor all(doc);
+        all.select(QTextCursor::Document);
+        all.removeSelectedText();
     }
     QTextCursor cursor(doc);
     cursor.setBlockCharFormat(current);
