@@ -94,6 +94,15 @@ protected:
         Walk(iface, unnamed, seen);
     }
 
+    // Shows the wizard (not modally) and finds its notebook.
+    static void ShowWizard(QWidget* wizard, QTabWidget*& tabs) {
+        ASSERT_NE(wizard, nullptr);
+        wizard->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(wizard));
+        tabs = wizard->findChild<QTabWidget*>();
+        ASSERT_NE(tabs, nullptr);
+    }
+
     static void ExpectNamed(const QSet<RoleName>& seen, std::initializer_list<RoleName> expected) {
         for (const RoleName& e : expected)
             EXPECT_TRUE(seen.contains(e)) << "no control of role " << std::hex << int(e.first)
@@ -139,11 +148,8 @@ TEST_F(AccessibleNamesTest, WelcomeChooserTemplateAboutAndPictureWindowsNameEver
 
 TEST_F(AccessibleNamesTest, EveryWizardPageNamesEveryControl) {
     QWidget* wizard = Window("TForm2");
-    ASSERT_NE(wizard, nullptr);
-    wizard->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(wizard));
-    auto* tabs = wizard->findChild<QTabWidget*>();
-    ASSERT_NE(tabs, nullptr);
+    QTabWidget* tabs = nullptr;
+    ASSERT_NO_FATAL_FAILURE(ShowWizard(wizard, tabs));
 
     // The day groups show only for ticked days: tick them all, as the user would.
     for (auto* button : wizard->findChildren<QAbstractButton*>())
@@ -190,11 +196,8 @@ TEST_F(AccessibleNamesTest, EveryWizardPageNamesEveryControl) {
 // Focus in a spin box lands on its typing field, and a screen reader names what has the focus.
 TEST_F(AccessibleNamesTest, FocusInASpinBoxFieldIsAnnouncedByTheBoxName) {
     QWidget* wizard = Window("TForm2");
-    ASSERT_NE(wizard, nullptr);
-    wizard->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(wizard));
-    auto* tabs = wizard->findChild<QTabWidget*>();
-    ASSERT_NE(tabs, nullptr);
+    QTabWidget* tabs = nullptr;
+    ASSERT_NO_FATAL_FAILURE(ShowWizard(wizard, tabs));
     for (auto [page, spinName, name] :
          {std::tuple{4, "NS", "Crew size"}, std::tuple{5, "FlatSpinEditInteger2", "Font size"}}) {
         tabs->setCurrentIndex(page);

@@ -1,6 +1,5 @@
 // An error that escapes a handler reaches the application object, is shown in the error box,
 // and the program goes on. Own main(): the application object under test is the program's.
-#include <QDir>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -10,6 +9,7 @@
 
 #include "Application.h"
 #include "ModalAnswer.h"
+#include "TestEnvironment.h"
 
 using testsupport::AnswerNextModal;
 using testsupport::WaitUntil;
@@ -63,14 +63,7 @@ TEST(ErrorEscape, AClickHandlerErrorLeavesTheWindowOpenInTheStateItReached) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const QString dir = QDir::tempPath() + "/dutywise-test-runtime";
-        QDir().mkpath(dir);
-        QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", dir.toLocal8Bit());
-    }
+    testsupport::PrepareGuiTestEnvironment();
     dutywise::app::DutywiseApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -11,7 +11,6 @@ as real keystrokes (xdotool): setting a text through the accessibility interface
 typing, and the program's handlers see only keystrokes.
 """
 
-import ctypes
 import os
 import re
 import subprocess
@@ -211,40 +210,10 @@ def expect(what, probe, timeout=WAIT):
 
 def send_close(wid):
     """The title bar's close button: WM_DELETE_WINDOW, as a window manager sends it."""
-    x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
-    x11.XOpenDisplay.restype = ctypes.c_void_p
-    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-    x11.XInternAtom.restype = ctypes.c_ulong
-    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-    x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
-                               ctypes.c_void_p]
-    x11.XFlush.argtypes = [ctypes.c_void_p]
-    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
-
-    class ClientMessage(ctypes.Structure):
-        _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong),
-                    ("send_event", ctypes.c_int), ("display", ctypes.c_void_p),
-                    ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
-                    ("format", ctypes.c_int), ("data", ctypes.c_long * 5)]
-
-    class Event(ctypes.Union):
-        _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
-
-    display = x11.XOpenDisplay(None)
-    if not display:
-        raise Failure("cannot open the X display")
-    try:
-        event = Event()
-        event.xclient.type = 33  # ClientMessage
-        event.xclient.window = wid
-        event.xclient.message_type = x11.XInternAtom(display, b"WM_PROTOCOLS", 0)
-        event.xclient.format = 32
-        event.xclient.data[0] = x11.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
-        event.xclient.data[1] = 0  # CurrentTime
-        x11.XSendEvent(display, wid, 0, 0, ctypes.byref(event))
-        x11.XFlush(display)
-    finally:
-        x11.XCloseDisplay(display)
+    sender = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "app", "close-window.py")
+    result = subprocess.run([sys.executable, sender, str(wid)], capture_output=True, text=True)
+    if result.returncode != 0:
+        raise Failure(f"could not close window {wid}: {result.stderr.strip()}")
 
 
 # --- the walk ----------------------------------------------------------------------------------

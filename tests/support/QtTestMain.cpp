@@ -1,20 +1,12 @@
 // main() of every GUI test executable: one QApplication on the offscreen platform.
+#include <gtest/gtest.h>
 #include <QApplication>
-#include <QDir>
 #include <QStandardPaths>
 
-#include <gtest/gtest.h>
+#include "TestEnvironment.h"
 
 int main(int argc, char** argv) {
-    // Test discovery runs these executables outside CTest's environment as well.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const QString dir = QDir::tempPath() + "/dutywise-test-runtime";
-        QDir().mkpath(dir);
-        QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", dir.toLocal8Bit());
-    }
+    testsupport::PrepareGuiTestEnvironment();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Dutywise");
     QStandardPaths::setTestModeEnabled(true);
