@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <functional>
@@ -80,8 +81,8 @@ protected:
         for (const auto& e : fs::recursive_directory_iterator(folder)) {
             struct stat st {};
             EXPECT_EQ(lstat(e.path().c_str(), &st), 0);
-            std::string line =
-                e.path().lexically_relative(folder).string() + " " + std::to_string(st.st_mode) + " ";
+            std::string line = e.path().lexically_relative(folder).string() + " " +
+                               std::to_string(st.st_mode) + " ";
             if (S_ISREG(st.st_mode))
                 line += ReadFileBytes(e.path().string());
             else if (S_ISLNK(st.st_mode))
@@ -122,10 +123,14 @@ bool HeldToFileModes() {
 // Runs the current test again in a child process of this executable that has lost root's
 // power over file modes (its capability bounding set drops it), and reports the child's result.
 void RunCurrentTestHeldToFileModes() {
+    // The child that still is not held to file modes must not start another child in turn.
+    ASSERT_EQ(std::getenv("DUTYWISE_HELD_TO_FILE_MODES"), nullptr)
+        << "setpriv did not take root's override away";
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    const std::string command = "setpriv --bounding-set=-dac_override,-dac_read_search '" +
-                                fs::read_symlink("/proc/self/exe").string() + "' --gtest_filter='" +
-                                info->test_suite_name() + "." + info->name() + "' 2>&1";
+    const std::string command =
+        "DUTYWISE_HELD_TO_FILE_MODES=1 setpriv --bounding-set=-dac_override,-dac_read_search '" +
+        fs::read_symlink("/proc/self/exe").string() + "' --gtest_filter='" +
+        info->test_suite_name() + "." + info->name() + "' 2>&1";
     FILE* child = popen(command.c_str(), "r");
     ASSERT_NE(child, nullptr);
     std::string output;
