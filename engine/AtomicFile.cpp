@@ -125,9 +125,9 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// The fallback for a folder that refuses new files: rewrite the existing file where it is.
-// Nothing of the old contents survives a failure part-way, so this runs only when the temporary
-// file cannot be made.
+// The fallback for a folder that refuses new files or refuses replacing this one: rewrite the
+// existing file where it is. Nothing of the old contents survives a failure part-way, so this
+// runs only when the temporary file cannot be made or cannot be renamed over the target.
 std::optional<std::string> WriteInPlace(const std::string& path, const std::string& target,
                                         const struct stat& seen, std::string_view bytes) {
     // Non-blocking and no controlling terminal: should the name have become a pipe or a
@@ -219,8 +219,15 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, std::str
     fd = -1;
     if (closed != 0)
         return fail("Cannot write file", errno);
-    if (::rename(temp.c_str(), target.c_str()) != 0)
-        return fail("Cannot create file", errno);
+    if (::rename(temp.c_str(), target.c_str()) != 0) {
+        const int error = errno;
+        // A sticky folder lets only the file's owner replace it, yet its user may write it.
+        if (exists && (error == EPERM || error == EACCES)) {
+            ::unlink(temp.c_str());
+            return WriteInPlace(path, target, st, bytes);
+        }
+        return fail("Cannot create file", error);
+    }
 
     // Make the rename itself durable; the data is already safe, so a failure here is ignored.
     const int dir =

@@ -13,8 +13,9 @@ namespace dutywise {
 // - An existing target keeps its permission bits; one its user may not write is refused.
 // - A symbolic link is followed, not replaced; a dangling one gets the file it points at.
 // - A folder, pipe, device or socket is refused and never opened.
-// - Where the folder refuses a new file but the target exists and may be written, the target is
-//   rewritten in place (no old copy survives a failure part-way).
+// - Where the folder refuses a new file, or a sticky folder refuses the rename, but the target
+//   exists and may be written, it is rewritten in place (no old copy survives a failure
+//   part-way).
 // - Temporary files of this name left by a save that was killed are removed first.
 std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view bytes);
 

@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <functional>
 #include <iostream>
+#include <memory>
 
 #include "Abiword.h"
 #include "DocumentTools.h"
@@ -106,8 +107,9 @@ protected:
     TempDir dir;
 };
 
-// Root may write any file whatever its mode, so a permission case run as root proves nothing.
-// True when this process is held to file modes like any other user.
+// Root may write any file whatever its mode, and rename over any file in a sticky folder, so a
+// permission case run as root proves nothing. True when this process is held to file modes like
+// any other user.
 bool HeldToFileModes() {
     TempDir probe;
     const std::string file = probe / "read-only";
@@ -121,16 +123,17 @@ bool HeldToFileModes() {
 }
 
 // Runs the current test again in a child process of this executable that has lost root's
-// power over file modes (its capability bounding set drops it), and reports the child's result.
+// power over file modes and owners (its capability bounding set drops it), and reports the
+// child's result.
 void RunCurrentTestHeldToFileModes() {
     // The child that still is not held to file modes must not start another child in turn.
     ASSERT_EQ(std::getenv("DUTYWISE_HELD_TO_FILE_MODES"), nullptr)
         << "setpriv did not take root's override away";
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    const std::string command =
-        "DUTYWISE_HELD_TO_FILE_MODES=1 setpriv --bounding-set=-dac_override,-dac_read_search '" +
-        fs::read_symlink("/proc/self/exe").string() + "' --gtest_filter='" +
-        info->test_suite_name() + "." + info->name() + "' 2>&1";
+    const std::string command = "DUTYWISE_HELD_TO_FILE_MODES=1 setpriv "
+                                "--bounding-set=-dac_override,-dac_read_search,-fowner '" +
+                                fs::read_symlink("/proc/self/exe").string() + "' --gtest_filter='" +
+                                info->test_suite_name() + "." + info->name() + "' 2>&1";
     FILE* child = popen(command.c_str(), "r");
     ASSERT_NE(child, nullptr);
     std::string output;
@@ -342,25 +345,47 @@ TEST_F(Save, RefusalsLeaveEverythingAsItWas) {
     }
 }
 
-TEST_F(Save, WritableFileInAReadOnlyFolderIsWrittenInPlace) {
+// Folders where this user may change the roster but not put a new file in its place: the save
+// rewrites the same file rather than fail.
+TEST_F(Save, WritableFileInAFolderThatRefusesNewFilesIsWrittenInPlace) {
     DUTYWISE_HELD_TO_FILE_MODES();
-    const fs::path folder = dir.path() / "shared";
-    fs::create_directory(folder);
-    const std::string roster = (folder / "roster.rtf").string();
-    WriteFileBytes(roster, std::string(5000, 'o')); // longer than the new roster
-    ASSERT_EQ(chmod(roster.c_str(), 0664), 0);
-    struct stat old {};
-    ASSERT_EQ(stat(roster.c_str(), &old), 0);
-    ASSERT_EQ(chmod(folder.c_str(), 0555), 0);
+    const uid_t other = 65534; // nobody
+    const struct {
+        const char* name;
+        unsigned folderMode;
+        bool othersFolderAndFile; // a sticky folder: only a file's owner may rename over it
+    } scenes[] = {{"read-only folder", 0555, false}, {"sticky folder", 01777, true}};
+    for (const auto& scene : scenes) {
+        SCOPED_TRACE(scene.name);
+        const fs::path folder = dir.path() / scene.name;
+        fs::create_directory(folder);
+        const std::string roster = (folder / "roster.rtf").string();
+        WriteFileBytes(roster, std::string(600, 'o')); // longer than the new roster
+        ASSERT_EQ(chmod(roster.c_str(), 0666), 0);
+        ASSERT_EQ(chmod(folder.c_str(), scene.folderMode), 0);
+        // Whatever happens below, both go back to this user, so that the fixture can remove them.
+        const std::shared_ptr<void> giveBack(nullptr, [&](void*) {
+            (void)chown(roster.c_str(), getuid(), getgid());
+            (void)chown(folder.c_str(), getuid(), getgid());
+            Unlock(folder);
+        });
+        if (scene.othersFolderAndFile && (chown(roster.c_str(), other, other) != 0 ||
+                                          chown(folder.c_str(), other, other) != 0)) {
+            std::cout << "[ NOTE ] cannot give files to another user here\n";
+            continue;
+        }
+        struct stat old {};
+        ASSERT_EQ(stat(roster.c_str(), &old), 0);
 
-    EXPECT_EQ(SaveTo(roster).status, SaveResult::Status::Saved);
-    EXPECT_EQ(ReadFileBytes(roster), Rtf());
-    struct stat now {};
-    ASSERT_EQ(stat(roster.c_str(), &now), 0);
-    EXPECT_EQ(now.st_ino, old.st_ino) << "the same file, not a new one";
-    EXPECT_EQ(now.st_mode & 07777, 0664u);
-    EXPECT_EQ(Listing(folder), std::vector<std::string>{"roster.rtf"});
-    Unlock(folder);
+        EXPECT_EQ(SaveTo(roster).status, SaveResult::Status::Saved);
+        EXPECT_EQ(ReadFileBytes(roster), Rtf());
+        struct stat now {};
+        ASSERT_EQ(stat(roster.c_str(), &now), 0);
+        EXPECT_EQ(now.st_ino, old.st_ino) << "the same file, not a new one";
+        EXPECT_EQ(now.st_uid, old.st_uid);
+        EXPECT_EQ(now.st_mode & 07777, 0666u);
+        EXPECT_EQ(Listing(folder), std::vector<std::string>{"roster.rtf"});
+    }
 }
 
 TEST_F(Save, LeftoverTemporaryFilesOfDeadSavesAreRemoved) {
