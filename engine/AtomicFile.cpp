@@ -1,33 +1,115 @@
 #include "AtomicFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
-#include <cstdlib>
+#include <climits>
 #include <cstring>
+#include <ctime>
+#include <vector>
 
 namespace dutywise {
 
 namespace {
 
-std::string Failure(const char* what, const std::string& path, int error) {
-    return std::string(what) + " \"" + path + "\". " + std::strerror(error);
+std::string Failure(const char* what, const std::string& path, const char* reason) {
+    return std::string(what) + " \"" + path + "\". " + reason;
 }
 
-// The file that a rename must replace: the target itself, or what its symbolic link names.
-std::string ResolveLink(const std::string& path) {
-    struct stat st {};
-    if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
-        return path;
-    char* real = realpath(path.c_str(), nullptr);
-    if (!real)
-        return path; // a dangling link is replaced like any other name
-    std::string resolved(real);
-    std::free(real);
-    return resolved;
+std::string Failure(const char* what, const std::string& path, int error) {
+    return Failure(what, path, std::strerror(error));
+}
+
+// Said of a pipe, a device or a socket: a save must never put a regular file in its place.
+constexpr const char* NotARegularFile = "Not a regular file";
+
+// A leftover temporary file younger than this is left alone even when its process is not seen:
+// a process in another PID namespace, or on another machine sharing the folder, may still be
+// writing it.
+constexpr std::time_t StaleAfterSeconds = 120;
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// The name the save must write: the target itself or, through any chain of symbolic links, the
+// name the last link points at, whether or not that file exists yet. A dangling link thus gets
+// its file created and stays a link, as editors do. Returns false for a chain that never ends.
+bool FollowLinks(const std::string& path, std::string* out) {
+    std::string name = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (lstat(name.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+            *out = name;
+            return true;
+        }
+        std::vector<char> buffer(PATH_MAX);
+        const ssize_t n = readlink(name.c_str(), buffer.data(), buffer.size());
+        if (n <= 0 || static_cast<std::size_t>(n) >= buffer.size()) {
+            *out = name; // unreadable: the steps below report what is wrong with it
+            return true;
+        }
+        const std::string dest(buffer.data(), static_cast<std::size_t>(n));
+        name = dest.front() == '/' ? dest : FolderOf(name) + dest;
+    }
+    return false;
+}
+
+// "NAME.PID-N.tmp" after the leading dot and the target's name: the id of the process that made
+// it, or 0 when the name is not of that form.
+pid_t TempFileOwner(std::string_view rest) {
+    constexpr std::string_view Suffix = ".tmp";
+    if (rest.size() <= Suffix.size() || rest.substr(rest.size() - Suffix.size()) != Suffix)
+        return 0;
+    rest.remove_suffix(Suffix.size());
+    const std::size_t dash = rest.find('-');
+    if (dash == std::string_view::npos || dash == 0 || dash > 10 || dash + 1 == rest.size() ||
+        rest.size() - dash - 1 > 6)
+        return 0;
+    long long pid = 0;
+    for (std::size_t i = 0; i < rest.size(); ++i) {
+        if (i == dash)
+            continue;
+        if (rest[i] < '0' || rest[i] > '9')
+            return 0;
+        if (i < dash)
+            pid = pid * 10 + (rest[i] - '0');
+    }
+    return pid > 0 && pid <= INT_MAX ? static_cast<pid_t>(pid) : 0;
+}
+
+// Removes the temporary files that earlier saves of this same name left in the folder when they
+// were killed: only names of exactly our pattern, only regular files, only when the process that
+// made them is gone and the file has not changed for a while. Failures are ignored; the save
+// does not depend on it.
+void RemoveLeftoverTempFiles(const std::string& folder, const std::string& base) {
+    DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
+    if (!dir)
+        return;
+    const std::string prefix = "." + base + ".";
+    const std::time_t now = std::time(nullptr);
+    while (const dirent* entry = readdir(dir)) {
+        const std::string_view name(entry->d_name);
+        if (name.size() <= prefix.size() || name.substr(0, prefix.size()) != prefix)
+            continue;
+        const pid_t owner = TempFileOwner(name.substr(prefix.size()));
+        if (owner == 0 || owner == getpid())
+            continue;
+        if (kill(owner, 0) == 0 || errno != ESRCH)
+            continue; // alive, or alive under another user
+        struct stat st {};
+        if (fstatat(dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !S_ISREG(st.st_mode) || now - st.st_mtime < StaleAfterSeconds)
+            continue;
+        (void)unlinkat(dirfd(dir), entry->d_name, 0);
+    }
+    closedir(dir);
 }
 
 bool WriteAll(int fd, std::string_view bytes) {
@@ -43,21 +125,64 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// The fallback for a folder that refuses new files or refuses replacing this one: rewrite the
+// existing file where it is. Nothing of the old contents survives a failure part-way, so this
+// runs only when the temporary file cannot be made or cannot be renamed over the target.
+std::optional<std::string> WriteInPlace(const std::string& path, const std::string& target,
+                                        const struct stat& seen, std::string_view bytes) {
+    // Non-blocking and no controlling terminal: should the name have become a pipe or a
+    // terminal since it was looked at, the open neither hangs nor adopts it.
+    const int fd =
+        ::open(target.c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return Failure("Cannot create file", path, errno);
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_dev != seen.st_dev ||
+        st.st_ino != seen.st_ino) {
+        ::close(fd);
+        return Failure("Cannot create file", path, NotARegularFile);
+    }
+    const auto fail = [&](int error) {
+        ::close(fd);
+        return Failure("Cannot write file", path, error);
+    };
+    if (::ftruncate(fd, 0) != 0)
+        return fail(errno);
+    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0)
+        return fail(errno);
+    if (::close(fd) != 0)
+        return Failure("Cannot write file", path, errno);
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view bytes) {
-    const std::string target = ResolveLink(path);
-    const std::size_t slash = target.rfind('/');
-    const std::string folder =
-        slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+    std::string target;
+    if (!FollowLinks(path, &target))
+        return Failure("Cannot create file", path, ELOOP);
+    const std::string folder = FolderOf(target);
     // Kept short enough that the temporary name fits wherever the target's name fits.
-    const std::string base =
-        target.substr(slash == std::string::npos ? 0 : slash + 1).substr(0, 200);
+    const std::string base = target.substr(folder.size()).substr(0, 200);
 
+    // What is there now decides whether and how it may be replaced.
     struct stat st {};
-    const bool exists = stat(target.c_str(), &st) == 0;
-    if (exists && S_ISDIR(st.st_mode))
-        return Failure("Cannot create file", path, EISDIR);
+    bool exists = false;
+    if (lstat(target.c_str(), &st) == 0) {
+        exists = true;
+        if (S_ISDIR(st.st_mode))
+            return Failure("Cannot create file", path, EISDIR);
+        if (!S_ISREG(st.st_mode))
+            return Failure("Cannot create file", path, NotARegularFile);
+        // A file its user may not write is not replaced behind its back, even though the
+        // folder would allow a rename over it. Asked for the effective user, as opening does.
+        if (faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+            return Failure("Cannot create file", path, errno);
+    } else if (errno != ENOENT) {
+        return Failure("Cannot create file", path, errno);
+    }
+
+    RemoveLeftoverTempFiles(folder, base);
 
     // A unique name made here rather than by mkstemp, whose 0600 would not honour the umask.
     std::string temp;
@@ -68,8 +193,12 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, std::str
         temp = folder + "." + base + "." + std::to_string(getpid()) + "-" +
                std::to_string((seed + attempt * 7919u) % 1000000u) + ".tmp";
         fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            return Failure("Cannot create file", path, errno);
+        if (fd >= 0 || errno == EEXIST)
+            continue;
+        // A folder where this user may change the file but not add one: write it in place.
+        if (exists && (errno == EACCES || errno == EPERM))
+            return WriteInPlace(path, target, st, bytes);
+        return Failure("Cannot create file", path, errno);
     }
     if (fd < 0)
         return Failure("Cannot create file", path, EEXIST);
@@ -90,8 +219,15 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, std::str
     fd = -1;
     if (closed != 0)
         return fail("Cannot write file", errno);
-    if (::rename(temp.c_str(), target.c_str()) != 0)
-        return fail("Cannot create file", errno);
+    if (::rename(temp.c_str(), target.c_str()) != 0) {
+        const int error = errno;
+        // A sticky folder lets only the file's owner replace it, yet its user may write it.
+        if (exists && (error == EPERM || error == EACCES)) {
+            ::unlink(temp.c_str());
+            return WriteInPlace(path, target, st, bytes);
+        }
+        return fail("Cannot create file", error);
+    }
 
     // Make the rename itself durable; the data is already safe, so a failure here is ignored.
     const int dir =

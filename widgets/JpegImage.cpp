@@ -65,6 +65,15 @@ bool decodeRgb(const unsigned char* data, unsigned long size, Decoded* out, char
     jpeg_create_decompress(&cinfo);
     jpeg_mem_src(&cinfo, data, size);
     jpeg_read_header(&cinfo, TRUE);
+    // Judged on the header alone: for a progressive picture jpeg_start_decompress already
+    // decodes every scan into buffers of the whole picture's size.
+    const unsigned long long declared = 1ull * cinfo.image_width * cinfo.image_height;
+    if (declared > MaxPixels) {
+        std::snprintf(message, JMSG_LENGTH_MAX, "Picture too large (%ux%u)", cinfo.image_width,
+                      cinfo.image_height);
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
     cinfo.out_color_space = JCS_RGB;
     jpeg_start_decompress(&cinfo);
 

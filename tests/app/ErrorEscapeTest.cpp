@@ -65,6 +65,7 @@ TEST(ErrorEscape, AClickHandlerErrorLeavesTheWindowOpenInTheStateItReached) {
 int main(int argc, char** argv) {
     testsupport::PrepareGuiTestEnvironment();
     dutywise::app::DutywiseApplication app(argc, argv);
+    testsupport::InstallModalWatchdog(); // as in the shared GUI test main
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,10 +1,20 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <functional>
+#include <iostream>
+#include <memory>
 
 #include "Abiword.h"
 #include "DocumentTools.h"
@@ -55,19 +65,96 @@ protected:
     std::string Rtf() const { return WriteRichText(doc.Paragraphs()); }
 
     // The failure names the file, quoted, and ends with the system's reason.
-    void ExpectFailure(const SaveResult& r, const std::string& path, int error) const {
+    void ExpectFailure(const SaveResult& r, const std::string& path,
+                       const std::string& reason) const {
         EXPECT_EQ(r.status, SaveResult::Status::Failed);
         EXPECT_EQ(r.path, path);
         EXPECT_NE(r.message.find("\"" + path + "\""), std::string::npos) << r.message;
-        const std::string reason = std::strerror(error);
         EXPECT_TRUE(r.message.size() > reason.size() &&
                     r.message.compare(r.message.size() - reason.size(), reason.size(), reason) == 0)
             << r.message << " should end with " << reason;
     }
 
+    // Everything under a folder: each entry's name, kind, permission bits, and a file's bytes
+    // or a link's destination.
+    static std::vector<std::string> Snapshot(const fs::path& folder) {
+        std::vector<std::string> lines;
+        for (const auto& e : fs::recursive_directory_iterator(folder)) {
+            struct stat st {};
+            EXPECT_EQ(lstat(e.path().c_str(), &st), 0);
+            std::string line = e.path().lexically_relative(folder).string() + " " +
+                               std::to_string(st.st_mode) + " ";
+            if (S_ISREG(st.st_mode))
+                line += ReadFileBytes(e.path().string());
+            else if (S_ISLNK(st.st_mode))
+                line += fs::read_symlink(e.path()).string();
+            lines.push_back(line);
+        }
+        std::sort(lines.begin(), lines.end());
+        return lines;
+    }
+
+    // Gives the folders under `folder` back their write bit, so that the fixture can remove them
+    // also when the test runs without root's override.
+    static void Unlock(const fs::path& folder) {
+        chmod(folder.c_str(), 0755);
+        for (const auto& e : fs::recursive_directory_iterator(folder))
+            if (e.symlink_status().type() == fs::file_type::directory)
+                chmod(e.path().c_str(), 0755);
+    }
+
     MemoryDocument doc;
     TempDir dir;
 };
+
+// Root may write any file whatever its mode, and rename over any file in a sticky folder, so a
+// permission case run as root proves nothing. True when this process is held to file modes like
+// any other user.
+bool HeldToFileModes() {
+    TempDir probe;
+    const std::string file = probe / "read-only";
+    WriteFileBytes(file, "x");
+    chmod(file.c_str(), 0444);
+    const int fd = open(file.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0)
+        return true;
+    close(fd);
+    return false;
+}
+
+// Runs the current test again in a child process of this executable that has lost root's
+// power over file modes and owners (its capability bounding set drops it), and reports the
+// child's result.
+void RunCurrentTestHeldToFileModes() {
+    // The child that still is not held to file modes must not start another child in turn.
+    ASSERT_EQ(std::getenv("DUTYWISE_HELD_TO_FILE_MODES"), nullptr)
+        << "setpriv did not take root's override away";
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string command = "DUTYWISE_HELD_TO_FILE_MODES=1 setpriv "
+                                "--bounding-set=-dac_override,-dac_read_search,-fowner '" +
+                                fs::read_symlink("/proc/self/exe").string() + "' --gtest_filter='" +
+                                info->test_suite_name() + "." + info->name() + "' 2>&1";
+    FILE* child = popen(command.c_str(), "r");
+    ASSERT_NE(child, nullptr);
+    std::string output;
+    char buffer[4096];
+    while (const std::size_t n = fread(buffer, 1, sizeof buffer, child))
+        output.append(buffer, n);
+    const int status = pclose(child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0 &&
+                output.find("[  PASSED  ] 1 test") != std::string::npos)
+        << "the test held to file modes failed:\n"
+        << output;
+}
+
+// First line of a test about permissions: as root, the test runs in a child instead.
+#define DUTYWISE_HELD_TO_FILE_MODES()                                                              \
+    do {                                                                                           \
+        if (!HeldToFileModes()) {                                                                  \
+            RunCurrentTestHeldToFileModes();                                                       \
+            return;                                                                                \
+        }                                                                                          \
+    } while (0)
 
 } // namespace
 
@@ -108,50 +195,236 @@ TEST_F(Save, ExistingFileIsReplacedKeepingItsPermissions) {
     EXPECT_EQ(Listing(dir.path()), std::vector<std::string>{"roster.rtf"});
 }
 
-TEST_F(Save, SymbolicLinkIsFollowedNotReplaced) {
+TEST_F(Save, SymbolicLinksAreFollowedNotReplaced) {
+    // A link to an existing file, a dangling one, a relative one and a chain of two: each save
+    // writes the file at the end of the chain and every link stays a link.
     WriteFileBytes(dir / "real.rtf", "old");
     fs::create_symlink(dir / "real.rtf", dir / "link.rtf");
-    EXPECT_EQ(SaveTo(dir / "link.rtf").status, SaveResult::Status::Saved);
-    EXPECT_TRUE(fs::is_symlink(dir / "link.rtf"));
-    EXPECT_EQ(ReadFileBytes(dir / "real.rtf"), Rtf());
-}
-
-TEST_F(Save, TargetThatIsAFolderFailsAndLeavesItAlone) {
-    fs::create_directory(dir / "roster.rtf");
-    WriteFileBytes(dir / "roster.rtf/inside", "kept");
-    ExpectFailure(SaveTo(dir / "roster.rtf"), dir / "roster.rtf", EISDIR);
-    EXPECT_EQ(ReadFileBytes(dir / "roster.rtf/inside"), "kept");
-    EXPECT_EQ(Listing(dir.path()), std::vector<std::string>{"roster.rtf"});
-}
-
-TEST_F(Save, MissingFolderFails) {
-    ExpectFailure(SaveTo(dir / "nowhere/roster.rtf"), dir / "nowhere/roster.rtf", ENOENT);
-    EXPECT_TRUE(Listing(dir.path()).empty());
-}
-
-TEST_F(Save, FolderThatIsAFileFailsAndKeepsThatFile) {
-    WriteFileBytes(dir / "notes", "a file, not a folder");
-    ExpectFailure(SaveTo(dir / "notes/roster.rtf"), dir / "notes/roster.rtf", ENOTDIR);
-    EXPECT_EQ(ReadFileBytes(dir / "notes"), "a file, not a folder");
-    EXPECT_EQ(Listing(dir.path()), std::vector<std::string>{"notes"});
-}
-
-TEST_F(Save, ReadOnlyFolderFailsAndKeepsTheOldFile) {
-    const fs::path folder = dir.path() / "locked";
-    fs::create_directory(folder);
-    WriteFileBytes((folder / "roster.rtf").string(), "old roster");
-    ASSERT_EQ(chmod(folder.c_str(), 0555), 0);
-    if (access(folder.c_str(), W_OK) == 0) {
-        // Root writes anywhere chmod allows nothing; sysfs refuses even root a new file.
-        if (!fs::is_directory("/sys/kernel"))
-            GTEST_SKIP() << "running as root and no sysfs: no folder that refuses a new file";
-        ExpectFailure(SaveTo("/sys/roster.rtf"), "/sys/roster.rtf", EACCES);
-        return;
+    fs::create_directory(dir / "sub");
+    fs::create_symlink(dir / "absent.rtf", dir / "dangling.rtf");
+    fs::create_symlink("sub/relative.rtf", dir / "relative.rtf");
+    fs::create_symlink("dangling.rtf", dir / "chain.rtf");
+    for (const char* link : {"link.rtf", "dangling.rtf", "relative.rtf", "chain.rtf"}) {
+        SCOPED_TRACE(link);
+        EXPECT_EQ(SaveTo(dir / link).status, SaveResult::Status::Saved);
+        EXPECT_TRUE(fs::is_symlink(dir / link));
+        EXPECT_EQ(ReadFileBytes(dir / link), Rtf());
     }
-    ExpectFailure(SaveTo((folder / "roster.rtf").string()), (folder / "roster.rtf").string(),
-                  EACCES);
-    EXPECT_EQ(ReadFileBytes((folder / "roster.rtf").string()), "old roster");
-    EXPECT_EQ(Listing(folder), std::vector<std::string>{"roster.rtf"});
+    EXPECT_EQ(ReadFileBytes(dir / "real.rtf"), Rtf());
+    EXPECT_EQ(ReadFileBytes(dir / "absent.rtf"), Rtf());
+    EXPECT_EQ(ReadFileBytes(dir / "sub/relative.rtf"), Rtf());
+    EXPECT_EQ(Listing(dir.path()),
+              (std::vector<std::string>{"absent.rtf", "chain.rtf", "dangling.rtf", "link.rtf",
+                                        "real.rtf", "relative.rtf", "sub"}));
+}
+
+// Every way a save can be refused. Each case builds its scene in a folder of its own; the save
+// must fail with the file's name and the reason, and leave that folder exactly as it was:
+// names, kinds, modes and bytes (so no temporary file is left either).
+TEST_F(Save, RefusalsLeaveEverythingAsItWas) {
+    DUTYWISE_HELD_TO_FILE_MODES();
+    struct Case {
+        const char* name;
+        std::function<std::string(const fs::path& folder)> scene; // returns the name to save to
+        std::string reason;
+    };
+    const std::string denied = std::strerror(EACCES);
+    const std::string notRegular = "Not a regular file";
+    const auto file = [](const fs::path& path, const char* bytes, unsigned mode) {
+        WriteFileBytes(path.string(), bytes);
+        EXPECT_EQ(chmod(path.c_str(), mode), 0);
+    };
+    const Case cases[] = {
+        {"read-only file",
+         [&](const fs::path& f) {
+             file(f / "roster.rtf", "old roster", 0444);
+             return (f / "roster.rtf").string();
+         },
+         denied},
+        {"read-only file through a link",
+         [&](const fs::path& f) {
+             file(f / "roster.rtf", "old roster", 0444);
+             fs::create_symlink("roster.rtf", f / "link.rtf");
+             return (f / "link.rtf").string();
+         },
+         denied},
+        {"new file in a read-only folder",
+         [&](const fs::path& f) {
+             fs::create_directory(f / "locked");
+             file(f / "locked/other.rtf", "someone else's", 0644);
+             EXPECT_EQ(chmod((f / "locked").c_str(), 0555), 0);
+             return (f / "locked/roster.rtf").string();
+         },
+         denied},
+        {"read-only file in a read-only folder",
+         [&](const fs::path& f) {
+             fs::create_directory(f / "locked");
+             file(f / "locked/roster.rtf", "old roster", 0444);
+             EXPECT_EQ(chmod((f / "locked").c_str(), 0555), 0);
+             return (f / "locked/roster.rtf").string();
+         },
+         denied},
+        {"folder",
+         [&](const fs::path& f) {
+             fs::create_directory(f / "roster.rtf");
+             file(f / "roster.rtf/inside", "kept", 0644);
+             return (f / "roster.rtf").string();
+         },
+         std::strerror(EISDIR)},
+        {"link to a folder",
+         [&](const fs::path& f) {
+             fs::create_directory(f / "folder");
+             fs::create_directory_symlink("folder", f / "roster.rtf");
+             return (f / "roster.rtf").string();
+         },
+         std::strerror(EISDIR)},
+        {"missing folder", [&](const fs::path& f) { return (f / "nowhere/roster.rtf").string(); },
+         std::strerror(ENOENT)},
+        {"dangling link into a missing folder",
+         [&](const fs::path& f) {
+             fs::create_symlink("nowhere/roster.rtf", f / "link.rtf");
+             return (f / "link.rtf").string();
+         },
+         std::strerror(ENOENT)},
+        {"folder that is a file",
+         [&](const fs::path& f) {
+             file(f / "notes", "a file, not a folder", 0644);
+             return (f / "notes/roster.rtf").string();
+         },
+         std::strerror(ENOTDIR)},
+        {"links in a loop",
+         [&](const fs::path& f) {
+             fs::create_symlink("b.rtf", f / "a.rtf");
+             fs::create_symlink("a.rtf", f / "b.rtf");
+             return (f / "a.rtf").string();
+         },
+         std::strerror(ELOOP)},
+        // Opening a pipe for writing would wait for a reader: the save must not even try.
+        {"pipe",
+         [&](const fs::path& f) {
+             EXPECT_EQ(mkfifo((f / "roster.rtf").c_str(), 0644), 0);
+             return (f / "roster.rtf").string();
+         },
+         notRegular},
+        {"socket",
+         [&](const fs::path& f) {
+             const int s = socket(AF_UNIX, SOCK_STREAM, 0);
+             sockaddr_un address{};
+             address.sun_family = AF_UNIX;
+             const std::string name = (f / "roster.rtf").string();
+             EXPECT_LT(name.size(), sizeof address.sun_path);
+             std::strncpy(address.sun_path, name.c_str(), sizeof address.sun_path - 1);
+             EXPECT_EQ(bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+             close(s); // the socket's name stays in the folder
+             return name;
+         },
+         notRegular},
+        {"device",
+         [&](const fs::path& f) {
+             // The null device's numbers, as a node of this folder's own.
+             if (mknod((f / "roster.rtf").c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+                 return std::string(); // not allowed to make device nodes here
+             return (f / "roster.rtf").string();
+         },
+         notRegular},
+    };
+    int index = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path folder = dir.path() / ("case" + std::to_string(index++));
+        fs::create_directory(folder);
+        const std::string target = c.scene(folder);
+        if (target.empty()) {
+            std::cout << "[ NOTE ] case \"" << c.name << "\" cannot be set up here\n";
+            continue;
+        }
+        const std::vector<std::string> before = Snapshot(folder);
+        ExpectFailure(SaveTo(target), target, c.reason);
+        EXPECT_EQ(Snapshot(folder), before);
+        Unlock(folder);
+    }
+}
+
+// Folders where this user may change the roster but not put a new file in its place: the save
+// rewrites the same file rather than fail.
+TEST_F(Save, WritableFileInAFolderThatRefusesNewFilesIsWrittenInPlace) {
+    DUTYWISE_HELD_TO_FILE_MODES();
+    const uid_t other = 65534; // nobody
+    const struct {
+        const char* name;
+        unsigned folderMode;
+        bool othersFolderAndFile; // a sticky folder: only a file's owner may rename over it
+    } scenes[] = {{"read-only folder", 0555, false}, {"sticky folder", 01777, true}};
+    for (const auto& scene : scenes) {
+        SCOPED_TRACE(scene.name);
+        const fs::path folder = dir.path() / scene.name;
+        fs::create_directory(folder);
+        const std::string roster = (folder / "roster.rtf").string();
+        WriteFileBytes(roster, std::string(600, 'o')); // longer than the new roster
+        ASSERT_EQ(chmod(roster.c_str(), 0666), 0);
+        ASSERT_EQ(chmod(folder.c_str(), scene.folderMode), 0);
+        // Whatever happens below, both go back to this user, so that the fixture can remove them.
+        const std::shared_ptr<void> giveBack(nullptr, [&](void*) {
+            (void)chown(roster.c_str(), getuid(), getgid());
+            (void)chown(folder.c_str(), getuid(), getgid());
+            Unlock(folder);
+        });
+        if (scene.othersFolderAndFile && (chown(roster.c_str(), other, other) != 0 ||
+                                          chown(folder.c_str(), other, other) != 0)) {
+            std::cout << "[ NOTE ] cannot give files to another user here\n";
+            continue;
+        }
+        struct stat old {};
+        ASSERT_EQ(stat(roster.c_str(), &old), 0);
+
+        EXPECT_EQ(SaveTo(roster).status, SaveResult::Status::Saved);
+        EXPECT_EQ(ReadFileBytes(roster), Rtf());
+        struct stat now {};
+        ASSERT_EQ(stat(roster.c_str(), &now), 0);
+        EXPECT_EQ(now.st_ino, old.st_ino) << "the same file, not a new one";
+        EXPECT_EQ(now.st_uid, old.st_uid);
+        EXPECT_EQ(now.st_mode & 07777, 0666u);
+        EXPECT_EQ(Listing(folder), std::vector<std::string>{"roster.rtf"});
+    }
+}
+
+TEST_F(Save, LeftoverTemporaryFilesOfDeadSavesAreRemoved) {
+    const pid_t dead = fork();
+    ASSERT_GE(dead, 0);
+    if (dead == 0)
+        _exit(0);
+    ASSERT_EQ(waitpid(dead, nullptr, 0), dead);
+    const std::string gone = std::to_string(dead);
+    const std::string live = std::to_string(getppid());
+    const auto plant = [&](const std::string& name, bool old) {
+        WriteFileBytes(dir / name, "half a roster");
+        if (old) {
+            const timespec hourAgo{time(nullptr) - 3600, 0};
+            const timespec times[2] = {hourAgo, hourAgo};
+            EXPECT_EQ(utimensat(AT_FDCWD, (dir / name).c_str(), times, 0), 0);
+        }
+    };
+    plant(".roster.rtf." + gone + "-123.tmp", true);
+    plant(".roster.rtf." + gone + "-7.tmp", true);
+    const std::vector<std::string> kept = {
+        ".other.rtf." + gone + "-123.tmp",       // another file's
+        ".roster.rtf." + gone + "-1234567.tmp",  // not of the save's pattern
+        ".roster.rtf." + gone + "-123.tmp.keep", // a look-alike
+        ".roster.rtf." + gone + ".tmp",          // a look-alike
+        ".roster.rtf." + gone + "-8.tmp",        // too fresh: a writer we cannot see
+        ".roster.rtf." + live + "-456.tmp",      // its process is alive
+        "roster.rtf." + gone + "-123.tmp",       // not hidden: the user's own
+    };
+    for (const std::string& name : kept)
+        plant(name, name != ".roster.rtf." + gone + "-8.tmp");
+    fs::create_directory(dir / (".roster.rtf." + gone + "-9.tmp")); // a folder is never removed
+
+    EXPECT_EQ(SaveTo(dir / "roster.rtf").status, SaveResult::Status::Saved);
+    std::vector<std::string> expected = kept;
+    expected.push_back(".roster.rtf." + gone + "-9.tmp");
+    expected.push_back("roster.rtf");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Listing(dir.path()), expected);
 }
 
 TEST(Print, TitleIsPatrolNameWithRosterAndTheWholeDocumentGoesInOneJob) {

@@ -223,6 +223,26 @@ TYPED_TEST_P(RosterDocumentContract, CaretTakesTheStyleOfTheCharacterBeforeIt) {
     EXPECT_EQ(doc.GetStyleSet(), (StyleSet{FontStyle::Bold}));
 }
 
+TYPED_TEST_P(RosterDocumentContract, CaretBetweenTwoRunsTakesTheRunBeforeIt) {
+    auto& doc = *this->document;
+    SetRosterStyle(doc, 10, {FontStyle::Bold});
+    doc.AppendParagraph("ab");
+    doc.SetSelection(1, 1);
+    doc.SetStyleSet({FontStyle::Italic}); // bold "a", italic "b"
+    const ParagraphStyle bold = ParagraphStyle::Roster(10, {FontStyle::Bold});
+    const ParagraphStyle italic = ParagraphStyle::Roster(10, {FontStyle::Italic});
+
+    doc.SetSelection(2, 0); // first after "b", so that the move to 1 has to change the style
+    EXPECT_EQ(doc.CurrentStyle(), italic);
+    doc.SetSelection(1, 0);
+    EXPECT_EQ(doc.GetStyleSet(), (StyleSet{FontStyle::Bold}));
+    EXPECT_EQ(doc.CurrentStyle(), bold);
+    doc.TypeText("X");
+    const std::vector<Paragraph> paragraphs = doc.Paragraphs();
+    ASSERT_EQ(paragraphs.size(), 1u);
+    EXPECT_EQ(paragraphs[0].runs, (std::vector<dutywise::Run>{{"aX", bold}, {"b", italic}}));
+}
+
 TYPED_TEST_P(RosterDocumentContract, SettersAtABareCaretChangeOnlyTheCurrentStyle) {
     auto& doc = *this->document;
     SetRosterStyle(doc, 10, {FontStyle::Bold});
@@ -331,9 +351,9 @@ REGISTER_TYPED_TEST_SUITE_P(
     RestylingPartOfAParagraphSplitsItsRun, RestylingBackMergesTheRunsAgain,
     SelectionAcrossAParagraphBreakRestylesBothSides, PositionsCountCharactersNotBytes,
     GetStyleSetHoldsOnlyFlagsEverySelectedCharacterCarries,
-    CaretTakesTheStyleOfTheCharacterBeforeIt, SettersAtABareCaretChangeOnlyTheCurrentStyle,
-    TypingAtTheCaretTakesTheCurrentStyle, TypingReplacesTheSelection,
-    TypingALineBreakSplitsTheParagraph, FontNameIsCutTo31CharactersWithoutSplittingOne,
-    FontSizeIsHeldToWhatADocumentCarries);
+    CaretTakesTheStyleOfTheCharacterBeforeIt, CaretBetweenTwoRunsTakesTheRunBeforeIt,
+    SettersAtABareCaretChangeOnlyTheCurrentStyle, TypingAtTheCaretTakesTheCurrentStyle,
+    TypingReplacesTheSelection, TypingALineBreakSplitsTheParagraph,
+    FontNameIsCutTo31CharactersWithoutSplittingOne, FontSizeIsHeldToWhatADocumentCarries);
 
 } // namespace dutywise::testing

@@ -1,8 +1,10 @@
 #include "ModalAnswer.h"
 
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +19,19 @@ QString Plain(QString s) {
     return s.remove('&');
 }
 
+int g_waitingAnswers = 0; // answers scheduled and not yet given or given up
+
+// A message box's text, or the label texts of another dialog.
+QString TextOf(QWidget* modal) {
+    if (auto* box = qobject_cast<QMessageBox*>(modal))
+        return box->text();
+    QStringList texts;
+    for (QLabel* l : modal->findChildren<QLabel*>())
+        if (!l->text().isEmpty())
+            texts << l->text();
+    return texts.join('\n');
+}
+
 void Poll(std::shared_ptr<ModalSeen> seen, QString button, ModalAction before,
           QDeadlineTimer deadline, QPointer<QWidget> previous) {
     QWidget* modal = QApplication::activeModalWidget();
@@ -24,22 +39,16 @@ void Poll(std::shared_ptr<ModalSeen> seen, QString button, ModalAction before,
     if (!modal || modal == previous || !modal->isVisible()) {
         if (deadline.hasExpired()) {
             seen->error = "no modal dialog appeared";
+            --g_waitingAnswers;
             return;
         }
         QTimer::singleShot(10, qApp, [=] { Poll(seen, button, before, deadline, previous); });
         return;
     }
     seen->title = modal->windowTitle();
-    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-        seen->text = box->text();
+    seen->text = TextOf(modal);
+    if (auto* box = qobject_cast<QMessageBox*>(modal))
         seen->hasIcon = box->icon() != QMessageBox::NoIcon;
-    } else {
-        QStringList texts;
-        for (QLabel* l : modal->findChildren<QLabel*>())
-            if (!l->text().isEmpty())
-                texts << l->text();
-        seen->text = texts.join('\n');
-    }
     QAbstractButton* target = nullptr;
     for (QAbstractButton* b : modal->findChildren<QAbstractButton*>()) {
         if (!b->isVisible())
@@ -51,11 +60,18 @@ void Poll(std::shared_ptr<ModalSeen> seen, QString button, ModalAction before,
     if (before)
         before(modal);
     if (!target) {
-        seen->error = "no button \"" + button + "\" in the dialog";
-        modal->close();
+        // Another dialog than the one expected: say which, and close it so the test goes on.
+        seen->error = "no button \"" + button + "\" in the dialog \"" + seen->title + "\" (" +
+                      seen->buttons.join(", ") + "): " + seen->text;
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
+        --g_waitingAnswers;
         return;
     }
     seen->found = true;
+    --g_waitingAnswers; // before the click, which may open the next dialog
     QTest::mouseClick(target, Qt::LeftButton);
 }
 
@@ -64,6 +80,7 @@ void Poll(std::shared_ptr<ModalSeen> seen, QString button, ModalAction before,
 std::shared_ptr<ModalSeen> AnswerNextModal(const QString& button, ModalAction before,
                                            int timeoutMs) {
     auto seen = std::make_shared<ModalSeen>();
+    ++g_waitingAnswers;
     QPointer<QWidget> previous = QApplication::activeModalWidget();
     QDeadlineTimer deadline(timeoutMs);
     QTimer::singleShot(0, qApp, [=] { Poll(seen, button, before, deadline, previous); });
@@ -83,6 +100,43 @@ std::shared_ptr<ModalSeen> AnswerPrompt(const QString& text, int timeoutMs) {
             }
         },
         timeoutMs);
+}
+
+int InstallModalWatchdog(int seconds) {
+    static int limitMs = 0;
+    static QPointer<QWidget> watched;
+    static QElapsedTimer since;
+    const int previous = limitMs / 1000;
+    limitMs = seconds * 1000;
+    if (previous != 0)
+        return previous; // already installed: only the limit changes
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, [] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible() || modal->windowModality() != Qt::ApplicationModal ||
+            g_waitingAnswers > 0) {
+            watched = nullptr;
+            return;
+        }
+        if (modal != watched) {
+            watched = modal;
+            since.start();
+            return;
+        }
+        if (since.elapsed() < limitMs)
+            return;
+        ADD_FAILURE() << "A modal dialog that no test answers stayed open for "
+                      << since.elapsed() / 1000 << " s and is closed now. Title: \""
+                      << modal->windowTitle().toStdString() << "\"; text: \""
+                      << TextOf(modal).toStdString() << "\"";
+        watched = nullptr;
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
+    });
+    timer->start(200);
+    return previous;
 }
 
 bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {

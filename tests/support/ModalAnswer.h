@@ -30,6 +30,13 @@ std::shared_ptr<ModalSeen> AnswerNextModal(const QString& button, ModalAction be
 // Types `text` into the dialog's first line edit (replacing what it holds), then clicks "OK".
 std::shared_ptr<ModalSeen> AnswerPrompt(const QString& text, int timeoutMs = 5000);
 
+// A watchdog for the dialogs nobody answers: when an application-modal dialog (a message box, a
+// prompt, a file dialog) stays open for `seconds` while no answer above is waiting, the running
+// test fails with the dialog's title and text and the dialog is closed, so that the test goes on
+// instead of hanging until CTest's limit. The program's own windows, which are window-modal,
+// are left alone. The shared GUI test main installs it; returns the limit it replaced.
+int InstallModalWatchdog(int seconds = 5);
+
 // Processes events until `done` returns true or the deadline passes; returns `done()`.
 bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 5000);
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QStandardPaths>
 
+#include "ModalAnswer.h"
 #include "TestEnvironment.h"
 
 int main(int argc, char** argv) {
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Dutywise");
     QStandardPaths::setTestModeEnabled(true);
+    testsupport::InstallModalWatchdog(); // an unexpected message box fails its test, not hangs
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

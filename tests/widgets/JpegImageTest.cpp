@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <QBuffer>
+#include <QImageWriter>
 #include <QTemporaryDir>
 
 namespace {
@@ -19,6 +20,29 @@ QByteArray twoColourJpeg(QImage::Format format = QImage::Format_RGB32) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     EXPECT_TRUE(image.save(&buffer, "JPG", 95));
+    return bytes;
+}
+
+// A small progressive JPEG, optionally with the frame header claiming other dimensions.
+QByteArray progressiveJpeg(quint16 claimedWidth = 0, quint16 claimedHeight = 0) {
+    QImage image(16, 16, QImage::Format_RGB32);
+    image.fill(QColor(40, 160, 40));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "JPG");
+    writer.setProgressiveScanWrite(true);
+    EXPECT_TRUE(writer.write(image)) << writer.errorString().toStdString();
+    // SOF2, the start of a progressive frame.
+    const qsizetype frame = bytes.indexOf(QByteArray("\xff\xc2", 2));
+    EXPECT_GT(frame, 0) << "not written as a progressive picture";
+    if (frame > 0 && claimedWidth) {
+        // Marker, length (2), precision (1), then height and width, big-endian.
+        bytes[frame + 5] = char(claimedHeight >> 8);
+        bytes[frame + 6] = char(claimedHeight & 0xff);
+        bytes[frame + 7] = char(claimedWidth >> 8);
+        bytes[frame + 8] = char(claimedWidth & 0xff);
+    }
     return bytes;
 }
 
@@ -92,4 +116,17 @@ TEST(JpegImage, FilesAndThePictureWidget) {
     EXPECT_EQ(picture.pixmap().size(), QSize(40, 30));
     EXPECT_FALSE(picture.setSource(dir.filePath("missing.jpg")));
     EXPECT_FALSE(picture.errorString().isEmpty());
+}
+
+TEST(JpegImage, HugeProgressivePictureIsRefusedFromItsHeader) {
+    QString error;
+    EXPECT_EQ(ReadJpeg(progressiveJpeg(), &error).size(), QSize(16, 16)) << error.toStdString();
+
+    // The scans hold 16 x 16 pixels while the header claims 20000 x 20000. Starting the decoder
+    // would set up buffers for the whole claimed picture and then stop at the missing data
+    // ("Corrupt JPEG data"); a refusal that names the size shows the header alone decided.
+    const QByteArray claimsHuge = progressiveJpeg(20000, 20000);
+    const QImage huge = ReadJpeg(claimsHuge, &error);
+    EXPECT_TRUE(huge.isNull());
+    EXPECT_EQ(error.toStdString(), "Cannot read JPEG picture: Picture too large (20000x20000)");
 }
