@@ -8,6 +8,9 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(297, 192);
+    // A minimised window is named by its icon text on the accessibility bus: the title, so a
+    // screen reader says the same name in either state.
+    setWindowIconText(windowTitle());
     Image1->setPixmap(TransparentBitmap(QImage(QStringLiteral(":/pictures/about.bmp"))));
     connect(FlatButton1, &QPushButton::clicked, this, &TForm4::FlatButton1Click);
 }

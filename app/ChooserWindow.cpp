@@ -13,6 +13,9 @@ TForm5::TForm5(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(347, 201);
+    // A minimised window is named by its icon text on the accessibility bus: the title, so a
+    // screen reader says the same name in either state.
+    setWindowIconText(windowTitle());
     for (QPushButton* b : {FlatSpeedButton1, FlatSpeedButton2, FlatSpeedButton3}) {
         b->setProperty("colorFocused", QColor(0x62, 0xB0, 0xFF));
         b->setProperty("colorDown", QColor(0x00, 0x80, 0xFF));

@@ -12,6 +12,9 @@ TForm1::TForm1(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(278, 223);
+    // A minimised window is named by its icon text on the accessibility bus: the title, so a
+    // screen reader says the same name in either state.
+    setWindowIconText(windowTitle());
     Label1->setText(WelcomeText());
     Label2->setText(QString::fromLatin1(kAuthorName));
     Label3->setText(QString::fromLatin1(kAuthorRole));

@@ -50,21 +50,56 @@ foreach(size 48 128 256)
 endforeach()
 add_custom_target(dutywise_icons ALL DEPENDS ${DUTYWISE_ICONS})
 
+# Debian's documentation of a package: the copyright, the changelog and a manual page, the
+# last two compressed as Debian wants them (gzip -9n: best compression, no name or time
+# stamp, so the same sources give the same bytes).
+set(DUTYWISE_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/dutywise)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/changelog.in
+  ${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog @ONLY)
+set(DUTYWISE_DOCS_GZ)
+foreach(doc changelog dutywise.1)
+  if(doc STREQUAL "changelog")
+    set(source ${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog)
+  else()
+    set(source ${PROJECT_SOURCE_DIR}/packaging/${doc})
+  endif()
+  set(compressed ${CMAKE_CURRENT_BINARY_DIR}/packaging/${doc}.gz)
+  add_custom_command(OUTPUT ${compressed}
+    COMMAND sh -c "gzip -9n -c \"$1\" > \"$2\"" gzip ${source} ${compressed}
+    DEPENDS ${source}
+    VERBATIM)
+  list(APPEND DUTYWISE_DOCS_GZ ${compressed})
+endforeach()
+add_custom_target(dutywise_docs ALL DEPENDS ${DUTYWISE_DOCS_GZ})
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright
+  ${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog.gz
+  DESTINATION ${DUTYWISE_DOC_DIR})
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/dutywise.1.gz
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
 # cpack -G DEB (make package)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME dutywise)
 set(CPACK_PACKAGE_VENDOR "Dutywise")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Duty rosters for a scout patrol's camping outing")
-set(CPACK_PACKAGE_DESCRIPTION
-  "Dutywise builds the duty roster of a patrol's camping outing: who cooks and who cleans up at each meal of each day, and what is eaten. A six-page wizard collects the outing, the people, the days and meals, the food lists and the crew size; the roster can be restyled, saved as Rich Text and printed. Ready-made templates for outings of one to seven days open in AbiWord.")
+# One line of the extended description each, at most 79 characters (Debian's limit is 80
+# with the leading space).
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "Dutywise builds the duty roster of a patrol's camping outing: who cooks and"
+  "who cleans up at each meal of each day, and what is eaten. A six-page wizard"
+  "collects the outing, the people, the days and meals, the food lists and the"
+  "crew size; the roster can be restyled, saved as Rich Text and printed."
+  "Ready-made templates for outings of one to seven days open in AbiWord.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Dutywise developers <dutywise@example.org>")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/dutywise")
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libqt6widgets6, libqt6printsupport6, libqt6gui6, libqt6core6, libjpeg62-turbo, abiword")
+# The libraries the program links come from dpkg-shlibdeps (dpkg-dev), with their versions;
+# the word processor behind the templates is started, not linked, so it is named here.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "abiword")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -277,6 +277,10 @@ bool TFlatEdit::event(QEvent* event) {
 TFlatComboBox::TFlatComboBox(QWidget* parent) : QComboBox(parent) {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
+    // Every edit notifies with the text as typed. Qt's inline completion would fill each
+    // keystroke out to the first entry it prefixes, and that entry would be what notifies;
+    // the list stays one click away in the drop-down.
+    setCompleter(nullptr);
     connect(this, &QComboBox::currentTextChanged, this, [this] {
         m_textJustChanged = true;
         QTimer::singleShot(0, this, [this] { m_textJustChanged = false; });

@@ -6,8 +6,8 @@
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QSignalBlocker>
-#include <set>
 
 #include "EditorDocument.h"
 #include "InputBox.h"
@@ -33,6 +33,8 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(600, 434);
+    // Minimised, the window is named by its icon text on the accessibility bus.
+    setWindowIconText(windowTitle());
 
     // Hidden until a day is ticked, a suggestion is drawn, or never (the gauge and the lists).
     for (QWidget* w : std::initializer_list<QWidget*>{
@@ -174,21 +176,31 @@ void TForm2::ConnectHandlers() {
     click(FlatSpeedButton28, &TForm2::FlatSpeedButton28Click);
 }
 
-void TForm2::FormCreate() {
-    QStringList names = QFontDatabase::families();
-    names.append(QStringLiteral("Default"));
+QStringList TForm2::FontBoxEntries(const QStringList& families) {
+    // Where a family comes from several foundries the database lists it once per foundry,
+    // "Nimbus Sans [urw]"; the document and the saved file need the family name alone.
+    static const QRegularExpression foundry(QStringLiteral("^(.+) \\[[^\\[\\]]*\\]$"));
+    QStringList names{QStringLiteral("Default")};
+    for (const QString& family : families) {
+        const QRegularExpressionMatch m = foundry.match(family);
+        names.append(m.hasMatch() ? m.captured(1) : family);
+    }
     std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
         return QString::compare(a, b, Qt::CaseInsensitive) < 0;
     });
+    // Family names match without regard to case, so two spellings name one family.
     QStringList unique;
-    std::set<QString> seen;
     for (const QString& name : names)
-        if (seen.insert(name).second)
+        if (unique.isEmpty() || QString::compare(unique.last(), name, Qt::CaseInsensitive) != 0)
             unique.append(name);
+    return unique;
+}
+
+void TForm2::FormCreate() {
     {
         const QSignalBlocker quiet(FlatComboBox1);
         FlatComboBox1->clear();
-        FlatComboBox1->addItems(unique);
+        FlatComboBox1->addItems(FontBoxEntries(QFontDatabase::families()));
         FlatComboBox1->setCurrentIndex(-1);
         FlatComboBox1->setEditText(QStringLiteral("Arial"));
     }

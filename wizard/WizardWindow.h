@@ -34,6 +34,9 @@ public:
     dutywise::OutingPlan ReadPlan() const;
     // The roster shown in the editor R.
     dutywise::RosterDocument& Document();
+    // The font box's entries: "Default" and each family once by its name alone, sorted
+    // ignoring case.
+    static QStringList FontBoxEntries(const QStringList& families); // list of FlatComboBox1
 
     // BuildHost
     void ShowMessage(const std::string& text) override;

@@ -99,6 +99,29 @@ elif command -v dpkg-query >/dev/null; then
   done
 fi
 
+# --- Debian's own checks: documentation, dependencies, lintian ---------------------------------
+# The copyright, the changelog and the manual page a Debian package carries.
+for f in usr/share/doc/dutywise/copyright usr/share/doc/dutywise/changelog.gz \
+  usr/share/man/man1/dutywise.1.gz; do
+  [ -s "$root/$f" ] || fail "$f is missing"
+done
+# The C and C++ runtimes that every build links are dependencies too, as Debian requires.
+for p in libc6 libstdc++6; do
+  grep -qw -- "$p" <<<"$depends" || fail "Depends lacks $p: $depends"
+done
+# lintian: any error or warning fails the package; "info" and "pedantic" notes are only shown.
+# No tag is suppressed. As root (the tests here run as root) it asks for --allow-root.
+command -v lintian >/dev/null || missing_tool lintian
+lintian_flags=(--fail-on error,warning --info --tag-display-limit 0)
+[ "$(id -u)" -ne 0 ] || lintian_flags+=(--allow-root)
+if lintian "${lintian_flags[@]}" "$deb" >"$work/lintian.log" 2>&1; then
+  [ ! -s "$work/lintian.log" ] || sed 's/^/lintian: /' "$work/lintian.log"
+else
+  sed 's/^/lintian: /' "$work/lintian.log" >&2
+  fail "lintian finds errors or warnings in the package"
+fi
+# --- end of Debian's own checks ---------------------------------------------------------------
+
 if [ "$failures" -ne 0 ]; then
   echo "$failures problem(s) in $(basename "$deb")" >&2
   exit 1

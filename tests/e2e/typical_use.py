@@ -290,7 +290,10 @@ def walk(saved):
     window("Dutywise v4.1")
     press_button("OK")
     press_button("Wizard")
-    wizard = wait_for("the wizard", lambda: find_all("page tab list") and window("Dutywise v4.1"))
+    # The minimised welcome window bears the same title: the wizard is the one with the pages.
+    wizard = wait_for("the wizard", lambda: next(
+        (w for w in application() or [] if w is not None and w.name == "Dutywise v4.1"
+         and showing(w) and find_all("page tab list", within=w)), None))
 
     # Basics
     step("outing and patrol names")

@@ -336,3 +336,38 @@ TEST(FlatListBox, TransparencyModesShowTheParentPicture) {
     w.list->clearFocus();
     EXPECT_EQ(w.pixel(gap), Picture);
 }
+
+// The tick square by its measures: rows start 3 pixels in from the list's left edge and 3 below
+// its top, one every 19 pixels (17 high, 2 apart); the square is 11 x 11 pixels, 3 in from the
+// row's top-left corner. Every pixel of the square ticks; right beside it, a press selects.
+// (x = 19 and x = 22 are the caption's side, counted from the list's and the row's edge.)
+TEST(FlatCheckListBox, TickSquareIsElevenPixelsThreeInFromTheRowCorner) {
+    Window<TFlatCheckListBox> w;
+    w.list->assignItems({"Sunday", "Monday", "Tuesday"});
+    QSignalSpy clicks(w.list, &TFlatCheckListBox::clickCheck);
+    const auto square = [](int row) { return QPoint(3 + 3, 3 + row * 19 + 3); };
+    int ticks = 0;
+    for (int row = 0; row < 3; ++row) {
+        for (const QPoint& in :
+             {QPoint(0, 0), QPoint(10, 0), QPoint(0, 10), QPoint(10, 10), QPoint(5, 5)}) {
+            const bool before = w.list->checked(row);
+            QTest::mouseClick(w.list, Qt::LeftButton, {}, square(row) + in);
+            EXPECT_NE(w.list->checked(row), before) << row << " at " << in.x() << "," << in.y();
+            EXPECT_EQ(clicks.count(), ++ticks);
+        }
+        EXPECT_TRUE(w.list->checked(row)); // five presses: ticked
+        EXPECT_EQ(w.list->selectedIndex(), -1);
+    }
+    // Beside the square, still on the row: left, right, above and below it, the caption from
+    // 19 pixels into the row on, and the row's far end.
+    for (int row = 0; row < 3; ++row) {
+        for (const QPoint& beside : {QPoint(-1, 5), QPoint(11, 5), QPoint(12, 0), QPoint(5, -1),
+                                     QPoint(5, 11), QPoint(13, 5), QPoint(16, 5), QPoint(140, 5)}) {
+            QTest::mouseClick(w.list, Qt::LeftButton, {}, square(row) + beside);
+            EXPECT_TRUE(w.list->checked(row)) << row << " at " << beside.x() << "," << beside.y();
+            EXPECT_EQ(w.list->selectedIndex(), row) << beside.x() << "," << beside.y();
+            w.list->setSelectedIndex(-1);
+        }
+    }
+    EXPECT_EQ(clicks.count(), ticks);
+}
