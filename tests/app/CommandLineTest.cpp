@@ -1,0 +1,57 @@
+// The command line: one plan at most, --help and --version, anything else a usage error.
+
+#include <gtest/gtest.h>
+
+#include "CommandLine.h"
+
+using dutywise::app::CommandLine;
+using dutywise::app::ParseCommandLine;
+
+TEST(CommandLineParse, EveryFormGivesItsActionOutputAndExitStatus) {
+    const QString usage = "Usage: dutywise [--help] [--version] [PLAN.dutywise]\n";
+    const struct {
+        QStringList args;
+        CommandLine::Action action;
+        QString plan;
+        int exitCode;
+    } cases[] = {
+        {{"dutywise"}, CommandLine::Action::Run, "", 0},
+        {{"dutywise", "spring.dutywise"}, CommandLine::Action::Run, "spring.dutywise", 0},
+        {{"dutywise", "/tmp/My Plans/Zoë's camp.dutywise"}, CommandLine::Action::Run,
+         "/tmp/My Plans/Zoë's camp.dutywise", 0},
+        {{"dutywise", "--", "--odd-name.dutywise"}, CommandLine::Action::Run,
+         "--odd-name.dutywise", 0},
+        {{"dutywise", "--version"}, CommandLine::Action::Version, "", 0},
+        {{"dutywise", "-v"}, CommandLine::Action::Version, "", 0},
+        {{"dutywise", "--help"}, CommandLine::Action::Help, "", 0},
+        {{"dutywise", "-h", "a.dutywise"}, CommandLine::Action::Help, "", 0},
+        {{"dutywise", "a.dutywise", "b.dutywise"}, CommandLine::Action::Usage, "", 2},
+        {{"dutywise", "--frobnicate"}, CommandLine::Action::Usage, "", 2},
+        {{"dutywise", "-x", "a.dutywise"}, CommandLine::Action::Usage, "", 2},
+    };
+    for (const auto& c : cases) {
+        const QString joined = c.args.join(' ');
+        const CommandLine line = ParseCommandLine(c.args);
+        EXPECT_EQ(line.action, c.action) << joined.toStdString();
+        EXPECT_EQ(line.planPath, c.plan) << joined.toStdString();
+        EXPECT_EQ(line.planGiven, !c.plan.isEmpty()) << joined.toStdString();
+        EXPECT_EQ(line.exitCode, c.exitCode) << joined.toStdString();
+        switch (c.action) {
+        case CommandLine::Action::Version:
+            EXPECT_EQ(line.output, "Dutywise 4.1\n");
+            break;
+        case CommandLine::Action::Help:
+            EXPECT_TRUE(line.output.startsWith(usage)) << line.output.toStdString();
+            EXPECT_TRUE(line.output.contains("--version")) << line.output.toStdString();
+            break;
+        case CommandLine::Action::Usage:
+            EXPECT_TRUE(line.output.startsWith("dutywise: ")) << line.output.toStdString();
+            EXPECT_TRUE(line.output.endsWith(usage)) << line.output.toStdString();
+            EXPECT_EQ(line.output.count('\n'), 2) << line.output.toStdString();
+            break;
+        case CommandLine::Action::Run:
+            EXPECT_TRUE(line.output.isEmpty());
+            break;
+        }
+    }
+}
