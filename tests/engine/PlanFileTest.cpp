@@ -104,7 +104,7 @@ TEST(PlanFileRoundTrip, ThroughARealFileTheWrittenBytesReadBackAndTwoSpacesInden
     TempDir dir;
     const std::string path = dir / "spring.dutywise";
     PlanFile plan = RandomPlan(7);
-    plan.people = {"Ann", " Ann ", "Ann", ""};
+    plan.List(PlanList::People) = {"Ann", " Ann ", "Ann", ""};
     plan.days = {false, false, false, false, false, true, true};
     plan.mealTicks = {};
     plan.mealTicks[0][2] = true; // Sunday dinner on an unticked day stays
