@@ -299,3 +299,34 @@ TEST_F(PlanFiles, ADroppedPlanOpensAsOpenPlanWouldAndOtherFilesAreNotTaken) {
 }
 
 } // namespace
+
+namespace {
+
+// The two buttons sit in the Basics page's free room: under the patrol's name, above the
+// notice, clear of every other control, and wide enough for their captions.
+TEST(PlanButtons, FitTheFreeRoomWithoutCoveringAnyControl) {
+    TForm2 w;
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QWidget* page = Find(w, "PageBasics");
+    const int top = Find(w, "FlatEdit2")->geometry().bottom();
+    const int bottom = Find(w, "Label17")->geometry().top();
+    for (const char* name : {"OpenPlan", "SavePlan"}) {
+        auto* button = Find<QPushButton>(w, name);
+        ASSERT_EQ(button->parentWidget(), page) << name;
+        EXPECT_FALSE(button->accessibleName().isEmpty()) << name;
+        EXPECT_GE(button->width(), button->sizeHint().width()) << name;
+        EXPECT_GT(button->geometry().top(), top) << name;
+        EXPECT_LT(button->geometry().bottom(), bottom) << name;
+        for (QWidget* other : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (other == button || other->objectName() == "Image1" || other->isHidden())
+                continue;
+            EXPECT_FALSE(button->geometry().intersects(other->geometry()))
+                << name << " covers " << other->objectName().toStdString();
+        }
+    }
+    EXPECT_EQ(Find<QPushButton>(w, "OpenPlan")->text(), "Open Plan...");
+    EXPECT_EQ(Find<QPushButton>(w, "SavePlan")->text(), "Save Plan...");
+}
+
+} // namespace
