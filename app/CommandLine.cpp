@@ -20,9 +20,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                                      QStringLiteral("Show the program's version and exit."));
     parser.addOption(help);
     parser.addOption(version);
-    parser.addPositionalArgument(
-        QStringLiteral("PLAN.dutywise"),
-        QStringLiteral("An outing plan to load into the wizard."), QStringLiteral("[PLAN.dutywise]"));
+    parser.addPositionalArgument(QStringLiteral("PLAN.dutywise"),
+                                 QStringLiteral("An outing plan to load into the wizard."),
+                                 QStringLiteral("[PLAN.dutywise]"));
 
     CommandLine line;
     const bool parsed = parser.parse(arguments);
@@ -43,8 +43,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     const QStringList plans = parser.positionalArguments();
     if (!parsed || plans.size() > 1) {
         line.action = CommandLine::Action::Usage;
-        const QString why = parsed ? QStringLiteral("give at most one plan file.")
-                                   : parser.errorText();
+        const QString why =
+            parsed ? QStringLiteral("give at most one plan file.") : parser.errorText();
         line.output = QStringLiteral("dutywise: ") + why + u'\n' + kUsage;
         line.exitCode = 2;
         return line;

@@ -203,8 +203,7 @@ PlanFile ReadFields(const Json& root) {
                 Refuse("The field \"days\" must be a list of day names.");
             const auto index = DayIndex(day.get<std::string>());
             if (!index)
-                Refuse("Unknown day " + Quoted(day.get<std::string>()) +
-                       " in the field \"days\".");
+                Refuse("Unknown day " + Quoted(day.get<std::string>()) + " in the field \"days\".");
             plan.days[static_cast<std::size_t>(*index)] = true;
         }
     }

@@ -25,9 +25,9 @@ const char* PlanListKey(PlanList list); // "people", "breakfasts", ... as the fi
 struct PlanFile {
     std::string outingName;
     std::string patrolName;
-    std::array<std::vector<std::string>, kPlanLists> lists; // indexed by PlanList
-    std::array<bool, kPlanLists> sorted{};                  // each list's Sorted tick
-    std::array<bool, kDays> days{};                         // Sunday first
+    std::array<std::vector<std::string>, kPlanLists> lists;  // indexed by PlanList
+    std::array<bool, kPlanLists> sorted{};                   // each list's Sorted tick
+    std::array<bool, kDays> days{};                          // Sunday first
     std::array<std::array<bool, kMeals>, kDays> mealTicks{}; // [day][meal], also on unticked days
     int crewSize = kDefaultCrewSize;                         // 1..5
     bool evenShares = false;

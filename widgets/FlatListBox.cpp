@@ -100,22 +100,14 @@ bool TFlatListBox::assignItems(const QStringList& list) {
 void TFlatListBox::replaceItems(const QStringList& list) {
     m_items = list;
     if (m_sorted) {
-        // Sort keys once per entry rather than a collation per comparison; a list that is in
-        // order already (as a saved sorted list is) is left as it is.
+        // One sort for the whole list, with the same comparison an addition uses; a list in
+        // order already (as a saved sorted list is) costs one pass.
         const QCollator coll = entryCollator();
-        std::vector<std::pair<QCollatorSortKey, qsizetype>> keys;
-        keys.reserve(static_cast<std::size_t>(m_items.size()));
-        for (qsizetype i = 0; i < m_items.size(); ++i)
-            keys.emplace_back(coll.sortKey(m_items.at(i)), i);
-        const auto less = [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; };
-        if (!std::is_sorted(keys.begin(), keys.end(), less)) {
-            std::stable_sort(keys.begin(), keys.end(), less);
-            QStringList ordered;
-            ordered.reserve(m_items.size());
-            for (const auto& key : keys)
-                ordered.append(list.at(key.second));
-            m_items = ordered;
-        }
+        const auto less = [&coll](const QString& a, const QString& b) {
+            return coll.compare(a, b) < 0;
+        };
+        if (!std::is_sorted(m_items.begin(), m_items.end(), less))
+            std::stable_sort(m_items.begin(), m_items.end(), less);
     }
     entriesChanged();
 }

@@ -26,7 +26,8 @@ std::optional<QString> QtPlanDialogs::AskSaveName() {
 
 std::optional<QString> QtPlanDialogs::Ask(bool save) {
     QFileDialog dialog(parent_, save ? QStringLiteral("Save Plan") : QStringLiteral("Open Plan"));
-    dialog.setObjectName(save ? QStringLiteral("PlanSaveDialog") : QStringLiteral("PlanOpenDialog"));
+    dialog.setObjectName(save ? QStringLiteral("PlanSaveDialog")
+                              : QStringLiteral("PlanOpenDialog"));
     // Qt's own dialog everywhere, as for the roster, so it looks and answers the same.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

@@ -17,9 +17,9 @@ namespace {
 
 using dutywise::PlanList;
 
-constexpr std::array<PlanList, dutywise::kPlanLists> kLists{
-    PlanList::People, PlanList::Breakfasts, PlanList::Lunches,
-    PlanList::Dinners, PlanList::Snacks, PlanList::Drinks};
+constexpr std::array<PlanList, dutywise::kPlanLists> kLists{PlanList::People,  PlanList::Breakfasts,
+                                                            PlanList::Lunches, PlanList::Dinners,
+                                                            PlanList::Snacks,  PlanList::Drinks};
 
 std::vector<std::string> ToStrings(const QStringList& items) {
     std::vector<std::string> out;
@@ -112,15 +112,10 @@ std::optional<QString> TForm2::LoadPlan(const QString& path) {
 
 bool TForm2::MayReplaceEntries(const QString& path) {
     const dutywise::PlanFile now = CurrentPlanFile();
-    bool keep = false;
-    if (lastPlan_) {
-        keep = now != *lastPlan_;
-    } else {
-        // Nothing opened or saved yet: only entries count, not the lists' Sorted ticks.
-        dutywise::PlanFile entries = now;
-        entries.sorted = {};
-        keep = entries != dutywise::PlanFile{};
-    }
+    // Only entries count, not the lists' Sorted ticks: an empty wizard has nothing to lose.
+    dutywise::PlanFile entries = now;
+    entries.sorted = {};
+    const bool keep = entries != dutywise::PlanFile{} && (!lastPlan_ || now != *lastPlan_);
     if (!keep)
         return true;
     QMessageBox question(QMessageBox::NoIcon, QStringLiteral("Dutywise"),

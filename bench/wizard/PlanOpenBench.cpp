@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <QApplication>
 #include <random>
-#include <unistd.h>
 #include <string>
+#include <unistd.h>
 
 #include "FlatListBox.h"
 #include "PlanFile.h"
@@ -96,8 +96,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     Setup s;
     setup = &s;
-    std::printf("plan file: %zu bytes, %d entries in each of 6 lists, all sorted\n",
-                s.bytes.size(), kEntries);
+    std::printf("plan file: %zu bytes, %d entries in each of 6 lists, all sorted\n", s.bytes.size(),
+                kEntries);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     // The wizard holds the whole plan, in order.

@@ -22,9 +22,10 @@ namespace {
 // at either end, Latin, CJK and characters beyond the basic plane, NUL included.
 std::string RandomText(std::mt19937& rng) {
     static constexpr char32_t kPool[] = {
-        U'\0',     U'\t',     U'\n',     U'"',      U'\\',     U'/',      U' ',      U'a',
-        U'Z',      U'0',      U'{',      U'}',      U'\u007F', U'\u00E9', U'\u00C9', U'\u00DF',
-        U'\u0130', U'\u2028', U'\u4E2D', U'\uFEFF', U'\uFFFD', U'\U0001F3D5', U'\U0010FFFF'};
+        U'\0',     U'\t',     U'\n',     U'"',          U'\\',        U'/',
+        U' ',      U'a',      U'Z',      U'0',          U'{',         U'}',
+        U'\u007F', U'\u00E9', U'\u00C9', U'\u00DF',     U'\u0130',    U'\u2028',
+        U'\u4E2D', U'\uFEFF', U'\uFFFD', U'\U0001F3D5', U'\U0010FFFF'};
     std::uniform_int_distribution<int> length(0, 40);
     std::uniform_int_distribution<std::size_t> pick(0, std::size(kPool) - 1);
     std::string out;
@@ -58,8 +59,8 @@ PlanFile RandomPlan(unsigned n) {
     plan.patrolName = RandomText(rng);
     std::uniform_int_distribution<int> shortLength(0, 6);
     for (auto& list : plan.lists) {
-        const int length = rng() % 40 == 0 ? 1000 + static_cast<int>(rng() % 2000)
-                                           : shortLength(rng);
+        const int length =
+            rng() % 40 == 0 ? 1000 + static_cast<int>(rng() % 2000) : shortLength(rng);
         for (int i = 0; i < length; ++i)
             list.push_back(i > 0 && rng() % 5 == 0 ? list.back() : RandomText(rng));
     }
@@ -88,9 +89,9 @@ std::vector<std::string> TopLevelKeys(const std::string& bytes) {
 } // namespace
 
 TEST(PlanFileRoundTrip, SeveralHundredRandomPlansComeBackEqualAndRewriteToTheSameBytes) {
-    const std::vector<std::string> order{"format", "version", "outing", "patrol", "people",
-                                         "breakfasts", "lunches", "dinners", "snacks", "drinks",
-                                         "sorted", "days", "meals", "crewSize", "evenShares"};
+    const std::vector<std::string> order{
+        "format", "version", "outing", "patrol", "people", "breakfasts", "lunches",   "dinners",
+        "snacks", "drinks",  "sorted", "days",   "meals",  "crewSize",   "evenShares"};
     for (unsigned n = 0; n < 300; ++n) {
         const PlanFile plan = RandomPlan(n);
         const std::string bytes = WritePlanJson(plan);
@@ -178,7 +179,8 @@ TEST(PlanFileRead, EveryKindOfBadInputIsRefusedWithItsOwnMessage) {
         {head + R"("sorted": {"lunches": "yes"}})",
          "The field \"sorted.lunches\" must be true or false."},
         {head + R"("days": "Friday"})", "The field \"days\" must be a list of day names."},
-        {head + R"("days": ["Friday", "Funday"]})", "Unknown day \"Funday\" in the field \"days\"."},
+        {head + R"("days": ["Friday", "Funday"]})",
+         "Unknown day \"Funday\" in the field \"days\"."},
         {head + R"("days": ["friday"]})", "Unknown day \"friday\" in the field \"days\"."},
         {head + R"("meals": ["Dinner"]})",
          "The field \"meals\" must hold a list of meal names for each day."},
@@ -248,8 +250,7 @@ TEST(PlanFileRead, UnreadableFileGivesPermissionDenied) {
     const std::string path = dir / "locked.dutywise";
     WriteFileBytes(path, R"({"format": "dutywise-plan", "version": 1})");
     ASSERT_EQ(chmod(path.c_str(), 0), 0);
-    EXPECT_EQ(ReadPlanFile(path).message,
-              "Cannot open plan \"" + path + "\". Permission denied.");
+    EXPECT_EQ(ReadPlanFile(path).message, "Cannot open plan \"" + path + "\". Permission denied.");
 }
 
 TEST(PlanFileWrite, AFailedWriteLeavesTheOldFileAndNamesIt) {

@@ -25,9 +25,8 @@ namespace {
 
 constexpr std::array<const char*, 6> kLists{"FlatListBox1", "FlatListBox2", "FlatListBox3",
                                             "FlatListBox4", "FlatListBox5", "FlatListBox6"};
-constexpr std::array<const char*, 6> kSortBoxes{"FlatCheckBox1", "FlatCheckBox2",
-                                                "FlatCheckBox3", "FlatCheckBox4",
-                                                "FlatCheckBox5", "FlatCheckBox6"};
+constexpr std::array<const char*, 6> kSortBoxes{"FlatCheckBox1", "FlatCheckBox2", "FlatCheckBox3",
+                                                "FlatCheckBox4", "FlatCheckBox5", "FlatCheckBox6"};
 constexpr std::array<const char*, 21> kMealBoxes{
     "SunBrk", "SunLun", "SunDin", "MonBrk", "MonLun", "MonDin", "TueBrk",
     "TueLun", "TueDin", "WedBrk", "WedLun", "WedDin", "ThuBrk", "ThuLun",
@@ -43,6 +42,21 @@ struct Controls {
     int crew = 0;
     bool operator==(const Controls&) const = default;
 };
+
+void PrintTo(const Controls& c, std::ostream* os) {
+    const auto bits = [](const auto& flags) {
+        std::string out;
+        for (bool f : flags)
+            out += f ? '1' : '0';
+        return out;
+    };
+    *os << "outing '" << c.outing.toStdString() << "' patrol '" << c.patrol.toStdString() << "'";
+    for (std::size_t i = 0; i < c.lists.size(); ++i)
+        *os << " list" << i + 1 << " [" << c.lists[i].join('|').toStdString() << "]";
+    *os << " ticks " << bits(c.sortTicks) << " sorted " << bits(c.listsSorted) << " days "
+        << bits(c.days) << " groups " << bits(c.groupsShown) << " meals " << bits(c.meals)
+        << " crew " << c.crew;
+}
 
 Controls Read(QWidget& w) {
     Controls c;
@@ -63,6 +77,26 @@ Controls Read(QWidget& w) {
         c.meals[i] = Find<QCheckBox>(w, kMealBoxes[i])->isChecked();
     c.crew = Find<TFlatSpinEditInteger>(w, "NS")->value();
     return c;
+}
+
+// Types any text, one key event per character as a keyboard with an input method sends it
+// (QTest::keyClicks knows ASCII only).
+void TypeText(QWidget* widget, const QString& text) {
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+// An entry added through a list's Add button and its prompt, typed in as any text.
+void AddTyped(QWidget& w, const char* addButton, const QString& text) {
+    auto seen = AnswerNextModal("OK", [text](QWidget* dialog) {
+        auto* edit = dialog->findChild<QLineEdit*>();
+        ASSERT_NE(edit, nullptr);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        TypeText(edit, text);
+    });
+    Click(w, addButton);
+    EXPECT_TRUE(seen->found) << seen->error.toStdString();
 }
 
 // Answers a plan dialog with `path` in its name field; `then` runs while it is still up (to
@@ -91,7 +125,7 @@ protected:
     void TypeInto(const char* field, const QString& text) {
         auto* edit = Find<QLineEdit>(w, field);
         edit->setFocus();
-        QTest::keyClicks(edit, text);
+        TypeText(edit, text);
     }
     QString PathOf(const char* name) const { return QString::fromStdString(dir / name); }
 
@@ -128,9 +162,9 @@ protected:
         ShowPage(w, 0);
         TypeInto("FlatEdit1", QString::fromUtf8("Spring Camporee at Lake Hollów"));
         TypeInto("FlatEdit2", "Eagle");
-        for (const QString name : {QStringLiteral("Zoë"), QStringLiteral(" Ann "),
-                                   QStringLiteral("李雷"), QStringLiteral("Ben")})
-            Add(w, "FlatSpeedButton1", name);
+        for (const QString& name : {QStringLiteral("Zoë"), QStringLiteral(" Ann "),
+                                    QStringLiteral("李雷"), QStringLiteral("Ben")})
+            AddTyped(w, "FlatSpeedButton1", name);
         // The same name twice, on purpose: the prompt, then the question about the name.
         std::shared_ptr<ModalSeen> question;
         auto prompt = AnswerNextModal("OK", [&](QWidget* dialog) {
@@ -266,7 +300,8 @@ TEST_F(PlanFiles, LoadedListsKeepTheirEntriesExactlyAndSortedListsSortOnce) {
     // The sorted list goes on as one the user sorted: an addition lands at its place.
     ShowPage(w, 2);
     Add(w, "FlatSpeedButton12", "cherry");
-    EXPECT_EQ(Items(w, "FlatListBox4"), (QStringList{"Apple", "apple", "banana", "cherry", "pear"}));
+    EXPECT_EQ(Items(w, "FlatListBox4"),
+              (QStringList{"Apple", "apple", "banana", "cherry", "pear"}));
 }
 
 TEST_F(PlanFiles, ADroppedPlanOpensAsOpenPlanWouldAndOtherFilesAreNotTaken) {
