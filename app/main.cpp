@@ -2,14 +2,11 @@
 
 #include <cstdio>
 #include <QStringList>
-#include <QTimer>
 
 #include "Accessibility.h"
 #include "Application.h"
 #include "CommandLine.h"
 #include "WindowFlow.h"
-#include "Windows.h"
-#include "WizardWindow.h"
 
 int main(int argc, char** argv) {
     // Read before the application object, so that --help and --version need no display.
@@ -27,12 +24,8 @@ int main(int argc, char** argv) {
     dutywise::app::DutywiseApplication app(argc, argv);
     InstallWidgetAccessibility(); // the painted widgets, as a screen reader sees them
     dutywise::app::WindowFlow windows;
-    // The plan goes into the wizard before the wizard is first shown; a refusal is said once the
-    // welcome window is up, and the program goes on with an empty wizard.
-    if (line.planGiven) {
-        if (const auto refusal = Form2->LoadPlan(line.planPath))
-            QTimer::singleShot(0, &app, [text = *refusal] { dutywise::app::ShowMessage(text); });
-    }
+    if (line.planGiven)
+        windows.LoadPlanAtStart(line.planPath);
     windows.Start();
     return app.exec();
 }
