@@ -12,8 +12,9 @@ struct CommandLine {
     Action action = Action::Run;
     bool planGiven = false; // Run: a plan to load into the wizard was named
     QString planPath;
-    QString output; // Help, Version: for standard output; Usage: the fault and the usage line, for
-                    // standard error
+    // Help, Version: the text for standard output; Usage: the fault and the usage line, for
+    // standard error.
+    QString output;
     int exitCode = 0; // Help, Version: 0; Usage: 2
 };
 
