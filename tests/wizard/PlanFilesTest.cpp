@@ -1,6 +1,7 @@
 // Plan files through the controls a user clicks: Save Plan..., Open Plan..., the replace
 // question, a refused file, a dropped file.
 
+#include <algorithm>
 #include <array>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -9,9 +10,11 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QUrl>
+#include <string>
 
 #include "Abiword.h"
 #include "FlatSpinEdit.h"
+#include "PlanFile.h"
 #include "WizardTestSupport.h"
 
 using namespace wizardtest;
@@ -302,6 +305,20 @@ TEST_F(PlanFiles, LoadedListsKeepTheirEntriesExactlyAndSortedListsSortOnce) {
     Add(w, "FlatSpeedButton12", "cherry");
     EXPECT_EQ(Items(w, "FlatListBox4"),
               (QStringList{"Apple", "apple", "banana", "cherry", "pear"}));
+
+    // Thousands of entries, far beyond what a list takes in one assignment, written in reverse:
+    // all of them come in, in order.
+    dutywise::PlanFile many;
+    for (int i = 2999; i >= 0; --i)
+        many.List(dutywise::PlanList::People).push_back("Scout " + std::to_string(10000 + i));
+    many.Sorted(dutywise::PlanList::People) = true;
+    WriteFileBytes(dir / "many.dutywise", dutywise::WritePlanJson(many));
+    OpenPlan(PathOf("many.dutywise"), "Yes");
+    const QStringList people = Items(w, "FlatListBox1");
+    ASSERT_EQ(people.size(), 3000);
+    EXPECT_EQ(people.front(), "Scout 10000");
+    EXPECT_EQ(people.back(), "Scout 12999");
+    EXPECT_TRUE(std::is_sorted(people.begin(), people.end()));
 }
 
 TEST_F(PlanFiles, ADroppedPlanOpensAsOpenPlanWouldAndOtherFilesAreNotTaken) {
