@@ -252,19 +252,3 @@ TEST(PlanFileRead, UnreadableFileGivesPermissionDenied) {
     ASSERT_EQ(chmod(path.c_str(), 0), 0);
     EXPECT_EQ(ReadPlanFile(path).message, "Cannot open plan \"" + path + "\". Permission denied.");
 }
-
-TEST(PlanFileWrite, AFailedWriteLeavesTheOldFileAndNamesIt) {
-    TempDir dir;
-    const std::string path = dir / "plan.dutywise";
-    WriteFileBytes(path, "old plan");
-    std::filesystem::create_directory(dir / "plan.dutywise.d");
-    const std::string folder = dir / "plan.dutywise.d";
-    const auto failed = WritePlanFile(folder, RandomPlan(3));
-    ASSERT_TRUE(failed);
-    EXPECT_NE(failed->find("\"" + folder + "\""), std::string::npos) << *failed;
-    const std::string inMissingFolder = dir / "no-such-folder/plan.dutywise";
-    const auto missing = WritePlanFile(inMissingFolder, RandomPlan(3));
-    ASSERT_TRUE(missing);
-    EXPECT_NE(missing->find("No such file or directory"), std::string::npos) << *missing;
-    EXPECT_EQ(ReadFileBytes(path), "old plan");
-}
