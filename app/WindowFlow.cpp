@@ -4,9 +4,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPointer>
+#include <QTimer>
 #include <vector>
 
 #include "AboutBox.h"
+#include "Application.h"
 #include "ChooserWindow.h"
 #include "HiddenPictureWindow.h"
 #include "TemplateChooser.h"
@@ -130,6 +132,11 @@ WindowFlow::~WindowFlow() {
 
 void WindowFlow::Start() {
     Form1->show();
+}
+
+void WindowFlow::LoadPlanAtStart(const QString& path) {
+    if (const auto refusal = Form2->LoadPlan(path))
+        QTimer::singleShot(0, Form1, [text = *refusal] { ShowMessage(text); });
 }
 
 void WindowFlow::Terminate() {

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <QDialog>
+#include <QString>
 
 namespace dutywise::app {
 
@@ -30,6 +31,11 @@ public:
 
     // Shows the main window.
     void Start();
+
+    // A plan named on the command line: loaded into the wizard at once, before the wizard is
+    // first shown. A plan that cannot be read is reported once the event loop runs (over the
+    // welcome window), and the wizard stays as it was.
+    void LoadPlanAtStart(const QString& path);
 
     // The main window closed: every modal loop ends and the program is told to quit.
     void Terminate();

@@ -30,6 +30,9 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/${DUTYWISE_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/${DUTYWISE_APP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The plan files' type, for file managers: the desktop entry declares it (MimeType=).
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/${DUTYWISE_APP_ID}.mime.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ${DUTYWISE_APP_ID}.xml)
 
 # Icons: the SVG as it is, bitmaps scaled from the 256-pixel PNG at build time.
 install(FILES ${PROJECT_SOURCE_DIR}/resources/pictures/dutywise.svg

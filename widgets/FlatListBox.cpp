@@ -97,6 +97,21 @@ bool TFlatListBox::assignItems(const QStringList& list) {
     return true;
 }
 
+void TFlatListBox::replaceItems(const QStringList& list) {
+    m_items = list;
+    if (m_sorted) {
+        // One sort for the whole list, with the same comparison an addition uses; a list in
+        // order already (as a saved sorted list is) costs one pass.
+        const QCollator coll = entryCollator();
+        const auto less = [&coll](const QString& a, const QString& b) {
+            return coll.compare(a, b) < 0;
+        };
+        if (!std::is_sorted(m_items.begin(), m_items.end(), less))
+            std::stable_sort(m_items.begin(), m_items.end(), less);
+    }
+    entriesChanged();
+}
+
 void TFlatListBox::setSorted(bool on) {
     if (on == m_sorted)
         return;

@@ -44,6 +44,9 @@ public:
     void deleteItem(int i);
     void clear();
     bool assignItems(const QStringList& list); // trims each; refused whole beyond 256 entries
+    // Replaces every entry at once, each kept exactly as given, repeats included; a sorted list
+    // sorts them in one pass (not once per entry), so thousands of entries load quickly.
+    void replaceItems(const QStringList& list);
     void setItems(const QStringList& list) { assignItems(list); }
     static constexpr int MaxAssignedItems = 256;
 

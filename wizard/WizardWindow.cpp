@@ -96,6 +96,7 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
     document_ = std::make_unique<EditorDocument>(*R);
     document_->WriteInitialContent();
 
+    setAcceptDrops(true); // a plan file dropped on the window opens
     LoadPictures();
     FormCreate();
     ConnectHandlers();
@@ -174,6 +175,8 @@ void TForm2::ConnectHandlers() {
     click(FlatButton4, &TForm2::FlatButton4Click);
 
     click(FlatSpeedButton28, &TForm2::FlatSpeedButton28Click);
+    click(OpenPlan, &TForm2::OpenPlanClick);
+    click(SavePlan, &TForm2::SavePlanClick);
 }
 
 QStringList TForm2::FontBoxEntries(const QStringList& families) {

@@ -3,12 +3,15 @@
 // Generation page where the built roster is restyled, saved and printed.
 
 #include <memory>
+#include <optional>
 #include <QDialog>
 #include <QString>
 #include <string>
 
 #include "BuildHost.h"
 #include "OutingPlan.h"
+#include "PlanFile.h"
+#include "QtPlanDialogs.h"
 #include "QtPrintService.h"
 #include "QtSaveTarget.h"
 #include "RosterBuild.h"
@@ -38,6 +41,14 @@ public:
     // ignoring case.
     static QStringList FontBoxEntries(const QStringList& families); // list of FlatComboBox1
 
+    // Plan files (WizardPlans.cpp)
+    dutywise::PlanFile CurrentPlanFile() const;        // the controls, as a plan file holds them
+    void ShowPlanFile(const dutywise::PlanFile& plan); // into the controls, through their setters
+    // Loads the plan at `path` without asking, as at start-up: the refusal's text, or nothing.
+    std::optional<QString> LoadPlan(const QString& path);
+    // Open Plan... without its dialog: reads, asks before replacing entries, reports a refusal.
+    void OpenPlanFile(const QString& path);
+
     // BuildHost
     void ShowMessage(const std::string& text) override;
     void ShowHiddenPicture() override;
@@ -54,6 +65,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override; // a .dutywise file may be dropped
+    void dropEvent(QDropEvent* event) override;           // and opens as Open Plan... would
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -120,6 +133,11 @@ private:
     void FlatButton3Click(); // Regenerate
     void FlatButton4Click(); // About...
 
+    // Plan files (WizardPlans.cpp)
+    void OpenPlanClick();                        // Open Plan...
+    void SavePlanClick();                        // Save Plan...
+    bool MayReplaceEntries(const QString& path); // asks when entries would be lost
+
     // Readability (WizardReadability.cpp)
     void FlatSpeedButton28Click();
 
@@ -147,4 +165,8 @@ private:
     // Generation page tools: the save dialog keeps its last name for the whole run.
     dutywise::QtSaveTarget saveTarget_{this};
     dutywise::QtPrintService printService_;
+
+    // Plan files: the dialogs keep the last name; the plan last opened or saved, if any.
+    dutywise::QtPlanDialogs planDialogs_{this};
+    std::optional<dutywise::PlanFile> lastPlan_;
 };

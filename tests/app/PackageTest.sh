@@ -17,7 +17,7 @@ missing_tool() {
   echo "SKIP: $1 is missing (scripts/install-deps installs it)"
   exit 77
 }
-for tool in cpack dpkg-deb desktop-file-validate appstreamcli objdump; do
+for tool in cpack dpkg-deb desktop-file-validate appstreamcli objdump xmllint update-mime-database; do
   command -v "$tool" >/dev/null || missing_tool "$tool"
 done
 
@@ -63,12 +63,36 @@ done
 desktop=$root/usr/share/applications/$id.desktop
 if [ -s "$desktop" ]; then
   grep -qx 'Path=/usr/share/dutywise' "$desktop" || fail "desktop entry: $(grep '^Path=' "$desktop" || echo 'no Path=')"
-  grep -qx 'Exec=dutywise' "$desktop" || fail "desktop entry does not run dutywise"
+  grep -qx 'Exec=dutywise %f' "$desktop" || fail "desktop entry does not run dutywise with a file"
   grep -qx "Icon=$id" "$desktop" || fail "desktop entry names another icon"
   desktop-file-validate "$desktop" || fail "desktop-file-validate refuses the entry"
 else
   fail "the desktop entry is missing"
 fi
+# Plan files: the MIME type is valid against the schema that shared-mime-info itself carries
+# (the DTD inside its freedesktop.org.xml), is declared by the desktop entry, and a database
+# built from it knows plans by name and by content.
+mime=$root/usr/share/mime/packages/$id.xml
+system_mime=/usr/share/mime/packages/freedesktop.org.xml
+if [ ! -s "$mime" ]; then
+  fail "the plan MIME type is missing"
+elif [ ! -s "$system_mime" ]; then
+  missing_tool "$system_mime"
+else
+  sed -n '/<!DOCTYPE mime-info \[/,/^\]>/p' "$system_mime" | sed '1d; $d' >"$work/mime-info.dtd"
+  [ -s "$work/mime-info.dtd" ] || fail "no schema found in $system_mime"
+  xmllint --noout --dtdvalid "$work/mime-info.dtd" "$mime" || fail "xmllint refuses the MIME type"
+  grep -qx 'MimeType=application/x-dutywise-plan;' "$desktop" || fail "desktop entry does not declare plans"
+  mkdir -p "$work/mime/packages"
+  cp "$mime" "$work/mime/packages/"
+  update-mime-database "$work/mime" || fail "update-mime-database refuses the MIME type"
+  grep -q '^50:application/x-dutywise-plan:\*\.dutywise$' "$work/mime/globs2" ||
+    fail "no *.dutywise glob: $(cat "$work/mime/globs2" 2>/dev/null)"
+  grep -qa '"format": "dutywise-plan"' "$work/mime/magic" || fail "no magic match on the format field"
+  grep -q '^application/x-dutywise-plan application/json$' "$work/mime/subclasses" ||
+    fail "plans are not JSON to the database"
+fi
+
 metainfo=$root/usr/share/metainfo/$id.metainfo.xml
 if [ -s "$metainfo" ]; then
   appstreamcli validate --no-net --pedantic "$metainfo" || fail "appstreamcli refuses the metainfo"

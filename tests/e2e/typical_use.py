@@ -4,13 +4,16 @@
 Run by run-e2e.sh (a private X server and session bus). Starts the program in its run folder,
 walks welcome -> chooser -> wizard, fills the outing, builds the roster, makes a line bold,
 saves it through the file dialog, closes the wizard, leaves from the chooser, and checks that
-the program ended with status 0 and that AbiWord reads the saved roster back.
+the program ended with status 0 and that AbiWord reads the saved roster back. Then starts the
+program again with an outing plan on its command line: the wizard shows the plan, and Build
+draws its crews from the plan's people.
 
 Controls are found by role and accessible name, as a screen reader finds them. Text goes in
 as real keystrokes (xdotool): setting a text through the accessibility interface is not
 typing, and the program's handlers see only keystrokes.
 """
 
+import json
 import os
 import re
 import subprocess
@@ -407,18 +410,77 @@ def read_back(saved, bold_line):
          f"'{bold_line}' bold")
 
 
-def main():
-    global PROGRAM, START
-    START = time.monotonic()
-    saved = os.path.join(WORK, "saved", "Eagle roster.rtf")
-    os.makedirs(os.path.dirname(saved), exist_ok=True)
-    log = open(os.path.join(WORK, "dutywise.log"), "w")
-    PROGRAM = subprocess.Popen([os.path.join(RUN_DIR, "dutywise")], cwd=RUN_DIR,
+# --- a plan on the command line ----------------------------------------------------------------
+
+PLAN = {
+    "format": "dutywise-plan",
+    "version": 1,
+    "outing": "Winter Camp",
+    "patrol": "Owl",
+    "people": ["Zoë", "Kai", "Lena", "Omar", "Ben"],
+    "breakfasts": ["Porridge"], "lunches": ["Soup"], "dinners": ["Goulash", "Curry"],
+    "snacks": ["Apples"], "drinks": ["Tea"],
+    "sorted": {"people": True, "breakfasts": False, "lunches": False, "dinners": False,
+               "snacks": False, "drinks": False},
+    "days": ["Sunday"],
+    "meals": {"Sunday": ["Breakfast", "Lunch"], "Monday": ["Dinner"]},
+    "crewSize": 2,
+}
+
+
+def walk_plan():
+    """The wizard opened after a start with a plan: its fields and lists show the plan, and the
+    roster built from it names the plan's people only."""
+    step("welcome: OK")
+    window("Dutywise v4.1")
+    press_button("OK")
+    press_button("Wizard")
+    wizard = wait_for("the wizard", lambda: find_all("page tab list") and window("Dutywise v4.1"))
+    expect("the plan's outing name", lambda: text_of(find("text", "Outing name")) == PLAN["outing"])
+    expect("the plan's patrol name", lambda: text_of(find("text", "Patrol name")) == PLAN["patrol"])
+    people = sorted(PLAN["people"], key=str.casefold)  # the plan's list is sorted
+    expect(f"the people {people}", lambda: list_entries(find("list", "People")) == people)
+    go_to_page("Meals")
+    expect("the dinners", lambda: list_entries(find("list", "Dinners")) == PLAN["dinners"])
+    go_to_page("Days")
+    sunday = wait_for("Sunday's meals", lambda: find("panel", "Sunday"))
+    for meal, ticked in (("Breakfast", True), ("Lunch", True), ("Dinner", False)):
+        box = find("check box", f"Sunday {meal}", within=sunday)
+        expect(f"Sunday {meal} {'ticked' if ticked else 'unticked'}",
+               lambda b=box, t=ticked: b.getState().contains(pyatspi.STATE_CHECKED) == t)
+    go_to_page("Finalization")
+    press_button("Build")
+    message_box_answer("Completed!")
+    go_to_page("Generation")
+    editor = find("text", "Roster")
+    expect("the plan's roster in the editor", lambda: text_of(editor).startswith(PLAN["outing"]))
+    content = text_of(editor)
+    if "Owl's Roster" not in content:
+        raise Failure(f"the roster does not carry the plan's patrol:\n{content}")
+    crews = [line for line in content.splitlines() if line.startswith(("Cook: ", "Cleanup: "))]
+    if len(crews) != 4:  # Sunday breakfast and lunch; Monday is not ticked
+        raise Failure(f"expected 4 crew lines from the plan, found {len(crews)}:\n{content}")
+    for line in crews:
+        names = [n.strip() for n in line.split(": ", 1)[1].replace(" and ", ",").split(",") if n.strip()]
+        if not names or any(n not in PLAN["people"] for n in names):
+            raise Failure(f"a crew line names someone not in the plan: '{line}'")
+    step(f"the plan's roster: {len(crews)} crew lines of its people")
+    tabs = find("page tab list", None)
+    send_close(focus_window_of(tabs))
+    gone(wizard, "the wizard")
+    press_button("Exit")
+
+
+def run_program(args, walker, log_name):
+    """Starts the program in its run folder with args, runs walker, and expects status 0."""
+    global PROGRAM
+    log = open(os.path.join(WORK, log_name), "w")
+    PROGRAM = subprocess.Popen([os.path.join(RUN_DIR, "dutywise"), *args], cwd=RUN_DIR,
                                stdout=log, stderr=subprocess.STDOUT)
     try:
         wait_for("the program on the accessibility bus",
                  lambda: (application() or None) and application().childCount > 0)
-        bold_line = walk(saved)
+        result = walker()
         step("waiting for the program to end")
         try:
             status = PROGRAM.wait(timeout=WAIT)
@@ -426,16 +488,34 @@ def main():
             raise Failure("the program did not end after Exit")
         if status != 0:
             raise Failure(f"the program ended with status {status}")
-        read_back(saved, bold_line)
-    except Failure as failure:
-        print(f"FAIL: {failure}", file=sys.stderr)
+        return result
+    except Failure:
         dump_log(log)
-        return 1
+        raise
     finally:
         if PROGRAM.poll() is None:
             PROGRAM.kill()
             PROGRAM.wait()
-    print("ok: the typical use, end to end")
+
+
+def main():
+    global START
+    START = time.monotonic()
+    saved = os.path.join(WORK, "saved", "Eagle roster.rtf")
+    os.makedirs(os.path.dirname(saved), exist_ok=True)
+    plan = os.path.join(WORK, "plans", "Owl winter.dutywise")
+    os.makedirs(os.path.dirname(plan), exist_ok=True)
+    with open(plan, "w", encoding="utf-8") as f:
+        json.dump(PLAN, f, ensure_ascii=False, indent=2)
+    try:
+        bold_line = run_program([], lambda: walk(saved), "dutywise.log")
+        read_back(saved, bold_line)
+        step(f"again, with the plan {plan}")
+        run_program([plan], walk_plan, "dutywise-plan.log")
+    except Failure as failure:
+        print(f"FAIL: {failure}", file=sys.stderr)
+        return 1
+    print("ok: the typical use and a plan from the command line, end to end")
     return 0
 
 

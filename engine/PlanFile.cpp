@@ -1,0 +1,375 @@
+#include "PlanFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <limits>
+#include <nlohmann/json.hpp>
+
+#include "AtomicFile.h"
+
+namespace dutywise {
+
+namespace {
+
+using Json = nlohmann::json;
+using OrderedJson = nlohmann::ordered_json;
+
+// Our own fields nest three deep at most; anything far deeper is not a plan, and refusing it
+// before parsing keeps a hostile file from costing memory level by level.
+constexpr int kMaxNesting = 64;
+
+constexpr std::array<PlanList, kPlanLists> kAllLists{PlanList::People,  PlanList::Breakfasts,
+                                                     PlanList::Lunches, PlanList::Dinners,
+                                                     PlanList::Snacks,  PlanList::Drinks};
+
+// Thrown while reading a parsed document; its text is the refusal.
+struct Refusal {
+    std::string message;
+};
+
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+[[noreturn]] void Refuse(std::string message) {
+    throw Refusal{std::move(message)};
+}
+
+// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
+bool IsUtf8(std::string_view bytes) {
+    std::size_t i = 0;
+    const std::size_t n = bytes.size();
+    while (i < n) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        int more = 0;
+        unsigned min = 0;
+        unsigned cp = 0;
+        if ((c & 0xE0) == 0xC0) {
+            more = 1, min = 0x80, cp = c & 0x1Fu;
+        } else if ((c & 0xF0) == 0xE0) {
+            more = 2, min = 0x800, cp = c & 0x0Fu;
+        } else if ((c & 0xF8) == 0xF0) {
+            more = 3, min = 0x10000, cp = c & 0x07u;
+        } else {
+            return false;
+        }
+        if (n - i <= static_cast<std::size_t>(more))
+            return false;
+        for (int k = 1; k <= more; ++k) {
+            const auto t = static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]);
+            if ((t & 0xC0) != 0x80)
+                return false;
+            cp = (cp << 6) | (t & 0x3Fu);
+        }
+        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+        i += static_cast<std::size_t>(more) + 1;
+    }
+    return true;
+}
+
+// The deepest nesting of arrays and objects, strings skipped.
+int Nesting(std::string_view bytes) {
+    int depth = 0;
+    int deepest = 0;
+    bool inString = false;
+    bool escaped = false;
+    for (const char c : bytes) {
+        if (inString) {
+            if (escaped)
+                escaped = false;
+            else if (c == '\\')
+                escaped = true;
+            else if (c == '"')
+                inString = false;
+            continue;
+        }
+        if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            deepest = std::max(deepest, ++depth);
+            if (deepest > kMaxNesting)
+                return deepest;
+        } else if (c == ']' || c == '}') {
+            --depth;
+        }
+    }
+    return deepest;
+}
+
+std::optional<int> DayIndex(const std::string& name) {
+    for (int d = 0; d < kDays; ++d)
+        if (name == DayName(static_cast<Weekday>(d)))
+            return d;
+    return std::nullopt;
+}
+
+std::optional<int> MealIndex(const std::string& name) {
+    for (int m = 0; m < kMeals; ++m)
+        if (name == MealName(static_cast<Meal>(m)))
+            return m;
+    return std::nullopt;
+}
+
+const Json* Field(const Json& object, const char* key) {
+    const auto it = object.find(key);
+    return it == object.end() ? nullptr : &*it;
+}
+
+std::string Text(const Json& value, const std::string& field) {
+    if (!value.is_string())
+        Refuse("The field " + Quoted(field) + " must be a text.");
+    return value.get<std::string>();
+}
+
+std::vector<std::string> Texts(const Json& value, const std::string& field) {
+    if (!value.is_array())
+        Refuse("The field " + Quoted(field) + " must be a list of texts.");
+    std::vector<std::string> texts;
+    texts.reserve(value.size());
+    for (const Json& entry : value) {
+        if (!entry.is_string())
+            Refuse("The field " + Quoted(field) + " must be a list of texts.");
+        texts.push_back(entry.get<std::string>());
+    }
+    return texts;
+}
+
+bool Flag(const Json& value, const std::string& field) {
+    if (!value.is_boolean())
+        Refuse("The field " + Quoted(field) + " must be true or false.");
+    return value.get<bool>();
+}
+
+// A whole number held to [low, high]; far larger numbers than an int holds are held too.
+long long WholeNumber(const Json& value, const std::string& field) {
+    if (value.is_number_unsigned()) {
+        const auto n = value.get<std::uint64_t>();
+        return n > static_cast<std::uint64_t>(std::numeric_limits<long long>::max())
+                   ? std::numeric_limits<long long>::max()
+                   : static_cast<long long>(n);
+    }
+    if (value.is_number_integer())
+        return value.get<long long>();
+    Refuse("The field " + Quoted(field) + " must be a whole number.");
+}
+
+void ReadIdentity(const Json& root) {
+    const Json* format = Field(root, "format");
+    if (!format || !format->is_string() || format->get<std::string>() != kPlanFormat)
+        Refuse("This file is not a Dutywise plan.");
+    const Json* version = Field(root, "version");
+    if (!version)
+        Refuse("The plan does not say its version.");
+    const long long v = WholeNumber(*version, "version");
+    if (v > kPlanVersion)
+        Refuse("This plan was written by a newer Dutywise (version " + std::to_string(v) + ").");
+    if (v < 1)
+        Refuse("The plan's version (" + std::to_string(v) + ") is not one Dutywise knows.");
+}
+
+PlanFile ReadFields(const Json& root) {
+    PlanFile plan;
+    if (const Json* v = Field(root, "outing"))
+        plan.outingName = Text(*v, "outing");
+    if (const Json* v = Field(root, "patrol"))
+        plan.patrolName = Text(*v, "patrol");
+    for (const PlanList list : kAllLists)
+        if (const Json* v = Field(root, PlanListKey(list)))
+            plan.List(list) = Texts(*v, PlanListKey(list));
+
+    if (const Json* sorted = Field(root, "sorted")) {
+        if (!sorted->is_object())
+            Refuse("The field \"sorted\" must hold true or false for each list.");
+        for (const PlanList list : kAllLists)
+            if (const Json* v = Field(*sorted, PlanListKey(list)))
+                plan.Sorted(list) = Flag(*v, std::string("sorted.") + PlanListKey(list));
+    }
+
+    if (const Json* daysField = Field(root, "days")) {
+        if (!daysField->is_array())
+            Refuse("The field \"days\" must be a list of day names.");
+        for (const Json& day : *daysField) {
+            if (!day.is_string())
+                Refuse("The field \"days\" must be a list of day names.");
+            const auto index = DayIndex(day.get<std::string>());
+            if (!index)
+                Refuse("Unknown day " + Quoted(day.get<std::string>()) + " in the field \"days\".");
+            plan.days[static_cast<std::size_t>(*index)] = true;
+        }
+    }
+
+    if (const Json* meals = Field(root, "meals")) {
+        if (!meals->is_object())
+            Refuse("The field \"meals\" must hold a list of meal names for each day.");
+        for (const auto& [dayName, dayMeals] : meals->items()) {
+            const auto day = DayIndex(dayName);
+            if (!day)
+                Refuse("Unknown day " + Quoted(dayName) + " in the field \"meals\".");
+            const std::string field = "meals." + dayName;
+            if (!dayMeals.is_array())
+                Refuse("The field " + Quoted(field) + " must be a list of meal names.");
+            for (const Json& meal : dayMeals) {
+                if (!meal.is_string())
+                    Refuse("The field " + Quoted(field) + " must be a list of meal names.");
+                const auto index = MealIndex(meal.get<std::string>());
+                if (!index)
+                    Refuse("Unknown meal " + Quoted(meal.get<std::string>()) + " in the field " +
+                           Quoted(field) + ".");
+                plan.mealTicks[static_cast<std::size_t>(*day)][static_cast<std::size_t>(*index)] =
+                    true;
+            }
+        }
+    }
+
+    if (const Json* v = Field(root, "crewSize"))
+        plan.crewSize = static_cast<int>(
+            std::clamp<long long>(WholeNumber(*v, "crewSize"), kMinCrewSize, kMaxCrewSize));
+    if (const Json* v = Field(root, "evenShares"))
+        plan.evenShares = Flag(*v, "evenShares");
+    return plan;
+}
+
+std::string Reason(int error) {
+    return std::string(std::strerror(error)) + ".";
+}
+
+PlanReadResult Refused(const std::string& path, const std::string& why) {
+    return {std::nullopt, "Cannot open plan " + Quoted(path) + ". " + why};
+}
+
+} // namespace
+
+const char* PlanListKey(PlanList list) {
+    static constexpr const char* kKeys[kPlanLists] = {"people",  "breakfasts", "lunches",
+                                                      "dinners", "snacks",     "drinks"};
+    return kKeys[static_cast<int>(list)];
+}
+
+std::string WritePlanJson(const PlanFile& plan) {
+    OrderedJson root;
+    root["format"] = kPlanFormat;
+    root["version"] = kPlanVersion;
+    root["outing"] = plan.outingName;
+    root["patrol"] = plan.patrolName;
+    for (const PlanList list : kAllLists)
+        root[PlanListKey(list)] = plan.List(list);
+    OrderedJson sorted = OrderedJson::object();
+    for (const PlanList list : kAllLists)
+        sorted[PlanListKey(list)] = plan.Sorted(list);
+    root["sorted"] = std::move(sorted);
+    OrderedJson daysField = OrderedJson::array();
+    OrderedJson meals = OrderedJson::object();
+    for (int d = 0; d < kDays; ++d) {
+        const auto day = static_cast<std::size_t>(d);
+        if (plan.days[day])
+            daysField.push_back(DayName(static_cast<Weekday>(d)));
+        // A day's ticked meals are kept whether or not the day itself is ticked.
+        OrderedJson ticked = OrderedJson::array();
+        for (int m = 0; m < kMeals; ++m)
+            if (plan.mealTicks[day][static_cast<std::size_t>(m)])
+                ticked.push_back(MealName(static_cast<Meal>(m)));
+        if (!ticked.empty())
+            meals[DayName(static_cast<Weekday>(d))] = std::move(ticked);
+    }
+    root["days"] = std::move(daysField);
+    root["meals"] = std::move(meals);
+    root["crewSize"] = plan.crewSize;
+    root["evenShares"] = plan.evenShares;
+    // Texts are written as they are; a broken byte sequence (none comes from the wizard) becomes
+    // U+FFFD rather than failing the save.
+    return root.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+PlanReadResult ParsePlanJson(std::string_view bytes) {
+    if (!IsUtf8(bytes))
+        return {std::nullopt, "This file is not UTF-8 text."};
+    if (Nesting(bytes) > kMaxNesting)
+        return {std::nullopt, "This file is not a Dutywise plan."};
+    Json root;
+    try {
+        root = Json::parse(bytes.begin(), bytes.end());
+    } catch (const Json::parse_error& e) {
+        return {std::nullopt,
+                "This file is not valid JSON (at byte " + std::to_string(e.byte) + ")."};
+    }
+    if (!root.is_object())
+        return {std::nullopt, "This file is not a Dutywise plan."};
+    try {
+        ReadIdentity(root);
+        return {ReadFields(root), {}};
+    } catch (const Refusal& r) {
+        return {std::nullopt, r.message};
+    }
+}
+
+PlanReadResult ReadPlanFile(const std::string& path) {
+    // Not blocking on open: a named pipe must not hang the program; it is refused below.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return Refused(path, Reason(errno));
+    struct stat st {};
+    if (fstat(fd, &st) != 0) {
+        const int error = errno;
+        ::close(fd);
+        return Refused(path, Reason(error));
+    }
+    if (S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        return Refused(path, "It is a folder, not a plan.");
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return Refused(path, "It is not a plain file.");
+    }
+    const std::string tooLarge = "The file is larger than 16 MiB; a plan is far smaller.";
+    if (static_cast<std::uintmax_t>(st.st_size) > kMaxPlanFileBytes) {
+        ::close(fd);
+        return Refused(path, tooLarge);
+    }
+    // Read to the end, whatever the size said, but never more than the limit allows.
+    std::string bytes;
+    bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
+    std::size_t got = 0;
+    for (;;) {
+        if (got == bytes.size()) {
+            if (bytes.size() > kMaxPlanFileBytes)
+                break;
+            bytes.resize(std::min<std::size_t>(bytes.size() * 2, kMaxPlanFileBytes + 1));
+        }
+        const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            const int error = errno;
+            ::close(fd);
+            return Refused(path, Reason(error));
+        }
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    if (got > kMaxPlanFileBytes)
+        return Refused(path, tooLarge);
+    bytes.resize(got);
+    PlanReadResult result = ParsePlanJson(bytes);
+    if (!result.plan)
+        return Refused(path, result.message);
+    return result;
+}
+
+std::optional<std::string> WritePlanFile(const std::string& path, const PlanFile& plan) {
+    return WriteFileAtomically(path, WritePlanJson(plan));
+}
+
+} // namespace dutywise

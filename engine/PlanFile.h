@@ -1,0 +1,64 @@
+#pragma once
+// An outing plan kept in a file: everything the wizard holds before a build (more than the
+// OutingPlan the build reads: the lists' Sorted ticks too), written as UTF-8 JSON.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "OutingPlan.h"
+
+namespace dutywise {
+
+inline constexpr const char* kPlanFormat = "dutywise-plan"; // the "format" field
+inline constexpr int kPlanVersion = 1;                      // the "version" this program writes
+inline constexpr std::uintmax_t kMaxPlanFileBytes = 16u * 1024u * 1024u;
+
+// The six lists, in the order the wizard shows them.
+enum class PlanList { People, Breakfasts, Lunches, Dinners, Snacks, Drinks };
+inline constexpr int kPlanLists = 6;
+const char* PlanListKey(PlanList list); // "people", "breakfasts", ... as the file names them
+
+struct PlanFile {
+    std::string outingName;
+    std::string patrolName;
+    std::array<std::vector<std::string>, kPlanLists> lists;  // indexed by PlanList
+    std::array<bool, kPlanLists> sorted{};                   // each list's Sorted tick
+    std::array<bool, kDays> days{};                          // Sunday first
+    std::array<std::array<bool, kMeals>, kDays> mealTicks{}; // [day][meal], also on unticked days
+    int crewSize = kDefaultCrewSize;                         // 1..5
+    bool evenShares = false;
+
+    std::vector<std::string>& List(PlanList list) { return lists[static_cast<std::size_t>(list)]; }
+    const std::vector<std::string>& List(PlanList list) const {
+        return lists[static_cast<std::size_t>(list)];
+    }
+    bool& Sorted(PlanList list) { return sorted[static_cast<std::size_t>(list)]; }
+    bool Sorted(PlanList list) const { return sorted[static_cast<std::size_t>(list)]; }
+
+    friend bool operator==(const PlanFile&, const PlanFile&) = default;
+};
+
+// The outcome of reading a plan: the plan, or a message saying why it was refused.
+struct PlanReadResult {
+    std::optional<PlanFile> plan;
+    std::string message;
+};
+
+// The file's bytes: stable key order, two-space indentation, a final line break.
+std::string WritePlanJson(const PlanFile& plan);
+
+// Reads a plan from the file's bytes. Missing fields keep their start values and unknown ones
+// are ignored; anything else that does not fit is refused with a sentence saying why.
+PlanReadResult ParsePlanJson(std::string_view bytes);
+
+// Reads the plan file at `path`. Every refusal names the file; a system failure gives its reason.
+PlanReadResult ReadPlanFile(const std::string& path);
+
+// Writes the plan through WriteFileAtomically: the message on failure, nothing on success.
+std::optional<std::string> WritePlanFile(const std::string& path, const PlanFile& plan);
+
+} // namespace dutywise

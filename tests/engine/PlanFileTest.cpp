@@ -1,0 +1,254 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <random>
+
+#include "Abiword.h"
+#include "PlanFile.h"
+
+using namespace dutywise;
+using dutywise::testing::ReadFileBytes;
+using dutywise::testing::TempDir;
+using dutywise::testing::WriteFileBytes;
+
+namespace {
+
+// A text of random code points: ASCII with quotes, backslashes and control characters, blanks
+// at either end, Latin, CJK and characters beyond the basic plane, NUL included.
+std::string RandomText(std::mt19937& rng) {
+    static constexpr char32_t kPool[] = {
+        U'\0',     U'\t',     U'\n',     U'"',          U'\\',        U'/',
+        U' ',      U'a',      U'Z',      U'0',          U'{',         U'}',
+        U'\u007F', U'\u00E9', U'\u00C9', U'\u00DF',     U'\u0130',    U'\u2028',
+        U'\u4E2D', U'\uFEFF', U'\uFFFD', U'\U0001F3D5', U'\U0010FFFF'};
+    std::uniform_int_distribution<int> length(0, 40);
+    std::uniform_int_distribution<std::size_t> pick(0, std::size(kPool) - 1);
+    std::string out;
+    for (int i = length(rng); i > 0; --i) {
+        const char32_t c = kPool[pick(rng)];
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+// Case `n` ticks days by the bits of n, so 128 cases walk every day pattern; meal ticks,
+// lists (empty, short, repeated, now and then thousands long) and the rest are random.
+PlanFile RandomPlan(unsigned n) {
+    std::mt19937 rng(n);
+    PlanFile plan;
+    plan.outingName = RandomText(rng);
+    plan.patrolName = RandomText(rng);
+    std::uniform_int_distribution<int> shortLength(0, 6);
+    for (auto& list : plan.lists) {
+        const int length =
+            rng() % 40 == 0 ? 1000 + static_cast<int>(rng() % 2000) : shortLength(rng);
+        for (int i = 0; i < length; ++i)
+            list.push_back(i > 0 && rng() % 5 == 0 ? list.back() : RandomText(rng));
+    }
+    const unsigned mealBits = rng();
+    for (std::size_t d = 0; d < kDays; ++d) {
+        plan.days[d] = (n >> d) & 1u;
+        for (std::size_t m = 0; m < kMeals; ++m)
+            plan.mealTicks[d][m] = (mealBits >> (d * kMeals + m)) & 1u;
+    }
+    for (auto&& sorted : plan.sorted)
+        sorted = rng() % 2;
+    plan.crewSize = kMinCrewSize + static_cast<int>(rng() % kMaxCrewSize);
+    plan.evenShares = rng() % 2;
+    return plan;
+}
+
+// Finds the keys of a written plan's top level, in the order they were written.
+std::vector<std::string> TopLevelKeys(const std::string& bytes) {
+    std::vector<std::string> keys;
+    const auto root = nlohmann::ordered_json::parse(bytes);
+    for (const auto& [key, value] : root.items())
+        keys.push_back(key);
+    return keys;
+}
+
+} // namespace
+
+TEST(PlanFileRoundTrip, SeveralHundredRandomPlansComeBackEqualAndRewriteToTheSameBytes) {
+    const std::vector<std::string> order{
+        "format", "version", "outing", "patrol", "people", "breakfasts", "lunches",   "dinners",
+        "snacks", "drinks",  "sorted", "days",   "meals",  "crewSize",   "evenShares"};
+    for (unsigned n = 0; n < 300; ++n) {
+        const PlanFile plan = RandomPlan(n);
+        const std::string bytes = WritePlanJson(plan);
+        const PlanReadResult read = ParsePlanJson(bytes);
+        ASSERT_TRUE(read.plan) << "case " << n << ": " << read.message;
+        ASSERT_TRUE(*read.plan == plan) << "case " << n;
+        ASSERT_EQ(WritePlanJson(*read.plan), bytes) << "case " << n;
+        ASSERT_EQ(TopLevelKeys(bytes), order) << "case " << n;
+    }
+}
+
+TEST(PlanFileRoundTrip, ThroughARealFileTheWrittenBytesReadBackAndTwoSpacesIndent) {
+    TempDir dir;
+    const std::string path = dir / "spring.dutywise";
+    PlanFile plan = RandomPlan(7);
+    plan.List(PlanList::People) = {"Ann", " Ann ", "Ann", ""};
+    plan.days = {false, false, false, false, false, true, true};
+    plan.mealTicks = {};
+    plan.mealTicks[0][2] = true; // Sunday dinner on an unticked day stays
+    ASSERT_EQ(WritePlanFile(path, plan), std::nullopt);
+    const std::string bytes = ReadFileBytes(path);
+    EXPECT_EQ(bytes.rfind("{\n  \"format\": \"dutywise-plan\",\n  \"version\": 1,\n", 0), 0u);
+    EXPECT_NE(bytes.find("\"meals\": {\n    \"Sunday\": [\n      \"Dinner\"\n    ]\n  }"),
+              std::string::npos)
+        << bytes;
+    const PlanReadResult read = ReadPlanFile(path);
+    ASSERT_TRUE(read.plan) << read.message;
+    EXPECT_TRUE(*read.plan == plan);
+}
+
+TEST(PlanFileRead, MissingFieldsTakeStartValuesUnknownOnesAreIgnoredCrewSizeIsHeld) {
+    const PlanReadResult bare = ParsePlanJson(R"({"format": "dutywise-plan", "version": 1})");
+    ASSERT_TRUE(bare.plan) << bare.message;
+    EXPECT_TRUE(*bare.plan == PlanFile{});
+    EXPECT_EQ(bare.plan->crewSize, 2);
+
+    const PlanReadResult extra = ParsePlanJson(
+        "\xEF\xBB\xBF" // a byte order mark some editors add
+        R"({"format": "dutywise-plan", "version": 1, "colour": "green", "people": ["Ann"],
+            "sorted": {"people": true, "tents": 3}, "meals": {"Monday": []}, "crewSize": 99})");
+    ASSERT_TRUE(extra.plan) << extra.message;
+    EXPECT_EQ(extra.plan->List(PlanList::People), std::vector<std::string>{"Ann"});
+    EXPECT_TRUE(extra.plan->Sorted(PlanList::People));
+    EXPECT_EQ(extra.plan->crewSize, 5);
+    const PlanReadResult low = ParsePlanJson(
+        R"({"format": "dutywise-plan", "version": 1, "crewSize": -18446744073709551615})");
+    EXPECT_EQ(low.message, "The field \"crewSize\" must be a whole number."); // no integer
+    const PlanReadResult zero =
+        ParsePlanJson(R"({"format": "dutywise-plan", "version": 1, "crewSize": 0})");
+    ASSERT_TRUE(zero.plan) << zero.message;
+    EXPECT_EQ(zero.plan->crewSize, 1);
+}
+
+TEST(PlanFileRead, EveryKindOfBadInputIsRefusedWithItsOwnMessage) {
+    const std::string head = R"({"format": "dutywise-plan", "version": 1, )";
+    const struct {
+        std::string bytes;
+        std::string message;
+    } cases[] = {
+        {"", "This file is not valid JSON (at byte 1)."},
+        {"{\"format\": \"dutywise-plan\",", "This file is not valid JSON (at byte 28)."},
+        {"Outing: Spring Camporee\n", "This file is not valid JSON (at byte 1)."},
+        {"{\"format\": \"dutywise-plan\", \"version\": 1, \"outing\": \"Caf\xE9\"}",
+         "This file is not UTF-8 text."},
+        {"{\"format\": \"dutywise-plan\", \"version\": 1, \"outing\": \"\xED\xA0\x80\"}",
+         "This file is not UTF-8 text."},
+        {"\xC0\xAF", "This file is not UTF-8 text."},
+        {std::string(100000, '['), "This file is not a Dutywise plan."},
+        {"[]", "This file is not a Dutywise plan."},
+        {R"({"version": 1})", "This file is not a Dutywise plan."},
+        {R"({"format": "packready-plan", "version": 1})", "This file is not a Dutywise plan."},
+        {R"({"format": "dutywise-plan"})", "The plan does not say its version."},
+        {R"({"format": "dutywise-plan", "version": 2})",
+         "This plan was written by a newer Dutywise (version 2)."},
+        {R"({"format": "dutywise-plan", "version": 0})",
+         "The plan's version (0) is not one Dutywise knows."},
+        {R"({"format": "dutywise-plan", "version": "1"})",
+         "The field \"version\" must be a whole number."},
+        {head + R"("outing": 7})", "The field \"outing\" must be a text."},
+        {head + R"("patrol": null})", "The field \"patrol\" must be a text."},
+        {head + R"("people": "Ann"})", "The field \"people\" must be a list of texts."},
+        {head + R"("drinks": ["Cocoa", 3]})", "The field \"drinks\" must be a list of texts."},
+        {head + R"("sorted": true})",
+         "The field \"sorted\" must hold true or false for each list."},
+        {head + R"("sorted": {"lunches": "yes"}})",
+         "The field \"sorted.lunches\" must be true or false."},
+        {head + R"("days": "Friday"})", "The field \"days\" must be a list of day names."},
+        {head + R"("days": ["Friday", "Funday"]})",
+         "Unknown day \"Funday\" in the field \"days\"."},
+        {head + R"("days": ["friday"]})", "Unknown day \"friday\" in the field \"days\"."},
+        {head + R"("meals": ["Dinner"]})",
+         "The field \"meals\" must hold a list of meal names for each day."},
+        {head + R"("meals": {"Caturday": ["Dinner"]}})",
+         "Unknown day \"Caturday\" in the field \"meals\"."},
+        {head + R"("meals": {"Friday": "Dinner"}})",
+         "The field \"meals.Friday\" must be a list of meal names."},
+        {head + R"("meals": {"Friday": ["Brunch"]}})",
+         "Unknown meal \"Brunch\" in the field \"meals.Friday\"."},
+        {head + R"("crewSize": 2.5})", "The field \"crewSize\" must be a whole number."},
+        {head + R"("crewSize": "2"})", "The field \"crewSize\" must be a whole number."},
+        {head + R"("evenShares": 1})", "The field \"evenShares\" must be true or false."},
+    };
+    for (const auto& c : cases) {
+        const PlanReadResult r = ParsePlanJson(c.bytes);
+        EXPECT_FALSE(r.plan) << c.bytes.substr(0, 80);
+        EXPECT_EQ(r.message, c.message) << c.bytes.substr(0, 80);
+    }
+}
+
+TEST(PlanFileRead, FileProblemsNameTheFileAndGiveTheReason) {
+    TempDir dir;
+    const std::string missing = dir / "gone.dutywise";
+    EXPECT_EQ(ReadPlanFile(missing).message,
+              "Cannot open plan \"" + missing + "\". No such file or directory.");
+    EXPECT_EQ(ReadPlanFile(dir.path().string()).message,
+              "Cannot open plan \"" + dir.path().string() + "\". It is a folder, not a plan.");
+
+    // Over the limit by one byte: refused before it is parsed.
+    const std::string big = dir / "big.dutywise";
+    WriteFileBytes(big, std::string(kMaxPlanFileBytes + 1, ' '));
+    EXPECT_EQ(ReadPlanFile(big).message, "Cannot open plan \"" + big +
+                                             "\". The file is larger than 16 MiB; a plan is far "
+                                             "smaller.");
+
+    const std::string fifo = dir / "pipe.dutywise";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(ReadPlanFile(fifo).message,
+              "Cannot open plan \"" + fifo + "\". It is not a plain file.");
+
+    const std::string newer = dir / "newer.dutywise";
+    WriteFileBytes(newer, R"({"format": "dutywise-plan", "version": 3})");
+    EXPECT_EQ(ReadPlanFile(newer).message,
+              "Cannot open plan \"" + newer +
+                  "\". This plan was written by a newer Dutywise (version 3).");
+}
+
+// Root reads any file, so this case runs again in a child without the override.
+TEST(PlanFileRead, UnreadableFileGivesPermissionDenied) {
+    if (geteuid() == 0 && !std::getenv("DUTYWISE_NO_DAC")) {
+        const std::string self = std::filesystem::read_symlink("/proc/self/exe");
+        const std::string command =
+            "DUTYWISE_NO_DAC=1 setpriv --bounding-set=-dac_override,-dac_read_search '" + self +
+            "' --gtest_filter=PlanFileRead.UnreadableFileGivesPermissionDenied 2>&1";
+        std::string output;
+        if (FILE* child = popen(command.c_str(), "r")) {
+            char buffer[4096];
+            while (const std::size_t n = fread(buffer, 1, sizeof buffer, child))
+                output.append(buffer, n);
+            EXPECT_EQ(pclose(child), 0) << output;
+        }
+        // The child ran this very case, and it passed.
+        EXPECT_NE(output.find("[  PASSED  ] 1 test."), std::string::npos) << output;
+        return;
+    }
+    TempDir dir;
+    const std::string path = dir / "locked.dutywise";
+    WriteFileBytes(path, R"({"format": "dutywise-plan", "version": 1})");
+    ASSERT_EQ(chmod(path.c_str(), 0), 0);
+    EXPECT_EQ(ReadPlanFile(path).message, "Cannot open plan \"" + path + "\". Permission denied.");
+}

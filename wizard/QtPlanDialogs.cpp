@@ -1,0 +1,53 @@
+#include "QtPlanDialogs.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace dutywise {
+
+QtPlanDialogs::QtPlanDialogs(QWidget* parent) : parent_(parent) {}
+
+QStringList QtPlanDialogs::nameFilters() {
+    // Worded like the roster's save dialog: "*.*" on POSIX would hide names without a dot.
+#ifdef Q_OS_WIN
+    return {QStringLiteral("Dutywise Plans (*.dutywise)"), QStringLiteral("All Files (*.*)")};
+#else
+    return {QStringLiteral("Dutywise Plans (*.dutywise)"), QStringLiteral("All Files (*)")};
+#endif
+}
+
+std::optional<QString> QtPlanDialogs::AskOpenName() {
+    return Ask(false);
+}
+
+std::optional<QString> QtPlanDialogs::AskSaveName() {
+    return Ask(true);
+}
+
+std::optional<QString> QtPlanDialogs::Ask(bool save) {
+    QFileDialog dialog(parent_, save ? QStringLiteral("Save Plan") : QStringLiteral("Open Plan"));
+    dialog.setObjectName(save ? QStringLiteral("PlanSaveDialog")
+                              : QStringLiteral("PlanOpenDialog"));
+    // Qt's own dialog everywhere, as for the roster, so it looks and answers the same.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilters(nameFilters());
+    dialog.selectNameFilter(nameFilters().first());
+    dialog.setDefaultSuffix(QStringLiteral("dutywise"));
+    if (!last_.isEmpty()) {
+        if (save)
+            dialog.selectFile(last_);
+        else
+            dialog.setDirectory(QFileInfo(last_).absolutePath());
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QStringList files = dialog.selectedFiles();
+    if (files.isEmpty() || files.first().isEmpty())
+        return std::nullopt;
+    last_ = files.first();
+    return last_;
+}
+
+} // namespace dutywise

@@ -1,0 +1,176 @@
+// Plan files: the Basics page's Open Plan... and Save Plan..., a plan dropped on the window, and
+// the mapping between the wizard's controls and the plan file.
+
+#include <algorithm>
+#include <array>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
+
+#include "WizardWindow.h"
+
+namespace {
+
+using dutywise::PlanList;
+
+constexpr std::array<PlanList, dutywise::kPlanLists> kLists{PlanList::People,  PlanList::Breakfasts,
+                                                            PlanList::Lunches, PlanList::Dinners,
+                                                            PlanList::Snacks,  PlanList::Drinks};
+
+std::vector<std::string> ToStrings(const QStringList& items) {
+    std::vector<std::string> out;
+    out.reserve(static_cast<std::size_t>(items.size()));
+    for (const QString& item : items)
+        out.push_back(item.toStdString());
+    return out;
+}
+
+QStringList ToQStrings(const std::vector<std::string>& items) {
+    QStringList out;
+    out.reserve(static_cast<qsizetype>(items.size()));
+    for (const std::string& item : items)
+        out.append(QString::fromStdString(item));
+    return out;
+}
+
+// The local .dutywise file a drag carries, or an empty string.
+QString DroppedPlan(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1)
+        return {};
+    const QUrl url = data->urls().first();
+    if (!url.isLocalFile())
+        return {};
+    const QString path = url.toLocalFile();
+    return path.endsWith(QStringLiteral(".dutywise"), Qt::CaseInsensitive) ? path : QString();
+}
+
+} // namespace
+
+dutywise::PlanFile TForm2::CurrentPlanFile() const {
+    const std::array<const TFlatListBox*, dutywise::kPlanLists> lists{
+        FlatListBox1, FlatListBox2, FlatListBox3, FlatListBox4, FlatListBox5, FlatListBox6};
+    const std::array<const TFlatCheckBox*, dutywise::kPlanLists> sortBoxes{
+        FlatCheckBox1, FlatCheckBox2, FlatCheckBox3, FlatCheckBox4, FlatCheckBox5, FlatCheckBox6};
+    dutywise::PlanFile plan;
+    plan.outingName = FlatEdit1->text().toStdString();
+    plan.patrolName = FlatEdit2->text().toStdString();
+    for (std::size_t i = 0; i < kLists.size(); ++i) {
+        plan.List(kLists[i]) = ToStrings(lists[i]->items());
+        plan.Sorted(kLists[i]) = sortBoxes[i]->isChecked();
+    }
+    for (int day = 0; day < dutywise::kDays; ++day) {
+        plan.days[static_cast<std::size_t>(day)] = days->checked(day);
+        for (int meal = 0; meal < dutywise::kMeals; ++meal)
+            plan.mealTicks[static_cast<std::size_t>(day)][static_cast<std::size_t>(meal)] =
+                MealBox(day, meal)->isChecked();
+    }
+    // The box may hold a typed number it has not yet brought back into its range.
+    plan.crewSize = std::clamp(NS->value(), dutywise::kMinCrewSize, dutywise::kMaxCrewSize);
+    // ShareEvenly: mapped once the Finalization check box exists
+    return plan;
+}
+
+void TForm2::ShowPlanFile(const dutywise::PlanFile& plan) {
+    const std::array<TFlatListBox*, dutywise::kPlanLists> lists{
+        FlatListBox1, FlatListBox2, FlatListBox3, FlatListBox4, FlatListBox5, FlatListBox6};
+    const std::array<TFlatCheckBox*, dutywise::kPlanLists> sortBoxes{
+        FlatCheckBox1, FlatCheckBox2, FlatCheckBox3, FlatCheckBox4, FlatCheckBox5, FlatCheckBox6};
+    FlatEdit1->setText(QString::fromStdString(plan.outingName));
+    FlatEdit2->setText(QString::fromStdString(plan.patrolName));
+    for (std::size_t i = 0; i < kLists.size(); ++i) {
+        // Emptied first, so that the tick's own handler has nothing old to sort; the entries then
+        // go in at once, sorted in one pass when the tick is on.
+        lists[i]->clear();
+        sortBoxes[i]->setChecked(plan.Sorted(kLists[i]));
+        lists[i]->replaceItems(ToQStrings(plan.List(kLists[i])));
+    }
+    for (int day = 0; day < dutywise::kDays; ++day) {
+        days->setChecked(day, plan.days[static_cast<std::size_t>(day)]);
+        for (int meal = 0; meal < dutywise::kMeals; ++meal)
+            MealBox(day, meal)->setChecked(
+                plan.mealTicks[static_cast<std::size_t>(day)][static_cast<std::size_t>(meal)]);
+    }
+    daysClickCheck(); // the day groups show or hide as a tick of the user's would make them
+    NS->setValue(plan.crewSize);
+    // ShareEvenly: mapped once the Finalization check box exists
+}
+
+std::optional<QString> TForm2::LoadPlan(const QString& path) {
+    const QString absolute = path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
+    const dutywise::PlanReadResult read = dutywise::ReadPlanFile(absolute.toStdString());
+    if (!read.plan)
+        return QString::fromStdString(read.message);
+    ShowPlanFile(*read.plan);
+    lastPlan_ = *read.plan;
+    planDialogs_.setLastFileName(absolute);
+    return std::nullopt;
+}
+
+bool TForm2::MayReplaceEntries(const QString& path) {
+    const dutywise::PlanFile now = CurrentPlanFile();
+    // Only entries count, not the lists' Sorted ticks: an empty wizard has nothing to lose.
+    dutywise::PlanFile entries = now;
+    entries.sorted = {};
+    const bool keep = entries != dutywise::PlanFile{} && (!lastPlan_ || now != *lastPlan_);
+    if (!keep)
+        return true;
+    QMessageBox question(QMessageBox::NoIcon, QStringLiteral("Dutywise"),
+                         QStringLiteral("Replace the entries of the wizard with the plan \"%1\"?")
+                             .arg(QFileInfo(path).fileName()),
+                         QMessageBox::Yes | QMessageBox::No, this);
+    return question.exec() == QMessageBox::Yes;
+}
+
+void TForm2::OpenPlanFile(const QString& path) {
+    const QString absolute = path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
+    // Read first: a file that cannot be used is refused before anything is asked.
+    const dutywise::PlanReadResult read = dutywise::ReadPlanFile(absolute.toStdString());
+    if (!read.plan) {
+        ShowMessage(read.message);
+        return;
+    }
+    if (!MayReplaceEntries(absolute))
+        return;
+    ShowPlanFile(*read.plan);
+    lastPlan_ = *read.plan;
+    planDialogs_.setLastFileName(absolute);
+}
+
+void TForm2::OpenPlanClick() {
+    if (const auto path = planDialogs_.AskOpenName())
+        OpenPlanFile(*path);
+}
+
+void TForm2::SavePlanClick() {
+    const auto path = planDialogs_.AskSaveName();
+    if (!path)
+        return;
+    const dutywise::PlanFile plan = CurrentPlanFile();
+    if (const auto error = dutywise::WritePlanFile(path->toStdString(), plan)) {
+        ShowMessage(*error);
+        return;
+    }
+    lastPlan_ = plan;
+}
+
+void TForm2::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedPlan(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+    else
+        QDialog::dragEnterEvent(event);
+}
+
+void TForm2::dropEvent(QDropEvent* event) {
+    const QString path = DroppedPlan(event->mimeData());
+    if (path.isEmpty()) {
+        QDialog::dropEvent(event);
+        return;
+    }
+    event->acceptProposedAction();
+    // Opened once the drop is over: the drag's source is not kept waiting on a question.
+    QTimer::singleShot(0, this, [this, path] { OpenPlanFile(path); });
+}
