@@ -19,8 +19,8 @@ struct DrawState {
     // The even-shares draw's own record, by list position: the person drawn last (-1 before
     // anybody), and each person's cook and clean-up places so far in this build.
     int LastDrawn = -1;
-    std::vector<int> Cooks, Cleanups;
-    std::vector<int> Candidates; // scratch, kept to spare an allocation per draw
+    std::vector<int> Cooks{}, Cleanups{};
+    std::vector<int> Candidates{}; // scratch, kept to spare an allocation per draw
 
     int Duties(int person) const; // cook and clean-up places together
 };
