@@ -25,10 +25,6 @@ int At(const std::vector<int>& counts, int person) {
 
 } // namespace
 
-int DrawState::Duties(int person) const {
-    return At(Cooks, person) + At(Cleanups, person);
-}
-
 int DrawPerson(int n, DrawState& state, Generator& random) {
     int x = DrawBelow(n, random);
     if (x == state.PreviousPick) {
@@ -63,46 +59,56 @@ std::string DrawCrew(const std::vector<std::string>& people, int crewSize, DrawS
     return crew;
 }
 
-void EvenShareCandidates(int n, const std::vector<int>& crew, const DrawState& state,
-                         std::vector<int>& candidates) {
-    const auto inCrew = [&crew](int person) {
-        return std::find(crew.begin(), crew.end(), person) != crew.end();
+void EvenShareCandidates(int n, const std::vector<int>& crew, DrawState& state) {
+    // One score per person: the duties so far, raised above everybody free for those already in
+    // the crew, and higher still for the person drawn last. The lowest score then names the
+    // fewest duties among the people the first of the widening steps allows, or, when it
+    // allows nobody, among those of the next step. Done in two plain passes without branches,
+    // since every draw weighs every person.
+    constexpr std::int64_t kInCrew = std::int64_t{1} << 40;
+    constexpr std::int64_t kDrawnLast = std::int64_t{1} << 41;
+    const auto people = static_cast<std::size_t>(std::max(n, 0));
+    std::vector<std::int64_t>& scores = state.Scores;
+    scores.assign(people, 0);
+    for (std::size_t i = 0; i < std::min(people, state.Duties.size()); ++i)
+        scores[i] = state.Duties[i];
+    const auto raise = [&](int person, std::int64_t by) {
+        const auto i = static_cast<std::size_t>(person);
+        if (person >= 0 && i < people)
+            scores[i] = At(state.Duties, person) + by;
     };
-    // Widening steps: nobody drawn last and nobody twice in a crew; then the crew may repeat;
-    // then (one person only) the last drawn too.
-    for (int step = 0; step < 3; ++step) {
-        candidates.clear();
-        int fewest = 0;
-        for (int person = 0; person < n; ++person) {
-            if (step < 2 && person == state.LastDrawn)
-                continue;
-            if (step < 1 && inCrew(person))
-                continue;
-            const int duties = state.Duties(person);
-            if (candidates.empty() || duties < fewest) {
-                candidates.clear();
-                fewest = duties;
-            }
-            if (duties == fewest)
-                candidates.push_back(person);
-        }
-        if (!candidates.empty())
-            return;
+    for (int person : crew)
+        raise(person, kInCrew);
+    raise(state.LastDrawn, kDrawnLast);
+
+    std::vector<int>& candidates = state.Candidates;
+    candidates.resize(people);
+    if (people == 0)
+        return;
+    const std::int64_t lowest = *std::min_element(scores.begin(), scores.end());
+    std::size_t k = 0;
+    for (std::size_t i = 0; i < people; ++i) {
+        candidates[k] = static_cast<int>(i);
+        k += scores[i] == lowest ? 1 : 0;
     }
+    candidates.resize(k);
 }
 
 int DrawEvenShare(int n, const std::vector<int>& crew, Duty duty, DrawState& state,
                   Generator& random) {
     if (n <= 0)
         return 0;
-    EvenShareCandidates(n, crew, state, state.Candidates);
+    EvenShareCandidates(n, crew, state);
     const int k = static_cast<int>(state.Candidates.size());
     const int x = state.Candidates[static_cast<std::size_t>(DrawBelow(k, random))];
 
-    std::vector<int>& counts = duty == Duty::Cook ? state.Cooks : state.Cleanups;
-    if (counts.size() < static_cast<std::size_t>(n))
-        counts.resize(static_cast<std::size_t>(n), 0);
-    ++counts[static_cast<std::size_t>(x)];
+    const auto people = static_cast<std::size_t>(n);
+    for (std::vector<int>* counts : {&state.Duties, &state.Cooks})
+        if (counts->size() < people)
+            counts->resize(people, 0);
+    ++state.Duties[static_cast<std::size_t>(x)];
+    if (duty == Duty::Cook)
+        ++state.Cooks[static_cast<std::size_t>(x)];
     state.LastDrawn = x;
     return x;
 }
@@ -129,9 +135,10 @@ std::vector<std::string> DutyCountLines(const std::vector<std::string>& people,
     lines.reserve(people.size());
     for (std::size_t i = 0; i < people.size(); ++i) {
         const int person = static_cast<int>(i);
-        lines.push_back(people[i] + ": " + std::to_string(state.Duties(person)) + " (" +
-                        std::to_string(At(state.Cooks, person)) + " cook, " +
-                        std::to_string(At(state.Cleanups, person)) + " cleanup)");
+        const int duties = At(state.Duties, person);
+        const int cooks = At(state.Cooks, person);
+        lines.push_back(people[i] + ": " + std::to_string(duties) + " (" + std::to_string(cooks) +
+                        " cook, " + std::to_string(duties - cooks) + " cleanup)");
     }
     return lines;
 }

@@ -226,14 +226,14 @@ TEST(EvenShares, EveryReachableDrawStateKeepsTheRule) {
             std::set<Node> seen;
             std::vector<Node> todo{{std::vector<int>(static_cast<std::size_t>(n), 0), -1, {}}};
             seen.insert(todo.front());
-            std::vector<int> candidates;
             while (!todo.empty()) {
                 const Node node = todo.back();
                 todo.pop_back();
                 DrawState state;
-                state.Cooks = node.duties;
+                state.Duties = node.duties;
                 state.LastDrawn = node.last;
-                EvenShareCandidates(n, node.crew, state, candidates);
+                EvenShareCandidates(n, node.crew, state);
+                const std::vector<int> candidates = state.Candidates;
                 ASSERT_FALSE(candidates.empty());
                 const int fewest = *std::min_element(node.duties.begin(), node.duties.end());
                 for (int who : candidates) {
@@ -264,21 +264,26 @@ TEST(EvenShares, EveryReachableDrawStateKeepsTheRule) {
 }
 
 TEST(EvenShares, RelaxesOnlyWhenNobodyElseIsLeft) {
-    std::vector<int> candidates;
     DrawState state;
     state.LastDrawn = 0;
-    EvenShareCandidates(1, {}, state, candidates); // one person: the same one again
-    EXPECT_EQ(candidates, std::vector<int>{0});
+    EvenShareCandidates(1, {}, state); // one person: the same one again
+    EXPECT_EQ(state.Candidates, std::vector<int>{0});
 
     // A crew asked of more people than there are (the build refuses such a plan): the crew may
     // repeat, but still not the person drawn last, and the fewest duties still come first.
     state.LastDrawn = 1;
-    state.Cooks = {2, 1, 1};
-    EvenShareCandidates(3, {0, 1, 2}, state, candidates);
-    EXPECT_EQ(candidates, std::vector<int>{2});
-    state.Cooks = {1, 1, 2};
-    EvenShareCandidates(3, {0, 1, 2}, state, candidates);
-    EXPECT_EQ(candidates, std::vector<int>{0});
+    state.Duties = {2, 1, 1};
+    EvenShareCandidates(3, {0, 1, 2}, state);
+    EXPECT_EQ(state.Candidates, std::vector<int>{2});
+    state.Duties = {1, 1, 2};
+    EvenShareCandidates(3, {0, 1, 2, 0}, state); // a crew that already repeats
+    EXPECT_EQ(state.Candidates, std::vector<int>{0});
+    state.Duties = {1, 5, 1};
+    EvenShareCandidates(3, {1, 2}, state); // free people come first, however busy
+    EXPECT_EQ(state.Candidates, std::vector<int>{0});
+    state.LastDrawn = 2;
+    EvenShareCandidates(3, {0}, state);
+    EXPECT_EQ(state.Candidates, std::vector<int>{1});
 }
 
 // Saturday breakfast and dinner, three people of whom two share a name, crews of one.
