@@ -1,6 +1,8 @@
 #pragma once
 // The random draw of cooks and clean-up crews under the avoidance rule, and the meal pick.
+// Beside it, the even-shares draw that a plan may choose instead.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -10,8 +12,20 @@
 
 namespace dutywise {
 
+enum class Duty { Cook, Cleanup };
+
 struct DrawState {
     int PreviousPick = 0; // index of the person drawn last in this build
+
+    // The even-shares draw's own record, by list position: the person drawn last (-1 before
+    // anybody), each person's duties so far in this build (cook and clean-up places together)
+    // and, of those, the cook places.
+    int LastDrawn = -1;
+    std::vector<int> Duties{};
+    std::vector<int> Cooks{};
+    // Scratch of the even-shares draw, kept to spare two allocations per draw.
+    std::vector<int> Candidates{};
+    std::vector<std::int64_t> Scores{};
 };
 
 // An index from 0 to n-1 that differs from the previous pick; it becomes the previous pick.
@@ -19,9 +33,26 @@ int DrawPerson(int n, DrawState& state, Generator& random);
 // CrewSize names joined with ", ".
 std::string DrawCrew(const std::vector<std::string>& people, int crewSize, DrawState& state,
                      Generator& random);
+
+// Who an even-shares draw may take next, written to state.Candidates in list order: of the
+// people other than the one drawn last and those already in `crew`, the ones with the fewest
+// duties so far. When that leaves nobody, people already in the crew are let back in; with one
+// person only, the same person may come again.
+void EvenShareCandidates(int n, const std::vector<int>& crew, DrawState& state);
+// One of the candidates, each equally likely; counts the duty and becomes the last drawn.
+int DrawEvenShare(int n, const std::vector<int>& crew, Duty duty, DrawState& state,
+                  Generator& random);
+// CrewSize names drawn by even shares, joined as DrawCrew joins them.
+std::string DrawEvenCrew(const std::vector<std::string>& people, int crewSize, Duty duty,
+                         DrawState& state, Generator& random);
+// "NAME: N (C cook, U cleanup)" for every person, in list order.
+std::vector<std::string> DutyCountLines(const std::vector<std::string>& people,
+                                        const DrawState& state);
+
 // One entry of a non-empty meal list; every entry can come up.
 std::string PickMeal(const std::vector<std::string>& meals, Generator& random);
-// Appends the cook line, the clean-up line, the meal line and a blank paragraph.
+// Appends the cook line, the clean-up line, the meal line and a blank paragraph. The plan's
+// evenShares chooses the crews' draw.
 void FillMealSlot(const OutingPlan& plan, MealSlot slot, DrawState& state, RosterDocument& doc,
                   Generator& random);
 

@@ -35,6 +35,9 @@ struct OutingPlan {
     std::vector<std::string> breakfasts, lunches, dinners;
     std::vector<std::string> snacks, drinks;
     int crewSize = kDefaultCrewSize;
+    // Crews drawn so that everybody gets as many duties as everybody else, give or take one;
+    // the roster then ends with each person's duty count.
+    bool evenShares = false;
 
     bool Ticked(MealSlot slot) const {
         return mealTicks[static_cast<int>(slot.day)][static_cast<int>(slot.meal)];

@@ -116,6 +116,14 @@ void WriteRoster(const OutingPlan& plan, RosterDocument& doc, BuildHost& host, G
     SetRosterStyle(doc, 10, boldUnderlined);
     doc.AppendParagraph("Drinks");
     doc.AppendParagraphs(plan.drinks);
+
+    if (plan.evenShares) {
+        doc.AppendParagraph("");
+        SetRosterStyle(doc, 10, boldUnderlined);
+        doc.AppendParagraph("Duties");
+        SetRosterStyle(doc, 10, StyleSet{});
+        doc.AppendParagraphs(DutyCountLines(plan.people, state));
+    }
 }
 
 } // namespace

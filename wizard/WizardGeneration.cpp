@@ -65,6 +65,7 @@ void TForm2::FlatButton2Click() {
     FlatListBox5->clear();
     FlatListBox6->clear();
     NS->setValue(2);
+    ShareEvenly->setChecked(false);
     TabbedNotebook1->setCurrentIndex(0);
 }
 

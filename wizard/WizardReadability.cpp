@@ -42,6 +42,9 @@ void TForm2::FlatSpeedButton28Click() {
     FlatCheckBox4->setTransparent(false);
     FlatCheckBox5->setTransparent(false);
     FlatCheckBox6->setTransparent(false);
+    // The Finalization page's white caption, like the people list's.
+    ShareEvenly->setTransparent(false);
+    BlackCaption(*ShareEvenly);
 
     for (TFlatGroupBox* group :
          {FlatGroupBox1, FlatGroupBox2, FlatGroupBox3, FlatGroupBox4, FlatGroupBox5, FlatGroupBox6})

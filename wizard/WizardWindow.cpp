@@ -255,6 +255,7 @@ dutywise::OutingPlan TForm2::ReadPlan() const {
     plan.drinks = Entries(*FlatListBox6);
     // A text that is not a number reads as the box's minimum, 1.
     plan.crewSize = NS->value();
+    plan.evenShares = ShareEvenly->isChecked();
     return plan;
 }
 

@@ -1,4 +1,5 @@
-// Time of one roster build on the largest plan the wizard can hold.
+// Time of one roster build on the largest plan the wizard can hold, with the plain draw and
+// with duties shared evenly.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -25,5 +26,20 @@ void BM_BuildLargestRoster(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_BuildLargestRoster)->Unit(benchmark::kMicrosecond);
+
+// The same plan with duties shared evenly: every draw weighs all fifty people's counts, and the
+// roster ends with fifty more lines.
+void BM_BuildLargestRosterEvenShares(benchmark::State& state) {
+    OutingPlan plan = LargestPlan();
+    plan.evenShares = true;
+    MemoryDocument doc;
+    SilentHost host;
+    AdviceFlag advice;
+    for (auto _ : state) {
+        BuildRoster(plan, doc, host, ProgramGenerator(), advice);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_BuildLargestRosterEvenShares)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -174,6 +174,38 @@ TEST(AbiwordReadback, BuiltRosterKeepsEveryRunsTextAndStyle) {
     ExpectReadBackRunByRun(doc);
 }
 
+TEST(AbiwordReadback, DutyCountSectionReadsBackAfterTheDrinks) {
+    DUTYWISE_REQUIRE_ABIWORD();
+    OutingPlan plan;
+    plan.outingName = "Weekend";
+    plan.people = {"Ann", kNames[0], "Ann", ""};
+    plan.crewSize = 2;
+    plan.evenShares = true;
+    plan.days[5] = plan.days[6] = true;
+    plan.mealTicks[5] = {false, false, true};
+    plan.mealTicks[6] = {true, true, true};
+    plan.breakfasts = plan.lunches = plan.dinners = {"Stew"};
+    plan.drinks = {"Cocoa"};
+    MemoryDocument doc;
+    dutywise::testing::RecordingHost host;
+    SteadyClock clock;
+    Generator random(clock);
+    AdviceFlag advice;
+    BuildRoster(plan, doc, host, random, advice);
+    // Four slots, two crews of two each: sixteen duties, four apiece.
+    const std::vector<Paragraph> paragraphs = doc.Paragraphs();
+    ASSERT_GE(paragraphs.size(), 6u);
+    std::vector<std::string> tail;
+    for (auto p = paragraphs.end() - 6; p != paragraphs.end(); ++p)
+        tail.push_back(p->Text());
+    ASSERT_EQ(tail[0], "");
+    ASSERT_EQ(tail[1], "Duties");
+    for (std::size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(tail[2 + i].substr(0, plan.people[i].size() + 5), plan.people[i] + ": 4 (")
+            << tail[2 + i];
+    ExpectReadBackRunByRun(doc);
+}
+
 TEST(AbiwordReadback, NamesFromEveryScriptAndRtfSpecialCharacters) {
     DUTYWISE_REQUIRE_ABIWORD();
     MemoryDocument doc;

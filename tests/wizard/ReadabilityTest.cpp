@@ -75,6 +75,14 @@ TEST_F(Readability, OneClickMakesEveryPageReadableAndLeavesTheRestAlone) {
     EXPECT_EQ(after.at("FlatCheckBox3").caption, QColor(Qt::black));
     EXPECT_TRUE(after.at("FlatCheckBox1").font.bold());
     EXPECT_EQ(after.at("FlatCheckBox1").font, before.at("FlatCheckBox1").font);
+    // The Finalization page's white bold caption goes the way of the people list's.
+    EXPECT_TRUE(after.at("ShareEvenly").filled);
+    EXPECT_EQ(after.at("ShareEvenly").background,
+              W("ShareEvenly")->palette().color(QPalette::Button));
+    EXPECT_EQ(before.at("ShareEvenly").caption, QColor(Qt::white));
+    EXPECT_EQ(after.at("ShareEvenly").caption, QColor(Qt::black));
+    EXPECT_EQ(after.at("ShareEvenly").font, before.at("ShareEvenly").font);
+    EXPECT_TRUE(after.at("ShareEvenly").font.bold());
     for (const char* b : {"FlatCheckBox2", "FlatCheckBox4", "FlatCheckBox5", "FlatCheckBox6"})
         EXPECT_EQ(after.at(b).caption, before.at(b).caption) << b;
 

@@ -64,6 +64,26 @@ TEST(WizardScreenshots, SixPagesBeforeAndAfterABuild) {
     Click(w, "FlatSpeedButton3");
     const QString all = OutputDir() + QStringLiteral("/days-all-ticked.png");
     EXPECT_TRUE(w.grab().save(all)) << all.toStdString();
+
+    // Duties shared evenly: the roster's closing count; then the Finalization page made
+    // readable, its check box caption included.
+    ShowPage(w, 4);
+    Tick(w, "ShareEvenly");
+    auto even = testsupport::AnswerNextModal("OK");
+    Click(w, "FlatButton1");
+    EXPECT_EQ(even->text, "Completed!");
+    ShowPage(w, 5);
+    auto* editor = Find<QTextEdit>(w, "R");
+    editor->moveCursor(QTextCursor::End);
+    editor->ensureCursorVisible();
+    QCoreApplication::processEvents();
+    const QString count = OutputDir() + QStringLiteral("/even-shares-6-generation.png");
+    EXPECT_TRUE(w.grab().save(count)) << count.toStdString();
+    Click(w, "FlatSpeedButton28");
+    ShowPage(w, 4);
+    QCoreApplication::processEvents();
+    const QString readable = OutputDir() + QStringLiteral("/readable-5-finalization.png");
+    EXPECT_TRUE(w.grab().save(readable)) << readable.toStdString();
 }
 
 } // namespace
