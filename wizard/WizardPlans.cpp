@@ -70,7 +70,7 @@ dutywise::PlanFile TForm2::CurrentPlanFile() const {
     }
     // The box may hold a typed number it has not yet brought back into its range.
     plan.crewSize = std::clamp(NS->value(), dutywise::kMinCrewSize, dutywise::kMaxCrewSize);
-    // ShareEvenly: mapped once the Finalization check box exists
+    plan.evenShares = ShareEvenly->isChecked();
     return plan;
 }
 
@@ -96,7 +96,7 @@ void TForm2::ShowPlanFile(const dutywise::PlanFile& plan) {
     }
     daysClickCheck(); // the day groups show or hide as a tick of the user's would make them
     NS->setValue(plan.crewSize);
-    // ShareEvenly: mapped once the Finalization check box exists
+    ShareEvenly->setChecked(plan.evenShares);
 }
 
 std::optional<QString> TForm2::LoadPlan(const QString& path) {
@@ -112,9 +112,11 @@ std::optional<QString> TForm2::LoadPlan(const QString& path) {
 
 bool TForm2::MayReplaceEntries(const QString& path) {
     const dutywise::PlanFile now = CurrentPlanFile();
-    // Only entries count, not the lists' Sorted ticks: an empty wizard has nothing to lose.
+    // Only entries count, not the lists' Sorted ticks or the even-shares tick: an empty wizard
+    // has nothing to lose.
     dutywise::PlanFile entries = now;
     entries.sorted = {};
+    entries.evenShares = false;
     const bool keep = entries != dutywise::PlanFile{} && (!lastPlan_ || now != *lastPlan_);
     if (!keep)
         return true;

@@ -43,6 +43,7 @@ struct Controls {
     std::array<bool, 7> days{}, groupsShown{};
     std::array<bool, 21> meals{};
     int crew = 0;
+    bool evenShares = false;
     bool operator==(const Controls&) const = default;
 };
 
@@ -58,7 +59,7 @@ void PrintTo(const Controls& c, std::ostream* os) {
         *os << " list" << i + 1 << " [" << c.lists[i].join('|').toStdString() << "]";
     *os << " ticks " << bits(c.sortTicks) << " sorted " << bits(c.listsSorted) << " days "
         << bits(c.days) << " groups " << bits(c.groupsShown) << " meals " << bits(c.meals)
-        << " crew " << c.crew;
+        << " crew " << c.crew << " even shares " << c.evenShares;
 }
 
 Controls Read(QWidget& w) {
@@ -79,6 +80,7 @@ Controls Read(QWidget& w) {
     for (std::size_t i = 0; i < kMealBoxes.size(); ++i)
         c.meals[i] = Find<QCheckBox>(w, kMealBoxes[i])->isChecked();
     c.crew = Find<TFlatSpinEditInteger>(w, "NS")->value();
+    c.evenShares = Find<QCheckBox>(w, "ShareEvenly")->isChecked();
     return c;
 }
 
@@ -197,6 +199,7 @@ protected:
         ShowPage(w, 4);
         auto* crew = Find<TFlatSpinEditInteger>(w, "NS");
         crew->setValue(4);
+        Tick(w, "ShareEvenly");
         ShowPage(w, 0);
     }
 
@@ -210,14 +213,17 @@ TEST_F(PlanFiles, SavedPlanComesBackIntoEveryControlAfterFreshStart) {
     ASSERT_EQ(filled.lists[0], (QStringList{"Zoë", " Ann ", "李雷", "Ben", "Ben"}));
     ASSERT_TRUE(filled.meals[6]);        // TueBrk, under an unticked day
     ASSERT_FALSE(filled.groupsShown[2]); // Tuesday's group hidden
+    ASSERT_TRUE(filled.evenShares);
 
     SavePlan(PathOf("eagle")); // a bare name gets the plan extension
     const std::string saved = ReadFileBytes(dir / "eagle.dutywise");
     ASSERT_NE(saved.find("\"format\": \"dutywise-plan\""), std::string::npos) << saved;
+    ASSERT_NE(saved.find("\"evenShares\": true"), std::string::npos) << saved;
 
     Click(w, "FlatButton2"); // Fresh Start, which leaves the Sorted ticks
     Tick(w, "FlatCheckBox4");
     ASSERT_NE(Read(w), filled);
+    ASSERT_FALSE(Read(w).evenShares);
     ASSERT_EQ(Read(w).lists[3], QStringList{});
 
     OpenPlan(PathOf("eagle.dutywise")); // an empty wizard loses nothing: no question
