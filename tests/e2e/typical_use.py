@@ -120,6 +120,14 @@ def window(name):
     return wait_for(f"window '{name}'", probe)
 
 
+def the_wizard():
+    """The wizard window. The minimised welcome window bears the same title: the wizard is the one
+    with the pages."""
+    return wait_for("the wizard", lambda: next(
+        (w for w in application() or [] if w is not None and w.name == "Dutywise v4.1"
+         and showing(w) and find_all("page tab list", within=w)), None))
+
+
 def gone(obj, what):
     def probe():
         try:
@@ -293,10 +301,7 @@ def walk(saved):
     window("Dutywise v4.1")
     press_button("OK")
     press_button("Wizard")
-    # The minimised welcome window bears the same title: the wizard is the one with the pages.
-    wizard = wait_for("the wizard", lambda: next(
-        (w for w in application() or [] if w is not None and w.name == "Dutywise v4.1"
-         and showing(w) and find_all("page tab list", within=w)), None))
+    wizard = the_wizard()
 
     # Basics
     step("outing and patrol names")
@@ -435,7 +440,7 @@ def walk_plan():
     window("Dutywise v4.1")
     press_button("OK")
     press_button("Wizard")
-    wizard = wait_for("the wizard", lambda: find_all("page tab list") and window("Dutywise v4.1"))
+    wizard = the_wizard()
     expect("the plan's outing name", lambda: text_of(find("text", "Outing name")) == PLAN["outing"])
     expect("the plan's patrol name", lambda: text_of(find("text", "Patrol name")) == PLAN["patrol"])
     people = sorted(PLAN["people"], key=str.casefold)  # the plan's list is sorted
