@@ -9,6 +9,7 @@
 
 #include "BuildHost.h"
 #include "OutingPlan.h"
+#include "QtPdfService.h"
 #include "QtPrintService.h"
 #include "QtSaveTarget.h"
 #include "RosterBuild.h"
@@ -26,8 +27,10 @@ public:
     explicit TForm2(QWidget* parent = nullptr);
     ~TForm2() override;
 
-    // The save dialog's choices and the extension added to a bare name.
-    static constexpr const char* kSaveFilter = "Rich Text (*.RTF)|*.RTF|All Files|*.*";
+    // The save dialog's choices and the extension added to a bare name (under Rich Text and all
+    // files; "pdf" under PDF).
+    static constexpr const char* kSaveFilter =
+        "Rich Text (*.RTF)|*.RTF|All Files|*.*|PDF (*.pdf)|*.pdf";
     static constexpr const char* kSaveDefaultExtension = "rtf";
 
     // The plan as the controls hold it at this moment.
@@ -108,8 +111,8 @@ private:
     void FlatSpeedButton23Click();
     void FlatSpeedButton24Click();
     void FlatSpeedButton25Click();
-    void FlatSpeedButton26Click();
-    void FlatSpeedButton27Click();
+    void FlatSpeedButton26Click(); // Save as Rich Text or PDF
+    void FlatSpeedButton27Click(); // Print
     void FlatComboBox1Change();
     void FlatColorComboBox1Change();
     void FlatSpinEditInteger2Change();
@@ -144,4 +147,5 @@ private:
     // Generation page tools: the save dialog keeps its last name for the whole run.
     dutywise::QtSaveTarget saveTarget_{this};
     dutywise::QtPrintService printService_;
+    dutywise::QtPdfService pdfService_; // the save's PDF, laid out as the printout
 };
