@@ -3,6 +3,7 @@
 // pictures. The tools are test tools: with CI=true a missing one fails the test, elsewhere the
 // test is skipped with the reason.
 
+#include <gtest/gtest.h>
 #include <optional>
 #include <QImage>
 #include <QMap>
@@ -11,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <vector>
 
 namespace pdfcheck {
 
