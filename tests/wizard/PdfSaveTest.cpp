@@ -198,8 +198,12 @@ TEST_F(PdfSave, FailuresNameTheFileAndLeaveWhatWasThere) {
     WriteFileBytes(locked + "/roster.pdf", "old pdf");
     WriteFileBytes(locked + "/roster.rtf", "old rtf");
     ASSERT_EQ(chmod(locked.c_str(), 0555), 0);
+    // Opened again at the end, or the unprivileged run could not remove what it made.
+    struct Reopen {
+        std::string folder;
+        ~Reopen() { chmod(folder.c_str(), 0755); }
+    } reopen{locked};
     if (access(locked.c_str(), W_OK) == 0) {
-        chmod(locked.c_str(), 0755);
         if (qEnvironmentVariableIsSet("DUTYWISE_UNPRIVILEGED_RUN"))
             FAIL() << "still writes into a read-only folder without dac_override";
         if (QStandardPaths::findExecutable("setpriv").isEmpty()) {
