@@ -40,7 +40,8 @@ void SetSelectionSize(RosterDocument& doc, int points) {
     doc.SetFontSize(ClampPoints(points));
 }
 
-std::string WithDefaultExtension(const std::string& path) {
+std::string WithDefaultExtension(const std::string& path, SaveFormat format) {
+    const char* extension = format == SaveFormat::Pdf ? "pdf" : "rtf";
     const std::size_t slash = path.rfind('/');
     const std::string_view name =
         std::string_view(path).substr(slash == std::string::npos ? 0 : slash + 1);
@@ -48,20 +49,32 @@ std::string WithDefaultExtension(const std::string& path) {
         return path; // a folder: the save then reports it
     const std::size_t dot = name.rfind('.');
     if (dot == std::string_view::npos || dot == 0)
-        return path + ".rtf"; // ".notes" is a hidden name, not an extension
+        return path + "." + extension; // ".notes" is a hidden name, not an extension
     if (dot + 1 == name.size())
-        return path + "rtf";
+        return path + extension;
     return path;
 }
 
-SaveResult SaveAsRichText(const RosterDocument& doc, SaveTarget& target) {
+SaveResult SaveAsRichText(const RosterDocument& doc, const std::string& patrolName,
+                          SaveTarget& target, PdfService& pdf) {
     SaveResult result;
-    const std::optional<std::string> chosen = target.AskFileName();
-    if (!chosen || chosen->empty())
+    const std::optional<SaveChoice> chosen = target.AskFileName();
+    if (!chosen || chosen->path.empty())
         return result; // Cancelled: nothing written
-    result.path = WithDefaultExtension(*chosen);
-    if (std::optional<std::string> error =
-            WriteFileAtomically(result.path, WriteRichText(doc.Paragraphs()))) {
+    result.path = WithDefaultExtension(chosen->path, chosen->format);
+    std::string bytes;
+    if (chosen->format == SaveFormat::Pdf) {
+        // Made whole in memory first: a writer that fails leaves nothing under the user's name.
+        if (std::optional<std::string> error =
+                pdf.MakePdf(doc.Paragraphs(), RosterJobTitle(patrolName), bytes)) {
+            result.status = SaveResult::Status::Failed;
+            result.message = "Cannot create file \"" + result.path + "\". " + *error;
+            return result;
+        }
+    } else {
+        bytes = WriteRichText(doc.Paragraphs());
+    }
+    if (std::optional<std::string> error = WriteFileAtomically(result.path, bytes)) {
         result.status = SaveResult::Status::Failed;
         result.message = std::move(*error);
     } else {

@@ -23,12 +23,15 @@ struct SaveResult {
     std::string message; // on failure: names the file and gives the system's reason
 };
 
-// The path with ".rtf" added when its last component has no extension ("roster." gets "rtf").
-std::string WithDefaultExtension(const std::string& path);
+// The path with the format's extension (".rtf" or ".pdf") added when its last component has
+// none ("roster." gets "rtf").
+std::string WithDefaultExtension(const std::string& path, SaveFormat format = SaveFormat::RichText);
 
-// Asks the target for a name (".rtf" added when it has no extension) and writes the whole
-// document as Rich Text, atomically: the old file is intact after any failure.
-SaveResult SaveAsRichText(const RosterDocument& doc, SaveTarget& target);
+// Asks the target for a name and a file type (the extension added when the name has none) and
+// writes the whole document, atomically: the old file is intact after any failure. Rich Text
+// unless the PDF type was chosen; a PDF carries the print job's title for the patrol.
+SaveResult SaveAsRichText(const RosterDocument& doc, const std::string& patrolName,
+                          SaveTarget& target, PdfService& pdf);
 
 // The patrol name followed by "'s Roster".
 std::string RosterJobTitle(const std::string& patrolName);

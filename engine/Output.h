@@ -1,5 +1,6 @@
 #pragma once
-// Saving the roster as Rich Text and printing it, through ports that the window implements.
+// Saving the roster (as Rich Text, or as a PDF laid out as the printout) and printing it, through
+// ports that the window implements.
 
 #include <optional>
 #include <string>
@@ -9,13 +10,31 @@
 
 namespace dutywise {
 
+// What a saved file holds; the save dialog's file-type choice decides it, not the name's extension.
+enum class SaveFormat { RichText, Pdf };
+
+struct SaveChoice {
+    std::string path;
+    SaveFormat format = SaveFormat::RichText;
+};
+
 // Asks the user for a file name. It proposes the name chosen last in this run (empty the first
 // time) and remembers the one chosen now, whether or not the save then succeeds.
 class SaveTarget {
 public:
     virtual ~SaveTarget() = default;
-    // The chosen path, or nothing when the user cancelled.
-    virtual std::optional<std::string> AskFileName() = 0;
+    // The chosen path and file type, or nothing when the user cancelled.
+    virtual std::optional<SaveChoice> AskFileName() = 0;
+};
+
+// Lays the paragraphs out on pages exactly as the printout does and gives the PDF's bytes.
+class PdfService {
+public:
+    virtual ~PdfService() = default;
+    // Fills `bytes` with the whole PDF, titled `title`; on failure the reason, and `bytes` is
+    // not to be used.
+    virtual std::optional<std::string> MakePdf(const std::vector<Paragraph>& paragraphs,
+                                               const std::string& title, std::string& bytes) = 0;
 };
 
 class PrintService {

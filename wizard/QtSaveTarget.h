@@ -1,6 +1,6 @@
 #pragma once
 // The save dialog behind the roster's save button: a QFileDialog that proposes the name chosen
-// last in this run.
+// last in this run and reports the file type chosen in it.
 
 #include <QString>
 #include <QStringList>
@@ -15,15 +15,22 @@ class QtSaveTarget : public SaveTarget {
 public:
     explicit QtSaveTarget(QWidget* parent = nullptr);
 
-    std::optional<std::string> AskFileName() override;
+    std::optional<SaveChoice> AskFileName() override; // shows SaveDialog1
 
     // The name chosen last, empty until the first choice.
     QString lastFileName() const { return last_; }
+    // Rich Text, all files, PDF: in this order, Rich Text chosen at first.
     static QStringList nameFilters();
+    // What a file saved under the filter at `index` of nameFilters() holds.
+    static SaveFormat FormatOfFilter(int index);
+    // The extension added to a name typed without one ("rtf" or "pdf").
+    static QString DefaultSuffix(SaveFormat format);
 
 private:
     QWidget* parent_;
     QString last_;
+    // Chosen again with the last name, so that "roster.pdf" is never proposed under Rich Text.
+    SaveFormat lastFormat_ = SaveFormat::RichText;
 };
 
 } // namespace dutywise

@@ -11,6 +11,7 @@
 #include "BuildHost.h"
 #include "OutingPlan.h"
 #include "PlanFile.h"
+#include "QtPdfService.h"
 #include "QtPlanDialogs.h"
 #include "QtPrintService.h"
 #include "QtSaveTarget.h"
@@ -29,8 +30,10 @@ public:
     explicit TForm2(QWidget* parent = nullptr);
     ~TForm2() override;
 
-    // The save dialog's choices and the extension added to a bare name.
-    static constexpr const char* kSaveFilter = "Rich Text (*.RTF)|*.RTF|All Files|*.*";
+    // The save dialog's choices and the extension added to a bare name (under Rich Text and all
+    // files; "pdf" under PDF).
+    static constexpr const char* kSaveFilter =
+        "Rich Text (*.RTF)|*.RTF|All Files|*.*|PDF (*.pdf)|*.pdf";
     static constexpr const char* kSaveDefaultExtension = "rtf";
 
     // The plan as the controls hold it at this moment.
@@ -124,8 +127,8 @@ private:
     void FlatSpeedButton23Click();
     void FlatSpeedButton24Click();
     void FlatSpeedButton25Click();
-    void FlatSpeedButton26Click();
-    void FlatSpeedButton27Click();
+    void FlatSpeedButton26Click(); // Save as Rich Text or PDF
+    void FlatSpeedButton27Click(); // Print
     void FlatComboBox1Change();
     void FlatColorComboBox1Change();
     void FlatSpinEditInteger2Change();
@@ -165,6 +168,7 @@ private:
     // Generation page tools: the save dialog keeps its last name for the whole run.
     dutywise::QtSaveTarget saveTarget_{this};
     dutywise::QtPrintService printService_;
+    dutywise::QtPdfService pdfService_; // the save's PDF, laid out as the printout
 
     // Plan files: the dialogs keep the last name; the plan last opened or saved, if any.
     dutywise::QtPlanDialogs planDialogs_{this};

@@ -121,10 +121,17 @@ void ExpectReadBackRunByRun(const RosterDocument& doc) {
     TempDir dir;
     struct Target : SaveTarget {
         std::string name;
-        std::optional<std::string> AskFileName() override { return name; }
+        std::optional<SaveChoice> AskFileName() override { return SaveChoice{name}; }
     } target;
+    struct NoPdf : PdfService {
+        std::optional<std::string> MakePdf(const std::vector<Paragraph>&, const std::string&,
+                                           std::string&) override {
+            ADD_FAILURE() << "a Rich Text save asked for a PDF";
+            return "no PDF here";
+        }
+    } pdf;
     target.name = dir / "roster";
-    const SaveResult saved = SaveAsRichText(doc, target);
+    const SaveResult saved = SaveAsRichText(doc, "", target, pdf);
     ASSERT_EQ(saved.status, SaveResult::Status::Saved) << saved.message;
     ASSERT_EQ(ConvertWithAbiword({saved.path}, "abw"), "");
     const auto expected = Expected(doc.Paragraphs());

@@ -32,15 +32,38 @@ namespace {
 // The save dialog, pre-answered.
 class ScriptedTarget : public SaveTarget {
 public:
-    explicit ScriptedTarget(std::optional<std::string> answer) : answer_(std::move(answer)) {}
-    std::optional<std::string> AskFileName() override {
+    explicit ScriptedTarget(std::optional<std::string> answer,
+                            SaveFormat format = SaveFormat::RichText)
+        : answer_(std::move(answer)), format_(format) {}
+    std::optional<SaveChoice> AskFileName() override {
         ++asked;
-        return answer_;
+        if (!answer_)
+            return std::nullopt;
+        return SaveChoice{*answer_, format_};
     }
     int asked = 0;
 
 private:
     std::optional<std::string> answer_;
+    SaveFormat format_;
+};
+
+// Stands in for the Qt PDF writer, which the engine cannot reach; the real one is tested with
+// the wizard. Records what it was asked and answers with fixed bytes or a failure.
+class ScriptedPdf : public PdfService {
+public:
+    std::optional<std::string> MakePdf(const std::vector<Paragraph>& paragraphs,
+                                       const std::string& title, std::string& bytes) override {
+        asked.emplace_back(paragraphs, title);
+        if (failure) {
+            bytes = "%PDF-1.4 half a docu"; // what a failing writer may leave behind
+            return failure;
+        }
+        bytes = "%PDF-1.4 the whole roster %%EOF";
+        return std::nullopt;
+    }
+    std::vector<std::pair<std::vector<Paragraph>, std::string>> asked;
+    std::optional<std::string> failure;
 };
 
 class Save : public ::testing::Test {
@@ -49,9 +72,9 @@ protected:
         doc.AppendParagraph("Falcons's Roster");
         doc.AppendParagraph("Zo\xC3\xAB {cooks}");
     }
-    SaveResult SaveTo(std::optional<std::string> name) {
-        ScriptedTarget target(std::move(name));
-        SaveResult r = SaveAsRichText(doc, target);
+    SaveResult SaveTo(std::optional<std::string> name, SaveFormat format = SaveFormat::RichText) {
+        ScriptedTarget target(std::move(name), format);
+        SaveResult r = SaveAsRichText(doc, "Falcons", target, pdf);
         EXPECT_EQ(target.asked, 1);
         return r;
     }
@@ -104,6 +127,7 @@ protected:
     }
 
     MemoryDocument doc;
+    ScriptedPdf pdf;
     TempDir dir;
 };
 
@@ -425,6 +449,63 @@ TEST_F(Save, LeftoverTemporaryFilesOfDeadSavesAreRemoved) {
     expected.push_back("roster.rtf");
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(Listing(dir.path()), expected);
+}
+
+// The file type chosen decides what is written and which extension a bare name gets; the name's
+// own extension never does.
+TEST_F(Save, FileTypeDecidesContentsAndDefaultExtension) {
+    struct Case {
+        std::string name;
+        SaveFormat format;
+        std::string written;
+        bool pdfBytes;
+    };
+    const std::vector<Case> cases = {
+        {"a", SaveFormat::RichText, "a.rtf", false},     {"b", SaveFormat::Pdf, "b.pdf", true},
+        {"c.", SaveFormat::Pdf, "c.pdf", true},          {".d", SaveFormat::Pdf, ".d.pdf", true},
+        {"e.pdf", SaveFormat::RichText, "e.pdf", false}, // Rich Text whatever the name says
+        {"f.rtf", SaveFormat::Pdf, "f.rtf", true},       {"g.PDF", SaveFormat::Pdf, "g.PDF", true},
+    };
+    for (const Case& c : cases) {
+        const SaveResult r = SaveTo(dir / c.name, c.format);
+        EXPECT_EQ(r.status, SaveResult::Status::Saved) << c.name << ": " << r.message;
+        EXPECT_EQ(r.path, dir / c.written) << c.name;
+        EXPECT_EQ(ReadFileBytes(dir / c.written),
+                  c.pdfBytes ? "%PDF-1.4 the whole roster %%EOF" : Rtf())
+            << c.name;
+    }
+    // The PDF writer was asked only for the PDFs, each time for the whole document under the
+    // print job's title.
+    ASSERT_EQ(pdf.asked.size(), 5u);
+    for (const auto& [paragraphs, title] : pdf.asked) {
+        EXPECT_EQ(paragraphs, doc.Paragraphs());
+        EXPECT_EQ(title, "Falcons's Roster");
+    }
+    EXPECT_EQ(WithDefaultExtension("/x/v1.2/plan", SaveFormat::Pdf), "/x/v1.2/plan.pdf");
+    EXPECT_EQ(WithDefaultExtension("/x/plan"), "/x/plan.rtf");
+}
+
+// A writer that fails leaves neither its half-made bytes nor a temporary file, and the old file
+// is kept byte for byte; the message names the file and gives the writer's reason.
+TEST_F(Save, PdfWriterThatFailsWritesNothing) {
+    WriteFileBytes(dir / "roster.pdf", "the old PDF");
+    pdf.failure = "The PDF writer could not finish the document.";
+    const SaveResult r = SaveTo(dir / "roster", SaveFormat::Pdf);
+    EXPECT_EQ(r.status, SaveResult::Status::Failed);
+    EXPECT_EQ(r.path, dir / "roster.pdf");
+    EXPECT_EQ(r.message, "Cannot create file \"" + dir / "roster.pdf" +
+                             "\". The PDF writer could not finish the document.");
+    EXPECT_EQ(ReadFileBytes(dir / "roster.pdf"), "the old PDF");
+    EXPECT_EQ(Listing(dir.path()), std::vector<std::string>{"roster.pdf"});
+}
+
+// The failures of the file system are the same whatever the file type.
+TEST_F(Save, PdfIntoAFolderOrAMissingFolderFailsLikeRichText) {
+    fs::create_directory(dir / "roster.pdf");
+    ExpectFailure(SaveTo(dir / "roster.pdf", SaveFormat::Pdf), dir / "roster.pdf", EISDIR);
+    ExpectFailure(SaveTo(dir / "nowhere/roster", SaveFormat::Pdf), dir / "nowhere/roster.pdf",
+                  ENOENT);
+    EXPECT_EQ(Listing(dir.path()), std::vector<std::string>{"roster.pdf"});
 }
 
 TEST(Print, TitleIsPatrolNameWithRosterAndTheWholeDocumentGoesInOneJob) {

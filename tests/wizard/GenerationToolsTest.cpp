@@ -129,21 +129,6 @@ TEST_F(GenerationTools, EmptyingTheSizeBoxAppliesEightPoints) {
     EXPECT_EQ(StyleOfLine(0).sizeTwentieths, 8 * 20);
 }
 
-// Fills the save dialog's name field and presses Save.
-std::shared_ptr<testsupport::ModalSeen> SaveAs(const QString& path, QString* proposed = nullptr,
-                                               testsupport::ModalAction after = {}) {
-    return AnswerNextModal("Save", [=](QWidget* dialog) {
-        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-        ASSERT_NE(name, nullptr);
-        if (proposed)
-            *proposed = name->text();
-        // Set, not typed: typing opens the completer's popup, which would swallow the click.
-        name->setText(path);
-        if (after)
-            after(dialog);
-    });
-}
-
 TEST_F(GenerationTools, SaveAddsRtfProposesTheLastNameAndCancelWritesNothing) {
     dutywise::testing::TempDir dir;
     QString firstProposal = "unset";
@@ -239,6 +224,106 @@ TEST_F(GenerationTools, SaveThatCannotWriteShowsTheFileInTheErrorBox) {
     EXPECT_EQ(error->buttons, QStringList{"OK"});
     EXPECT_FALSE(error->hasIcon);
     EXPECT_EQ(w.Document().Paragraphs().size(), 7u);
+}
+
+// The dialog's choices in order, Rich Text chosen at first; the extension a bare name gets
+// follows the choice, and the next dialog opens on the last name under its own file type.
+TEST_F(GenerationTools, SaveDialogOffersRichTextAllFilesAndPdfAndRemembersTheChoice) {
+    dutywise::testing::TempDir dir;
+    const QStringList filters{"Rich Text (*.RTF)", "All Files (*)", "PDF (*.pdf)"};
+    SaveDialogSeen first, second, third;
+    QString suffixUnderPdf;
+    auto pdf = SaveAs(
+        QString::fromStdString(dir / "roster"), nullptr,
+        [&](QWidget* d) { suffixUnderPdf = static_cast<QFileDialog*>(d)->defaultSuffix(); },
+        "PDF (*.pdf)", &first);
+    Click(w, "FlatSpeedButton26");
+    ASSERT_TRUE(pdf->found) << pdf->error.toStdString();
+    EXPECT_EQ(first.filters, filters);
+    EXPECT_EQ(first.chosenFilter, "Rich Text (*.RTF)");
+    EXPECT_EQ(first.defaultSuffix, "rtf");
+    EXPECT_EQ(suffixUnderPdf, "pdf");
+    ASSERT_TRUE(std::filesystem::exists(dir / "roster.pdf"));
+    EXPECT_EQ(dutywise::testing::ReadFileBytes(dir / "roster.pdf").rfind("%PDF-", 0), 0u);
+
+    // Back to Rich Text: the proposal was the PDF, under the PDF choice.
+    auto rtf =
+        SaveAs(QString::fromStdString(dir / "notes"), nullptr, {}, "Rich Text (*.RTF)", &second);
+    Click(w, "FlatSpeedButton26");
+    ASSERT_TRUE(rtf->found) << rtf->error.toStdString();
+    EXPECT_EQ(second.filters, filters);
+    EXPECT_EQ(second.proposedPath, QString::fromStdString(dir / "roster.pdf"));
+    EXPECT_EQ(second.chosenFilter, "PDF (*.pdf)");
+    EXPECT_EQ(second.defaultSuffix, "pdf");
+    EXPECT_EQ(dutywise::testing::ReadFileBytes(dir / "notes.rtf").rfind("{\\rtf", 0), 0u);
+
+    auto cancelled = AnswerNextModal("Cancel", [&](QWidget* d) {
+        auto* fd = static_cast<QFileDialog*>(d);
+        third.chosenFilter = fd->selectedNameFilter();
+        third.defaultSuffix = fd->defaultSuffix();
+    });
+    Click(w, "FlatSpeedButton26");
+    ASSERT_TRUE(cancelled->found) << cancelled->error.toStdString();
+    EXPECT_EQ(third.chosenFilter, "Rich Text (*.RTF)");
+    EXPECT_EQ(third.defaultSuffix, "rtf");
+}
+
+// An existing file is replaced with no question in between; a question, if one came, would be
+// answered so that the test ends and fails rather than hangs.
+TEST_F(GenerationTools, SaveReplacesAnExistingFileWithoutAQuestion) {
+    dutywise::testing::TempDir dir;
+    for (const QString& filter : {QString("Rich Text (*.RTF)"), QString("PDF (*.pdf)")}) {
+        const std::string file = dir / (filter.startsWith("PDF") ? "old.pdf" : "old.rtf");
+        dutywise::testing::WriteFileBytes(file, "an older roster");
+        std::shared_ptr<testsupport::ModalSeen> question;
+        auto saved = SaveAs(
+            QString::fromStdString(file), nullptr,
+            [&](QWidget*) { question = AnswerNextModal("Yes", {}, 1500); }, filter);
+        Click(w, "FlatSpeedButton26");
+        ASSERT_TRUE(saved->found) << saved->error.toStdString();
+        ASSERT_TRUE(testsupport::WaitUntil(
+            [&] { return question && (question->found || !question->error.isEmpty()); }, 5000));
+        EXPECT_FALSE(question->found) << "asked: " << question->text.toStdString();
+        EXPECT_NE(dutywise::testing::ReadFileBytes(file), "an older roster") << file;
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    }
+}
+
+// The dialog remembers the chosen name even when the save then fails, under either file type.
+TEST_F(GenerationTools, FailedSaveStillProposesItsNameNextTime) {
+    dutywise::testing::TempDir dir;
+    for (const QString& filter : {QString("Rich Text (*.RTF)"), QString("PDF (*.pdf)")}) {
+        const QString target = QString::fromStdString(dir / "missing-folder/roster");
+        const QString written = target + (filter.startsWith("PDF") ? ".pdf" : ".rtf");
+        std::shared_ptr<testsupport::ModalSeen> error;
+        auto saved = SaveAs(
+            target, nullptr, [&](QWidget*) { error = AnswerNextModal("OK"); }, filter);
+        Click(w, "FlatSpeedButton26");
+        ASSERT_TRUE(saved->found) << saved->error.toStdString();
+        ASSERT_TRUE(testsupport::WaitUntil(
+            [&] { return error && (error->found || !error->error.isEmpty()); }));
+        ASSERT_TRUE(error->found) << error->error.toStdString();
+        EXPECT_TRUE(error->text.contains(written)) << error->text.toStdString();
+
+        // Pressing Save on the proposal as it stands chooses the same file again.
+        SaveDialogSeen next;
+        std::shared_ptr<testsupport::ModalSeen> again;
+        auto resaved = AnswerNextModal("Save", [&](QWidget* d) {
+            auto* fd = static_cast<QFileDialog*>(d);
+            next.proposedPath =
+                QDir(fd->directory()).filePath(fd->findChild<QLineEdit*>("fileNameEdit")->text());
+            next.chosenFilter = fd->selectedNameFilter();
+            again = AnswerNextModal("OK");
+        });
+        Click(w, "FlatSpeedButton26");
+        ASSERT_TRUE(resaved->found) << resaved->error.toStdString();
+        ASSERT_TRUE(testsupport::WaitUntil(
+            [&] { return again && (again->found || !again->error.isEmpty()); }));
+        EXPECT_EQ(next.proposedPath.toStdString(), written.toStdString());
+        EXPECT_EQ(next.chosenFilter, filter);
+        EXPECT_TRUE(again->text.contains("\"" + written + "\"")) << again->text.toStdString();
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "missing-folder"));
 }
 
 TEST_F(GenerationTools, FreshStartClearsThePlanButKeepsSortingRememberedTextsAndTools) {

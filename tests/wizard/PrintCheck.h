@@ -8,6 +8,16 @@
 #include <QStringList>
 #include <vector>
 
+// In a test body: skips, or fails under CI, when the private print system cannot be used.
+#define REQUIRE_PRINT_SYSTEM()                                                                     \
+    do {                                                                                           \
+        if (auto why = printcheck::Unavailable()) {                                                \
+            if (printcheck::Required())                                                            \
+                FAIL() << why->toStdString();                                                      \
+            GTEST_SKIP() << why->toStdString();                                                    \
+        }                                                                                          \
+    } while (0)
+
 namespace printcheck {
 
 struct Job {

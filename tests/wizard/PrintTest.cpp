@@ -15,15 +15,6 @@ using dutywise::ParagraphStyle;
 
 namespace {
 
-#define REQUIRE_PRINT_SYSTEM()                                                                     \
-    do {                                                                                           \
-        if (auto why = printcheck::Unavailable()) {                                                \
-            if (printcheck::Required())                                                            \
-                FAIL() << why->toStdString();                                                      \
-            GTEST_SKIP() << why->toStdString();                                                    \
-        }                                                                                          \
-    } while (0)
-
 // A name no earlier run has printed under, so that its PDF can be told apart.
 QString UniquePatrol(const char* stem) {
     return QString("%1%2x%3")

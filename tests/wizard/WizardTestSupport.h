@@ -2,7 +2,12 @@
 // Finding the wizard's controls by name and working them as a user does.
 
 #include <gtest/gtest.h>
+#include <QAbstractItemView>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -56,6 +61,53 @@ inline std::shared_ptr<testsupport::ModalSeen> Add(QWidget& window, const char* 
 
 inline QStringList Items(QWidget& window, const char* list) {
     return Find<TFlatListBox>(window, list)->items();
+}
+
+// What the save dialog showed when it opened, before it was answered.
+struct SaveDialogSeen {
+    QStringList filters;   // its file-type choices, in order
+    QString chosenFilter;  // the one chosen when it opened
+    QString defaultSuffix; // added to a bare name under that choice
+    QString proposedName;  // the name field's text
+    QString proposedPath;  // that name in the folder the dialog shows
+};
+
+// Answers the next save dialog as a user does: picks `filter` in its file-type box with the
+// keyboard (empty: keeps the one chosen), sets the name and presses Save. `after` runs just
+// before the click. `seen`, when given, must outlive the answer.
+inline std::shared_ptr<testsupport::ModalSeen>
+SaveAs(const QString& path, QString* proposed = nullptr, testsupport::ModalAction after = {},
+       const QString& filter = {}, SaveDialogSeen* seen = nullptr) {
+    return testsupport::AnswerNextModal("Save", [=](QWidget* dialog) {
+        auto* fd = qobject_cast<QFileDialog*>(dialog);
+        ASSERT_NE(fd, nullptr);
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(name, nullptr);
+        if (proposed)
+            *proposed = name->text();
+        if (seen)
+            *seen = {fd->nameFilters(), fd->selectedNameFilter(), fd->defaultSuffix(), name->text(),
+                     QDir(fd->directory()).filePath(name->text())};
+        if (!filter.isEmpty()) {
+            auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+            ASSERT_NE(types, nullptr);
+            const int wanted = types->findText(filter);
+            ASSERT_GE(wanted, 0) << filter.toStdString();
+            types->setFocus();
+            for (int step = 0; step < types->count() && types->currentIndex() != wanted; ++step)
+                QTest::keyClick(types, wanted > types->currentIndex() ? Qt::Key_Down : Qt::Key_Up);
+            ASSERT_EQ(fd->selectedNameFilter(), filter);
+        }
+        // Set, not typed: typing opens the completer's popup, which would swallow the click.
+        // Typing would also let go of the file the dialog proposed, selected in its list, which
+        // otherwise wins over the name set: let go of it as typing does.
+        for (auto* view : dialog->findChildren<QAbstractItemView*>())
+            if (view->selectionModel())
+                view->selectionModel()->clearSelection();
+        name->setText(path);
+        if (after)
+            after(dialog);
+    });
 }
 
 } // namespace wizardtest

@@ -1,0 +1,45 @@
+#include "QtPdfService.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include "RosterPages.h"
+
+namespace dutywise {
+namespace {
+
+// A PDF ends with its end-of-file marker; anything short of it is a writer that gave up.
+bool Complete(const QByteArray& pdf) {
+    return pdf.startsWith("%PDF-") && pdf.trimmed().endsWith("%%EOF");
+}
+
+} // namespace
+
+std::optional<std::string> QtPdfService::MakePdf(const std::vector<Paragraph>& paragraphs,
+                                                 const std::string& title, std::string& bytes) {
+    bytes.clear();
+    QBuffer buffer; // the writer does not open its device itself
+    if (!buffer.open(QIODevice::WriteOnly))
+        return "The PDF could not be made in memory.";
+    const RosterPageSetup page = DefaultRosterPageSetup();
+    bool made = false;
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(QString::fromStdString(title));
+        writer.setCreator(RosterCreator());
+        writer.setResolution(page.resolution);
+        writer.setPageLayout(page.layout);
+        QPainter painter;
+        if (painter.begin(&writer)) {
+            made = PaintRosterPages(painter, writer, paragraphs);
+            made = painter.end() && made;
+        }
+    }
+    if (!made || !Complete(buffer.data()))
+        return "The PDF writer could not finish the document.";
+    bytes.assign(buffer.data().constData(), static_cast<std::size_t>(buffer.data().size()));
+    return std::nullopt;
+}
+
+} // namespace dutywise
