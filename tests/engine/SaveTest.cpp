@@ -502,9 +502,10 @@ TEST_F(Save, PdfWriterThatFailsWritesNothing) {
 // The failures of the file system are the same whatever the file type.
 TEST_F(Save, PdfIntoAFolderOrAMissingFolderFailsLikeRichText) {
     fs::create_directory(dir / "roster.pdf");
-    ExpectFailure(SaveTo(dir / "roster.pdf", SaveFormat::Pdf), dir / "roster.pdf", EISDIR);
+    ExpectFailure(SaveTo(dir / "roster.pdf", SaveFormat::Pdf), dir / "roster.pdf",
+                  std::strerror(EISDIR));
     ExpectFailure(SaveTo(dir / "nowhere/roster", SaveFormat::Pdf), dir / "nowhere/roster.pdf",
-                  ENOENT);
+                  std::strerror(ENOENT));
     EXPECT_EQ(Listing(dir.path()), std::vector<std::string>{"roster.pdf"});
 }
 

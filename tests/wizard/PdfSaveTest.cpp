@@ -197,6 +197,9 @@ TEST_F(PdfSave, FailuresNameTheFileAndLeaveWhatWasThere) {
     ASSERT_EQ(mkdir(locked.c_str(), 0755), 0);
     WriteFileBytes(locked + "/roster.pdf", "old pdf");
     WriteFileBytes(locked + "/roster.rtf", "old rtf");
+    // Read-only too: a writable file in a read-only folder is written in place, not refused.
+    ASSERT_EQ(chmod((locked + "/roster.pdf").c_str(), 0444), 0);
+    ASSERT_EQ(chmod((locked + "/roster.rtf").c_str(), 0444), 0);
     ASSERT_EQ(chmod(locked.c_str(), 0555), 0);
     // Opened again at the end, or the unprivileged run could not remove what it made.
     struct Reopen {
@@ -236,6 +239,7 @@ TEST_F(PdfSave, FailuresNameTheFileAndLeaveWhatWasThere) {
     };
     const std::vector<Case> cases = {
         {locked + "/roster", EACCES}, // the old file in it must survive
+        {locked + "/new", EACCES},    // no new file in a read-only folder
         {dir / "nowhere/roster", ENOENT},
     };
     for (const QString& filter : {kPdf, kRichText}) {
