@@ -14,24 +14,12 @@
 #include "RecordingHost.h"
 #include "RosterBuild.h"
 #include "ScriptedClock.h"
+#include "SplitMix.h"
 
 namespace dutywise::testing {
 namespace {
 
-class Dice {
-public:
-    explicit Dice(std::uint64_t seed) : state_(seed) {}
-    std::uint64_t Next() {
-        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
-    }
-    int Below(int n) { return static_cast<int>(Next() % static_cast<std::uint64_t>(n)); }
-
-private:
-    std::uint64_t state_;
-};
+using Dice = SplitMix64;
 
 // 1 to 60 people whose names repeat and may be empty, crews of 1 to 5 (never more than the
 // people), a random pattern of ticked days and meals.

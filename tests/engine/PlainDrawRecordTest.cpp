@@ -11,26 +11,13 @@
 #include "RecordingHost.h"
 #include "RosterBuild.h"
 #include "ScriptedClock.h"
+#include "SplitMix.h"
 
 namespace dutywise::testing {
 namespace {
 
-// A fixed stream of numbers for making plans (splitmix64). Frozen: the recorded digest below
-// depends on every plan it makes.
-class PlanDice {
-public:
-    explicit PlanDice(std::uint64_t seed) : state_(seed) {}
-    std::uint64_t Next() {
-        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
-    }
-    int Below(int n) { return static_cast<int>(Next() % static_cast<std::uint64_t>(n)); }
-
-private:
-    std::uint64_t state_;
-};
+// The numbers the plans are made from. Frozen: the recorded digest depends on every plan.
+using PlanDice = SplitMix64;
 
 OutingPlan RecordedPlan(std::uint64_t seed) {
     static const char* const kNames[] = {"Ann", "Bob", "", "Cy", "Ann", "Dee", "Eve", "Fay"};

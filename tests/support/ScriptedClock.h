@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "Random.h"
+#include "SplitMix.h"
 
 namespace dutywise::testing {
 
@@ -59,14 +60,9 @@ public:
     int millisecondReads = 0;
 
 private:
-    // splitmix64: evenly spread readings that never settle.
-    std::uint64_t NextWalk() {
-        std::uint64_t z = (walk_ += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
-    }
-    std::uint64_t walk_ = 0;
+    // Evenly spread readings that never settle.
+    std::uint64_t NextWalk() { return walk_.Next(); }
+    SplitMix64 walk_;
 };
 
 } // namespace dutywise::testing
