@@ -15,8 +15,9 @@ using namespace dutywise;
 using benchsupport::LargestPlan;
 using benchsupport::SilentHost;
 
-void BM_BuildLargestRoster(benchmark::State& state) {
-    const OutingPlan plan = LargestPlan();
+void BuildLargestRoster(benchmark::State& state, bool evenShares) {
+    OutingPlan plan = LargestPlan();
+    plan.evenShares = evenShares;
     MemoryDocument doc;
     SilentHost host;
     AdviceFlag advice;
@@ -25,20 +26,16 @@ void BM_BuildLargestRoster(benchmark::State& state) {
         benchmark::ClobberMemory();
     }
 }
+
+void BM_BuildLargestRoster(benchmark::State& state) {
+    BuildLargestRoster(state, false);
+}
 BENCHMARK(BM_BuildLargestRoster)->Unit(benchmark::kMicrosecond);
 
 // The same plan with duties shared evenly: every draw weighs all fifty people's counts, and the
 // roster ends with fifty more lines.
 void BM_BuildLargestRosterEvenShares(benchmark::State& state) {
-    OutingPlan plan = LargestPlan();
-    plan.evenShares = true;
-    MemoryDocument doc;
-    SilentHost host;
-    AdviceFlag advice;
-    for (auto _ : state) {
-        BuildRoster(plan, doc, host, ProgramGenerator(), advice);
-        benchmark::ClobberMemory();
-    }
+    BuildLargestRoster(state, true);
 }
 BENCHMARK(BM_BuildLargestRosterEvenShares)->Unit(benchmark::kMicrosecond);
 

@@ -11,6 +11,7 @@
 
 #include "CrewDraw.h"
 #include "MemoryDocument.h"
+#include "ParagraphTexts.h"
 #include "RecordingHost.h"
 #include "RosterBuild.h"
 #include "ScriptedClock.h"
@@ -44,13 +45,6 @@ OutingPlan RandomEvenPlan(std::uint64_t seed) {
     plan.lunches = {"Wraps", "Soup"};
     plan.dinners = {"Chili"};
     return plan;
-}
-
-std::vector<std::string> Texts(const RosterDocument& doc) {
-    std::vector<std::string> texts;
-    for (const Paragraph& p : doc.Paragraphs())
-        texts.push_back(p.Text());
-    return texts;
 }
 
 std::vector<std::string> Build(const OutingPlan& plan, std::uint64_t walk) {

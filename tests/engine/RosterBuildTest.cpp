@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "MemoryDocument.h"
+#include "ParagraphTexts.h"
 #include "RecordingHost.h"
 #include "RosterBuild.h"
 #include "ScriptedClock.h"
@@ -45,13 +46,6 @@ OutingPlan SaturdayBreakfast() {
     plan.snacks = {"Trail mix", "Apples"};
     plan.drinks = {"Cocoa"};
     return plan;
-}
-
-std::vector<std::string> Texts(const RosterDocument& doc) {
-    std::vector<std::string> texts;
-    for (const Paragraph& p : doc.Paragraphs())
-        texts.push_back(p.Text());
-    return texts;
 }
 
 struct Build {

@@ -389,22 +389,9 @@ TEST_F(GenerationTools, FreshStartClearsThePlanButKeepsSortingRememberedTextsAnd
 // A build is not undoable (it is a new text), but Fresh Start's clearing of it is: the editor
 // can bring the roster back.
 TEST_F(GenerationTools, FreshStartClearingOfABuiltRosterCanBeUndone) {
-    ShowPage(w, 0);
-    for (const char* person : {"Ann", "Ben", "Cy", "Dee", "Eve"}) // five: no advice first
-        Add(w, "FlatSpeedButton1", person);
-    Find<QLineEdit>(w, "FlatEdit1")->setText("Spring Camp");
-    ShowPage(w, 1);
-    Click(w, "FlatSpeedButton6"); // Check All Days
-    Click(w, "FlatSpeedButton3"); // Check All Meals
-    ShowPage(w, 2);
-    Add(w, "FlatSpeedButton8", "Oatmeal");
-    Add(w, "FlatSpeedButton10", "Soup");
-    Add(w, "FlatSpeedButton12", "Chili");
+    EnterAWeekForFive(w, "Spring Camp");
     ShowPage(w, 4);
-    auto done = AnswerNextModal("OK");
-    Click(w, "FlatButton1");
-    ASSERT_TRUE(done->found) << done->error.toStdString();
-    ASSERT_EQ(done->text, "Completed!");
+    ASSERT_NO_FATAL_FAILURE(PressExpectingCompleted(w, "FlatButton1")); // Build
     const auto built = w.Document().Paragraphs();
     EXPECT_FALSE(editor->document()->isUndoAvailable());
 

@@ -65,10 +65,7 @@ protected:
         Add(w, "FlatSpeedButton10", "Fish tacos");
         Add(w, "FlatSpeedButton12", "Chili");
         ShowPage(w, 4);
-        auto done = AnswerNextModal("OK");
-        Click(w, "FlatButton1");
-        ASSERT_TRUE(done->found) << done->error.toStdString();
-        ASSERT_EQ(done->text, "Completed!");
+        ASSERT_NO_FATAL_FAILURE(PressExpectingCompleted(w, "FlatButton1")); // Build
         ShowPage(w, 5);
     }
 

@@ -9,7 +9,6 @@
 using namespace wizardtest;
 using dutywise::FontStyle;
 using dutywise::ParagraphStyle;
-using testsupport::AnswerNextModal;
 
 namespace {
 
@@ -21,25 +20,6 @@ protected:
         box = Find<QCheckBox>(w, "ShareEvenly");
     }
     // A week of every meal for five people, crews of two.
-    void EnterAWeek() {
-        ShowPage(w, 0);
-        Find<QLineEdit>(w, "FlatEdit1")->setText("Summer Camp");
-        for (const char* name : {"Ann", "Ben", "Cy", "Dee", "Eve"})
-            Add(w, "FlatSpeedButton1", name);
-        ShowPage(w, 1);
-        Click(w, "FlatSpeedButton6"); // Check All Days
-        Click(w, "FlatSpeedButton3"); // Check All Meals
-        ShowPage(w, 2);
-        Add(w, "FlatSpeedButton8", "Oatmeal");
-        Add(w, "FlatSpeedButton10", "Soup");
-        Add(w, "FlatSpeedButton12", "Chili");
-    }
-    void Press(const char* button) {
-        auto done = AnswerNextModal("OK");
-        Click(w, button);
-        ASSERT_TRUE(done->found) << done->error.toStdString();
-        EXPECT_EQ(done->text, "Completed!");
-    }
 
     TForm2 w;
     QCheckBox* box = nullptr;
@@ -85,7 +65,7 @@ void ExpectCountAgreesWithCrews(const std::vector<dutywise::Paragraph>& paragrap
 }
 
 TEST_F(ShareEvenly, TickedBoxMakesBuildAndRegenerateEndWithTheDutyCount) {
-    EnterAWeek();
+    EnterAWeekForFive(w, "Summer Camp");
     ShowPage(w, 4);
     ASSERT_TRUE(box->isVisible());
     EXPECT_FALSE(box->isChecked());
@@ -95,19 +75,19 @@ TEST_F(ShareEvenly, TickedBoxMakesBuildAndRegenerateEndWithTheDutyCount) {
     Tick(w, "ShareEvenly");
     ASSERT_TRUE(box->isChecked());
     EXPECT_TRUE(w.ReadPlan().evenShares);
-    Press("FlatButton1");
+    PressExpectingCompleted(w, "FlatButton1");
     const std::vector<std::string> people{"Ann", "Ben", "Cy", "Dee", "Eve"};
     ExpectCountAgreesWithCrews(w.Document().Paragraphs(), people);
 
     ShowPage(w, 5);
-    Press("FlatButton3"); // Regenerate draws the same way
+    PressExpectingCompleted(w, "FlatButton3"); // Regenerate draws the same way
     ExpectCountAgreesWithCrews(w.Document().Paragraphs(), people);
 
     // Unticked again: the roster ends with the drinks, as it always did.
     ShowPage(w, 4);
     Tick(w, "ShareEvenly");
     EXPECT_FALSE(box->isChecked());
-    Press("FlatButton1");
+    PressExpectingCompleted(w, "FlatButton1");
     EXPECT_EQ(w.Document().Paragraphs().back().Text(), "Drinks");
 }
 

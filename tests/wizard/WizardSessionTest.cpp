@@ -12,21 +12,16 @@
 
 #include "FlatGauge.h"
 #include "FlatSpinEdit.h"
+#include "ParagraphTexts.h"
 #include "WizardTestSupport.h"
 
 using namespace wizardtest;
 using dutywise::FontStyle;
 using dutywise::ParagraphStyle;
+using dutywise::testing::Texts;
 using testsupport::AnswerNextModal;
 
 namespace {
-
-std::vector<std::string> Texts(const std::vector<dutywise::Paragraph>& paragraphs) {
-    std::vector<std::string> texts;
-    for (const auto& p : paragraphs)
-        texts.push_back(p.Text());
-    return texts;
-}
 
 class WizardSession : public ::testing::Test {
 protected:

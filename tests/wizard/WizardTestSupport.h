@@ -59,6 +59,30 @@ inline std::shared_ptr<testsupport::ModalSeen> Add(QWidget& window, const char* 
     return seen;
 }
 
+// A week of every meal for five people (no advice), one breakfast, lunch and dinner to choose
+// from, entered as a user enters them.
+inline void EnterAWeekForFive(QWidget& window, const QString& outing) {
+    ShowPage(window, 0);
+    Find<QLineEdit>(window, "FlatEdit1")->setText(outing);
+    for (const char* name : {"Ann", "Ben", "Cy", "Dee", "Eve"})
+        Add(window, "FlatSpeedButton1", name);
+    ShowPage(window, 1);
+    Click(window, "FlatSpeedButton6"); // Check All Days
+    Click(window, "FlatSpeedButton3"); // Check All Meals
+    ShowPage(window, 2);
+    Add(window, "FlatSpeedButton8", "Oatmeal");
+    Add(window, "FlatSpeedButton10", "Soup");
+    Add(window, "FlatSpeedButton12", "Chili");
+}
+
+// Presses Build (or Regenerate) and answers the box that must say the roster is done.
+inline void PressExpectingCompleted(QWidget& window, const char* button) {
+    auto done = testsupport::AnswerNextModal("OK");
+    Click(window, button);
+    ASSERT_TRUE(done->found) << done->error.toStdString();
+    ASSERT_EQ(done->text, "Completed!");
+}
+
 inline QStringList Items(QWidget& window, const char* list) {
     return Find<TFlatListBox>(window, list)->items();
 }
