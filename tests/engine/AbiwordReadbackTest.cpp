@@ -145,6 +145,15 @@ const std::vector<std::string> kNames = {"Zo\xC3\xAB", "\xC5\x81ukasz",
                                          "\xE7\x8E\x8B\xE5\xB0\x8F\xE6\x98\x8E",
                                          "\xF0\x9F\x99\x82 Smile", "{curly} \\back\\slash"};
 
+// The roster of the plan as the program builds it, drawn on the real clock.
+void BuildOnTheRealClock(const OutingPlan& plan, RosterDocument& doc) {
+    dutywise::testing::RecordingHost host;
+    SteadyClock clock;
+    Generator random(clock);
+    AdviceFlag advice;
+    BuildRoster(plan, doc, host, random, advice);
+}
+
 } // namespace
 
 TEST(AbiwordReadback, BuiltRosterKeepsEveryRunsTextAndStyle) {
@@ -163,11 +172,7 @@ TEST(AbiwordReadback, BuiltRosterKeepsEveryRunsTextAndStyle) {
     plan.snacks = {"Trail mix"};
     plan.drinks = {"Cocoa"};
     MemoryDocument doc;
-    dutywise::testing::RecordingHost host;
-    SteadyClock clock;
-    Generator random(clock);
-    AdviceFlag advice;
-    BuildRoster(plan, doc, host, random, advice);
+    BuildOnTheRealClock(plan, doc);
     ASSERT_GT(doc.Paragraphs().size(), 10u) << "the build wrote no roster";
 
     // The user restyles part of it, so runs split inside paragraphs.
@@ -194,11 +199,7 @@ TEST(AbiwordReadback, DutyCountSectionReadsBackAfterTheDrinks) {
     plan.breakfasts = plan.lunches = plan.dinners = {"Stew"};
     plan.drinks = {"Cocoa"};
     MemoryDocument doc;
-    dutywise::testing::RecordingHost host;
-    SteadyClock clock;
-    Generator random(clock);
-    AdviceFlag advice;
-    BuildRoster(plan, doc, host, random, advice);
+    BuildOnTheRealClock(plan, doc);
     // Four slots, two crews of two each: sixteen duties, four apiece.
     const std::vector<Paragraph> paragraphs = doc.Paragraphs();
     ASSERT_GE(paragraphs.size(), 6u);
