@@ -55,8 +55,8 @@ std::string WithDefaultExtension(const std::string& path, SaveFormat format) {
     return path;
 }
 
-SaveResult SaveAsRichText(const RosterDocument& doc, const std::string& patrolName,
-                          SaveTarget& target, PdfService& pdf) {
+SaveResult SaveRoster(const RosterDocument& doc, const std::string& patrolName, SaveTarget& target,
+                      PdfService& pdf) {
     SaveResult result;
     const std::optional<SaveChoice> chosen = target.AskFileName();
     if (!chosen || chosen->path.empty())

@@ -30,8 +30,8 @@ std::string WithDefaultExtension(const std::string& path, SaveFormat format = Sa
 // Asks the target for a name and a file type (the extension added when the name has none) and
 // writes the whole document, atomically: the old file is intact after any failure. Rich Text
 // unless the PDF type was chosen; a PDF carries the print job's title for the patrol.
-SaveResult SaveAsRichText(const RosterDocument& doc, const std::string& patrolName,
-                          SaveTarget& target, PdfService& pdf);
+SaveResult SaveRoster(const RosterDocument& doc, const std::string& patrolName, SaveTarget& target,
+                      PdfService& pdf);
 
 // The patrol name followed by "'s Roster".
 std::string RosterJobTitle(const std::string& patrolName);

@@ -37,8 +37,8 @@ void TForm2::FlatSpinEditInteger2Change() {
 }
 
 void TForm2::FlatSpeedButton26Click() {
-    const dutywise::SaveResult result = dutywise::SaveAsRichText(
-        *document_, FlatEdit2->text().toStdString(), saveTarget_, pdfService_);
+    const dutywise::SaveResult result =
+        dutywise::SaveRoster(*document_, FlatEdit2->text().toStdString(), saveTarget_, pdfService_);
     if (result.status == dutywise::SaveResult::Status::Failed)
         ShowMessage(result.message);
 }

@@ -37,7 +37,7 @@ struct Setup {
     }
     void Save(const char* name, SaveFormat format) {
         FixedTarget target(dir.filePath(name).toStdString(), format);
-        const SaveResult r = SaveAsRichText(doc, "Eagles", target, pdf);
+        const SaveResult r = SaveRoster(doc, "Eagles", target, pdf);
         if (r.status != SaveResult::Status::Saved) {
             std::fprintf(stderr, "save failed: %s\n", r.message.c_str());
             std::exit(1);

@@ -131,7 +131,7 @@ void ExpectReadBackRunByRun(const RosterDocument& doc) {
         }
     } pdf;
     target.name = dir / "roster";
-    const SaveResult saved = SaveAsRichText(doc, "", target, pdf);
+    const SaveResult saved = SaveRoster(doc, "", target, pdf);
     ASSERT_EQ(saved.status, SaveResult::Status::Saved) << saved.message;
     ASSERT_EQ(ConvertWithAbiword({saved.path}, "abw"), "");
     const auto expected = Expected(doc.Paragraphs());

@@ -74,7 +74,7 @@ protected:
     }
     SaveResult SaveTo(std::optional<std::string> name, SaveFormat format = SaveFormat::RichText) {
         ScriptedTarget target(std::move(name), format);
-        SaveResult r = SaveAsRichText(doc, "Falcons", target, pdf);
+        SaveResult r = SaveRoster(doc, "Falcons", target, pdf);
         EXPECT_EQ(target.asked, 1);
         return r;
     }
