@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QPixmap>
 
-TForm4::TForm4(QWidget* parent) : QDialog(parent) {
+AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -11,11 +11,11 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
     // A minimised window is named by its icon text on the accessibility bus: the title, so a
     // screen reader says the same name in either state.
     setWindowIconText(windowTitle());
-    Image1->setPixmap(TransparentBitmap(QImage(QStringLiteral(":/pictures/about.bmp"))));
-    connect(FlatButton1, &QPushButton::clicked, this, &TForm4::FlatButton1Click);
+    aboutPicture->setPixmap(TransparentBitmap(QImage(QStringLiteral(":/pictures/about.bmp"))));
+    connect(okButton, &QPushButton::clicked, this, &AboutBox::dismiss);
 }
 
-QPixmap TForm4::TransparentBitmap(const QImage& bitmap) {
+QPixmap AboutBox::TransparentBitmap(const QImage& bitmap) {
     if (bitmap.isNull())
         return {};
     QImage image = bitmap.convertToFormat(QImage::Format_ARGB32);
@@ -29,6 +29,6 @@ QPixmap TForm4::TransparentBitmap(const QImage& bitmap) {
     return QPixmap::fromImage(image);
 }
 
-void TForm4::FlatButton1Click() {
+void AboutBox::dismiss() {
     close();
 }

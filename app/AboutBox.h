@@ -5,15 +5,15 @@
 
 #include "ui_AboutBox.h"
 
-class TForm4 : public QDialog, private Ui::TForm4 {
+class AboutBox : public QDialog, private Ui::AboutBox {
     Q_OBJECT
 
 public:
-    explicit TForm4(QWidget* parent = nullptr);
+    explicit AboutBox(QWidget* parent = nullptr);
 
     // The bitmap with the pixels of its bottom-left colour made transparent.
     static QPixmap TransparentBitmap(const QImage& bitmap);
 
 private:
-    void FlatButton1Click();
+    void dismiss();
 };

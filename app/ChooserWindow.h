@@ -5,17 +5,17 @@
 
 #include "ui_ChooserWindow.h"
 
-class TForm5 : public QDialog, private Ui::TForm5 {
+class ChooserWindow : public QDialog, private Ui::ChooserWindow {
     Q_OBJECT
 
 public:
-    explicit TForm5(QWidget* parent = nullptr);
+    explicit ChooserWindow(QWidget* parent = nullptr);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void FlatSpeedButton1Click(); // Template
-    void FlatSpeedButton2Click(); // Wizard
-    void FlatSpeedButton3Click(); // Exit
+    void openTemplateChooser(); // Template
+    void openWizard();          // Wizard
+    void exitProgram();         // Exit
 };

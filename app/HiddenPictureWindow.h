@@ -5,11 +5,11 @@
 
 #include "ui_HiddenPictureWindow.h"
 
-class TForm3 : public QDialog, private Ui::TForm3 {
+class HiddenPictureWindow : public QDialog, private Ui::HiddenPictureWindow {
     Q_OBJECT
 
 public:
-    explicit TForm3(QWidget* parent = nullptr);
+    explicit HiddenPictureWindow(QWidget* parent = nullptr);
 
     // Shows the window without a modal loop, or only brings it to the front when it is open.
     void ShowInFront();
@@ -18,5 +18,5 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void Button1Click();
+    void dismiss();
 };

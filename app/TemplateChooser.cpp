@@ -9,21 +9,21 @@
 #include "WindowFlow.h"
 #include "Windows.h"
 
-TForm6::TForm6(QWidget* parent) : QDialog(parent) {
+TemplateChooser::TemplateChooser(QWidget* parent) : QDialog(parent) {
     setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(353, 268);
-    connect(FlatButton1, &QPushButton::clicked, this, &TForm6::FlatButton1Click);
-    connect(FlatButton2, &QPushButton::clicked, this, &TForm6::FlatButton2Click);
-    connect(FlatButton3, &QPushButton::clicked, this, &TForm6::FlatButton3Click);
+    connect(startButton, &QPushButton::clicked, this, &TemplateChooser::openDayTemplate);
+    connect(exitButton, &QPushButton::clicked, this, &TemplateChooser::backToChooser);
+    connect(editTemplateButton, &QPushButton::clicked, this, &TemplateChooser::editMasterTemplate);
 }
 
-void TForm6::FlatButton1Click() {
-    const int index = FlatListBox1->selectedIndex();
+void TemplateChooser::openDayTemplate() {
+    const int index = dayCountList->selectedIndex();
     // Nothing clicked yet, or a click on one of the empty rows below the last entry.
     const QString text =
-        index >= 0 && index < FlatListBox1->count() ? FlatListBox1->item(index) : QString();
+        index >= 0 && index < dayCountList->count() ? dayCountList->item(index) : QString();
     if (text.isEmpty()) {
         dutywise::app::ShowMessage(QString::fromLatin1(kNoSelection));
         return;
@@ -32,16 +32,16 @@ void TForm6::FlatButton1Click() {
     ShellExecute(kProgram, std::to_string(index + 1) + "daytemp.abw", "", 1);
 }
 
-void TForm6::FlatButton3Click() {
+void TemplateChooser::editMasterTemplate() {
     ShellExecute(kProgram, kMasterTemplate, "", 1);
 }
 
-void TForm6::FlatButton2Click() {
+void TemplateChooser::backToChooser() {
     close();
-    dutywise::app::Restore(*Form5);
+    dutywise::app::Restore(*chooserWindow);
 }
 
-void TForm6::keyPressEvent(QKeyEvent* event) {
+void TemplateChooser::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape)
         return event->accept();
     QDialog::keyPressEvent(event);

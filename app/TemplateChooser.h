@@ -6,11 +6,11 @@
 
 #include "ui_TemplateChooser.h"
 
-class TForm6 : public QDialog, private Ui::TForm6 {
+class TemplateChooser : public QDialog, private Ui::TemplateChooser {
     Q_OBJECT
 
 public:
-    explicit TForm6(QWidget* parent = nullptr);
+    explicit TemplateChooser(QWidget* parent = nullptr);
 
     static constexpr const char* kProgram = "bin\\abiword.exe";
     static constexpr const char* kMasterTemplate = "template.abw";
@@ -20,7 +20,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void FlatButton1Click(); // Start
-    void FlatButton2Click(); // Exit
-    void FlatButton3Click(); // Edit a Template
+    void openDayTemplate();    // Start
+    void backToChooser();      // Exit
+    void editMasterTemplate(); // Edit a Template
 };

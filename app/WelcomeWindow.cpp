@@ -7,7 +7,7 @@
 #include "WindowFlow.h"
 #include "Windows.h"
 
-TForm1::TForm1(QWidget* parent) : QDialog(parent) {
+WelcomeWindow::WelcomeWindow(QWidget* parent) : QDialog(parent) {
     setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
@@ -15,13 +15,13 @@ TForm1::TForm1(QWidget* parent) : QDialog(parent) {
     // A minimised window is named by its icon text on the accessibility bus: the title, so a
     // screen reader says the same name in either state.
     setWindowIconText(windowTitle());
-    Label1->setText(WelcomeText());
-    Label2->setText(QString::fromLatin1(kAuthorName));
-    Label3->setText(QString::fromLatin1(kAuthorRole));
-    connect(FlatButton1, &QPushButton::clicked, this, &TForm1::FlatButton1Click);
+    welcomeText->setText(WelcomeText());
+    authorName->setText(QString::fromLatin1(kAuthorName));
+    authorRole->setText(QString::fromLatin1(kAuthorRole));
+    connect(okButton, &QPushButton::clicked, this, &WelcomeWindow::openChooser);
 }
 
-QString TForm1::WelcomeText() {
+QString WelcomeWindow::WelcomeText() {
     return QStringLiteral(
                "Welcome to Dutywise 4.1. I have changed the program just a LITTLE. At least this "
                "time, you have a choice of a template or a generated roster. If you have any "
@@ -30,20 +30,20 @@ QString TForm1::WelcomeText() {
            QStringLiteral(". Thank you for using this program.\n\nHappy Roster Generating.");
 }
 
-void TForm1::FlatButton1Click() {
+void WelcomeWindow::openChooser() {
     dutywise::app::Minimise(*this);
-    dutywise::app::ShowModal(*Form5);
+    dutywise::app::ShowModal(*chooserWindow);
     // Nothing restores the welcome window: it stays minimised.
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void WelcomeWindow::closeEvent(QCloseEvent* event) {
     // The main window: closing it ends the program.
     event->accept();
     if (auto* flow = dutywise::app::WindowFlow::Instance())
         flow->Terminate();
 }
 
-void TForm1::keyPressEvent(QKeyEvent* event) {
+void WelcomeWindow::keyPressEvent(QKeyEvent* event) {
     // Escape does not close the window.
     if (event->key() == Qt::Key_Escape)
         return event->accept();

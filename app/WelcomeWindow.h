@@ -5,11 +5,11 @@
 
 #include "ui_WelcomeWindow.h"
 
-class TForm1 : public QDialog, private Ui::TForm1 {
+class WelcomeWindow : public QDialog, private Ui::WelcomeWindow {
     Q_OBJECT
 
 public:
-    explicit TForm1(QWidget* parent = nullptr);
+    explicit WelcomeWindow(QWidget* parent = nullptr);
 
     static constexpr const char* kAuthorName = "Sam Ridley";
     static constexpr const char* kAuthorRole = "Scoutmaster, Trailhead Software";
@@ -21,5 +21,5 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void FlatButton1Click();
+    void openChooser();
 };

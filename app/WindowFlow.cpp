@@ -17,12 +17,12 @@
 #include "Windows.h"
 #include "WizardWindow.h"
 
-TForm1* Form1 = nullptr;
-TForm2* Form2 = nullptr;
-TForm3* Form3 = nullptr;
-TForm4* Form4 = nullptr;
-TForm5* Form5 = nullptr;
-TForm6* Form6 = nullptr;
+WelcomeWindow* welcomeWindow = nullptr;
+WizardWindow* wizardWindow = nullptr;
+HiddenPictureWindow* hiddenPictureWindow = nullptr;
+AboutBox* aboutBox = nullptr;
+ChooserWindow* chooserWindow = nullptr;
+TemplateChooser* templateChooser = nullptr;
 
 namespace dutywise::app {
 
@@ -100,43 +100,46 @@ WindowFlow::WindowFlow() {
             qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
     };
     InstallFontStandIns();
-    Form1 = new TForm1;
-    Form2 = new TForm2;
-    Form3 = new TForm3;
-    Form4 = new TForm4;
-    Form5 = new TForm5;
-    Form6 = new TForm6;
+    welcomeWindow = new WelcomeWindow;
+    wizardWindow = new WizardWindow;
+    hiddenPictureWindow = new HiddenPictureWindow;
+    aboutBox = new AboutBox;
+    chooserWindow = new ChooserWindow;
+    templateChooser = new TemplateChooser;
 
-    QObject::connect(Form2, &TForm2::formClosed, Form5, [] { Restore(*Form5); });
-    QObject::connect(Form2, &TForm2::hiddenPictureRequested, Form3, [] { Form3->ShowInFront(); });
+    QObject::connect(wizardWindow, &WizardWindow::formClosed, chooserWindow,
+                     [] { Restore(*chooserWindow); });
+    QObject::connect(wizardWindow, &WizardWindow::hiddenPictureRequested, hiddenPictureWindow,
+                     [] { hiddenPictureWindow->ShowInFront(); });
     QObject::connect(
-        Form2, &TForm2::aboutRequested, Form4, [] { ShowModal(*Form4); }, Qt::DirectConnection);
+        wizardWindow, &WizardWindow::aboutRequested, aboutBox, [] { ShowModal(*aboutBox); },
+        Qt::DirectConnection);
 }
 
 WindowFlow::~WindowFlow() {
-    delete Form6;
-    delete Form5;
-    delete Form4;
-    delete Form3;
-    delete Form2;
-    delete Form1;
-    Form1 = nullptr;
-    Form2 = nullptr;
-    Form3 = nullptr;
-    Form4 = nullptr;
-    Form5 = nullptr;
-    Form6 = nullptr;
+    delete templateChooser;
+    delete chooserWindow;
+    delete aboutBox;
+    delete hiddenPictureWindow;
+    delete wizardWindow;
+    delete welcomeWindow;
+    welcomeWindow = nullptr;
+    wizardWindow = nullptr;
+    hiddenPictureWindow = nullptr;
+    aboutBox = nullptr;
+    chooserWindow = nullptr;
+    templateChooser = nullptr;
     if (instance_ == this)
         instance_ = nullptr;
 }
 
 void WindowFlow::Start() {
-    Form1->show();
+    welcomeWindow->show();
 }
 
 void WindowFlow::LoadPlanAtStart(const QString& path) {
-    if (const auto refusal = Form2->LoadPlan(path))
-        QTimer::singleShot(0, Form1, [text = *refusal] { ShowMessage(text); });
+    if (const auto refusal = wizardWindow->LoadPlan(path))
+        QTimer::singleShot(0, welcomeWindow, [text = *refusal] { ShowMessage(text); });
 }
 
 void WindowFlow::Terminate() {
@@ -144,7 +147,7 @@ void WindowFlow::Terminate() {
     // Innermost first: each ended loop lets the handler that opened it return.
     for (auto it = g_modalLoops.rbegin(); it != g_modalLoops.rend(); ++it)
         (*it)->reject();
-    Form3->hide();
+    hiddenPictureWindow->hide();
     if (quit_)
         quit_();
 }

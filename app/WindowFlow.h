@@ -23,7 +23,8 @@ void Restore(QWidget& window);
 
 class WindowFlow {
 public:
-    // Creates TForm1 ... TForm6 hidden, in that order, and sets Form1 ... Form6.
+    // Creates WelcomeWindow ... TemplateChooser hidden, in that order, and sets welcomeWindow ...
+    // templateChooser.
     WindowFlow();
     ~WindowFlow();
     WindowFlow(const WindowFlow&) = delete;

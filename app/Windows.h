@@ -1,16 +1,16 @@
 #pragma once
 // The program's six windows, each one instance from start-up to exit, reachable from anywhere.
 
-class TForm1;
-class TForm2;
-class TForm3;
-class TForm4;
-class TForm5;
-class TForm6;
+class WelcomeWindow;
+class WizardWindow;
+class HiddenPictureWindow;
+class AboutBox;
+class ChooserWindow;
+class TemplateChooser;
 
-extern TForm1* Form1; // welcome, the main window: closing it ends the program
-extern TForm2* Form2; // wizard
-extern TForm3* Form3; // hidden picture
-extern TForm4* Form4; // about box
-extern TForm5* Form5; // chooser
-extern TForm6* Form6; // template chooser
+extern WelcomeWindow* welcomeWindow; // welcome, the main window: closing it ends the program
+extern WizardWindow* wizardWindow;   // wizard
+extern HiddenPictureWindow* hiddenPictureWindow; // hidden picture
+extern AboutBox* aboutBox;                       // about box
+extern ChooserWindow* chooserWindow;             // chooser
+extern TemplateChooser* templateChooser;         // template chooser

@@ -22,7 +22,7 @@ namespace {
 // registered with Qt's cache by the list's interface and removed with it.
 class FlatListItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
-    FlatListItemAccessible(TFlatListBox* list, int index) : m_list(list), m_index(index) {}
+    FlatListItemAccessible(FlatListBox* list, int index) : m_list(list), m_index(index) {}
 
     bool isValid() const override { return m_list && m_index < m_list->count(); }
     QObject* object() const override { return nullptr; }
@@ -100,25 +100,25 @@ public:
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
-    TFlatListBox* list() const { return m_list; }
+    FlatListBox* list() const { return m_list; }
     int index() const { return m_index; }
 
 private:
-    TFlatCheckListBox* checkList() const { return qobject_cast<TFlatCheckListBox*>(m_list.data()); }
+    FlatCheckListBox* checkList() const { return qobject_cast<FlatCheckListBox*>(m_list.data()); }
     bool rowShown() const {
         const int row = m_index - m_list->topIndex();
         return row >= 0 && row < m_list->visibleRows();
     }
 
-    QPointer<TFlatListBox> m_list;
+    QPointer<FlatListBox> m_list;
     int m_index;
 };
 
 class FlatListAccessible : public QAccessibleWidget {
 public:
-    explicit FlatListAccessible(TFlatListBox* list) : QAccessibleWidget(list, QAccessible::List) {
+    explicit FlatListAccessible(FlatListBox* list) : QAccessibleWidget(list, QAccessible::List) {
         // Tell listeners which entry became current, so a screen reader reads it out.
-        QObject::connect(list, &TFlatListBox::selectedIndexChanged, list, [list](int index) {
+        QObject::connect(list, &FlatListBox::selectedIndexChanged, list, [list](int index) {
             QAccessibleInterface* self = QAccessible::queryAccessibleInterface(list);
             QAccessibleEvent within(list, QAccessible::SelectionWithin);
             QAccessible::updateAccessibility(&within);
@@ -129,7 +129,7 @@ public:
                 }
             }
         });
-        QObject::connect(list, &TFlatListBox::itemsChanged, list, [list] {
+        QObject::connect(list, &FlatListBox::itemsChanged, list, [list] {
             QAccessibleEvent reorder(list, QAccessible::ObjectReorder);
             QAccessible::updateAccessibility(&reorder);
         });
@@ -179,14 +179,14 @@ public:
     }
 
 private:
-    TFlatListBox* list() const { return static_cast<TFlatListBox*>(widget()); }
+    FlatListBox* list() const { return static_cast<FlatListBox*>(widget()); }
 
     mutable std::vector<QAccessible::Id> m_entries; // by entry position; 0: not created yet
 };
 
 class FlatGaugeAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
-    explicit FlatGaugeAccessible(TFlatGauge* gauge)
+    explicit FlatGaugeAccessible(FlatGauge* gauge)
         : QAccessibleWidget(gauge, QAccessible::ProgressBar) {}
 
     QString text(QAccessible::Text t) const override {
@@ -212,7 +212,7 @@ public:
     QVariant minimumStepSize() const override { return 1; }
 
 private:
-    TFlatGauge* gauge() const { return static_cast<TFlatGauge*>(widget()); }
+    FlatGauge* gauge() const { return static_cast<FlatGauge*>(widget()); }
 };
 
 // The text interfaces of a control whose typing goes into a line edit inside it: they are
@@ -279,9 +279,9 @@ class FlatSpinAccessible : public QAccessibleWidget,
                            public QAccessibleValueInterface,
                            public FieldText {
 public:
-    explicit FlatSpinAccessible(TFlatSpinEditInteger* spin)
+    explicit FlatSpinAccessible(FlatSpinEdit* spin)
         : QAccessibleWidget(spin, QAccessible::SpinBox) {
-        QObject::connect(spin, &TFlatSpinEditInteger::changed, spin, [spin] {
+        QObject::connect(spin, &FlatSpinEdit::changed, spin, [spin] {
             QAccessibleValueChangeEvent event(spin, spin->value());
             QAccessible::updateAccessibility(&event);
         });
@@ -328,7 +328,7 @@ public:
     QVariant minimumStepSize() const override { return spin()->increment(); }
 
 private:
-    TFlatSpinEditInteger* spin() const { return static_cast<TFlatSpinEditInteger*>(widget()); }
+    FlatSpinEdit* spin() const { return static_cast<FlatSpinEdit*>(widget()); }
     QLineEdit* fieldWidget() const override { return spin()->lineEdit(); }
 };
 
@@ -400,7 +400,7 @@ private:
 // be pressed.
 class AppearingLabelAccessible : public QAccessibleWidget {
 public:
-    explicit AppearingLabelAccessible(TJvAppearingLabel* label)
+    explicit AppearingLabelAccessible(AppearingLabel* label)
         : QAccessibleWidget(label, QAccessible::StaticText) {}
 
     QString text(QAccessible::Text t) const override {
@@ -423,7 +423,7 @@ public:
     }
 
 private:
-    TJvAppearingLabel* label() const { return static_cast<TJvAppearingLabel*>(widget()); }
+    AppearingLabel* label() const { return static_cast<AppearingLabel*>(widget()); }
 };
 
 } // namespace
@@ -431,18 +431,17 @@ private:
 QAccessibleInterface* WidgetAccessibleFactory(const QString& className, QObject* object) {
     if (!object || !object->isWidgetType())
         return nullptr;
-    if (className == QLatin1String("TFlatListBox") ||
-        className == QLatin1String("TFlatCheckListBox"))
-        return new FlatListAccessible(static_cast<TFlatListBox*>(object));
-    if (className == QLatin1String("TFlatGauge"))
-        return new FlatGaugeAccessible(static_cast<TFlatGauge*>(object));
-    if (className == QLatin1String("TFlatSpinEditInteger"))
-        return new FlatSpinAccessible(static_cast<TFlatSpinEditInteger*>(object));
-    if (className == QLatin1String("TFlatColorComboBox") ||
-        className == QLatin1String("TFlatComboBox"))
+    if (className == QLatin1String("FlatListBox") || className == QLatin1String("FlatCheckListBox"))
+        return new FlatListAccessible(static_cast<FlatListBox*>(object));
+    if (className == QLatin1String("FlatGauge"))
+        return new FlatGaugeAccessible(static_cast<FlatGauge*>(object));
+    if (className == QLatin1String("FlatSpinEdit"))
+        return new FlatSpinAccessible(static_cast<FlatSpinEdit*>(object));
+    if (className == QLatin1String("FlatColorComboBox") ||
+        className == QLatin1String("FlatComboBox"))
         return new FlatComboAccessible(static_cast<QComboBox*>(object));
-    if (className == QLatin1String("TJvAppearingLabel"))
-        return new AppearingLabelAccessible(static_cast<TJvAppearingLabel*>(object));
+    if (className == QLatin1String("AppearingLabel"))
+        return new AppearingLabelAccessible(static_cast<AppearingLabel*>(object));
     return nullptr;
 }
 

@@ -4,22 +4,22 @@
 #include <QMouseEvent>
 #include <QTimer>
 
-TJvAppearingLabel::TJvAppearingLabel(QWidget* parent) : QLabel(parent), m_timer(new QTimer(this)) {
+AppearingLabel::AppearingLabel(QWidget* parent) : QLabel(parent), m_timer(new QTimer(this)) {
     m_timer->setObjectName(QStringLiteral("appearPacer"));
     m_timer->setInterval(m_interval);
-    connect(m_timer, &QTimer::timeout, this, &TJvAppearingLabel::step);
+    connect(m_timer, &QTimer::timeout, this, &AppearingLabel::step);
 }
 
-TJvAppearingLabel::~TJvAppearingLabel() {
+AppearingLabel::~AppearingLabel() {
     m_timer->stop();
 }
 
-void TJvAppearingLabel::setInterval(int ms) {
+void AppearingLabel::setInterval(int ms) {
     m_interval = ms < 0 ? 0 : ms;
     m_timer->setInterval(m_interval);
 }
 
-void TJvAppearingLabel::Appear() {
+void AppearingLabel::Appear() {
     // The next step sets the slide up again from the start edge; a slide under way keeps the
     // resting place it recorded, so the label still ends where it was designed to be.
     m_started = false;
@@ -28,18 +28,18 @@ void TJvAppearingLabel::Appear() {
         m_timer->start(m_interval);
 }
 
-bool TJvAppearingLabel::isSliding() const {
+bool AppearingLabel::isSliding() const {
     return m_timer->isActive();
 }
 
-QSize TJvAppearingLabel::ownerClientSize() const {
+QSize AppearingLabel::ownerClientSize() const {
     const QWidget* owner = window();
     if (owner == this && parentWidget())
         owner = parentWidget();
     return owner->size();
 }
 
-void TJvAppearingLabel::setUp() {
+void AppearingLabel::setUp() {
     if (!m_haveResting) {
         m_resting = geometry();
         m_haveResting = true;
@@ -65,7 +65,7 @@ void TJvAppearingLabel::setUp() {
     show();
 }
 
-void TJvAppearingLabel::step() {
+void AppearingLabel::step() {
     if (!m_started)
         setUp();
     ++m_steps;
@@ -131,13 +131,13 @@ void TJvAppearingLabel::step() {
     }
 }
 
-void TJvAppearingLabel::mousePressEvent(QMouseEvent* event) {
+void AppearingLabel::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
         m_pressed = true;
     QLabel::mousePressEvent(event);
 }
 
-void TJvAppearingLabel::mouseReleaseEvent(QMouseEvent* event) {
+void AppearingLabel::mouseReleaseEvent(QMouseEvent* event) {
     const bool wasPressed = m_pressed;
     m_pressed = false;
     QLabel::mouseReleaseEvent(event);

@@ -7,7 +7,7 @@
 
 class QTimer;
 
-class TJvAppearingLabel : public QLabel {
+class AppearingLabel : public QLabel {
     Q_OBJECT
 public:
     enum Direction { drFromLeft, drFromRight, drFromTop, drFromBottom };
@@ -19,8 +19,8 @@ private:
     Q_PROPERTY(int interval READ interval WRITE setInterval)
 
 public:
-    explicit TJvAppearingLabel(QWidget* parent = nullptr);
-    ~TJvAppearingLabel() override;
+    explicit AppearingLabel(QWidget* parent = nullptr);
+    ~AppearingLabel() override;
 
     Direction appearFrom() const { return m_appearFrom; }
     void setAppearFrom(Direction d) { m_appearFrom = d; }

@@ -54,7 +54,7 @@ void PaintEntry(QPainter& p, const QRect& r, const QString& name, const QColor& 
 
 class ColorEntryDelegate : public QStyledItemDelegate {
 public:
-    explicit ColorEntryDelegate(TFlatColorComboBox* box) : QStyledItemDelegate(box), m_box(box) {}
+    explicit ColorEntryDelegate(FlatColorComboBox* box) : QStyledItemDelegate(box), m_box(box) {}
 
     void paint(QPainter* p, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
@@ -77,12 +77,12 @@ public:
     }
 
 private:
-    TFlatColorComboBox* m_box;
+    FlatColorComboBox* m_box;
 };
 
 } // namespace
 
-TFlatColorComboBox::TFlatColorComboBox(QWidget* parent)
+FlatColorComboBox::FlatColorComboBox(QWidget* parent)
     : QComboBox(parent), m_colorHighlight(palette().color(QPalette::Highlight)) {
     setEditable(false);
     setItemDelegate(new ColorEntryDelegate(this));
@@ -97,16 +97,16 @@ TFlatColorComboBox::TFlatColorComboBox(QWidget* parent)
         addItem(QString::fromLatin1(e.name), QColor(e.rgb));
     setCurrentIndex(0);
     m_value = entryColor(0);
-    connect(this, &QComboBox::activated, this, &TFlatColorComboBox::onActivated);
+    connect(this, &QComboBox::activated, this, &FlatColorComboBox::onActivated);
     // Raised here, before anyone can be connected: the windows read the colour when they need it.
     emit changed();
 }
 
-QColor TFlatColorComboBox::entryColor(int index) const {
+QColor FlatColorComboBox::entryColor(int index) const {
     return itemData(index, Qt::UserRole).value<QColor>();
 }
 
-void TFlatColorComboBox::setValue(const QColor& c) {
+void FlatColorComboBox::setValue(const QColor& c) {
     if (currentIndex() >= 0 && c.rgb() == m_value.rgb())
         return;
     for (int i = 0; i < count(); ++i) {
@@ -119,7 +119,7 @@ void TFlatColorComboBox::setValue(const QColor& c) {
     }
 }
 
-void TFlatColorComboBox::onActivated(int index) {
+void FlatColorComboBox::onActivated(int index) {
     if (index == CustomIndex) {
         const std::optional<QColor> picked = m_picker ? m_picker(m_value) : std::nullopt;
         if (picked && picked->isValid()) {
@@ -132,26 +132,26 @@ void TFlatColorComboBox::onActivated(int index) {
     emit changed();
 }
 
-void TFlatColorComboBox::setShowNames(bool on) {
+void FlatColorComboBox::setShowNames(bool on) {
     m_showNames = on;
     update();
 }
 
-void TFlatColorComboBox::setBoxWidth(int w) {
+void FlatColorComboBox::setBoxWidth(int w) {
     m_boxWidth = std::max(w, 1);
     update();
 }
 
-void TFlatColorComboBox::setColorHighlight(const QColor& c) {
+void FlatColorComboBox::setColorHighlight(const QColor& c) {
     m_colorHighlight = c;
     update();
 }
 
-void TFlatColorComboBox::setColorPicker(ColorPicker picker) {
+void FlatColorComboBox::setColorPicker(ColorPicker picker) {
     m_picker = std::move(picker);
 }
 
-void TFlatColorComboBox::paintEvent(QPaintEvent*) {
+void FlatColorComboBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect r = rect();
     p.fillRect(r,

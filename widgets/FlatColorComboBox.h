@@ -6,7 +6,7 @@
 #include <QColor>
 #include <QComboBox>
 
-class TFlatColorComboBox : public QComboBox {
+class FlatColorComboBox : public QComboBox {
     Q_OBJECT
     Q_PROPERTY(QColor value READ value WRITE setValue)
     Q_PROPERTY(bool showNames READ showNames WRITE setShowNames)
@@ -18,7 +18,7 @@ public:
 
     // Fills the 17 entries, selects "Black" and raises changed() once, all in the constructor:
     // no receiver is connected yet then, so windows connecting afterwards see no notification.
-    explicit TFlatColorComboBox(QWidget* parent = nullptr);
+    explicit FlatColorComboBox(QWidget* parent = nullptr);
 
     QColor value() const { return m_value; }
     // Selects the first entry with that colour and raises changed(); an unknown colour changes

@@ -87,40 +87,40 @@ void FillWithButtonColour(QWidget* w, bool transparent) {
 
 } // namespace
 
-// ---- TFlatCheckBox ----
+// ---- FlatCheckBox ----
 
-TFlatCheckBox::TFlatCheckBox(QWidget* parent) : QCheckBox(parent) {
+FlatCheckBox::FlatCheckBox(QWidget* parent) : QCheckBox(parent) {
     init();
 }
 
-TFlatCheckBox::TFlatCheckBox(const QString& text, QWidget* parent) : QCheckBox(text, parent) {
+FlatCheckBox::FlatCheckBox(const QString& text, QWidget* parent) : QCheckBox(text, parent) {
     init();
 }
 
-void TFlatCheckBox::init() {
+void FlatCheckBox::init() {
     setAttribute(Qt::WA_Hover);
     // toggled fires for every change of the checked state, user or program, never for a no-op.
-    connect(this, &QAbstractButton::toggled, this, &TFlatCheckBox::changed);
+    connect(this, &QAbstractButton::toggled, this, &FlatCheckBox::changed);
     FillWithButtonColour(this, m_transparent);
 }
 
-void TFlatCheckBox::setTransparent(bool on) {
+void FlatCheckBox::setTransparent(bool on) {
     m_transparent = on;
     FillWithButtonColour(this, on);
     update();
 }
 
-bool TFlatCheckBox::hitButton(const QPoint& pos) const {
+bool FlatCheckBox::hitButton(const QPoint& pos) const {
     return rect().contains(pos);
 }
 
-QSize TFlatCheckBox::sizeHint() const {
+QSize FlatCheckBox::sizeHint() const {
     const QFontMetrics fm = fontMetrics();
     return {13 + 3 + fm.horizontalAdvance(QString(text()).remove(u'&')) + 1,
             std::max(fm.height(), 13) + 2};
 }
 
-void TFlatCheckBox::paintEvent(QPaintEvent*) {
+void FlatCheckBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect r = rect();
     const int side = 13;
@@ -178,21 +178,21 @@ void FlatPushButton::paintFlat(bool asDefault) {
     PaintFlatButton(this, {m_colorFocused, m_colorDown, m_colorBorder}, asDefault);
 }
 
-// ---- TFlatButton ----
+// ---- FlatButton ----
 
-TFlatButton::TFlatButton(QWidget* parent) : TFlatButton(QString(), parent) {}
+FlatButton::FlatButton(QWidget* parent) : FlatButton(QString(), parent) {}
 
-TFlatButton::TFlatButton(const QString& text, QWidget* parent) : FlatPushButton(text, parent) {
+FlatButton::FlatButton(const QString& text, QWidget* parent) : FlatPushButton(text, parent) {
     setFocusPolicy(Qt::StrongFocus);
     QPushButton::setDefault(false);
 }
 
-void TFlatButton::setDefault(bool on) {
+void FlatButton::setDefault(bool on) {
     m_default = on;
     update();
 }
 
-void TFlatButton::keyPressEvent(QKeyEvent* event) {
+void FlatButton::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->ignore();
         return;
@@ -200,27 +200,27 @@ void TFlatButton::keyPressEvent(QKeyEvent* event) {
     QPushButton::keyPressEvent(event);
 }
 
-bool TFlatButton::event(QEvent* e) {
+bool FlatButton::event(QEvent* e) {
     // A dialog turns any focused push button into its auto-default one; keep ours out of that.
     if (e->type() == QEvent::FocusIn && autoDefault())
         QPushButton::setAutoDefault(false);
     return QPushButton::event(e);
 }
 
-void TFlatButton::paintEvent(QPaintEvent*) {
+void FlatButton::paintEvent(QPaintEvent*) {
     paintFlat(m_default);
 }
 
-// ---- TFlatSpeedButton ----
+// ---- FlatSpeedButton ----
 
-TFlatSpeedButton::TFlatSpeedButton(QWidget* parent) : TFlatSpeedButton(QString(), parent) {}
+FlatSpeedButton::FlatSpeedButton(QWidget* parent) : FlatSpeedButton(QString(), parent) {}
 
-TFlatSpeedButton::TFlatSpeedButton(const QString& text, QWidget* parent)
+FlatSpeedButton::FlatSpeedButton(const QString& text, QWidget* parent)
     : FlatPushButton(text, parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 
-bool TFlatSpeedButton::event(QEvent* e) {
+bool FlatSpeedButton::event(QEvent* e) {
     // A policy set through the base class or a property is undone before it can matter.
     if ((e->type() == QEvent::Polish || e->type() == QEvent::Show || e->type() == QEvent::Enter ||
          e->type() == QEvent::FocusIn) &&
@@ -229,18 +229,18 @@ bool TFlatSpeedButton::event(QEvent* e) {
     return QPushButton::event(e);
 }
 
-QSize TFlatSpeedButton::sizeHint() const {
+QSize FlatSpeedButton::sizeHint() const {
     const QSize flat = FlatPushButton::sizeHint();
     return flat.boundedTo({std::max(flat.width(), 23), 25});
 }
 
-void TFlatSpeedButton::paintEvent(QPaintEvent*) {
+void FlatSpeedButton::paintEvent(QPaintEvent*) {
     paintFlat(false);
 }
 
-// ---- TFlatEdit ----
+// ---- FlatEdit ----
 
-TFlatEdit::TFlatEdit(QWidget* parent) : QLineEdit(parent) {
+FlatEdit::FlatEdit(QWidget* parent) : QLineEdit(parent) {
     // The flat frame is painted here rather than by a style sheet: a style sheet would fix the
     // field's font when it is polished, and a field made on a page that joins its window later
     // would then miss the window's font.
@@ -249,32 +249,32 @@ TFlatEdit::TFlatEdit(QWidget* parent) : QLineEdit(parent) {
     setAttribute(Qt::WA_Hover);
 }
 
-void TFlatEdit::setColorFocused(const QColor& c) {
+void FlatEdit::setColorFocused(const QColor& c) {
     m_colorFocused = c;
     update();
 }
 
-void TFlatEdit::setColorBorder(const QColor& c) {
+void FlatEdit::setColorBorder(const QColor& c) {
     m_colorBorder = c;
     update();
 }
 
-void TFlatEdit::paintEvent(QPaintEvent* event) {
+void FlatEdit::paintEvent(QPaintEvent* event) {
     QLineEdit::paintEvent(event);
     QPainter p(this);
     p.setPen(hasFocus() || underMouse() ? m_colorFocused : m_colorBorder);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-bool TFlatEdit::event(QEvent* event) {
+bool FlatEdit::event(QEvent* event) {
     if (event->type() == QEvent::HoverEnter || event->type() == QEvent::HoverLeave)
         update();
     return QLineEdit::event(event);
 }
 
-// ---- TFlatComboBox ----
+// ---- FlatComboBox ----
 
-TFlatComboBox::TFlatComboBox(QWidget* parent) : QComboBox(parent) {
+FlatComboBox::FlatComboBox(QWidget* parent) : QComboBox(parent) {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     // Every edit notifies with the text as typed. Qt's inline completion would fill each
@@ -294,32 +294,32 @@ TFlatComboBox::TFlatComboBox(QWidget* parent) : QComboBox(parent) {
     });
 }
 
-// ---- TFlatGroupBox ----
+// ---- FlatGroupBox ----
 
-TFlatGroupBox::TFlatGroupBox(QWidget* parent) : QGroupBox(parent) {
+FlatGroupBox::FlatGroupBox(QWidget* parent) : QGroupBox(parent) {
     restyle();
 }
 
-TFlatGroupBox::TFlatGroupBox(const QString& title, QWidget* parent) : QGroupBox(title, parent) {
+FlatGroupBox::FlatGroupBox(const QString& title, QWidget* parent) : QGroupBox(title, parent) {
     restyle();
 }
 
-void TFlatGroupBox::setTransparent(bool on) {
+void FlatGroupBox::setTransparent(bool on) {
     m_transparent = on;
     restyle();
 }
 
-void TFlatGroupBox::setColorBorder(const QColor& c) {
+void FlatGroupBox::setColorBorder(const QColor& c) {
     m_colorBorder = c;
     update();
 }
 
-void TFlatGroupBox::restyle() {
+void FlatGroupBox::restyle() {
     FillWithButtonColour(this, m_transparent);
     update();
 }
 
-void TFlatGroupBox::paintEvent(QPaintEvent*) {
+void FlatGroupBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QFontMetrics fm = fontMetrics();
     const QRect r = rect();
@@ -344,11 +344,11 @@ void TFlatGroupBox::paintEvent(QPaintEvent*) {
                title());
 }
 
-// ---- TJvListbox2 ----
+// ---- CandidateList ----
 
-TJvListbox2::TJvListbox2(QWidget* parent) : QListWidget(parent) {}
+CandidateList::CandidateList(QWidget* parent) : QListWidget(parent) {}
 
-QStringList TJvListbox2::items() const {
+QStringList CandidateList::items() const {
     QStringList out;
     out.reserve(count());
     for (int i = 0; i < count(); ++i)
@@ -356,7 +356,7 @@ QStringList TJvListbox2::items() const {
     return out;
 }
 
-void TJvListbox2::setItems(const QStringList& items) {
+void CandidateList::setItems(const QStringList& items) {
     clear();
     addItems(items);
 }

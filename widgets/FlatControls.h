@@ -10,7 +10,7 @@
 #include <QPushButton>
 
 // Raises changed() on every change of the checked state, by the user or by the program.
-class TFlatCheckBox : public QCheckBox {
+class FlatCheckBox : public QCheckBox {
     Q_OBJECT
     Q_PROPERTY(bool transparent READ transparent WRITE setTransparent)
     Q_PROPERTY(QColor colorFocused READ colorFocused WRITE setColorFocused)
@@ -18,8 +18,8 @@ class TFlatCheckBox : public QCheckBox {
     Q_PROPERTY(QColor colorBorder READ colorBorder WRITE setColorBorder)
 
 public:
-    explicit TFlatCheckBox(QWidget* parent = nullptr);
-    explicit TFlatCheckBox(const QString& text, QWidget* parent = nullptr);
+    explicit FlatCheckBox(QWidget* parent = nullptr);
+    explicit FlatCheckBox(const QString& text, QWidget* parent = nullptr);
 
     bool transparent() const { return m_transparent; }
     void setTransparent(bool on); // off: the button colour fills the background
@@ -102,13 +102,13 @@ private:
 
 // Flat push button. Takes the focus when pressed; Enter never clicks it, even as the default
 // button.
-class TFlatButton : public FlatPushButton {
+class FlatButton : public FlatPushButton {
     Q_OBJECT
     Q_PROPERTY(bool default READ isDefault WRITE setDefault)
 
 public:
-    explicit TFlatButton(QWidget* parent = nullptr);
-    explicit TFlatButton(const QString& text, QWidget* parent = nullptr);
+    explicit FlatButton(QWidget* parent = nullptr);
+    explicit FlatButton(const QString& text, QWidget* parent = nullptr);
 
     // "Default" only changes the look: these hide QPushButton's, so that a dialog never
     // clicks the button on Enter.
@@ -125,12 +125,12 @@ private:
 };
 
 // A flat button that never takes the focus, so the focused editor keeps its selection.
-class TFlatSpeedButton : public FlatPushButton {
+class FlatSpeedButton : public FlatPushButton {
     Q_OBJECT
 
 public:
-    explicit TFlatSpeedButton(QWidget* parent = nullptr);
-    explicit TFlatSpeedButton(const QString& text, QWidget* parent = nullptr);
+    explicit FlatSpeedButton(QWidget* parent = nullptr);
+    explicit FlatSpeedButton(const QString& text, QWidget* parent = nullptr);
 
     // Hides QWidget's: whatever a layout file asks, the policy stays Qt::NoFocus.
     void setFocusPolicy(Qt::FocusPolicy) { QWidget::setFocusPolicy(Qt::NoFocus); }
@@ -142,13 +142,13 @@ protected:
     bool event(QEvent* event) override;
 };
 
-class TFlatEdit : public QLineEdit {
+class FlatEdit : public QLineEdit {
     Q_OBJECT
     Q_PROPERTY(QColor colorFocused READ colorFocused WRITE setColorFocused)
     Q_PROPERTY(QColor colorBorder READ colorBorder WRITE setColorBorder)
 
 public:
-    explicit TFlatEdit(QWidget* parent = nullptr);
+    explicit FlatEdit(QWidget* parent = nullptr);
 
     QColor colorFocused() const { return m_colorFocused; }
     void setColorFocused(const QColor& c);
@@ -165,11 +165,11 @@ private:
 };
 
 // Editable drop-down list; changed() fires on every edit of its text and every list selection.
-class TFlatComboBox : public QComboBox {
+class FlatComboBox : public QComboBox {
     Q_OBJECT
 
 public:
-    explicit TFlatComboBox(QWidget* parent = nullptr);
+    explicit FlatComboBox(QWidget* parent = nullptr);
 
 signals:
     void changed();
@@ -179,14 +179,14 @@ private:
 };
 
 // A captioned frame; when transparent, the parent's picture shows through.
-class TFlatGroupBox : public QGroupBox {
+class FlatGroupBox : public QGroupBox {
     Q_OBJECT
     Q_PROPERTY(bool transparent READ transparent WRITE setTransparent)
     Q_PROPERTY(QColor colorBorder READ colorBorder WRITE setColorBorder)
 
 public:
-    explicit TFlatGroupBox(QWidget* parent = nullptr);
-    explicit TFlatGroupBox(const QString& title, QWidget* parent = nullptr);
+    explicit FlatGroupBox(QWidget* parent = nullptr);
+    explicit FlatGroupBox(const QString& title, QWidget* parent = nullptr);
 
     bool transparent() const { return m_transparent; }
     void setTransparent(bool on);
@@ -204,11 +204,11 @@ private:
 };
 
 // An ordinary list; the windows keep theirs hidden and use them as fixed lists of strings.
-class TJvListbox2 : public QListWidget {
+class CandidateList : public QListWidget {
     Q_OBJECT
 
 public:
-    explicit TJvListbox2(QWidget* parent = nullptr);
+    explicit CandidateList(QWidget* parent = nullptr);
 
     QStringList items() const;
     void setItems(const QStringList& items);

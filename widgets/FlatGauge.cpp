@@ -3,27 +3,27 @@
 #include <cmath>
 #include <QPainter>
 
-TFlatGauge::TFlatGauge(QWidget* parent) : QWidget(parent) {
+FlatGauge::FlatGauge(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent, !m_transparent);
 }
 
-void TFlatGauge::clampProgress() {
+void FlatGauge::clampProgress() {
     m_progress = std::max(m_min, std::min(m_progress, m_max));
 }
 
-void TFlatGauge::setMinValue(int v) {
+void FlatGauge::setMinValue(int v) {
     m_min = v;
     clampProgress();
     update();
 }
 
-void TFlatGauge::setMaxValue(int v) {
+void FlatGauge::setMaxValue(int v) {
     m_max = v;
     clampProgress();
     update();
 }
 
-void TFlatGauge::setProgress(int v) {
+void FlatGauge::setProgress(int v) {
     const int old = m_progress;
     m_progress = v;
     clampProgress();
@@ -31,40 +31,40 @@ void TFlatGauge::setProgress(int v) {
         update();
 }
 
-void TFlatGauge::setShowText(bool on) {
+void FlatGauge::setShowText(bool on) {
     m_showText = on;
     update();
 }
 
-void TFlatGauge::setTransparent(bool on) {
+void FlatGauge::setTransparent(bool on) {
     m_transparent = on;
     setAttribute(Qt::WA_OpaquePaintEvent, !on);
     update();
 }
 
-void TFlatGauge::setColor(const QColor& c) {
+void FlatGauge::setColor(const QColor& c) {
     m_color = c;
     update();
 }
 
-void TFlatGauge::setColorBorder(const QColor& c) {
+void FlatGauge::setColorBorder(const QColor& c) {
     m_colorBorder = c;
     update();
 }
 
-void TFlatGauge::setBarColor(const QColor& c) {
+void FlatGauge::setBarColor(const QColor& c) {
     m_barColor = c;
     update();
 }
 
-QRect TFlatGauge::innerRect() const {
+QRect FlatGauge::innerRect() const {
     return rect().adjusted(2, 2, -2, -2);
 }
 
 // Floating point, division first, truncated toward zero: the gauge's established arithmetic.
 // It rounds the odd value down (29 of 100 reads "28 %", as 0.29 * 100 is 28.999...).
 // An empty range has nothing to divide by: no bar and "0 %".
-QString TFlatGauge::displayText() const {
+QString FlatGauge::displayText() const {
     if (m_max <= m_min)
         return QStringLiteral("0 %");
     const double ratio = double(m_progress - m_min) / double(m_max - m_min);
@@ -72,18 +72,18 @@ QString TFlatGauge::displayText() const {
            QStringLiteral(" %");
 }
 
-int TFlatGauge::barWidth() const {
+int FlatGauge::barWidth() const {
     if (m_max <= m_min)
         return 0;
     const double perUnit = double(std::max(innerRect().width(), 0)) / double(m_max - m_min);
     return static_cast<int>(std::trunc(perUnit * double(m_progress - m_min)));
 }
 
-QSize TFlatGauge::sizeHint() const {
+QSize FlatGauge::sizeHint() const {
     return {150, fontMetrics().height() + 8};
 }
 
-void TFlatGauge::paintEvent(QPaintEvent*) {
+void FlatGauge::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (!m_transparent)
         p.fillRect(rect(), m_color);

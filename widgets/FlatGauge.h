@@ -4,7 +4,7 @@
 #include <QColor>
 #include <QWidget>
 
-class TFlatGauge : public QWidget {
+class FlatGauge : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int minValue READ minValue WRITE setMinValue)
     Q_PROPERTY(int maxValue READ maxValue WRITE setMaxValue)
@@ -16,7 +16,7 @@ class TFlatGauge : public QWidget {
     Q_PROPERTY(QColor barColor READ barColor WRITE setBarColor)
 
 public:
-    explicit TFlatGauge(QWidget* parent = nullptr);
+    explicit FlatGauge(QWidget* parent = nullptr);
 
     int minValue() const { return m_min; }
     void setMinValue(int v);

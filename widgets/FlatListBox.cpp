@@ -27,31 +27,31 @@ QCollator entryCollator() {
 
 } // namespace
 
-TFlatListBox::TFlatListBox(QWidget* parent) : QWidget(parent), m_repeatTimer(new QTimer(this)) {
+FlatListBox::FlatListBox(QWidget* parent) : QWidget(parent), m_repeatTimer(new QTimer(this)) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_Hover, false);
     m_repeatTimer->setObjectName(QStringLiteral("scrollRepeat"));
     m_repeatTimer->setSingleShot(false);
-    connect(m_repeatTimer, &QTimer::timeout, this, &TFlatListBox::scrollRepeat);
+    connect(m_repeatTimer, &QTimer::timeout, this, &FlatListBox::scrollRepeat);
     resize(120, snappedHeight(99));
 }
 
-TFlatListBox::~TFlatListBox() = default;
+FlatListBox::~FlatListBox() = default;
 
-QString TFlatListBox::item(int i) const {
+QString FlatListBox::item(int i) const {
     if (i < 0 || i >= count())
         throw std::out_of_range("List index out of bounds (" + std::to_string(i) + ")");
     return m_items.at(i);
 }
 
-void TFlatListBox::addItem(const QString& text) {
+void FlatListBox::addItem(const QString& text) {
     insertEntry(text, false);
 }
-void TFlatListBox::addItemKeeping(const QString& text) {
+void FlatListBox::addItemKeeping(const QString& text) {
     insertEntry(text, true);
 }
 
-void TFlatListBox::insertEntry(const QString& text, bool keepEqual) {
+void FlatListBox::insertEntry(const QString& text, bool keepEqual) {
     if (!m_sorted) {
         m_items.append(text);
     } else {
@@ -67,19 +67,19 @@ void TFlatListBox::insertEntry(const QString& text, bool keepEqual) {
     entriesChanged();
 }
 
-void TFlatListBox::deleteItem(int i) {
+void FlatListBox::deleteItem(int i) {
     if (i < 0 || i >= count())
         throw std::out_of_range("List index out of bounds (" + std::to_string(i) + ")");
     m_items.removeAt(i);
     entriesChanged();
 }
 
-void TFlatListBox::clear() {
+void FlatListBox::clear() {
     m_items.clear();
     entriesChanged();
 }
 
-bool TFlatListBox::assignItems(const QStringList& list) {
+bool FlatListBox::assignItems(const QStringList& list) {
     if (list.size() > MaxAssignedItems)
         return false;
     QStringList trimmed;
@@ -97,7 +97,7 @@ bool TFlatListBox::assignItems(const QStringList& list) {
     return true;
 }
 
-void TFlatListBox::replaceItems(const QStringList& list) {
+void FlatListBox::replaceItems(const QStringList& list) {
     m_items = list;
     if (m_sorted) {
         // One sort for the whole list, with the same comparison an addition uses; a list in
@@ -112,7 +112,7 @@ void TFlatListBox::replaceItems(const QStringList& list) {
     entriesChanged();
 }
 
-void TFlatListBox::setSorted(bool on) {
+void FlatListBox::setSorted(bool on) {
     if (on == m_sorted)
         return;
     m_sorted = on;
@@ -126,7 +126,7 @@ void TFlatListBox::setSorted(bool on) {
     entriesChanged();
 }
 
-void TFlatListBox::entriesChanged() {
+void FlatListBox::entriesChanged() {
     // The selected index deliberately survives: callers check it against count().
     m_highlight.assign(m_items.size(), false);
     m_topIndex = std::clamp(m_topIndex, 0, maxTopIndex());
@@ -134,7 +134,7 @@ void TFlatListBox::entriesChanged() {
     emit itemsChanged();
 }
 
-void TFlatListBox::setScrollBars(bool on) {
+void FlatListBox::setScrollBars(bool on) {
     if (on == m_scrollBars)
         return;
     m_scrollBars = on;
@@ -143,7 +143,7 @@ void TFlatListBox::setScrollBars(bool on) {
     update();
 }
 
-void TFlatListBox::setItemHeight(int h) {
+void FlatListBox::setItemHeight(int h) {
     h = std::max(1, h);
     if (h == m_itemHeight)
         return;
@@ -153,29 +153,29 @@ void TFlatListBox::setItemHeight(int h) {
     update();
 }
 
-void TFlatListBox::setTransparentMode(TransparentMode mode) {
+void FlatListBox::setTransparentMode(TransparentMode mode) {
     m_transparentMode = mode;
     update();
 }
 
-void TFlatListBox::setColorBorder(const QColor& c) {
+void FlatListBox::setColorBorder(const QColor& c) {
     m_colorBorder = c;
     update();
 }
-void TFlatListBox::setColorItemsRect(const QColor& c) {
+void FlatListBox::setColorItemsRect(const QColor& c) {
     m_colorItemsRect = c;
     update();
 }
-void TFlatListBox::setColorItemsSelect(const QColor& c) {
+void FlatListBox::setColorItemsSelect(const QColor& c) {
     m_colorItemsSelect = c;
     update();
 }
-void TFlatListBox::setColorArrow(const QColor& c) {
+void FlatListBox::setColorArrow(const QColor& c) {
     m_colorArrow = c;
     update();
 }
 
-void TFlatListBox::setSelectedIndex(int i) {
+void FlatListBox::setSelectedIndex(int i) {
     std::fill(m_highlight.begin(), m_highlight.end(), false);
     if (i >= 0 && i < int(m_highlight.size()))
         m_highlight[size_t(i)] = true;
@@ -186,11 +186,11 @@ void TFlatListBox::setSelectedIndex(int i) {
         emit selectedIndexChanged(i);
 }
 
-bool TFlatListBox::isHighlighted(int i) const {
+bool FlatListBox::isHighlighted(int i) const {
     return i >= 0 && i < int(m_highlight.size()) && m_highlight[size_t(i)];
 }
 
-void TFlatListBox::setTopIndex(int i) {
+void FlatListBox::setTopIndex(int i) {
     i = std::clamp(i, 0, maxTopIndex());
     if (i == m_topIndex)
         return;
@@ -198,27 +198,27 @@ void TFlatListBox::setTopIndex(int i) {
     update();
 }
 
-int TFlatListBox::maxTopIndex() const {
+int FlatListBox::maxTopIndex() const {
     return std::max(0, count() - visibleRows());
 }
 
-int TFlatListBox::visibleRows() const {
+int FlatListBox::visibleRows() const {
     const int rows = (height() - (m_scrollBars ? 24 : 4)) / (m_itemHeight + RowGap);
     return std::max(0, rows);
 }
 
-int TFlatListBox::snappedHeight(int h) const {
+int FlatListBox::snappedHeight(int h) const {
     const int chrome = m_scrollBars ? 24 : 4;
     const int rows = std::max(0, (h - chrome) / (m_itemHeight + RowGap));
     return rows * (m_itemHeight + RowGap) + chrome;
 }
 
-QRect TFlatListBox::rowRect(int row) const {
+QRect FlatListBox::rowRect(int row) const {
     return {3, firstRowTop() + row * (m_itemHeight + RowGap), std::max(0, width() - 6),
             m_itemHeight};
 }
 
-int TFlatListBox::rowAt(const QPoint& pos) const {
+int FlatListBox::rowAt(const QPoint& pos) const {
     const int rows = visibleRows();
     if (rows == 0 || pos.y() < firstRowTop())
         return rows == 0 ? -1 : (pos.y() >= 0 ? 0 : -1);
@@ -226,11 +226,11 @@ int TFlatListBox::rowAt(const QPoint& pos) const {
     return row < rows ? row : -1;
 }
 
-QSize TFlatListBox::sizeHint() const {
+QSize FlatListBox::sizeHint() const {
     return {120, snappedHeight(99)};
 }
 
-void TFlatListBox::snapHeight() {
+void FlatListBox::snapHeight() {
     const int h = snappedHeight(height());
     if (h != height() && !m_snapping) {
         m_snapping = true;
@@ -239,13 +239,13 @@ void TFlatListBox::snapHeight() {
     }
 }
 
-void TFlatListBox::resizeEvent(QResizeEvent* event) {
+void FlatListBox::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     snapHeight();
     m_topIndex = std::clamp(m_topIndex, 0, maxTopIndex());
 }
 
-bool TFlatListBox::backgroundTransparent() const {
+bool FlatListBox::backgroundTransparent() const {
     switch (m_transparentMode) {
     case tmAlways:
         return true;
@@ -257,7 +257,7 @@ bool TFlatListBox::backgroundTransparent() const {
     return false;
 }
 
-void TFlatListBox::paintEvent(QPaintEvent*) {
+void FlatListBox::paintEvent(QPaintEvent*) {
     // Draw the whole frame off screen and copy it in one go: no flicker over a picture.
     const qreal dpr = devicePixelRatioF();
     QPixmap frame(size() * dpr);
@@ -300,7 +300,7 @@ void TFlatListBox::paintEvent(QPaintEvent*) {
     screen.drawPixmap(0, 0, frame);
 }
 
-void TFlatListBox::paintRow(QPainter& p, const QRect& row, int index) {
+void FlatListBox::paintRow(QPainter& p, const QRect& row, int index) {
     if (isHighlighted(index)) {
         p.setPen(m_colorBorder);
         p.setBrush(m_colorItemsSelect);
@@ -309,7 +309,7 @@ void TFlatListBox::paintRow(QPainter& p, const QRect& row, int index) {
     drawRowText(p, row.adjusted(3, 0, -3, 0), m_items.at(index));
 }
 
-void TFlatListBox::drawRowText(QPainter& p, const QRect& textRect, const QString& text) {
+void FlatListBox::drawRowText(QPainter& p, const QRect& textRect, const QString& text) {
     // One line, no accelerator prefixes.
     const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
     p.save();
@@ -327,7 +327,7 @@ void TFlatListBox::drawRowText(QPainter& p, const QRect& textRect, const QString
     p.restore();
 }
 
-void TFlatListBox::mousePressEvent(QMouseEvent* event) {
+void FlatListBox::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
         QWidget::mousePressEvent(event);
         return;
@@ -346,31 +346,31 @@ void TFlatListBox::mousePressEvent(QMouseEvent* event) {
         rowPressed(pos, row);
 }
 
-void TFlatListBox::rowPressed(const QPoint&, int row) {
+void FlatListBox::rowPressed(const QPoint&, int row) {
     setFocus(Qt::MouseFocusReason);
     // An empty row below the last entry still stores its position as the selection.
     setSelectedIndex(m_topIndex + row);
 }
 
-void TFlatListBox::mouseReleaseEvent(QMouseEvent* event) {
+void FlatListBox::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
         m_repeatTimer->stop();
     QWidget::mouseReleaseEvent(event);
 }
 
-void TFlatListBox::scrollStep(int delta) {
+void FlatListBox::scrollStep(int delta) {
     if (delta < 0 && m_topIndex > 0)
         setTopIndex(m_topIndex - 1);
     else if (delta > 0 && m_topIndex < maxTopIndex())
         setTopIndex(m_topIndex + 1);
 }
 
-void TFlatListBox::scrollRepeat() {
+void FlatListBox::scrollRepeat() {
     m_repeatTimer->setInterval(RepeatIntervalMs);
     scrollStep(m_repeatDelta);
 }
 
-void TFlatListBox::keyPressEvent(QKeyEvent* event) {
+void FlatListBox::keyPressEvent(QKeyEvent* event) {
     // Keys scroll; they never touch the selection.
     switch (event->key()) {
     case Qt::Key_PageUp:
@@ -392,7 +392,7 @@ void TFlatListBox::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
-void TFlatListBox::wheelEvent(QWheelEvent* event) {
+void FlatListBox::wheelEvent(QWheelEvent* event) {
     m_wheelRemainder += event->angleDelta().y();
     const int notches = m_wheelRemainder / 120;
     m_wheelRemainder -= notches * 120;
@@ -404,18 +404,18 @@ void TFlatListBox::wheelEvent(QWheelEvent* event) {
     event->accept();
 }
 
-void TFlatListBox::focusInEvent(QFocusEvent* event) {
+void FlatListBox::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     update();
 }
 
-void TFlatListBox::focusOutEvent(QFocusEvent* event) {
+void FlatListBox::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
     m_repeatTimer->stop();
     update();
 }
 
-void TFlatListBox::changeEvent(QEvent* event) {
+void FlatListBox::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::EnabledChange || event->type() == QEvent::FontChange ||
         event->type() == QEvent::PaletteChange)
@@ -424,34 +424,34 @@ void TFlatListBox::changeEvent(QEvent* event) {
 
 // ---------------------------------------------------------------------------------------------
 
-TFlatCheckListBox::TFlatCheckListBox(QWidget* parent) : TFlatListBox(parent) {}
+FlatCheckListBox::FlatCheckListBox(QWidget* parent) : FlatListBox(parent) {}
 
-bool TFlatCheckListBox::checked(int i) const {
+bool FlatCheckListBox::checked(int i) const {
     return i >= 0 && i < int(m_checked.size()) && m_checked[size_t(i)];
 }
 
-void TFlatCheckListBox::setChecked(int i, bool on) {
+void FlatCheckListBox::setChecked(int i, bool on) {
     if (i < 0 || i >= int(m_checked.size()) || m_checked[size_t(i)] == on)
         return;
     m_checked[size_t(i)] = on;
     update();
 }
 
-bool TFlatCheckListBox::isHighlighted(int i) const {
+bool FlatCheckListBox::isHighlighted(int i) const {
     return i >= 0 && i < count() && i == selectedIndex();
 }
 
-void TFlatCheckListBox::setColorCheck(const QColor& c) {
+void FlatCheckListBox::setColorCheck(const QColor& c) {
     m_colorCheck = c;
     update();
 }
 
-void TFlatCheckListBox::entriesChanged() {
+void FlatCheckListBox::entriesChanged() {
     m_checked.assign(size_t(count()), false);
-    TFlatListBox::entriesChanged();
+    FlatListBox::entriesChanged();
 }
 
-void TFlatCheckListBox::paintRow(QPainter& p, const QRect& row, int index) {
+void FlatCheckListBox::paintRow(QPainter& p, const QRect& row, int index) {
     if (isHighlighted(index)) {
         p.setPen(colorBorder());
         p.setBrush(colorItemsSelect());
@@ -477,7 +477,7 @@ void TFlatCheckListBox::paintRow(QPainter& p, const QRect& row, int index) {
     drawRowText(p, row.adjusted(19, 0, -3, 0), items().at(index));
 }
 
-void TFlatCheckListBox::rowPressed(const QPoint& pos, int row) {
+void FlatCheckListBox::rowPressed(const QPoint& pos, int row) {
     const QRect r = rowRect(row);
     if (checkRect(r).contains(pos)) {
         const int index = topIndex() + row;
@@ -487,10 +487,10 @@ void TFlatCheckListBox::rowPressed(const QPoint& pos, int row) {
         emit clickCheck(index);
         return;
     }
-    TFlatListBox::rowPressed(pos, row);
+    FlatListBox::rowPressed(pos, row);
 }
 
-void TFlatCheckListBox::keyPressEvent(QKeyEvent* event) {
+void FlatCheckListBox::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Space) {
         const int i = selectedIndex();
         if (i >= 0 && i < count())
@@ -498,5 +498,5 @@ void TFlatCheckListBox::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    TFlatListBox::keyPressEvent(event);
+    FlatListBox::keyPressEvent(event);
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Flat-styled, custom-drawn lists: TFlatListBox (one column, single selection) and
-// TFlatCheckListBox (the same with a tick square before each entry).
+// Flat-styled, custom-drawn lists: FlatListBox (one column, single selection) and
+// FlatCheckListBox (the same with a tick square before each entry).
 
 #include <QColor>
 #include <QPixmap>
@@ -10,7 +10,7 @@
 
 class QTimer;
 
-class TFlatListBox : public QWidget {
+class FlatListBox : public QWidget {
     Q_OBJECT
 public:
     enum TransparentMode { tmAlways, tmNotFocused, tmNone };
@@ -32,8 +32,8 @@ private:
     Q_PROPERTY(int topIndex READ topIndex WRITE setTopIndex)
 
 public:
-    explicit TFlatListBox(QWidget* parent = nullptr);
-    ~TFlatListBox() override;
+    explicit FlatListBox(QWidget* parent = nullptr);
+    ~FlatListBox() override;
 
     // Entries
     QStringList items() const { return m_items; }
@@ -134,12 +134,12 @@ private:
     int m_repeatDelta = 0;
 };
 
-class TFlatCheckListBox : public TFlatListBox {
+class FlatCheckListBox : public FlatListBox {
     Q_OBJECT
     Q_PROPERTY(QColor colorCheck READ colorCheck WRITE setColorCheck)
 
 public:
-    explicit TFlatCheckListBox(QWidget* parent = nullptr);
+    explicit FlatCheckListBox(QWidget* parent = nullptr);
 
     bool checked(int i) const;                // false for a position that holds no entry
     void setChecked(int i, bool on);          // raises nothing

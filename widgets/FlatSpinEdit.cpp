@@ -65,7 +65,7 @@ bool AcceptedChar(QChar c) {
 
 } // namespace
 
-TFlatSpinEditInteger::TFlatSpinEditInteger(QWidget* parent)
+FlatSpinEdit::FlatSpinEdit(QWidget* parent)
     : QWidget(parent), m_edit(new QLineEdit(this)), m_up(new ArrowButton(true, this)),
       m_down(new ArrowButton(false, this)) {
     setFocusProxy(m_edit);
@@ -78,29 +78,29 @@ TFlatSpinEditInteger::TFlatSpinEditInteger(QWidget* parent)
     m_down->setObjectName(QStringLiteral("Down"));
     m_up->setAccessibleName(QStringLiteral("Up"));
     m_down->setAccessibleName(QStringLiteral("Down"));
-    connect(m_edit, &QLineEdit::textChanged, this, &TFlatSpinEditInteger::changed);
+    connect(m_edit, &QLineEdit::textChanged, this, &FlatSpinEdit::changed);
     connect(m_up, &QAbstractButton::clicked, this, [this] { step(+1); });
     connect(m_down, &QAbstractButton::clicked, this, [this] { step(-1); });
     setAttribute(Qt::WA_Hover);
 }
 
-void TFlatSpinEditInteger::setEditorEnabled(bool on) {
+void FlatSpinEdit::setEditorEnabled(bool on) {
     m_editorEnabled = on;
     m_edit->setReadOnly(!m_editorEnabled || m_readOnly);
 }
 
-void TFlatSpinEditInteger::setReadOnly(bool on) {
+void FlatSpinEdit::setReadOnly(bool on) {
     m_readOnly = on;
     m_edit->setReadOnly(!m_editorEnabled || m_readOnly);
 }
 
-int TFlatSpinEditInteger::value() const {
+int FlatSpinEdit::value() const {
     bool ok = false;
     const int v = m_edit->text().toInt(&ok, 10);
     return ok ? v : m_min;
 }
 
-int TFlatSpinEditInteger::clamped(int v) const {
+int FlatSpinEdit::clamped(int v) const {
     if (m_min == m_max)
         return v;
     if (v < m_min)
@@ -110,19 +110,19 @@ int TFlatSpinEditInteger::clamped(int v) const {
     return v;
 }
 
-void TFlatSpinEditInteger::setValue(int v) {
+void FlatSpinEdit::setValue(int v) {
     m_edit->setText(QString::number(clamped(v)));
 }
 
-QString TFlatSpinEditInteger::text() const {
+QString FlatSpinEdit::text() const {
     return m_edit->text();
 }
 
-void TFlatSpinEditInteger::setText(const QString& text) {
+void FlatSpinEdit::setText(const QString& text) {
     m_edit->setText(text);
 }
 
-void TFlatSpinEditInteger::step(int direction) {
+void FlatSpinEdit::step(int direction) {
     if (m_readOnly) {
         QApplication::beep();
         return;
@@ -136,7 +136,7 @@ void TFlatSpinEditInteger::step(int direction) {
     setValue(static_cast<int>(bounded));
 }
 
-bool TFlatSpinEditInteger::eventFilter(QObject* watched, QEvent* event) {
+bool FlatSpinEdit::eventFilter(QObject* watched, QEvent* event) {
     if (watched != m_edit)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
@@ -173,7 +173,7 @@ bool TFlatSpinEditInteger::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-void TFlatSpinEditInteger::resizeEvent(QResizeEvent*) {
+void FlatSpinEdit::resizeEvent(QResizeEvent*) {
     const QRect r = rect();
     const int buttonWidth = std::min(15, r.width() / 2);
     const int half = r.height() / 2;
@@ -182,11 +182,11 @@ void TFlatSpinEditInteger::resizeEvent(QResizeEvent*) {
     m_edit->setGeometry(1, 1, r.width() - buttonWidth - 2, r.height() - 2);
 }
 
-QSize TFlatSpinEditInteger::sizeHint() const {
+QSize FlatSpinEdit::sizeHint() const {
     return {65, std::max(m_edit->sizeHint().height() + 2, 21)};
 }
 
-void TFlatSpinEditInteger::paintEvent(QPaintEvent*) {
+void FlatSpinEdit::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), m_edit->palette().color(QPalette::Base));
     p.setPen(m_edit->hasFocus() || underMouse() ? FocusedColor : BorderColor);

@@ -8,7 +8,7 @@ class QLineEdit;
 class QTimer;
 class QAbstractButton;
 
-class TFlatSpinEditInteger : public QWidget {
+class FlatSpinEdit : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int minValue READ minValue WRITE setMinValue)
     Q_PROPERTY(int maxValue READ maxValue WRITE setMaxValue)
@@ -19,7 +19,7 @@ class TFlatSpinEditInteger : public QWidget {
     Q_PROPERTY(QString text READ text WRITE setText)
 
 public:
-    explicit TFlatSpinEditInteger(QWidget* parent = nullptr);
+    explicit FlatSpinEdit(QWidget* parent = nullptr);
 
     int minValue() const { return m_min; }
     void setMinValue(int v) { m_min = v; }

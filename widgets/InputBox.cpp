@@ -30,12 +30,12 @@ struct DialogUnits {
 
 } // namespace
 
-TJvInputBox::TJvInputBox(QObject* parent) : QObject(parent) {}
+InputBox::InputBox(QObject* parent) : QObject(parent) {}
 
-TJvInputBox::TJvInputBox(const QString& title, const QString& text, QObject* parent)
+InputBox::InputBox(const QString& title, const QString& text, QObject* parent)
     : QObject(parent), m_title(title), m_text(text) {}
 
-QDialog* TJvInputBox::createDialog(QWidget* parent) const {
+QDialog* InputBox::createDialog(QWidget* parent) const {
     auto* dialog = new QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     dialog->setObjectName(QStringLiteral("InputBox"));
     dialog->setWindowTitle(m_title);
@@ -81,7 +81,7 @@ QDialog* TJvInputBox::createDialog(QWidget* parent) const {
     return dialog;
 }
 
-bool TJvInputBox::Execute() {
+bool InputBox::Execute() {
     QPointer<QDialog> dialog = createDialog(QApplication::activeWindow());
     dialog->setAttribute(Qt::WA_DeleteOnClose, false);
     // Centred on the screen, not over the window beneath.

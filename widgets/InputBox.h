@@ -7,15 +7,15 @@
 
 class QDialog;
 
-class TJvInputBox : public QObject {
+class InputBox : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString title READ title WRITE setTitle)
     Q_PROPERTY(QString text READ text WRITE setText)
     Q_PROPERTY(QString value READ value WRITE setValue)
 
 public:
-    explicit TJvInputBox(QObject* parent = nullptr);
-    TJvInputBox(const QString& title, const QString& text, QObject* parent = nullptr);
+    explicit InputBox(QObject* parent = nullptr);
+    InputBox(const QString& title, const QString& text, QObject* parent = nullptr);
 
     QString title() const { return m_title; }
     void setTitle(const QString& title) { m_title = title; }

@@ -139,9 +139,9 @@ QImage ReadJpegFile(const QString& path, QString* error) {
     return ReadJpeg(file.readAll(), error);
 }
 
-TJpegPicture::TJpegPicture(QWidget* parent) : QLabel(parent) {}
+JpegPicture::JpegPicture(QWidget* parent) : QLabel(parent) {}
 
-bool TJpegPicture::setSource(const QString& path) {
+bool JpegPicture::setSource(const QString& path) {
     m_source = path;
     const QImage image = ReadJpegFile(path, &m_error);
     if (image.isNull()) {

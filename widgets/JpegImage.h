@@ -11,11 +11,11 @@ QImage ReadJpeg(const QByteArray& data, QString* error = nullptr);
 QImage ReadJpegFile(const QString& path, QString* error = nullptr);
 
 // Shows a JPEG (a file or a resource path such as ":/pictures/x.jpg") at its own size.
-class TJpegPicture : public QLabel {
+class JpegPicture : public QLabel {
     Q_OBJECT
     Q_PROPERTY(QString source READ source WRITE setSource)
 public:
-    explicit TJpegPicture(QWidget* parent = nullptr);
+    explicit JpegPicture(QWidget* parent = nullptr);
     QString source() const { return m_source; }
     bool setSource(const QString& path); // false (and an empty picture) when it cannot be read
     QString errorString() const { return m_error; }

@@ -4,41 +4,45 @@
 
 #include "WizardWindow.h"
 
-QCheckBox* TForm2::MealBox(int day, int meal) const {
-    const std::array<QCheckBox*, 21> boxes{SunBrk, SunLun, SunDin, MonBrk, MonLun, MonDin, TueBrk,
-                                           TueLun, TueDin, WedBrk, WedLun, WedDin, ThuBrk, ThuLun,
-                                           ThuDin, FriBrk, FriLun, FriDin, SatBrk, SatLun, SatDin};
+QCheckBox* WizardWindow::mealBox(int day, int meal) const {
+    const std::array<QCheckBox*, 21> boxes{
+        sundayBreakfastBox,   sundayLunchBox,        sundayDinnerBox,      mondayBreakfastBox,
+        mondayLunchBox,       mondayDinnerBox,       tuesdayBreakfastBox,  tuesdayLunchBox,
+        tuesdayDinnerBox,     wednesdayBreakfastBox, wednesdayLunchBox,    wednesdayDinnerBox,
+        thursdayBreakfastBox, thursdayLunchBox,      thursdayDinnerBox,    fridayBreakfastBox,
+        fridayLunchBox,       fridayDinnerBox,       saturdayBreakfastBox, saturdayLunchBox,
+        saturdayDinnerBox};
     return boxes.at(static_cast<std::size_t>(day * dutywise::kMeals + meal));
 }
 
 // A day's meal group shows while the day is ticked; its ticks stay while it is hidden.
-void TForm2::daysClickCheck() {
-    const std::array<QWidget*, 7> groups{FlatGroupBox1, FlatGroupBox2, FlatGroupBox3, FlatGroupBox4,
-                                         FlatGroupBox5, FlatGroupBox6, FlatGroupBox7};
+void WizardWindow::showMealsOfTickedDays() {
+    const std::array<QWidget*, 7> groups{sundayGroup,   mondayGroup, tuesdayGroup, wednesdayGroup,
+                                         thursdayGroup, fridayGroup, saturdayGroup};
     for (int day = 0; day < dutywise::kDays; ++day)
-        groups[static_cast<std::size_t>(day)]->setVisible(days->checked(day));
+        groups[static_cast<std::size_t>(day)]->setVisible(daysList->checked(day));
 }
 
-void TForm2::FlatSpeedButton6Click() {
-    for (int day = 0; day < days->count(); ++day)
-        days->setChecked(day, true);
-    daysClickCheck();
+void WizardWindow::checkAllDays() {
+    for (int day = 0; day < daysList->count(); ++day)
+        daysList->setChecked(day, true);
+    showMealsOfTickedDays();
 }
 
-void TForm2::FlatSpeedButton7Click() {
-    for (int day = 0; day < days->count(); ++day)
-        days->setChecked(day, false);
-    daysClickCheck();
+void WizardWindow::uncheckAllDays() {
+    for (int day = 0; day < daysList->count(); ++day)
+        daysList->setChecked(day, false);
+    showMealsOfTickedDays();
 }
 
-void TForm2::FlatSpeedButton3Click() {
-    for (int day = 0; day < dutywise::kDays; ++day)
-        for (int meal = 0; meal < dutywise::kMeals; ++meal)
-            MealBox(day, meal)->setChecked(true);
-}
-
-void TForm2::FlatSpeedButton4Click() {
+void WizardWindow::checkAllMeals() {
     for (int day = 0; day < dutywise::kDays; ++day)
         for (int meal = 0; meal < dutywise::kMeals; ++meal)
-            MealBox(day, meal)->setChecked(false);
+            mealBox(day, meal)->setChecked(true);
+}
+
+void WizardWindow::uncheckAllMeals() {
+    for (int day = 0; day < dutywise::kDays; ++day)
+        for (int meal = 0; meal < dutywise::kMeals; ++meal)
+            mealBox(day, meal)->setChecked(false);
 }

@@ -9,22 +9,22 @@
 #include "FlatSpinEdit.h"
 #include "WizardWindow.h"
 
-void TForm2::FlatSpeedButton23Click() {
+void WizardWindow::toggleBold() {
     dutywise::ToggleBold(*document_);
 }
-void TForm2::FlatSpeedButton24Click() {
+void WizardWindow::toggleItalic() {
     dutywise::ToggleItalic(*document_);
 }
-void TForm2::FlatSpeedButton25Click() {
+void WizardWindow::toggleUnderline() {
     dutywise::ToggleUnderline(*document_);
 }
 
-void TForm2::FlatComboBox1Change() {
-    dutywise::SetSelectionFont(*document_, FlatComboBox1->currentText().toStdString());
+void WizardWindow::applyFont() {
+    dutywise::SetSelectionFont(*document_, fontBox->currentText().toStdString());
 }
 
-void TForm2::FlatColorComboBox1Change() {
-    const QColor c = FlatColorComboBox1->value();
+void WizardWindow::applyColour() {
+    const QColor c = colourBox->value();
     dutywise::SetSelectionColor(*document_,
                                 dutywise::Color::Rgb(static_cast<std::uint8_t>(c.red()),
                                                      static_cast<std::uint8_t>(c.green()),
@@ -32,48 +32,49 @@ void TForm2::FlatColorComboBox1Change() {
 }
 
 // The box's value as its text reads now: typed numbers apply as typed until it loses the focus.
-void TForm2::FlatSpinEditInteger2Change() {
-    dutywise::SetSelectionSize(*document_, FlatSpinEditInteger2->value());
+void WizardWindow::applySize() {
+    dutywise::SetSelectionSize(*document_, sizeBox->value());
 }
 
-void TForm2::FlatSpeedButton26Click() {
-    const dutywise::SaveResult result =
-        dutywise::SaveRoster(*document_, FlatEdit2->text().toStdString(), saveTarget_, pdfService_);
+void WizardWindow::saveRoster() {
+    const dutywise::SaveResult result = dutywise::SaveRoster(
+        *document_, patrolNameEdit->text().toStdString(), saveTarget_, pdfService_);
     if (result.status == dutywise::SaveResult::Status::Failed)
         ShowMessage(result.message);
 }
 
-void TForm2::FlatSpeedButton27Click() {
+void WizardWindow::printRoster() {
     if (auto error =
-            dutywise::PrintRoster(*document_, FlatEdit2->text().toStdString(), printService_))
+            dutywise::PrintRoster(*document_, patrolNameEdit->text().toStdString(), printService_))
         ShowMessage(*error);
 }
 
-void TForm2::FlatButton2Click() {
-    Label16->show();
+void WizardWindow::freshStart() {
+    generationNotice->show();
     document_->ClearDocument();
-    FlatEdit1->clear();
-    FlatEdit2->clear();
-    FlatListBox1->clear();
-    FlatSpeedButton7Click(); // Uncheck All Days, which hides the day groups
-    FlatSpeedButton4Click(); // Uncheck All Meals
-    FlatListBox2->clear();
-    FlatListBox3->clear();
-    FlatListBox4->clear();
-    for (TJvAppearingLabel* label : {JvAppearingLabel1, JvAppearingLabel2, JvAppearingLabel3,
-                                     JvAppearingLabel4, JvAppearingLabel5})
+    outingNameEdit->clear();
+    patrolNameEdit->clear();
+    peopleList->clear();
+    uncheckAllDays();  // Uncheck All Days, which hides the day groups
+    uncheckAllMeals(); // Uncheck All Meals
+    breakfastsList->clear();
+    lunchesList->clear();
+    dinnersList->clear();
+    for (AppearingLabel* label :
+         {breakfastSuggestionLabel, lunchSuggestionLabel, dinnerSuggestionLabel,
+          snackSuggestionLabel, drinkSuggestionLabel})
         label->hide();
-    FlatListBox5->clear();
-    FlatListBox6->clear();
-    NS->setValue(2);
-    ShareEvenly->setChecked(false);
-    TabbedNotebook1->setCurrentIndex(0);
+    snacksList->clear();
+    drinksList->clear();
+    crewSizeBox->setValue(2);
+    shareEvenlyBox->setChecked(false);
+    pages->setCurrentIndex(0);
 }
 
-void TForm2::FlatButton3Click() {
-    FlatButton1Click();
+void WizardWindow::regenerate() {
+    build();
 }
 
-void TForm2::FlatButton4Click() {
+void WizardWindow::requestAbout() {
     emit aboutRequested();
 }

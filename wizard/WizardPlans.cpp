@@ -50,37 +50,40 @@ QString DroppedPlan(const QMimeData* data) {
 
 } // namespace
 
-dutywise::PlanFile TForm2::CurrentPlanFile() const {
-    const std::array<const TFlatListBox*, dutywise::kPlanLists> lists{
-        FlatListBox1, FlatListBox2, FlatListBox3, FlatListBox4, FlatListBox5, FlatListBox6};
-    const std::array<const TFlatCheckBox*, dutywise::kPlanLists> sortBoxes{
-        FlatCheckBox1, FlatCheckBox2, FlatCheckBox3, FlatCheckBox4, FlatCheckBox5, FlatCheckBox6};
+dutywise::PlanFile WizardWindow::CurrentPlanFile() const {
+    const std::array<const FlatListBox*, dutywise::kPlanLists> lists{
+        peopleList, breakfastsList, lunchesList, dinnersList, snacksList, drinksList};
+    const std::array<const FlatCheckBox*, dutywise::kPlanLists> sortBoxes{
+        peopleSortedBox,  breakfastsSortedBox, lunchesSortedBox,
+        dinnersSortedBox, snacksSortedBox,     drinksSortedBox};
     dutywise::PlanFile plan;
-    plan.outingName = FlatEdit1->text().toStdString();
-    plan.patrolName = FlatEdit2->text().toStdString();
+    plan.outingName = outingNameEdit->text().toStdString();
+    plan.patrolName = patrolNameEdit->text().toStdString();
     for (std::size_t i = 0; i < kLists.size(); ++i) {
         plan.List(kLists[i]) = ToStrings(lists[i]->items());
         plan.Sorted(kLists[i]) = sortBoxes[i]->isChecked();
     }
     for (int day = 0; day < dutywise::kDays; ++day) {
-        plan.days[static_cast<std::size_t>(day)] = days->checked(day);
+        plan.days[static_cast<std::size_t>(day)] = daysList->checked(day);
         for (int meal = 0; meal < dutywise::kMeals; ++meal)
             plan.mealTicks[static_cast<std::size_t>(day)][static_cast<std::size_t>(meal)] =
-                MealBox(day, meal)->isChecked();
+                mealBox(day, meal)->isChecked();
     }
     // The box may hold a typed number it has not yet brought back into its range.
-    plan.crewSize = std::clamp(NS->value(), dutywise::kMinCrewSize, dutywise::kMaxCrewSize);
-    plan.evenShares = ShareEvenly->isChecked();
+    plan.crewSize =
+        std::clamp(crewSizeBox->value(), dutywise::kMinCrewSize, dutywise::kMaxCrewSize);
+    plan.evenShares = shareEvenlyBox->isChecked();
     return plan;
 }
 
-void TForm2::ShowPlanFile(const dutywise::PlanFile& plan) {
-    const std::array<TFlatListBox*, dutywise::kPlanLists> lists{
-        FlatListBox1, FlatListBox2, FlatListBox3, FlatListBox4, FlatListBox5, FlatListBox6};
-    const std::array<TFlatCheckBox*, dutywise::kPlanLists> sortBoxes{
-        FlatCheckBox1, FlatCheckBox2, FlatCheckBox3, FlatCheckBox4, FlatCheckBox5, FlatCheckBox6};
-    FlatEdit1->setText(QString::fromStdString(plan.outingName));
-    FlatEdit2->setText(QString::fromStdString(plan.patrolName));
+void WizardWindow::ShowPlanFile(const dutywise::PlanFile& plan) {
+    const std::array<FlatListBox*, dutywise::kPlanLists> lists{
+        peopleList, breakfastsList, lunchesList, dinnersList, snacksList, drinksList};
+    const std::array<FlatCheckBox*, dutywise::kPlanLists> sortBoxes{
+        peopleSortedBox,  breakfastsSortedBox, lunchesSortedBox,
+        dinnersSortedBox, snacksSortedBox,     drinksSortedBox};
+    outingNameEdit->setText(QString::fromStdString(plan.outingName));
+    patrolNameEdit->setText(QString::fromStdString(plan.patrolName));
     for (std::size_t i = 0; i < kLists.size(); ++i) {
         // Emptied first, so that the tick's own handler has nothing old to sort; the entries then
         // go in at once, sorted in one pass when the tick is on.
@@ -89,17 +92,17 @@ void TForm2::ShowPlanFile(const dutywise::PlanFile& plan) {
         lists[i]->replaceItems(ToQStrings(plan.List(kLists[i])));
     }
     for (int day = 0; day < dutywise::kDays; ++day) {
-        days->setChecked(day, plan.days[static_cast<std::size_t>(day)]);
+        daysList->setChecked(day, plan.days[static_cast<std::size_t>(day)]);
         for (int meal = 0; meal < dutywise::kMeals; ++meal)
-            MealBox(day, meal)->setChecked(
+            mealBox(day, meal)->setChecked(
                 plan.mealTicks[static_cast<std::size_t>(day)][static_cast<std::size_t>(meal)]);
     }
-    daysClickCheck(); // the day groups show or hide as a tick of the user's would make them
-    NS->setValue(plan.crewSize);
-    ShareEvenly->setChecked(plan.evenShares);
+    showMealsOfTickedDays(); // the day groups show or hide as a tick of the user's would make them
+    crewSizeBox->setValue(plan.crewSize);
+    shareEvenlyBox->setChecked(plan.evenShares);
 }
 
-std::optional<QString> TForm2::LoadPlan(const QString& path) {
+std::optional<QString> WizardWindow::LoadPlan(const QString& path) {
     const QString absolute = path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
     const dutywise::PlanReadResult read = dutywise::ReadPlanFile(absolute.toStdString());
     if (!read.plan)
@@ -110,7 +113,7 @@ std::optional<QString> TForm2::LoadPlan(const QString& path) {
     return std::nullopt;
 }
 
-bool TForm2::MayReplaceEntries(const QString& path) {
+bool WizardWindow::mayReplaceEntries(const QString& path) {
     const dutywise::PlanFile now = CurrentPlanFile();
     // Only entries count, not the lists' Sorted ticks or the even-shares tick: an empty wizard
     // has nothing to lose.
@@ -127,7 +130,7 @@ bool TForm2::MayReplaceEntries(const QString& path) {
     return question.exec() == QMessageBox::Yes;
 }
 
-void TForm2::OpenPlanFile(const QString& path) {
+void WizardWindow::OpenPlanFile(const QString& path) {
     const QString absolute = path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
     // Read first: a file that cannot be used is refused before anything is asked.
     const dutywise::PlanReadResult read = dutywise::ReadPlanFile(absolute.toStdString());
@@ -135,19 +138,19 @@ void TForm2::OpenPlanFile(const QString& path) {
         ShowMessage(read.message);
         return;
     }
-    if (!MayReplaceEntries(absolute))
+    if (!mayReplaceEntries(absolute))
         return;
     ShowPlanFile(*read.plan);
     lastPlan_ = *read.plan;
     planDialogs_.setLastFileName(absolute);
 }
 
-void TForm2::OpenPlanClick() {
+void WizardWindow::openPlan() {
     if (const auto path = planDialogs_.AskOpenName())
         OpenPlanFile(*path);
 }
 
-void TForm2::SavePlanClick() {
+void WizardWindow::savePlan() {
     const auto path = planDialogs_.AskSaveName();
     if (!path)
         return;
@@ -159,14 +162,14 @@ void TForm2::SavePlanClick() {
     lastPlan_ = plan;
 }
 
-void TForm2::dragEnterEvent(QDragEnterEvent* event) {
+void WizardWindow::dragEnterEvent(QDragEnterEvent* event) {
     if (!DroppedPlan(event->mimeData()).isEmpty())
         event->acceptProposedAction();
     else
         QDialog::dragEnterEvent(event);
 }
 
-void TForm2::dropEvent(QDropEvent* event) {
+void WizardWindow::dropEvent(QDropEvent* event) {
     const QString path = DroppedPlan(event->mimeData());
     if (path.isEmpty()) {
         QDialog::dropEvent(event);

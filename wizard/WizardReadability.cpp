@@ -16,7 +16,7 @@ void Opaque(QLabel& label) {
 }
 
 // Only the caption's colour: its font (bold or not) stays.
-void BlackCaption(TFlatCheckBox& box) {
+void BlackCaption(FlatCheckBox& box) {
     QPalette pal = box.palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
         for (QPalette::ColorRole role :
@@ -28,35 +28,36 @@ void BlackCaption(TFlatCheckBox& box) {
 
 } // namespace
 
-void TForm2::FlatSpeedButton28Click() {
-    for (QLabel* label :
-         {Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10, Label11,
-          Label12, Label13, Label14, Label15, Label16, Label17, Label18, Label19})
+void WizardWindow::makeTextReadable() {
+    for (QLabel* label : {introText, outingNamePrompt, peoplePrompt, daysPrompt, patrolNamePrompt,
+                          mealsIntro, breakfastsPrompt, lunchesPrompt, dinnersPrompt, snacksIntro,
+                          snacksPrompt, drinksPrompt, crewSizePrompt, crewSizeLimit, buildPrompt,
+                          generationNotice, tagline, limitQuestion, limitReason})
         Opaque(*label);
 
-    FlatCheckBox1->setTransparent(false);
-    BlackCaption(*FlatCheckBox1);
-    FlatCheckBox2->setTransparent(false);
-    FlatCheckBox3->setTransparent(false);
-    BlackCaption(*FlatCheckBox3);
-    FlatCheckBox4->setTransparent(false);
-    FlatCheckBox5->setTransparent(false);
-    FlatCheckBox6->setTransparent(false);
+    peopleSortedBox->setTransparent(false);
+    BlackCaption(*peopleSortedBox);
+    breakfastsSortedBox->setTransparent(false);
+    lunchesSortedBox->setTransparent(false);
+    BlackCaption(*lunchesSortedBox);
+    dinnersSortedBox->setTransparent(false);
+    snacksSortedBox->setTransparent(false);
+    drinksSortedBox->setTransparent(false);
     // The Finalization page's white caption, like the people list's.
-    ShareEvenly->setTransparent(false);
-    BlackCaption(*ShareEvenly);
+    shareEvenlyBox->setTransparent(false);
+    BlackCaption(*shareEvenlyBox);
 
-    for (TFlatGroupBox* group :
-         {FlatGroupBox1, FlatGroupBox2, FlatGroupBox3, FlatGroupBox4, FlatGroupBox5, FlatGroupBox6})
+    for (FlatGroupBox* group :
+         {sundayGroup, mondayGroup, tuesdayGroup, wednesdayGroup, thursdayGroup, fridayGroup})
         group->setTransparent(false);
     // Saturday's group has a colour of its own, which an opaque group shows.
-    const QColor saturday = FlatGroupBox7->palette().color(QPalette::Window);
-    FlatGroupBox7->setTransparent(false);
-    QPalette pal = FlatGroupBox7->palette();
+    const QColor saturday = saturdayGroup->palette().color(QPalette::Window);
+    saturdayGroup->setTransparent(false);
+    QPalette pal = saturdayGroup->palette();
     pal.setColor(QPalette::Window, saturday);
-    FlatGroupBox7->setPalette(pal);
+    saturdayGroup->setPalette(pal);
 
-    for (TFlatListBox* list : {FlatListBox1, static_cast<TFlatListBox*>(days), FlatListBox2,
-                               FlatListBox3, FlatListBox4, FlatListBox5, FlatListBox6})
-        list->setTransparentMode(TFlatListBox::tmNone);
+    for (FlatListBox* list : {peopleList, static_cast<FlatListBox*>(daysList), breakfastsList,
+                              lunchesList, dinnersList, snacksList, drinksList})
+        list->setTransparentMode(FlatListBox::tmNone);
 }

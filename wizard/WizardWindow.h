@@ -2,6 +2,7 @@
 // The wizard window: six pages that collect the outing plan, the Build button, and the
 // Generation page where the built roster is restyled, saved and printed.
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <QDialog>
@@ -18,17 +19,21 @@
 #include "RosterBuild.h"
 #include "ui_WizardWindow.h"
 
+class AppearingLabel;
+class CandidateList;
 class EditorDocument;
-class TJvInputBox;
-class TFlatListBox;
+class FlatCheckBox;
+class FlatListBox;
+class InputBox;
 class QCheckBox;
+class QPushButton;
 
-class TForm2 : public QDialog, public dutywise::BuildHost, private Ui::TForm2 {
+class WizardWindow : public QDialog, public dutywise::BuildHost, private Ui::WizardWindow {
     Q_OBJECT
 
 public:
-    explicit TForm2(QWidget* parent = nullptr);
-    ~TForm2() override;
+    explicit WizardWindow(QWidget* parent = nullptr);
+    ~WizardWindow() override;
 
     // The save dialog's choices and the extension added to a bare name (under Rich Text and all
     // files; "pdf" under PDF).
@@ -38,11 +43,11 @@ public:
 
     // The plan as the controls hold it at this moment.
     dutywise::OutingPlan ReadPlan() const;
-    // The roster shown in the editor R.
+    // The roster shown in the editor.
     dutywise::RosterDocument& Document();
     // The font box's entries: "Default" and each family once by its name alone, sorted
     // ignoring case.
-    static QStringList FontBoxEntries(const QStringList& families); // list of FlatComboBox1
+    static QStringList FontBoxEntries(const QStringList& families);
 
     // Plan files (WizardPlans.cpp)
     dutywise::PlanFile CurrentPlanFile() const;        // the controls, as a plan file holds them
@@ -74,96 +79,86 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // Window level
-    void FormCreate();
-    void FormClose();
-    void TabbedNotebook1Change(int index);
-    void FlatButton1Click();
+    // One of the six lists the user fills, with its Add, Delete and Sorted controls, the prompt
+    // its Add button opens, and the refusal of a repeated entry (none for people: the user is
+    // asked whether two scouts share a name).
+    struct EditableList {
+        FlatListBox* list;
+        QPushButton* addButton;
+        QPushButton* deleteButton;
+        FlatCheckBox* sortedBox;
+        InputBox* prompt;
+        QString refusal;
+    };
+    // A Suggestion button, the label that shows its proposal, the fixed candidates it draws
+    // from, the list a click on the label adds to, and the proposal last shown (empty at start).
+    struct Suggestion {
+        QPushButton* button;
+        AppearingLabel* label;
+        CandidateList* candidates;
+        FlatListBox* list;
+        QString shown;
+    };
 
-    // Lists: Add, Delete, Sorted (WizardLists.cpp)
-    void FlatSpeedButton1Click();
-    void FlatSpeedButton8Click();
-    void FlatSpeedButton10Click();
-    void FlatSpeedButton12Click();
-    void FlatSpeedButton17Click();
-    void FlatSpeedButton18Click();
-    void FlatSpeedButton2Click();
-    void FlatSpeedButton9Click();
-    void FlatSpeedButton11Click();
-    void FlatSpeedButton13Click();
-    void FlatSpeedButton19Click();
-    void FlatSpeedButton20Click();
-    void FlatCheckBox1Click();
-    void FlatCheckBox2Click();
-    void FlatCheckBox3Click();
-    void FlatCheckBox4Click();
-    void FlatCheckBox5Click();
-    void FlatCheckBox6Click();
-    void AddEntry(TJvInputBox& box, TFlatListBox& list, const QString& refusal);
-    void AddPerson();
-    static void DeleteSelected(TFlatListBox& list);
+    // Window level: set-up, closing, Build
+    void connectHandlers();
+    void loadPictures();
+    void resetTools();
+    void reportClosed();
+    void pageChanged(int index);
+    void build();
 
-    // Days and meals (WizardDays.cpp)
-    void daysClickCheck();
-    void FlatSpeedButton6Click(); // Check All Days
-    void FlatSpeedButton7Click(); // Uncheck All Days
-    void FlatSpeedButton3Click(); // Check All Meals
-    void FlatSpeedButton4Click(); // Uncheck All Meals
-    QCheckBox* MealBox(int day, int meal) const;
+    // People and food lists: Add, Delete, Sorted, one handler each over a table (WizardLists.cpp)
+    std::array<EditableList, 6> editableLists() const;
+    void connectListControls();
+    void addEntry(const EditableList& entry);
+    static void deleteSelectedEntry(FlatListBox& list);
 
-    // Suggestions (WizardSuggestions.cpp)
-    void FlatSpeedButton15Click();
-    void FlatSpeedButton16Click();
-    void FlatSpeedButton14Click();
-    void FlatSpeedButton21Click();
-    void FlatSpeedButton22Click();
-    void JvAppearingLabel1Click();
-    void JvAppearingLabel2Click();
-    void JvAppearingLabel3Click();
-    void JvAppearingLabel4Click();
-    void JvAppearingLabel5Click();
+    // Days and meals: the tick buttons and the meal groups of ticked days (WizardDays.cpp)
+    void showMealsOfTickedDays();
+    void checkAllDays();
+    void uncheckAllDays();
+    void checkAllMeals();
+    void uncheckAllMeals();
+    QCheckBox* mealBox(int day, int meal) const;
 
-    // Generation page (WizardGeneration.cpp)
-    void FlatSpeedButton23Click();
-    void FlatSpeedButton24Click();
-    void FlatSpeedButton25Click();
-    void FlatSpeedButton26Click(); // Save as Rich Text or PDF
-    void FlatSpeedButton27Click(); // Print
-    void FlatComboBox1Change();
-    void FlatColorComboBox1Change();
-    void FlatSpinEditInteger2Change();
-    void FlatButton2Click(); // Fresh Start
-    void FlatButton3Click(); // Regenerate
-    void FlatButton4Click(); // About...
+    // Suggestions: draw a proposal, add it with a click on its label (WizardSuggestions.cpp)
+    void connectSuggestions();
+    static void suggest(Suggestion& suggestion);
 
-    // Plan files (WizardPlans.cpp)
-    void OpenPlanClick();                        // Open Plan...
-    void SavePlanClick();                        // Save Plan...
-    bool MayReplaceEntries(const QString& path); // asks when entries would be lost
+    // Generation page: restyling, saving, printing, starting over (WizardGeneration.cpp)
+    void toggleBold();
+    void toggleItalic();
+    void toggleUnderline();
+    void applyFont();
+    void applyColour();
+    void applySize();
+    void saveRoster();
+    void printRoster();
+    void freshStart();
+    void regenerate();
+    void requestAbout();
 
-    // Readability (WizardReadability.cpp)
-    void FlatSpeedButton28Click();
+    // Plan files: Open Plan..., Save Plan... (WizardPlans.cpp)
+    void openPlan();
+    void savePlan();
+    bool mayReplaceEntries(const QString& path); // asks when entries would be lost
 
-    void ConnectHandlers();
-    void LoadPictures();
+    // "I can't see the text!" (WizardReadability.cpp)
+    void makeTextReadable();
 
-    // Input boxes of the six lists
-    TJvInputBox* JvInputBox1 = nullptr;
-    TJvInputBox* BI = nullptr;
-    TJvInputBox* LI = nullptr;
-    TJvInputBox* DI = nullptr;
-    TJvInputBox* snack = nullptr;
-    TJvInputBox* drink = nullptr;
+    // The prompts of the six lists' Add buttons
+    InputBox* personInput = nullptr;
+    InputBox* breakfastInput = nullptr;
+    InputBox* lunchInput = nullptr;
+    InputBox* dinnerInput = nullptr;
+    InputBox* snackInput = nullptr;
+    InputBox* drinkInput = nullptr;
 
     std::unique_ptr<EditorDocument> document_;
     dutywise::AdviceFlag advice_;
 
-    // The suggestions last shown, one per food list; empty at start.
-    QString breakfastSuggestion_;
-    QString lunchSuggestion_;
-    QString dinnerSuggestion_;
-    QString snackSuggestion_;
-    QString drinkSuggestion_;
+    std::array<Suggestion, 5> suggestions_;
 
     // Generation page tools: the save dialog keeps its last name for the whole run.
     dutywise::QtSaveTarget saveTarget_{this};

@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
     dutywise::app::DutywiseApplication app(argc, argv);
     dutywise::app::WindowFlow windows;
     benchsupport::QuitAfterFirstPaint paint;
-    Form1->installEventFilter(&paint);
+    welcomeWindow->installEventFilter(&paint);
     windows.Start();
     return app.exec();
 }

@@ -36,7 +36,7 @@ QString PlainRoster() {
 }
 
 struct Setup {
-    TForm2 window;
+    WizardWindow window;
     QTextEdit plain;
     OutingPlan plan = LargestPlan();
     QString text = PlainRoster();
@@ -45,7 +45,7 @@ struct Setup {
     Setup() {
         window.show();
         // The editor's page is showing, so that its layout is done as the user would see it.
-        window.findChild<QTabWidget*>(QStringLiteral("TabbedNotebook1"))->setCurrentIndex(5);
+        window.findChild<QTabWidget*>(QStringLiteral("pages"))->setCurrentIndex(5);
         plain.setGeometry(0, 0, 561, 257);
         plain.show();
         QApplication::processEvents();

@@ -52,7 +52,7 @@ PlanFile LargePlan() {
 struct Setup {
     std::string path = PlanPath();
     std::string bytes;
-    TForm2 window;
+    WizardWindow window;
     Setup() {
         bytes = WritePlanJson(LargePlan());
         if (auto error = WritePlanFile(path, LargePlan()))
@@ -96,7 +96,7 @@ void BM_SortedListOneByOne(benchmark::State& state) {
     for (const std::string& name : plan.List(PlanList::People))
         people.append(QString::fromStdString(name));
     for (auto _ : state) {
-        TFlatListBox list;
+        FlatListBox list;
         list.setSorted(true);
         for (const QString& name : people)
             list.addItemKeeping(name);
@@ -118,7 +118,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     // The wizard holds the whole plan, in order.
-    auto* people = s.window.findChild<TFlatListBox*>(QStringLiteral("FlatListBox1"));
+    auto* people = s.window.findChild<FlatListBox*>(QStringLiteral("peopleList"));
     if (!people || people->count() != kEntries)
         std::printf("the wizard does not hold the plan's people!\n");
     benchmark::Shutdown();

@@ -130,7 +130,8 @@ TEST_F(AccessibleNamesTest, WalkReportsAnUnnamedControlAndSkipsHiddenOnes) {
 TEST_F(AccessibleNamesTest, WelcomeChooserTemplateAboutAndPictureWindowsNameEveryControl) {
     QStringList unnamed;
     QSet<RoleName> seen;
-    for (const char* name : {"TForm1", "TForm5", "TForm6", "TForm4", "TForm3"}) {
+    for (const char* name :
+         {"WelcomeWindow", "ChooserWindow", "TemplateChooser", "AboutBox", "HiddenPictureWindow"}) {
         QWidget* w = Window(name);
         ASSERT_NE(w, nullptr) << name;
         Check(w, unnamed, seen);
@@ -147,7 +148,7 @@ TEST_F(AccessibleNamesTest, WelcomeChooserTemplateAboutAndPictureWindowsNameEver
 }
 
 TEST_F(AccessibleNamesTest, EveryWizardPageNamesEveryControl) {
-    QWidget* wizard = Window("TForm2");
+    QWidget* wizard = Window("WizardWindow");
     QTabWidget* tabs = nullptr;
     ASSERT_NO_FATAL_FAILURE(ShowWizard(wizard, tabs));
 
@@ -195,13 +196,13 @@ TEST_F(AccessibleNamesTest, EveryWizardPageNamesEveryControl) {
 
 // Focus in a spin box lands on its typing field, and a screen reader names what has the focus.
 TEST_F(AccessibleNamesTest, FocusInASpinBoxFieldIsAnnouncedByTheBoxName) {
-    QWidget* wizard = Window("TForm2");
+    QWidget* wizard = Window("WizardWindow");
     QTabWidget* tabs = nullptr;
     ASSERT_NO_FATAL_FAILURE(ShowWizard(wizard, tabs));
     for (auto [page, spinName, name] :
-         {std::tuple{4, "NS", "Crew size"}, std::tuple{5, "FlatSpinEditInteger2", "Font size"}}) {
+         {std::tuple{4, "crewSizeBox", "Crew size"}, std::tuple{5, "sizeBox", "Font size"}}) {
         tabs->setCurrentIndex(page);
-        auto* spin = wizard->findChild<TFlatSpinEditInteger*>(spinName);
+        auto* spin = wizard->findChild<FlatSpinEdit*>(spinName);
         ASSERT_NE(spin, nullptr) << spinName;
         QTest::mouseClick(spin->lineEdit(), Qt::LeftButton);
         ASSERT_EQ(QApplication::focusWidget(), spin->lineEdit()) << spinName;

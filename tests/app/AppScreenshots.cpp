@@ -22,11 +22,12 @@ TEST(AppScreenshots, EveryWindowAsItFirstShows) {
     dutywise::app::WindowFlow flow;
     const QString dir = QStringLiteral(DUTYWISE_SCREENSHOT_DIR);
     ASSERT_TRUE(QDir().mkpath(dir));
-    const std::pair<const char*, const char*> windows[] = {{"TForm1", "welcome"},
-                                                           {"TForm5", "chooser"},
-                                                           {"TForm6", "template-chooser"},
-                                                           {"TForm4", "about"},
-                                                           {"TForm3", "hidden-picture"}};
+    const std::pair<const char*, const char*> windows[] = {
+        {"WelcomeWindow", "welcome"},
+        {"ChooserWindow", "chooser"},
+        {"TemplateChooser", "template-chooser"},
+        {"AboutBox", "about"},
+        {"HiddenPictureWindow", "hidden-picture"}};
     for (const auto& [name, file] : windows) {
         QWidget* w = Window(name);
         ASSERT_NE(w, nullptr) << name;

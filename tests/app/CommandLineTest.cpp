@@ -81,9 +81,9 @@ TEST(StartWithPlan, AReadablePlanFillsTheWizardAndABadOneIsReportedAndLeavesItEm
         dutywise::app::WindowFlow flow;
         flow.SetQuit([] {});
         flow.LoadPlanAtStart("owl.dutywise"); // relative to the folder it was started in
-        EXPECT_FALSE(Form2->isVisible());
-        EXPECT_EQ(Form2->findChild<QLineEdit*>("FlatEdit2")->text(), "Owl");
-        EXPECT_EQ(Form2->findChild<TFlatListBox*>("FlatListBox1")->items(),
+        EXPECT_FALSE(wizardWindow->isVisible());
+        EXPECT_EQ(wizardWindow->findChild<QLineEdit*>("patrolNameEdit")->text(), "Owl");
+        EXPECT_EQ(wizardWindow->findChild<FlatListBox*>("peopleList")->items(),
                   (QStringList{"Kai", "Zoë"}));
         auto none = testsupport::AnswerNextModal("OK", {}, 300);
         flow.Start();
@@ -103,8 +103,8 @@ TEST(StartWithPlan, AReadablePlanFillsTheWizardAndABadOneIsReportedAndLeavesItEm
         EXPECT_EQ(seen->title, "Dutywise");
         EXPECT_EQ(seen->text.toStdString(),
                   "Cannot open plan \"" + missing + "\". No such file or directory.");
-        EXPECT_TRUE(Form1->isVisible());
-        EXPECT_EQ(Form2->findChild<QLineEdit*>("FlatEdit2")->text(), "");
-        EXPECT_EQ(Form2->findChild<TFlatListBox*>("FlatListBox1")->count(), 0);
+        EXPECT_TRUE(welcomeWindow->isVisible());
+        EXPECT_EQ(wizardWindow->findChild<QLineEdit*>("patrolNameEdit")->text(), "");
+        EXPECT_EQ(wizardWindow->findChild<FlatListBox*>("peopleList")->count(), 0);
     }
 }

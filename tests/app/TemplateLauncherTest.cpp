@@ -52,7 +52,7 @@ protected:
     }
 
     void ClickRow(int row) {
-        auto* list = chooser.findChild<TFlatListBox*>("FlatListBox1");
+        auto* list = chooser.findChild<FlatListBox*>("dayCountList");
         QTest::mouseClick(list, Qt::LeftButton, {}, list->rowRect(row).center());
     }
     void Click(const char* name) {
@@ -63,7 +63,7 @@ protected:
     QTemporaryDir run;
     QString previous;
     QString log;
-    TForm6 chooser;
+    TemplateChooser chooser;
 };
 
 TEST_F(TemplateLauncherTest, StartHandsOverTheSelectedDayTemplateInTheRunFolderEveryTime) {
@@ -71,12 +71,12 @@ TEST_F(TemplateLauncherTest, StartHandsOverTheSelectedDayTemplateInTheRunFolderE
     chooser.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&chooser));
     ClickRow(0);
-    Click("FlatButton1");
+    Click("startButton");
     ASSERT_TRUE(WaitForLaunches(1));
     ClickRow(6);
-    Click("FlatButton1");
+    Click("startButton");
     ASSERT_TRUE(WaitForLaunches(2));
-    Click("FlatButton1"); // a second Start launches again
+    Click("startButton"); // a second Start launches again
     ASSERT_TRUE(WaitForLaunches(3));
     const QStringList launches = Launches();
     ASSERT_EQ(launches.size(), 3);
@@ -90,7 +90,7 @@ TEST_F(TemplateLauncherTest, StartWithoutAnEntrySelectedAsksForOneAndLaunchesNot
     chooser.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&chooser));
     auto nothing = AnswerNextModal("OK");
-    Click("FlatButton1");
+    Click("startButton");
     EXPECT_TRUE(nothing->found);
     EXPECT_EQ(nothing->text, "Please select the number of days in the outing!");
     EXPECT_EQ(nothing->title, "Dutywise");
@@ -98,14 +98,14 @@ TEST_F(TemplateLauncherTest, StartWithoutAnEntrySelectedAsksForOneAndLaunchesNot
 
     ClickRow(8); // the second empty row below "7 Days"
     auto empty = AnswerNextModal("OK");
-    Click("FlatButton1");
+    Click("startButton");
     EXPECT_EQ(empty->text, "Please select the number of days in the outing!");
 
     // Edit a Template ignores the selection; it is the only launch of this test.
-    Click("FlatButton3");
+    Click("editTemplateButton");
     ASSERT_TRUE(WaitForLaunches(1));
     ClickRow(2);
-    Click("FlatButton3");
+    Click("editTemplateButton");
     ASSERT_TRUE(WaitForLaunches(2));
     EXPECT_EQ(Launches(), QStringList({"template.abw|" + Here(), "template.abw|" + Here()}));
 }
@@ -132,14 +132,14 @@ TEST_F(TemplateLauncherTest, AMissingWordProcessorIsReportedAndTheWindowGoesOn) 
     chooser.show();
     ClickRow(0);
     auto seen = AnswerNextModal("OK");
-    Click("FlatButton1");
+    Click("startButton");
     ASSERT_TRUE(seen->found);
     EXPECT_TRUE(seen->text.startsWith("Cannot start \"bin/abiword.exe\""))
         << seen->text.toStdString();
     EXPECT_EQ(seen->title, "Dutywise");
     EXPECT_TRUE(chooser.isVisible());
     InstallStandIn("abiword"); // installed afterwards, the next Start works
-    Click("FlatButton1");
+    Click("startButton");
     EXPECT_TRUE(WaitForLaunches(1));
 }
 
@@ -169,7 +169,7 @@ TEST_F(TemplateLauncherTest, ValuesOf80CharactersOrMoreAreRefusedWholeNotCut) {
 }
 
 TEST_F(TemplateLauncherTest, TheListHoldsSevenEntriesAndTheSelectionSurvivesAVisit) {
-    auto* list = chooser.findChild<TFlatListBox*>("FlatListBox1");
+    auto* list = chooser.findChild<FlatListBox*>("dayCountList");
     EXPECT_EQ(list->items(),
               QStringList({"1 Day", "2 Days", "3 Days", "4 Days", "5 Days", "6 Days", "7 Days"}));
     EXPECT_GE(list->visibleRows(), 9);

@@ -49,15 +49,15 @@ protected:
         flow = std::make_unique<dutywise::app::WindowFlow>();
         flow->SetQuit([this] { ++quits; });
         flow->Start();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(Form1));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(welcomeWindow));
     }
     void TearDown() override { flow.reset(); }
 
     // Inside the chooser's loop: runs `inside`, which must end that loop.
     void InChooser(std::function<void()> inside) {
-        auto failed =
-            When([] { return Form5->isVisible() && InModalLoop(*Form5); }, std::move(inside));
-        Click(Form1, "FlatButton1"); // returns when the chooser's loop has ended
+        auto failed = When([] { return chooserWindow->isVisible() && InModalLoop(*chooserWindow); },
+                           std::move(inside));
+        Click(welcomeWindow, "okButton"); // returns when the chooser's loop has ended
         EXPECT_FALSE(*failed) << "the chooser did not open";
     }
 
@@ -66,14 +66,15 @@ protected:
 };
 
 TEST_F(WindowFlowTest, StartShowsOnlyTheWelcomeWindowWithItsCaption) {
-    EXPECT_EQ(Form1->windowTitle(), "Dutywise v4.1");
-    EXPECT_FALSE(Minimised(Form1));
-    for (QWidget* w : std::initializer_list<QWidget*>{Form2, Form3, Form4, Form5, Form6})
+    EXPECT_EQ(welcomeWindow->windowTitle(), "Dutywise v4.1");
+    EXPECT_FALSE(Minimised(welcomeWindow));
+    for (QWidget* w : std::initializer_list<QWidget*>{wizardWindow, hiddenPictureWindow, aboutBox,
+                                                      chooserWindow, templateChooser})
         EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
-    EXPECT_EQ(Form5->windowTitle(), "Welcome");
-    EXPECT_EQ(Form6->windowTitle(), "Packready Templates");
-    EXPECT_EQ(Form4->windowTitle(), "About...");
-    EXPECT_EQ(Form3->windowTitle(), "You found my Easter Egg");
+    EXPECT_EQ(chooserWindow->windowTitle(), "Welcome");
+    EXPECT_EQ(templateChooser->windowTitle(), "Packready Templates");
+    EXPECT_EQ(aboutBox->windowTitle(), "About...");
+    EXPECT_EQ(hiddenPictureWindow->windowTitle(), "You found my Easter Egg");
 }
 
 QString Text(QWidget* window, const char* name) {
@@ -83,46 +84,46 @@ QString Text(QWidget* window, const char* name) {
 }
 
 TEST_F(WindowFlowTest, FixedTextsOfTheFiveSmallWindows) {
-    EXPECT_EQ(Text(Form1, "Label1"),
+    EXPECT_EQ(Text(welcomeWindow, "welcomeText"),
               "Welcome to Dutywise 4.1. I have changed the program just a LITTLE. At least this "
               "time, you have a choice of a template or a generated roster. If you have any "
               "questions or problems, my email is:" +
-                  QString::fromLatin1(TForm1::kAuthorAddress) +
+                  QString::fromLatin1(WelcomeWindow::kAuthorAddress) +
                   ". Thank you for using this program.\n\nHappy Roster Generating.");
-    EXPECT_EQ(Form1->findChild<QGroupBox*>("FlatGroupBox1")->title(), "Welcome");
-    EXPECT_FALSE(Text(Form1, "Label2").isEmpty());
-    EXPECT_FALSE(Text(Form1, "Label3").isEmpty());
-    EXPECT_EQ(Button(Form1, "FlatButton1")->text(), "OK");
+    EXPECT_EQ(welcomeWindow->findChild<QGroupBox*>("welcomeGroup")->title(), "Welcome");
+    EXPECT_FALSE(Text(welcomeWindow, "authorName").isEmpty());
+    EXPECT_FALSE(Text(welcomeWindow, "authorRole").isEmpty());
+    EXPECT_EQ(Button(welcomeWindow, "okButton")->text(), "OK");
 
-    EXPECT_EQ(Text(Form5, "Label1"),
+    EXPECT_EQ(Text(chooserWindow, "questionText"),
               "Please select which option you would like for your Boy Scout Roster:");
-    EXPECT_EQ(Button(Form5, "FlatSpeedButton1")->text(), "Template");
-    EXPECT_EQ(Button(Form5, "FlatSpeedButton2")->text(), "Wizard");
-    EXPECT_EQ(Button(Form5, "FlatSpeedButton3")->text(), "Exit");
+    EXPECT_EQ(Button(chooserWindow, "templateButton")->text(), "Template");
+    EXPECT_EQ(Button(chooserWindow, "wizardButton")->text(), "Wizard");
+    EXPECT_EQ(Button(chooserWindow, "exitButton")->text(), "Exit");
 
-    EXPECT_EQ(Form6->findChild<QGroupBox*>("FlatGroupBox1")->title(),
+    EXPECT_EQ(templateChooser->findChild<QGroupBox*>("dayCountGroup")->title(),
               "Please select how many days there will be on the outing:");
-    EXPECT_EQ(Form6->findChild<TFlatListBox*>("FlatListBox1")->items(),
+    EXPECT_EQ(templateChooser->findChild<FlatListBox*>("dayCountList")->items(),
               (QStringList{"1 Day", "2 Days", "3 Days", "4 Days", "5 Days", "6 Days", "7 Days"}));
-    EXPECT_EQ(Button(Form6, "FlatButton3")->text(), "Edit a Template");
-    EXPECT_EQ(Button(Form6, "FlatButton2")->text(), "Exit");
-    EXPECT_EQ(Button(Form6, "FlatButton1")->text(), "Start");
+    EXPECT_EQ(Button(templateChooser, "editTemplateButton")->text(), "Edit a Template");
+    EXPECT_EQ(Button(templateChooser, "exitButton")->text(), "Exit");
+    EXPECT_EQ(Button(templateChooser, "startButton")->text(), "Start");
 
-    EXPECT_EQ(Text(Form4, "Label1"), "Dutywise");
-    const QFont title = Form4->findChild<QLabel*>("Label1")->font();
+    EXPECT_EQ(Text(aboutBox, "productName"), "Dutywise");
+    const QFont title = aboutBox->findChild<QLabel*>("productName")->font();
     EXPECT_EQ(title.family(), "Arial");
     EXPECT_EQ(title.pointSize(), 12);
     EXPECT_TRUE(title.bold() && title.italic());
-    EXPECT_EQ(Text(Form4, "Label2"), "Version: 4.1");
-    EXPECT_EQ(Text(Form4, "Label3"), "Build Date: Sep. 23, 2004 4:11 PM");
-    EXPECT_FALSE(Text(Form4, "Panel1").isEmpty());
-    EXPECT_EQ(Button(Form4, "FlatButton1")->text(), "OK");
+    EXPECT_EQ(Text(aboutBox, "versionText"), "Version: 4.1");
+    EXPECT_EQ(Text(aboutBox, "buildDateText"), "Build Date: Sep. 23, 2004 4:11 PM");
+    EXPECT_FALSE(Text(aboutBox, "tagline").isEmpty());
+    EXPECT_EQ(Button(aboutBox, "okButton")->text(), "OK");
 
-    const QStringList caption = Text(Form3, "Label1").split('\n');
+    const QStringList caption = Text(hiddenPictureWindow, "caption").split('\n');
     EXPECT_EQ(caption.size(), 2);
     for (const QString& line : caption)
         EXPECT_FALSE(line.isEmpty());
-    EXPECT_EQ(Button(Form3, "Button1")->text(), "OK");
+    EXPECT_EQ(Button(hiddenPictureWindow, "okButton")->text(), "OK");
 }
 
 // Escape closes none of the flow's windows: the welcome window would vanish and leave a running
@@ -133,26 +134,26 @@ TEST_F(WindowFlowTest, EscapeClosesNoneOfTheFlowsWindows) {
         QWidget* focus = window->focusWidget();
         QTest::keyClick(focus ? focus : window, Qt::Key_Escape);
     };
-    escape(Form1);
-    EXPECT_TRUE(Form1->isVisible());
+    escape(welcomeWindow);
+    EXPECT_TRUE(welcomeWindow->isVisible());
 
     bool chooserStayed = false;
     bool templatesStayed = false;
     InChooser([&] {
-        escape(Form5);
-        chooserStayed = Form5->isVisible() && InModalLoop(*Form5);
-        When([] { return InModalLoop(*Form6); },
+        escape(chooserWindow);
+        chooserStayed = chooserWindow->isVisible() && InModalLoop(*chooserWindow);
+        When([] { return InModalLoop(*templateChooser); },
              [&] {
-                 escape(Form6);
-                 templatesStayed = Form6->isVisible() && InModalLoop(*Form6);
-                 Click(Form6, "FlatButton2");
+                 escape(templateChooser);
+                 templatesStayed = templateChooser->isVisible() && InModalLoop(*templateChooser);
+                 Click(templateChooser, "exitButton");
              });
-        Click(Form5, "FlatSpeedButton1");
-        Form5->close();
+        Click(chooserWindow, "templateButton");
+        chooserWindow->close();
     });
     EXPECT_TRUE(chooserStayed);
     EXPECT_TRUE(templatesStayed);
-    EXPECT_TRUE(Form1->isVisible());
+    EXPECT_TRUE(welcomeWindow->isVisible());
     EXPECT_EQ(quits, 0);
 }
 
@@ -168,21 +169,22 @@ void TitleBarClose(QWidget* window) {
 TEST_F(WindowFlowTest, TitleBarCloseOfAWindowDisabledByTheFlowIsIgnored) {
     bool ignored = false;
     InChooser([&] {
-        When([] { return InModalLoop(*Form2); },
+        When([] { return InModalLoop(*wizardWindow); },
              [&] {
-                 TitleBarClose(Form1);
-                 TitleBarClose(Form5);
-                 ignored = quits == 0 && !flow->Terminated() && Form1->isVisible() &&
-                           Form5->isVisible() && InModalLoop(*Form5) && InModalLoop(*Form2);
-                 Form2->close();
+                 TitleBarClose(welcomeWindow);
+                 TitleBarClose(chooserWindow);
+                 ignored = quits == 0 && !flow->Terminated() && welcomeWindow->isVisible() &&
+                           chooserWindow->isVisible() && InModalLoop(*chooserWindow) &&
+                           InModalLoop(*wizardWindow);
+                 wizardWindow->close();
              });
-        Click(Form5, "FlatSpeedButton2");
+        Click(chooserWindow, "wizardButton");
         // Enabled again, the chooser closes from its title bar once more.
-        TitleBarClose(Form5);
+        TitleBarClose(chooserWindow);
     });
     EXPECT_TRUE(ignored);
-    EXPECT_FALSE(Form5->isVisible());
-    EXPECT_TRUE(Form1->isVisible());
+    EXPECT_FALSE(chooserWindow->isVisible());
+    EXPECT_TRUE(welcomeWindow->isVisible());
     EXPECT_EQ(quits, 0);
 }
 
@@ -191,17 +193,17 @@ TEST_F(WindowFlowTest, MinimisedWindowsKeepTheirNamesForScreenReaders) {
     const auto name = [](QWidget* window) {
         return QAccessible::queryAccessibleInterface(window)->text(QAccessible::Name);
     };
-    EXPECT_EQ(name(Form1), "Dutywise v4.1");
+    EXPECT_EQ(name(welcomeWindow), "Dutywise v4.1");
     QString welcome, chooser;
     InChooser([&] {
-        When([] { return InModalLoop(*Form6); },
+        When([] { return InModalLoop(*templateChooser); },
              [&] {
-                 welcome = Minimised(Form1) ? name(Form1) : "(not minimised)";
-                 chooser = Minimised(Form5) ? name(Form5) : "(not minimised)";
-                 Click(Form6, "FlatButton2");
+                 welcome = Minimised(welcomeWindow) ? name(welcomeWindow) : "(not minimised)";
+                 chooser = Minimised(chooserWindow) ? name(chooserWindow) : "(not minimised)";
+                 Click(templateChooser, "exitButton");
              });
-        Click(Form5, "FlatSpeedButton1");
-        Form5->close();
+        Click(chooserWindow, "templateButton");
+        chooserWindow->close();
     });
     EXPECT_EQ(welcome, "Dutywise v4.1");
     EXPECT_EQ(chooser, "Welcome");
@@ -210,7 +212,7 @@ TEST_F(WindowFlowTest, MinimisedWindowsKeepTheirNamesForScreenReaders) {
 // The welcome window is laid out to the pixel for an 8 pt face: in the face that stands in for
 // it, the wrapped welcome text still shows to its last line.
 TEST_F(WindowFlowTest, WelcomeTextShowsWholeInItsLabel) {
-    auto* text = Form1->findChild<QLabel*>(QStringLiteral("Label1"));
+    auto* text = welcomeWindow->findChild<QLabel*>(QStringLiteral("welcomeText"));
     ASSERT_NE(text, nullptr);
     EXPECT_TRUE(text->text().endsWith("Happy Roster Generating."));
     EXPECT_LE(text->heightForWidth(text->width()), text->height());
@@ -220,119 +222,119 @@ TEST_F(WindowFlowTest,
        OkMinimisesWelcomeAndChooserRunsModallyUntilClosedWhichLeavesWelcomeMinimised) {
     bool welcomeDisabled = false;
     InChooser([&] {
-        EXPECT_TRUE(Minimised(Form1));
-        EXPECT_FALSE(Minimised(Form5));
-        welcomeDisabled = !Form1->isEnabled();
-        Form5->close(); // its title-bar button
+        EXPECT_TRUE(Minimised(welcomeWindow));
+        EXPECT_FALSE(Minimised(chooserWindow));
+        welcomeDisabled = !welcomeWindow->isEnabled();
+        chooserWindow->close(); // its title-bar button
     });
     EXPECT_TRUE(welcomeDisabled);
-    EXPECT_FALSE(Form5->isVisible());
-    EXPECT_TRUE(Form1->isVisible());
-    EXPECT_TRUE(Minimised(Form1)); // nothing restores it
-    EXPECT_TRUE(Form1->isEnabled());
+    EXPECT_FALSE(chooserWindow->isVisible());
+    EXPECT_TRUE(welcomeWindow->isVisible());
+    EXPECT_TRUE(Minimised(welcomeWindow)); // nothing restores it
+    EXPECT_TRUE(welcomeWindow->isEnabled());
     EXPECT_EQ(quits, 0);
 
     // Restored by hand, OK opens the chooser again.
-    dutywise::app::Restore(*Form1);
+    dutywise::app::Restore(*welcomeWindow);
     bool again = false;
     InChooser([&] {
         again = true;
-        Form5->close();
+        chooserWindow->close();
     });
     EXPECT_TRUE(again);
 }
 
 TEST_F(WindowFlowTest, ChooserExitEndsTheProgramFromInsideItsModalLoopEvenAfterAWizardVisit) {
     InChooser([&] {
-        When([] { return Form2->isVisible(); },
+        When([] { return wizardWindow->isVisible(); },
              [] {
-                 Form2->findChild<QLineEdit*>("FlatEdit1")->setText("Unsaved outing");
-                 Form2->close();
+                 wizardWindow->findChild<QLineEdit*>("outingNameEdit")->setText("Unsaved outing");
+                 wizardWindow->close();
              });
-        Click(Form5, "FlatSpeedButton2");
-        EXPECT_FALSE(Minimised(Form5));   // the wizard's close restored it
-        Click(Form5, "FlatSpeedButton3"); // Exit: nothing is asked
+        Click(chooserWindow, "wizardButton");
+        EXPECT_FALSE(Minimised(chooserWindow)); // the wizard's close restored it
+        Click(chooserWindow, "exitButton");     // Exit: nothing is asked
     });
     EXPECT_EQ(quits, 1);
     EXPECT_TRUE(flow->Terminated());
-    EXPECT_FALSE(Form5->isVisible());
-    EXPECT_FALSE(Form1->isVisible());
-    EXPECT_FALSE(InModalLoop(*Form5));
+    EXPECT_FALSE(chooserWindow->isVisible());
+    EXPECT_FALSE(welcomeWindow->isVisible());
+    EXPECT_FALSE(InModalLoop(*chooserWindow));
 }
 
 TEST_F(WindowFlowTest, TemplateChooserExitRestoresTheChooserButItsCloseBoxLeavesItMinimised) {
     InChooser([&] {
-        When([] { return InModalLoop(*Form6); },
+        When([] { return InModalLoop(*templateChooser); },
              [] {
-                 EXPECT_TRUE(Minimised(Form5));
-                 EXPECT_FALSE(Form5->isEnabled());
-                 Click(Form6, "FlatButton2"); // Exit
+                 EXPECT_TRUE(Minimised(chooserWindow));
+                 EXPECT_FALSE(chooserWindow->isEnabled());
+                 Click(templateChooser, "exitButton"); // Exit
              });
-        Click(Form5, "FlatSpeedButton1");
-        EXPECT_FALSE(Form6->isVisible());
-        EXPECT_FALSE(Minimised(Form5));
-        EXPECT_TRUE(Form5->isEnabled());
+        Click(chooserWindow, "templateButton");
+        EXPECT_FALSE(templateChooser->isVisible());
+        EXPECT_FALSE(Minimised(chooserWindow));
+        EXPECT_TRUE(chooserWindow->isEnabled());
 
-        When([] { return InModalLoop(*Form6); }, [] { Form6->close(); });
-        Click(Form5, "FlatSpeedButton1");
-        EXPECT_FALSE(Form6->isVisible());
-        EXPECT_TRUE(Minimised(Form5)); // no close handler: stays minimised
-        Form5->close();
+        When([] { return InModalLoop(*templateChooser); }, [] { templateChooser->close(); });
+        Click(chooserWindow, "templateButton");
+        EXPECT_FALSE(templateChooser->isVisible());
+        EXPECT_TRUE(Minimised(chooserWindow)); // no close handler: stays minimised
+        chooserWindow->close();
     });
     EXPECT_EQ(quits, 0);
 }
 
 TEST_F(WindowFlowTest, ReopenedWizardKeepsItsContentsAndItsCloseRestoresAChooserRestoredByHand) {
     InChooser([&] {
-        When([] { return InModalLoop(*Form2); },
+        When([] { return InModalLoop(*wizardWindow); },
              [] {
-                 EXPECT_TRUE(Minimised(Form5));
-                 auto* edit = Form2->findChild<QLineEdit*>("FlatEdit1");
+                 EXPECT_TRUE(Minimised(chooserWindow));
+                 auto* edit = wizardWindow->findChild<QLineEdit*>("outingNameEdit");
                  edit->setFocus();
                  QTest::keyClicks(edit, "Spring Campout");
-                 dutywise::app::Restore(*Form5); // the user restores the chooser by hand
-                 Form2->close();
+                 dutywise::app::Restore(*chooserWindow); // the user restores the chooser by hand
+                 wizardWindow->close();
              });
-        Click(Form5, "FlatSpeedButton2");
-        EXPECT_FALSE(Minimised(Form5));
-        EXPECT_FALSE(Form2->isVisible());
+        Click(chooserWindow, "wizardButton");
+        EXPECT_FALSE(Minimised(chooserWindow));
+        EXPECT_FALSE(wizardWindow->isVisible());
 
         QString seen;
-        When([] { return InModalLoop(*Form2); },
+        When([] { return InModalLoop(*wizardWindow); },
              [&] {
-                 seen = Form2->findChild<QLineEdit*>("FlatEdit1")->text();
-                 Form2->close();
+                 seen = wizardWindow->findChild<QLineEdit*>("outingNameEdit")->text();
+                 wizardWindow->close();
              });
-        Click(Form5, "FlatSpeedButton2");
+        Click(chooserWindow, "wizardButton");
         EXPECT_EQ(seen, "Spring Campout");
-        Form5->close();
+        chooserWindow->close();
     });
 }
 
 TEST_F(WindowFlowTest, AboutBoxRunsModallyOverTheWizardAndShowsTheSameTextsEachTime) {
     InChooser([&] {
-        When([] { return InModalLoop(*Form2); },
+        When([] { return InModalLoop(*wizardWindow); },
              [] {
                  for (int visit = 0; visit < 2; ++visit) {
                      bool wizardDisabled = false;
                      QString version;
-                     When([] { return InModalLoop(*Form4); },
+                     When([] { return InModalLoop(*aboutBox); },
                           [&] {
-                              wizardDisabled = !Form2->isEnabled();
-                              version = Form4->findChild<QLabel*>("Label2")->text();
-                              Click(Form4, "FlatButton1");
+                              wizardDisabled = !wizardWindow->isEnabled();
+                              version = aboutBox->findChild<QLabel*>("versionText")->text();
+                              Click(aboutBox, "okButton");
                           });
-                     QTest::mouseClick(Form2->findChild<QPushButton*>("FlatButton4"),
+                     QTest::mouseClick(wizardWindow->findChild<QPushButton*>("aboutButton"),
                                        Qt::LeftButton);
                      EXPECT_TRUE(wizardDisabled);
                      EXPECT_EQ(version, "Version: 4.1");
-                     EXPECT_FALSE(Form4->isVisible());
-                     EXPECT_TRUE(Form2->isEnabled());
+                     EXPECT_FALSE(aboutBox->isVisible());
+                     EXPECT_TRUE(wizardWindow->isEnabled());
                  }
-                 Form2->close();
+                 wizardWindow->close();
              });
-        Click(Form5, "FlatSpeedButton2");
-        Form5->close();
+        Click(chooserWindow, "wizardButton");
+        chooserWindow->close();
     });
 }
 
@@ -351,27 +353,27 @@ public:
 
 TEST_F(WindowFlowTest, HiddenPictureShowsBesideTheWizardUsableAndOutlivesIt) {
     BlockWatch watch;
-    Form3->installEventFilter(&watch);
+    hiddenPictureWindow->installEventFilter(&watch);
     InChooser([&] {
-        When([] { return InModalLoop(*Form2); },
+        When([] { return InModalLoop(*wizardWindow); },
              [&] {
-                 emit Form2->hiddenPictureRequested();
-                 EXPECT_TRUE(Form3->isVisible());
-                 EXPECT_FALSE(InModalLoop(*Form3));
-                 EXPECT_TRUE(Form2->isEnabled()); // no modal loop: both usable
+                 emit wizardWindow->hiddenPictureRequested();
+                 EXPECT_TRUE(hiddenPictureWindow->isVisible());
+                 EXPECT_FALSE(InModalLoop(*hiddenPictureWindow));
+                 EXPECT_TRUE(wizardWindow->isEnabled()); // no modal loop: both usable
                  EXPECT_FALSE(watch.blocked);
-                 emit Form2->hiddenPictureRequested(); // only brought to the front
-                 Form2->close();
+                 emit wizardWindow->hiddenPictureRequested(); // only brought to the front
+                 wizardWindow->close();
              });
-        Click(Form5, "FlatSpeedButton2");
-        EXPECT_TRUE(Form3->isVisible()); // the wizard closed, the picture stays
-        EXPECT_TRUE(Form3->isEnabled());
+        Click(chooserWindow, "wizardButton");
+        EXPECT_TRUE(hiddenPictureWindow->isVisible()); // the wizard closed, the picture stays
+        EXPECT_TRUE(hiddenPictureWindow->isEnabled());
         EXPECT_FALSE(watch.blocked); // Qt's application modality would block it
-        Click(Form3, "Button1");
-        EXPECT_TRUE(testsupport::WaitUntil([] { return !Form3->isVisible(); }, 2000));
-        Form5->close();
+        Click(hiddenPictureWindow, "okButton");
+        EXPECT_TRUE(testsupport::WaitUntil([] { return !hiddenPictureWindow->isVisible(); }, 2000));
+        chooserWindow->close();
     });
-    EXPECT_EQ(Form3->pos(), QPoint(192, 107));
+    EXPECT_EQ(hiddenPictureWindow->pos(), QPoint(192, 107));
 }
 
 // A real Build whose plan matches the hidden trigger: the picture comes up beside the wizard,
@@ -379,74 +381,76 @@ TEST_F(WindowFlowTest, HiddenPictureShowsBesideTheWizardUsableAndOutlivesIt) {
 TEST_F(WindowFlowTest, BuildWithTheHiddenTriggerShowsThePictureBesideAWizardThatGoesOn) {
     namespace hidden = dutywise::hidden_picture;
     BlockWatch watch;
-    Form3->installEventFilter(&watch);
+    hiddenPictureWindow->installEventFilter(&watch);
     std::shared_ptr<testsupport::ModalSeen> found;
     bool beside = false;
     QString typedAfter;
     InChooser([&] {
-        When([] { return InModalLoop(*Form2); },
+        When([] { return InModalLoop(*wizardWindow); },
              [&] {
                  const auto type = [](const char* field, const QString& text) {
-                     auto* edit = Form2->findChild<QLineEdit*>(field);
+                     auto* edit = wizardWindow->findChild<QLineEdit*>(field);
                      edit->setFocus();
                      QTest::keyClicks(edit, text);
                  };
-                 auto* pages = Form2->findChild<QTabWidget*>("TabbedNotebook1");
+                 auto* pages = wizardWindow->findChild<QTabWidget*>("pages");
                  pages->setCurrentIndex(0);
-                 type("FlatEdit1", QString::fromUtf8(hidden::kOutingName));
-                 type("FlatEdit2", QString::fromUtf8(hidden::kPatrolName));
+                 type("outingNameEdit", QString::fromUtf8(hidden::kOutingName));
+                 type("patrolNameEdit", QString::fromUtf8(hidden::kPatrolName));
                  for (std::string_view person : hidden::kFirstPeople) {
                      auto seen = testsupport::AnswerPrompt(QString::fromUtf8(person));
-                     Click(Form2, "FlatSpeedButton1");
+                     Click(wizardWindow, "addPersonButton");
                  }
                  pages->setCurrentIndex(1);
-                 auto* days = Form2->findChild<TFlatCheckListBox*>("days");
+                 auto* days = wizardWindow->findChild<FlatCheckListBox*>("daysList");
                  QTest::mouseClick(days, Qt::LeftButton, {},
-                                   TFlatCheckListBox::checkRect(days->rowRect(5)).center());
-                 auto* friday = Form2->findChild<QCheckBox*>("FriDin");
+                                   FlatCheckListBox::checkRect(days->rowRect(5)).center());
+                 auto* friday = wizardWindow->findChild<QCheckBox*>("fridayDinnerBox");
                  QTest::mouseClick(friday, Qt::LeftButton, {}, QPoint(6, friday->height() / 2));
                  pages->setCurrentIndex(2);
                  auto dinner = testsupport::AnswerPrompt(QString::fromUtf8(hidden::kFirstDinner));
-                 Click(Form2, "FlatSpeedButton12");
+                 Click(wizardWindow, "addDinnerButton");
                  pages->setCurrentIndex(4);
 
                  found = testsupport::AnswerNextModal("OK");
-                 Click(Form2, "FlatButton1");
-                 beside = Form3->isVisible() && !InModalLoop(*Form3) && InModalLoop(*Form2) &&
-                          Form2->isVisible() && Form2->isEnabled() && !watch.blocked;
+                 Click(wizardWindow, "buildButton");
+                 beside = hiddenPictureWindow->isVisible() && !InModalLoop(*hiddenPictureWindow) &&
+                          InModalLoop(*wizardWindow) && wizardWindow->isVisible() &&
+                          wizardWindow->isEnabled() && !watch.blocked;
                  // The wizard still takes typing and clicks.
                  pages->setCurrentIndex(0);
-                 type("FlatEdit2", QStringLiteral(" Two"));
-                 typedAfter = Form2->findChild<QLineEdit*>("FlatEdit2")->text();
-                 Click(Form3, "Button1");
-                 Form2->close();
+                 type("patrolNameEdit", QStringLiteral(" Two"));
+                 typedAfter = wizardWindow->findChild<QLineEdit*>("patrolNameEdit")->text();
+                 Click(hiddenPictureWindow, "okButton");
+                 wizardWindow->close();
              });
-        Click(Form5, "FlatSpeedButton2");
-        Form5->close();
+        Click(chooserWindow, "wizardButton");
+        chooserWindow->close();
     });
     ASSERT_TRUE(found && found->found) << (found ? found->error.toStdString() : "no build");
     EXPECT_EQ(found->text, QString::fromUtf8(hidden::kMessage));
     EXPECT_TRUE(beside);
     EXPECT_EQ(typedAfter, QString::fromUtf8(hidden::kPatrolName) + " Two");
-    EXPECT_EQ(Form2->Document().Paragraphs().front().Text(), "Self Interpreter"); // untouched
+    EXPECT_EQ(wizardWindow->Document().Paragraphs().front().Text(),
+              "Self Interpreter"); // untouched
 }
 
 TEST_F(WindowFlowTest, WelcomeCloseEndsTheProgram) {
-    Form1->close();
+    welcomeWindow->close();
     EXPECT_EQ(quits, 1);
-    EXPECT_FALSE(Form1->isVisible());
+    EXPECT_FALSE(welcomeWindow->isVisible());
 }
 
 TEST(SmallWindows, AboutBitmapIsTransparentWhereItsBottomLeftColourIsAndPhotoIsCutByOneColumn) {
     const QImage bitmap(":/pictures/about.bmp");
     ASSERT_EQ(bitmap.size(), QSize(64, 64));
     EXPECT_EQ(bitmap.depth() == 32 || bitmap.depth() == 24, true);
-    const QImage shown = TForm4::TransparentBitmap(bitmap).toImage();
+    const QImage shown = AboutBox::TransparentBitmap(bitmap).toImage();
     EXPECT_EQ(qAlpha(shown.pixel(0, 63)), 0);
     EXPECT_EQ(qAlpha(shown.pixel(32, 40)), 255); // the badge itself
-    TForm3 picture;
+    HiddenPictureWindow picture;
     picture.show();
-    auto* image = picture.findChild<QLabel*>("Image1");
+    auto* image = picture.findChild<QLabel*>("picture");
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(image->pixmap().size(), QSize(640, 480));
     EXPECT_EQ(image->width(), 639);

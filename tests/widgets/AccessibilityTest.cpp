@@ -36,7 +36,7 @@ protected:
 
 TEST_F(AccessibilityTest, FlatListShowsEntriesAsItemsAndMarksOnlyTheSelectedOne) {
     QWidget window;
-    auto* list = new TFlatListBox(&window);
+    auto* list = new FlatListBox(&window);
     list->setGeometry(0, 0, 120, 4 + 3 * 19); // three rows
     list->setAccessibleName("People");
     for (const char* name : {"Ann", "Bob", "Cy", "Dee"})
@@ -77,12 +77,12 @@ TEST_F(AccessibilityTest, FlatListShowsEntriesAsItemsAndMarksOnlyTheSelectedOne)
 }
 
 TEST_F(AccessibilityTest, FlatListPressSelectsAndEntriesFollowChanges) {
-    TFlatListBox list;
+    FlatListBox list;
     list.resize(120, 100);
     list.addItem("Oats");
     list.addItem("Eggs");
     QAccessibleInterface* iface = Of(&list);
-    QSignalSpy selected(&list, &TFlatListBox::selectedIndexChanged);
+    QSignalSpy selected(&list, &FlatListBox::selectedIndexChanged);
 
     iface->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(list.selectedIndex(), 1);
@@ -99,7 +99,7 @@ TEST_F(AccessibilityTest, FlatListPressSelectsAndEntriesFollowChanges) {
 }
 
 TEST_F(AccessibilityTest, TickListShowsTicksAsCheckedStatesAndToggleTellsTheWindow) {
-    TFlatCheckListBox days;
+    FlatCheckListBox days;
     days.resize(121, 137);
     days.assignItems({"Sunday", "Monday", "Tuesday"});
     days.setChecked(1, true);
@@ -111,7 +111,7 @@ TEST_F(AccessibilityTest, TickListShowsTicksAsCheckedStatesAndToggleTellsTheWind
         EXPECT_EQ(iface->child(i)->state().checked, i == 1) << i;
     }
 
-    QSignalSpy clicks(&days, &TFlatCheckListBox::clickCheck);
+    QSignalSpy clicks(&days, &FlatCheckListBox::clickCheck);
     QAccessibleActionInterface* action = iface->child(2)->actionInterface();
     ASSERT_NE(action, nullptr);
     EXPECT_TRUE(action->actionNames().contains(QAccessibleActionInterface::toggleAction()));
@@ -127,7 +127,7 @@ TEST_F(AccessibilityTest, TickListShowsTicksAsCheckedStatesAndToggleTellsTheWind
 }
 
 TEST_F(AccessibilityTest, GaugeIsAProgressBarWithItsValueAndPercentage) {
-    TFlatGauge gauge;
+    FlatGauge gauge;
     gauge.setMaxValue(200);
     gauge.setProgress(74);
     QAccessibleInterface* iface = Of(&gauge);
@@ -145,7 +145,7 @@ TEST_F(AccessibilityTest, GaugeIsAProgressBarWithItsValueAndPercentage) {
 }
 
 TEST_F(AccessibilityTest, ColourBoxReadsOutTheSelectedColourName) {
-    TFlatColorComboBox box;
+    FlatColorComboBox box;
     box.setAccessibleName("Font colour");
     QAccessibleInterface* iface = Of(&box);
     EXPECT_EQ(iface->role(), QAccessible::ComboBox);
@@ -157,7 +157,7 @@ TEST_F(AccessibilityTest, ColourBoxReadsOutTheSelectedColourName) {
 }
 
 TEST_F(AccessibilityTest, EditableDropDownIsNamedForItsPurposeAndReadsItsText) {
-    TFlatComboBox fonts;
+    FlatComboBox fonts;
     fonts.addItems({"Arial", "Default"});
     fonts.setEditText("Arial");
     QAccessibleInterface* iface = Of(&fonts);
@@ -172,7 +172,7 @@ TEST_F(AccessibilityTest, EditableDropDownIsNamedForItsPurposeAndReadsItsText) {
 }
 
 TEST_F(AccessibilityTest, SpinBoxIsOneControlWithItsValueAndFieldText) {
-    TFlatSpinEditInteger spin;
+    FlatSpinEdit spin;
     spin.setMinValue(1);
     spin.setMaxValue(5);
     spin.setValue(2);
@@ -214,7 +214,7 @@ TEST_F(AccessibilityTest, SpinBoxIsOneControlWithItsValueAndFieldText) {
 TEST_F(AccessibilityTest, AppearingLabelIsReadAsTextAndCanBePressedOnceShown) {
     QWidget window;
     window.resize(300, 100);
-    auto* label = new TJvAppearingLabel(&window);
+    auto* label = new AppearingLabel(&window);
     label->setText("Pancakes");
     label->hide();
     window.show();
@@ -222,7 +222,7 @@ TEST_F(AccessibilityTest, AppearingLabelIsReadAsTextAndCanBePressedOnceShown) {
     EXPECT_EQ(iface->role(), QAccessible::StaticText);
     EXPECT_EQ(iface->text(QAccessible::Name), "Pancakes");
 
-    QSignalSpy clicked(label, &TJvAppearingLabel::clicked);
+    QSignalSpy clicked(label, &AppearingLabel::clicked);
     iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(clicked.count(), 0); // nothing to add while it is hidden
     label->show();

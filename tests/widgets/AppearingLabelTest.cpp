@@ -13,13 +13,13 @@ namespace {
 struct Wizard {
     std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
     QWidget* page = new QWidget(window.get());
-    TJvAppearingLabel* label = new TJvAppearingLabel(page);
+    AppearingLabel* label = new AppearingLabel(page);
 
     explicit Wizard(int restingTop) {
         window->resize(633, 434);
         page->setGeometry(4, 40, 625, 365);
         label->setText("Try: Pancakes");
-        label->setAppearFrom(TJvAppearingLabel::drFromBottom);
+        label->setAppearFrom(AppearingLabel::drFromBottom);
         label->setGeometry(16, restingTop, 150, 17);
         label->hide();
         window->show();
@@ -37,7 +37,7 @@ struct Wizard {
 
 TEST(AppearingLabel, SlidesUpFromTheWindowsBottomAndStopsAtStep47) {
     Wizard w(296);
-    QSignalSpy appeared(w.label, &TJvAppearingLabel::appeared);
+    QSignalSpy appeared(w.label, &AppearingLabel::appeared);
     w.label->Appear();
     EXPECT_TRUE(w.label->isSliding());
     w.label->step();
@@ -59,7 +59,7 @@ TEST(AppearingLabel, SlidesUpFromTheWindowsBottomAndStopsAtStep47) {
 
 TEST(AppearingLabel, RestingTop320StopsAtStep39PacedByItsTimer) {
     Wizard w(320);
-    QSignalSpy appeared(w.label, &TJvAppearingLabel::appeared);
+    QSignalSpy appeared(w.label, &AppearingLabel::appeared);
     w.label->Appear();
     ASSERT_TRUE(testsupport::WaitUntil([&] { return !w.label->isSliding(); }, 10000));
     EXPECT_EQ(w.label->stepsTaken(), 39);
@@ -86,13 +86,13 @@ TEST(AppearingLabel, SecondAppearMidSlideRestartsAndStillEndsAtItsPlace) {
 
 TEST(AppearingLabel, OtherEdgesReachTheirRestingPlace) {
     struct Case {
-        TJvAppearingLabel::Direction from;
+        AppearingLabel::Direction from;
         int steps;
     };
     // Resting at left 16, top 296 in a page at (4, 40) of a 633 x 434 window, 4 px a step.
     for (const Case c :
-         {Case{TJvAppearingLabel::drFromLeft, 42}, Case{TJvAppearingLabel::drFromRight, 155},
-          Case{TJvAppearingLabel::drFromTop, 79}}) {
+         {Case{AppearingLabel::drFromLeft, 42}, Case{AppearingLabel::drFromRight, 155},
+          Case{AppearingLabel::drFromTop, 79}}) {
         Wizard w(296);
         w.label->setAppearFrom(c.from);
         w.label->setScrollPixel(4);
@@ -105,7 +105,7 @@ TEST(AppearingLabel, OtherEdgesReachTheirRestingPlace) {
 TEST(AppearingLabel, ClickNotifies) {
     Wizard w(296);
     w.label->show();
-    QSignalSpy clicked(w.label, &TJvAppearingLabel::clicked);
+    QSignalSpy clicked(w.label, &AppearingLabel::clicked);
     QTest::mouseClick(w.label, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(clicked.count(), 1);
 }

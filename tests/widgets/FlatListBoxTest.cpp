@@ -37,7 +37,7 @@ template <class List> struct Window {
     QColor pixel(QPoint p) const { return top->grab().toImage().pixelColor(p); }
 };
 
-void addNumbered(TFlatListBox* list, int n) {
+void addNumbered(FlatListBox* list, int n) {
     for (int i = 0; i < n; ++i)
         list->addItem(QStringLiteral("entry %1").arg(i));
 }
@@ -51,7 +51,7 @@ void wheel(QWidget* w, int angle) {
 } // namespace
 
 TEST(FlatListBox, NeverClickedHasNoSelectionAndBadIndexThrowsWithPosition) {
-    TFlatListBox list;
+    FlatListBox list;
     list.addItem("a");
     EXPECT_EQ(list.selectedIndex(), -1);
     try {
@@ -64,10 +64,10 @@ TEST(FlatListBox, NeverClickedHasNoSelectionAndBadIndexThrowsWithPosition) {
 }
 
 TEST(FlatListBox, ClickOnEmptyRowBelowLastEntrySelectsBeyondTheEnd) {
-    Window<TFlatListBox> w;
+    Window<FlatListBox> w;
     w.list->addItem("one");
     w.list->addItem("two");
-    QSignalSpy spy(w.list, &TFlatListBox::selectedIndexChanged);
+    QSignalSpy spy(w.list, &FlatListBox::selectedIndexChanged);
     w.clickRow(3);
     EXPECT_EQ(w.list->selectedIndex(), 3);
     EXPECT_TRUE(w.list->hasFocus());
@@ -77,18 +77,18 @@ TEST(FlatListBox, ClickOnEmptyRowBelowLastEntrySelectsBeyondTheEnd) {
 }
 
 TEST(FlatListBox, ClickOnEmptyListChangesNothing) {
-    Window<TFlatListBox> w;
+    Window<FlatListBox> w;
     w.clickRow(0);
     EXPECT_EQ(w.list->selectedIndex(), -1);
 }
 
 TEST(FlatListBox, DeletingSelectedEntryKeepsIndexAndClearsHighlight) {
-    Window<TFlatListBox> w;
+    Window<FlatListBox> w;
     w.list->assignItems({"a", "b", "c"});
     w.clickRow(1);
     ASSERT_TRUE(w.list->isHighlighted(1));
     EXPECT_EQ(w.pixel(w.list->rowRect(1).topLeft() + QPoint(60, 2)), Select);
-    QSignalSpy changed(w.list, &TFlatListBox::itemsChanged);
+    QSignalSpy changed(w.list, &FlatListBox::itemsChanged);
     w.list->deleteItem(1);
     EXPECT_EQ(changed.count(), 1);
     EXPECT_EQ(w.list->selectedIndex(), 1);
@@ -100,7 +100,7 @@ TEST(FlatListBox, DeletingSelectedEntryKeepsIndexAndClearsHighlight) {
 }
 
 TEST(FlatListBox, SortingIsCaseInsensitiveAndHandlesEqualEntries) {
-    TFlatListBox list;
+    FlatListBox list;
     for (const char* s : {"pear", "Apple", "banana"})
         list.addItem(s);
     list.setSorted(true);
@@ -121,7 +121,7 @@ TEST(FlatListBox, SortingIsCaseInsensitiveAndHandlesEqualEntries) {
 }
 
 TEST(FlatListBox, SwitchingSortedOnKeepsEqualEntriesAndClearsHighlight) {
-    Window<TFlatListBox> w;
+    Window<FlatListBox> w;
     for (const char* s : {"b", "B", "a", "b"})
         w.list->addItem(s);
     w.clickRow(0);
@@ -133,7 +133,7 @@ TEST(FlatListBox, SwitchingSortedOnKeepsEqualEntriesAndClearsHighlight) {
 }
 
 TEST(FlatListBox, AssignTrimsEachEntryAndRefusesMoreThan256) {
-    TFlatListBox list;
+    FlatListBox list;
     EXPECT_TRUE(list.assignItems({"  Sunday ", "\tMonday"}));
     EXPECT_EQ(list.items(), QStringList({"Sunday", "Monday"}));
     QStringList many;
@@ -148,7 +148,7 @@ TEST(FlatListBox, AssignTrimsEachEntryAndRefusesMoreThan256) {
 
 // The old lists kept flags for 256 entries only; ours keep one for every entry.
 TEST(FlatListBox, EntryBeyond255IsSelectedAndDrawnSelected) {
-    Window<TFlatListBox> w;
+    Window<FlatListBox> w;
     addNumbered(w.list, 300);
     w.list->setTopIndex(280);
     ASSERT_EQ(w.list->topIndex(), 280);
@@ -159,11 +159,11 @@ TEST(FlatListBox, EntryBeyond255IsSelectedAndDrawnSelected) {
 }
 
 TEST(FlatCheckListBox, EntryBeyond255CanBeTickedWithMouseAndSpace) {
-    Window<TFlatCheckListBox> w;
+    Window<FlatCheckListBox> w;
     addNumbered(w.list, 300);
     w.list->setTopIndex(290);
-    QSignalSpy clicks(w.list, &TFlatCheckListBox::clickCheck);
-    const QRect box = TFlatCheckListBox::checkRect(w.list->rowRect(1));
+    QSignalSpy clicks(w.list, &FlatCheckListBox::clickCheck);
+    const QRect box = FlatCheckListBox::checkRect(w.list->rowRect(1));
     QTest::mouseClick(w.list, Qt::LeftButton, {}, box.center());
     EXPECT_TRUE(w.list->checked(291));
     ASSERT_EQ(clicks.count(), 1);
@@ -178,15 +178,15 @@ TEST(FlatCheckListBox, EntryBeyond255CanBeTickedWithMouseAndSpace) {
 }
 
 TEST(FlatCheckListBox, MouseTicksInSquareOnlyAndSpaceTicksSilently) {
-    Window<TFlatCheckListBox> w;
+    Window<FlatCheckListBox> w;
     w.list->assignItems({"Sunday", "Monday", "Tuesday"});
-    QSignalSpy clicks(w.list, &TFlatCheckListBox::clickCheck);
+    QSignalSpy clicks(w.list, &FlatCheckListBox::clickCheck);
 
     QTest::keyClick(w.list, Qt::Key_Space); // nothing selected: nothing happens
     EXPECT_FALSE(w.list->checked(0));
 
     QTest::mouseClick(w.list, Qt::LeftButton, {},
-                      TFlatCheckListBox::checkRect(w.list->rowRect(0)).center());
+                      FlatCheckListBox::checkRect(w.list->rowRect(0)).center());
     EXPECT_TRUE(w.list->checked(0));
     EXPECT_EQ(clicks.count(), 1);
     EXPECT_EQ(w.list->selectedIndex(), -1); // the square ticks, it does not select
@@ -204,15 +204,15 @@ TEST(FlatCheckListBox, MouseTicksInSquareOnlyAndSpaceTicksSilently) {
     EXPECT_EQ(clicks.count(), 1); // space never notifies
 
     QTest::mouseClick(w.list, Qt::LeftButton, {},
-                      TFlatCheckListBox::checkRect(w.list->rowRect(0)).center());
+                      FlatCheckListBox::checkRect(w.list->rowRect(0)).center());
     EXPECT_FALSE(w.list->checked(0));
     EXPECT_EQ(clicks.count(), 2);
 }
 
 TEST(FlatCheckListBox, SetCheckedIsSilentAndItemChangesOrSortSwitchClearTicks) {
-    TFlatCheckListBox list;
+    FlatCheckListBox list;
     list.assignItems({"b", "a"});
-    QSignalSpy clicks(&list, &TFlatCheckListBox::clickCheck);
+    QSignalSpy clicks(&list, &FlatCheckListBox::clickCheck);
     list.setChecked(0, true);
     list.setChecked(7, true); // no such entry
     EXPECT_TRUE(list.checked(0));
@@ -226,7 +226,7 @@ TEST(FlatCheckListBox, SetCheckedIsSilentAndItemChangesOrSortSwitchClearTicks) {
 }
 
 TEST(FlatListBox, KeysAndWheelScrollWithinBoundsAndNeverSelect) {
-    Window<TFlatListBox> w(5);
+    Window<FlatListBox> w(5);
     addNumbered(w.list, 17);
     ASSERT_EQ(w.list->visibleRows(), 5);
     w.list->setFocus();
@@ -267,7 +267,7 @@ TEST(FlatListBox, KeysAndWheelScrollWithinBoundsAndNeverSelect) {
 }
 
 TEST(FlatListBox, FewerEntriesThanRowsNeverScroll) {
-    Window<TFlatListBox> w(5);
+    Window<FlatListBox> w(5);
     addNumbered(w.list, 3);
     w.list->setFocus();
     QTest::keyClick(w.list, Qt::Key_PageDown);
@@ -276,7 +276,7 @@ TEST(FlatListBox, FewerEntriesThanRowsNeverScroll) {
 }
 
 TEST(FlatListBox, HeightSnapsToWholeRows) {
-    Window<TFlatListBox> w;
+    Window<FlatListBox> w;
     w.list->resize(150, 100);
     EXPECT_EQ(w.list->height(), 99); // 5 rows of 17 + 2, plus 4
     EXPECT_EQ(w.list->visibleRows(), 5);
@@ -289,7 +289,7 @@ TEST(FlatListBox, HeightSnapsToWholeRows) {
 }
 
 TEST(FlatListBox, ScrollButtonsStepAndRepeatWhileHeld) {
-    Window<TFlatListBox> w(4, true);
+    Window<FlatListBox> w(4, true);
     addNumbered(w.list, 10);
     auto* timer = w.list->findChild<QTimer*>("scrollRepeat");
     ASSERT_NE(timer, nullptr);
@@ -319,18 +319,18 @@ TEST(FlatListBox, ScrollButtonsStepAndRepeatWhileHeld) {
 }
 
 TEST(FlatListBox, TransparencyModesShowTheParentPicture) {
-    Window<TFlatListBox> w;
+    Window<FlatListBox> w;
     w.list->addItem("x");
     const QPoint gap(100, w.list->rowRect(3).center().y());      // an empty row
     EXPECT_EQ(w.pixel(gap), QColor(Qt::white));                  // tmNone fills ColorItemsRect
     EXPECT_EQ(w.pixel(QPoint(0, 40)), QColor(0xA0, 0x96, 0x83)); // the frame
 
-    w.list->setTransparentMode(TFlatListBox::tmAlways);
+    w.list->setTransparentMode(FlatListBox::tmAlways);
     EXPECT_EQ(w.pixel(gap), Picture);
     w.list->setFocus();
     EXPECT_EQ(w.pixel(gap), Picture);
 
-    w.list->setTransparentMode(TFlatListBox::tmNotFocused);
+    w.list->setTransparentMode(FlatListBox::tmNotFocused);
     ASSERT_TRUE(w.list->hasFocus());
     EXPECT_EQ(w.pixel(gap), QColor(Qt::white));
     w.list->clearFocus();
@@ -342,9 +342,9 @@ TEST(FlatListBox, TransparencyModesShowTheParentPicture) {
 // row's top-left corner. Every pixel of the square ticks; right beside it, a press selects.
 // (x = 19 and x = 22 are the caption's side, counted from the list's and the row's edge.)
 TEST(FlatCheckListBox, TickSquareIsElevenPixelsThreeInFromTheRowCorner) {
-    Window<TFlatCheckListBox> w;
+    Window<FlatCheckListBox> w;
     w.list->assignItems({"Sunday", "Monday", "Tuesday"});
-    QSignalSpy clicks(w.list, &TFlatCheckListBox::clickCheck);
+    QSignalSpy clicks(w.list, &FlatCheckListBox::clickCheck);
     const auto square = [](int row) { return QPoint(3 + 3, 3 + row * 19 + 3); };
     int ticks = 0;
     for (int row = 0; row < 3; ++row) {

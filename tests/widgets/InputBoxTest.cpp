@@ -31,7 +31,7 @@ int OpenPrompts() {
 } // namespace
 
 TEST(InputBox, OkWithEmptyFieldAcceptsTheEmptyAnswer) {
-    TJvInputBox box(QStringLiteral("New Person"), QStringLiteral("Name of the scout:"));
+    InputBox box(QStringLiteral("New Person"), QStringLiteral("Name of the scout:"));
     box.setValue(QStringLiteral("Old"));
     auto seen = AnswerPrompt(QString());
     EXPECT_TRUE(box.Execute());
@@ -43,7 +43,7 @@ TEST(InputBox, OkWithEmptyFieldAcceptsTheEmptyAnswer) {
 }
 
 TEST(InputBox, CancelEscapeAndCloseKeepThePreviousValue) {
-    TJvInputBox box(QStringLiteral("Meal"), QStringLiteral("Breakfast:"));
+    InputBox box(QStringLiteral("Meal"), QStringLiteral("Breakfast:"));
     box.setValue(QStringLiteral("Pancakes"));
 
     auto cancel = AnswerNextModal(QStringLiteral("Cancel"),
@@ -70,7 +70,7 @@ TEST(InputBox, CancelEscapeAndCloseKeepThePreviousValue) {
 }
 
 TEST(InputBox, EnterAcceptsAndTheAnswerComesBackSelectedNextTime) {
-    TJvInputBox box(QStringLiteral("Patrol"), QStringLiteral("Patrol name:"));
+    InputBox box(QStringLiteral("Patrol"), QStringLiteral("Patrol name:"));
     bool acceptedByEnter = false;
     auto first = AnswerNextModal(QStringLiteral("OK"), [&](QWidget* d) {
         QTest::keyClicks(Field(d), "Eagles");
@@ -96,7 +96,7 @@ TEST(InputBox, EnterAcceptsAndTheAnswerComesBackSelectedNextTime) {
 }
 
 TEST(InputBox, FieldHoldsAtMost255Characters) {
-    TJvInputBox box;
+    InputBox box;
     auto seen = AnswerPrompt(QString(300, u'x'));
     EXPECT_TRUE(box.Execute());
     EXPECT_EQ(box.value(), QString(255, u'x'));
@@ -104,7 +104,7 @@ TEST(InputBox, FieldHoldsAtMost255Characters) {
 
 TEST(InputBox, DialogIsGoneAfterExecute) {
     const int before = OpenPrompts();
-    TJvInputBox box;
+    InputBox box;
     AnswerNextModal(QStringLiteral("OK"));
     box.Execute();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -114,9 +114,9 @@ TEST(InputBox, DialogIsGoneAfterExecute) {
 // Measures in dialog units of the dialog's font: a quarter of the average letter width
 // across, an eighth of the line height down.
 TEST(InputBox, LayoutFollowsDialogUnits) {
-    TJvInputBox box(QStringLiteral("Title"),
-                    QStringLiteral("A rather long question that has to wrap onto a second line "
-                                   "because it is far wider than the field below it."));
+    InputBox box(QStringLiteral("Title"),
+                 QStringLiteral("A rather long question that has to wrap onto a second line "
+                                "because it is far wider than the field below it."));
     std::unique_ptr<QDialog> d(box.createDialog(nullptr));
     const QFontMetrics fm(d->font());
     const double ax = fm.horizontalAdvance(

@@ -111,7 +111,7 @@ TEST(JpegImage, FilesAndThePictureWidget) {
     EXPECT_TRUE(ReadJpegFile(dir.filePath("missing.jpg"), &error).isNull());
     EXPECT_TRUE(error.contains("missing.jpg"));
 
-    TJpegPicture picture;
+    JpegPicture picture;
     EXPECT_TRUE(picture.setSource(path));
     EXPECT_EQ(picture.pixmap().size(), QSize(40, 30));
     EXPECT_FALSE(picture.setSource(dir.filePath("missing.jpg")));

@@ -52,8 +52,8 @@ void shoot(const QString& name, const std::function<void(QWidget*)>& build,
     EXPECT_TRUE(backdrop.grab().save(path)) << path.toStdString();
 }
 
-TFlatListBox* listIn(QWidget* parent, const QStringList& items = Foods) {
-    auto* list = new TFlatListBox(parent);
+FlatListBox* listIn(QWidget* parent, const QStringList& items = Foods) {
+    auto* list = new FlatListBox(parent);
     list->setGeometry(10, 10, 170, 99);
     list->assignItems(items);
     return list;
@@ -86,7 +86,7 @@ TEST(ListsGallery, FlatList) {
         list->setEnabled(false);
     });
     // Transparency: two lists side by side, the left one focused.
-    const auto pair = [](TFlatListBox::TransparentMode mode) {
+    const auto pair = [](FlatListBox::TransparentMode mode) {
         return [mode](QWidget* w) {
             auto* focused = listIn(w);
             auto* other = listIn(w);
@@ -98,9 +98,9 @@ TEST(ListsGallery, FlatList) {
             focused->setFocus();
         };
     };
-    shoot("flatlist_tmAlways_focused_unfocused", pair(TFlatListBox::tmAlways), {370, 120});
-    shoot("flatlist_tmNotFocused_focused_unfocused", pair(TFlatListBox::tmNotFocused), {370, 120});
-    shoot("flatlist_tmNone_focused_unfocused", pair(TFlatListBox::tmNone), {370, 120});
+    shoot("flatlist_tmAlways_focused_unfocused", pair(FlatListBox::tmAlways), {370, 120});
+    shoot("flatlist_tmNotFocused_focused_unfocused", pair(FlatListBox::tmNotFocused), {370, 120});
+    shoot("flatlist_tmNone_focused_unfocused", pair(FlatListBox::tmNone), {370, 120});
 }
 
 TEST(ListsGallery, FlatCheckList) {
@@ -108,10 +108,10 @@ TEST(ListsGallery, FlatCheckList) {
                               "Thursday", "Friday", "Saturday"};
     const auto build = [days](bool enabled) {
         return [days, enabled](QWidget* w) {
-            auto* list = new TFlatCheckListBox(w);
+            auto* list = new FlatCheckListBox(w);
             list->setGeometry(10, 10, 170, 137);
             list->assignItems(days);
-            list->setTransparentMode(TFlatListBox::tmAlways);
+            list->setTransparentMode(FlatListBox::tmAlways);
             for (int i : {0, 2, 3, 6})
                 list->setChecked(i, true);
             list->setSelectedIndex(3);
@@ -122,7 +122,7 @@ TEST(ListsGallery, FlatCheckList) {
     shoot("checklist_disabled", build(false), {190, 160});
     shoot("checklist_opaque_scroll",
           [days](QWidget* w) {
-              auto* list = new TFlatCheckListBox(w);
+              auto* list = new FlatCheckListBox(w);
               list->setGeometry(10, 10, 170, 100);
               list->setScrollBars(true);
               list->assignItems(days);
@@ -137,9 +137,9 @@ TEST(ListsGallery, AppearingLabel) {
         return [steps](QWidget* w) {
             auto* page = new QWidget(w);
             page->setGeometry(0, 0, 220, 120);
-            auto* label = new TJvAppearingLabel(page);
+            auto* label = new AppearingLabel(page);
             label->setText("Try: Pancakes");
-            label->setAppearFrom(TJvAppearingLabel::drFromBottom);
+            label->setAppearFrom(AppearingLabel::drFromBottom);
             label->setGeometry(20, 60, 150, 17);
             label->Appear();
             for (int i = 0; i < steps; ++i)

@@ -45,7 +45,7 @@ void Choose(QComboBox* box, int index) {
 // ---- gauge ----
 
 TEST(FlatGauge, ThirtySevenPercentTextAndBar) {
-    TFlatGauge g;
+    FlatGauge g;
     g.resize(150, 30);
     g.setProgress(37);
     EXPECT_EQ(g.displayText(), QStringLiteral("37 %"));
@@ -60,7 +60,7 @@ TEST(FlatGauge, ThirtySevenPercentTextAndBar) {
 
 // Division first, then truncation, on the offset from MinValue.
 TEST(FlatGauge, TextIsTruncatedPercentOfTheRange) {
-    TFlatGauge g;
+    FlatGauge g;
     g.resize(150, 30);
     g.setMinValue(10);
     g.setMaxValue(40);
@@ -75,7 +75,7 @@ TEST(FlatGauge, TextIsTruncatedPercentOfTheRange) {
 }
 
 TEST(FlatGauge, ProgressIsClampedAndEmptyRangePaintsNoBar) {
-    TFlatGauge g;
+    FlatGauge g;
     g.resize(104, 20);
     g.setProgress(150);
     EXPECT_EQ(g.progress(), 100);
@@ -95,8 +95,8 @@ TEST(FlatGauge, ProgressIsClampedAndEmptyRangePaintsNoBar) {
 // ---- colour box ----
 
 TEST(FlatColorComboBox, SeventeenEntriesInOrderWithBlackSelected) {
-    TFlatColorComboBox box;
-    QSignalSpy changed(&box, &TFlatColorComboBox::changed);
+    FlatColorComboBox box;
+    QSignalSpy changed(&box, &FlatColorComboBox::changed);
     const QStringList names{"Black", "Maroon",  "Green",  "Olive", "Navy",  "Purple",
                             "Teal",  "Gray",    "Silver", "Red",   "Lime",  "Yellow",
                             "Blue",  "Fuchsia", "Aqua",   "White", "Custom"};
@@ -115,15 +115,15 @@ TEST(FlatColorComboBox, SeventeenEntriesInOrderWithBlackSelected) {
 
 TEST(FlatColorComboBox, CustomPureRedSelectsTheRedEntry) {
     QWidget w;
-    auto* box = new TFlatColorComboBox(&w);
+    auto* box = new FlatColorComboBox(&w);
     ShowActive(&w);
     QColor offered;
     box->setColorPicker([&](const QColor& initial) {
         offered = initial;
         return std::optional<QColor>(QColor(255, 0, 0));
     });
-    QSignalSpy changed(box, &TFlatColorComboBox::changed);
-    Choose(box, TFlatColorComboBox::CustomIndex);
+    QSignalSpy changed(box, &FlatColorComboBox::changed);
+    Choose(box, FlatColorComboBox::CustomIndex);
     EXPECT_EQ(offered, QColor(Qt::black));
     EXPECT_EQ(box->currentText(), QStringLiteral("Red"));
     EXPECT_EQ(box->value(), QColor(255, 0, 0));
@@ -132,33 +132,33 @@ TEST(FlatColorComboBox, CustomPureRedSelectsTheRedEntry) {
 
 TEST(FlatColorComboBox, CustomColourOutsideTheTableStaysCustom) {
     QWidget w;
-    auto* box = new TFlatColorComboBox(&w);
+    auto* box = new FlatColorComboBox(&w);
     ShowActive(&w);
     box->setColorPicker(
         [](const QColor&) { return std::optional<QColor>(QColor(0x12, 0x34, 0x56)); });
-    Choose(box, TFlatColorComboBox::CustomIndex);
-    EXPECT_EQ(box->currentIndex(), TFlatColorComboBox::CustomIndex);
+    Choose(box, FlatColorComboBox::CustomIndex);
+    EXPECT_EQ(box->currentIndex(), FlatColorComboBox::CustomIndex);
     EXPECT_EQ(box->value(), QColor(0x12, 0x34, 0x56));
-    EXPECT_EQ(box->entryColor(TFlatColorComboBox::CustomIndex), QColor(0x12, 0x34, 0x56));
+    EXPECT_EQ(box->entryColor(FlatColorComboBox::CustomIndex), QColor(0x12, 0x34, 0x56));
 }
 
 TEST(FlatColorComboBox, CancelledPickerKeepsValueAndStillNotifies) {
     QWidget w;
-    auto* box = new TFlatColorComboBox(&w);
+    auto* box = new FlatColorComboBox(&w);
     ShowActive(&w);
     Choose(box, 2); // Green
     EXPECT_EQ(box->value(), QColor(0x008000));
     box->setColorPicker([](const QColor&) { return std::optional<QColor>(); });
-    QSignalSpy changed(box, &TFlatColorComboBox::changed);
-    Choose(box, TFlatColorComboBox::CustomIndex);
-    EXPECT_EQ(box->currentIndex(), TFlatColorComboBox::CustomIndex);
+    QSignalSpy changed(box, &FlatColorComboBox::changed);
+    Choose(box, FlatColorComboBox::CustomIndex);
+    EXPECT_EQ(box->currentIndex(), FlatColorComboBox::CustomIndex);
     EXPECT_EQ(box->value(), QColor(0x008000));
     EXPECT_EQ(changed.count(), 1);
 }
 
 TEST(FlatColorComboBox, SetValueSelectsFirstMatchAndIgnoresUnknownOrSame) {
-    TFlatColorComboBox box;
-    QSignalSpy changed(&box, &TFlatColorComboBox::changed);
+    FlatColorComboBox box;
+    QSignalSpy changed(&box, &FlatColorComboBox::changed);
     box.setValue(QColor(0x0000FF));
     EXPECT_EQ(box.currentText(), QStringLiteral("Blue"));
     EXPECT_EQ(changed.count(), 1);
@@ -174,7 +174,7 @@ TEST(FlatColorComboBox, SetValueSelectsFirstMatchAndIgnoresUnknownOrSame) {
 
 struct SpinWindow {
     QWidget window;
-    TFlatSpinEditInteger* spin = new TFlatSpinEditInteger(&window);
+    FlatSpinEdit* spin = new FlatSpinEdit(&window);
     QLineEdit* other = new QLineEdit(&window);
 
     SpinWindow(int min, int max, int increment = 1) {
@@ -196,7 +196,7 @@ struct SpinWindow {
 TEST(FlatSpinEditInteger, TypedValueIsNotClampedUntilFocusLeaves) {
     SpinWindow s(1, 5);
     ShowActive(&s.window);
-    QSignalSpy changed(s.spin, &TFlatSpinEditInteger::changed);
+    QSignalSpy changed(s.spin, &FlatSpinEdit::changed);
     s.typeFresh("9");
     EXPECT_EQ(s.spin->text(), QStringLiteral("9"));
     EXPECT_EQ(s.spin->value(), 9);
@@ -288,10 +288,10 @@ TEST(FlatSpinEditInteger, HeldButtonRepeats) {
 
 TEST(FlatCheckBox, NotifiesEveryChangeAndNoRepeat) {
     QWidget w;
-    auto* box = new TFlatCheckBox(QStringLiteral("Sunday"), &w);
+    auto* box = new FlatCheckBox(QStringLiteral("Sunday"), &w);
     box->resize(120, 20);
     ShowActive(&w);
-    QSignalSpy changed(box, &TFlatCheckBox::changed);
+    QSignalSpy changed(box, &FlatCheckBox::changed);
     box->setChecked(true);
     EXPECT_EQ(changed.count(), 1);
     box->setChecked(true);
@@ -306,7 +306,7 @@ TEST(FlatCheckBox, NotifiesEveryChangeAndNoRepeat) {
 }
 
 TEST(FlatCheckBox, OpaqueFillsWithButtonColour) {
-    TFlatCheckBox box;
+    FlatCheckBox box;
     box.setTransparent(true);
     EXPECT_FALSE(box.autoFillBackground());
     box.setTransparent(false);
@@ -319,7 +319,7 @@ TEST(FlatCheckBox, OpaqueFillsWithButtonColour) {
 TEST(FlatButton, EnterNeverClicksItEvenAsDefault) {
     QDialog d;
     auto* edit = new QLineEdit(&d);
-    auto* button = new TFlatButton(QStringLiteral("Build"), &d);
+    auto* button = new FlatButton(QStringLiteral("Build"), &d);
     auto* layout = new QVBoxLayout(&d);
     layout->addWidget(edit);
     layout->addWidget(button);
@@ -341,7 +341,7 @@ TEST(FlatButton, EnterNeverClicksItEvenAsDefault) {
 
 TEST(FlatButton, ModalResultIsSetBeforeTheClickAndEndsTheDialog) {
     QDialog d;
-    auto* button = new TFlatButton(QStringLiteral("Done"), &d);
+    auto* button = new FlatButton(QStringLiteral("Done"), &d);
     button->setModalResult(7);
     int resultSeenByHandler = -1;
     QObject::connect(button, &QAbstractButton::clicked, &d,
@@ -355,7 +355,7 @@ TEST(FlatButton, ModalResultIsSetBeforeTheClickAndEndsTheDialog) {
 TEST(FlatSpeedButton, NeverTakesTheFocusSoTheEditorKeepsItsSelection) {
     QWidget w;
     auto* edit = new QLineEdit(QStringLiteral("Breakfast at eight"), &w);
-    auto* bold = new TFlatSpeedButton(QStringLiteral("B"), &w);
+    auto* bold = new FlatSpeedButton(QStringLiteral("B"), &w);
     bold->setFocusPolicy(Qt::StrongFocus); // even when a layout file says otherwise
     auto* layout = new QVBoxLayout(&w);
     layout->addWidget(edit);
@@ -374,11 +374,11 @@ TEST(FlatSpeedButton, NeverTakesTheFocusSoTheEditorKeepsItsSelection) {
 
 TEST(FlatComboBox, NotifiesOncePerEditAndPerSelection) {
     QWidget w;
-    auto* box = new TFlatComboBox(&w);
+    auto* box = new FlatComboBox(&w);
     box->addItems({"Arial", "Courier New", "Times New Roman"});
     box->resize(160, 22);
     ShowActive(&w);
-    QSignalSpy changed(box, &TFlatComboBox::changed);
+    QSignalSpy changed(box, &FlatComboBox::changed);
     Choose(box, 1);
     EXPECT_EQ(box->currentText(), QStringLiteral("Courier New"));
     EXPECT_EQ(changed.count(), 1);

@@ -56,7 +56,7 @@ TEST(ValuesGallery, Gauges) {
     w.resize(220, 110);
     int y = 8;
     for (int progress : {0, 37, 100}) {
-        auto* g = new TFlatGauge(&w);
+        auto* g = new FlatGauge(&w);
         g->setGeometry(10, y, 200, 24);
         g->setColorBorder(QColor(0xA0, 0x96, 0x83));
         g->setProgress(progress);
@@ -68,16 +68,16 @@ TEST(ValuesGallery, Gauges) {
 TEST(ValuesGallery, ColourBoxes) {
     QWidget w;
     w.resize(300, 90);
-    auto* plain = new TFlatColorComboBox(&w);
+    auto* plain = new FlatColorComboBox(&w);
     plain->setGeometry(10, 10, 130, 22);
-    auto* custom = new TFlatColorComboBox(&w);
+    auto* custom = new FlatColorComboBox(&w);
     custom->setGeometry(10, 40, 130, 22);
     custom->setColorPicker(
         [](const QColor&) { return std::optional<QColor>(QColor(0xD2, 0x69, 0x1E)); });
     Show(&w);
-    custom->setCurrentIndex(TFlatColorComboBox::CustomIndex);
-    emit custom->activated(TFlatColorComboBox::CustomIndex);
-    auto* navy = new TFlatColorComboBox(&w);
+    custom->setCurrentIndex(FlatColorComboBox::CustomIndex);
+    emit custom->activated(FlatColorComboBox::CustomIndex);
+    auto* navy = new FlatColorComboBox(&w);
     navy->setGeometry(160, 10, 130, 22);
     navy->setValue(QColor(0x000080));
     navy->show();
@@ -96,21 +96,21 @@ TEST(ValuesGallery, ColourBoxes) {
 TEST(ValuesGallery, SpinBoxesEditsAndDropDowns) {
     QWidget w;
     w.resize(300, 110);
-    auto* spin = new TFlatSpinEditInteger(&w);
+    auto* spin = new FlatSpinEdit(&w);
     spin->setGeometry(10, 10, 65, 21);
     spin->setMinValue(8);
     spin->setMaxValue(72);
     spin->setValue(12);
-    auto* focused = new TFlatSpinEditInteger(&w);
+    auto* focused = new FlatSpinEdit(&w);
     focused->setGeometry(90, 10, 65, 21);
     focused->setValue(2);
-    auto* edit = new TFlatEdit(&w);
+    auto* edit = new FlatEdit(&w);
     edit->setGeometry(10, 42, 140, 21);
     edit->setText(QStringLiteral("Troop 12 Outing"));
-    auto* combo = new TFlatComboBox(&w);
+    auto* combo = new FlatComboBox(&w);
     combo->setGeometry(10, 74, 160, 22);
     combo->addItems({"Arial", "Courier New"});
-    auto* hidden = new TJvListbox2(&w);
+    auto* hidden = new CandidateList(&w);
     hidden->setItems({"one", "two"});
     hidden->setGeometry(180, 42, 100, 50);
     Show(&w);
@@ -122,18 +122,18 @@ TEST(ValuesGallery, CheckBoxesAndGroupBoxesOverAPicture) {
     QWidget w;
     w.resize(380, 170);
     Backdrop(&w);
-    auto* group = new TFlatGroupBox(QStringLiteral("Transparent group"), &w);
+    auto* group = new FlatGroupBox(QStringLiteral("Transparent group"), &w);
     group->setTransparent(true);
     group->setGeometry(10, 10, 170, 150);
-    auto* opaque = new TFlatGroupBox(QStringLiteral("Opaque group"), &w);
+    auto* opaque = new FlatGroupBox(QStringLiteral("Opaque group"), &w);
     opaque->setGeometry(200, 10, 170, 150);
     int y = 24;
     for (bool checked : {false, true}) {
         for (bool transparent : {true, false}) {
             for (QWidget* parent : {static_cast<QWidget*>(group), static_cast<QWidget*>(opaque)}) {
-                auto* box = new TFlatCheckBox(QString(transparent ? "Transparent" : "Opaque") +
-                                                  (checked ? ", ticked" : ""),
-                                              parent);
+                auto* box = new FlatCheckBox(QString(transparent ? "Transparent" : "Opaque") +
+                                                 (checked ? ", ticked" : ""),
+                                             parent);
                 box->setTransparent(transparent);
                 box->setChecked(checked);
                 box->setGeometry(10, y, 150, 20);
@@ -141,7 +141,7 @@ TEST(ValuesGallery, CheckBoxesAndGroupBoxesOverAPicture) {
             y += 28;
         }
     }
-    auto* focused = new TFlatCheckBox(QStringLiteral("Focused"), group);
+    auto* focused = new FlatCheckBox(QStringLiteral("Focused"), group);
     focused->setGeometry(10, y, 150, 20);
     Show(&w);
     focused->setFocus();
@@ -151,20 +151,20 @@ TEST(ValuesGallery, CheckBoxesAndGroupBoxesOverAPicture) {
 TEST(ValuesGallery, Buttons) {
     QWidget w;
     w.resize(360, 80);
-    auto* normal = new TFlatButton(QStringLiteral("&Normal"), &w);
+    auto* normal = new FlatButton(QStringLiteral("&Normal"), &w);
     normal->setGeometry(10, 10, 75, 25);
-    auto* focused = new TFlatButton(QStringLiteral("Focused"), &w);
+    auto* focused = new FlatButton(QStringLiteral("Focused"), &w);
     focused->setGeometry(95, 10, 75, 25);
-    auto* pressed = new TFlatButton(QStringLiteral("Pressed"), &w);
+    auto* pressed = new FlatButton(QStringLiteral("Pressed"), &w);
     pressed->setGeometry(180, 10, 75, 25);
-    auto* def = new TFlatButton(QStringLiteral("Default"), &w);
+    auto* def = new FlatButton(QStringLiteral("Default"), &w);
     def->setGeometry(265, 10, 75, 25);
     def->setDefault(true);
-    auto* speed = new TFlatSpeedButton(QStringLiteral("B"), &w);
+    auto* speed = new FlatSpeedButton(QStringLiteral("B"), &w);
     speed->setGeometry(10, 45, 23, 22);
-    auto* speedDown = new TFlatSpeedButton(QStringLiteral("I"), &w);
+    auto* speedDown = new FlatSpeedButton(QStringLiteral("I"), &w);
     speedDown->setGeometry(38, 45, 23, 22);
-    auto* disabled = new TFlatButton(QStringLiteral("Disabled"), &w);
+    auto* disabled = new FlatButton(QStringLiteral("Disabled"), &w);
     disabled->setGeometry(95, 45, 75, 25);
     disabled->setEnabled(false);
     Show(&w);
@@ -175,8 +175,8 @@ TEST(ValuesGallery, Buttons) {
 }
 
 TEST(ValuesGallery, Prompt) {
-    TJvInputBox box(QStringLiteral("Add a scout"),
-                    QStringLiteral("Type the name of the scout to add:"));
+    InputBox box(QStringLiteral("Add a scout"),
+                 QStringLiteral("Type the name of the scout to add:"));
     box.setValue(QStringLiteral("Jamie"));
     std::unique_ptr<QDialog> d(box.createDialog(nullptr));
     Show(d.get());

@@ -28,8 +28,8 @@ protected:
         w.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
         ShowPage(w, 5);
-        editor = Find<QTextEdit>(w, "R");
-        size = Find<TFlatSpinEditInteger>(w, "FlatSpinEditInteger2");
+        editor = Find<QTextEdit>(w, "rosterEditor");
+        size = Find<FlatSpinEdit>(w, "sizeBox");
     }
     // Selects as a mouse drag would, in the editor's own positions.
     void Select(int start, int end) {
@@ -49,26 +49,26 @@ protected:
         QTest::keyClicks(size->lineEdit(), keys);
     }
 
-    TForm2 w;
+    WizardWindow w;
     QTextEdit* editor = nullptr;
-    TFlatSpinEditInteger* size = nullptr;
+    FlatSpinEdit* size = nullptr;
 };
 
 constexpr int kFirstLineLength = 16; // "Self Interpreter"
 
 TEST_F(GenerationTools, BoldTogglesTheSelectionAndLeavesItalicAlone) {
     Select(0, kFirstLineLength); // the initial lines are bold
-    Click(w, "FlatSpeedButton23");
+    Click(w, "boldButton");
     EXPECT_EQ(StyleOfLine(0).styles, dutywise::StyleSet{});
-    Click(w, "FlatSpeedButton24");
+    Click(w, "italicButton");
     EXPECT_EQ(StyleOfLine(0).styles, (dutywise::StyleSet{FontStyle::Italic}));
 
     // Now a plain (italic) selection: bold once makes it bold, twice plain again.
-    Click(w, "FlatSpeedButton23");
+    Click(w, "boldButton");
     EXPECT_EQ(StyleOfLine(0).styles, (dutywise::StyleSet{FontStyle::Bold, FontStyle::Italic}));
-    Click(w, "FlatSpeedButton23");
+    Click(w, "boldButton");
     EXPECT_EQ(StyleOfLine(0).styles, (dutywise::StyleSet{FontStyle::Italic}));
-    Click(w, "FlatSpeedButton25");
+    Click(w, "underlineButton");
     EXPECT_EQ(StyleOfLine(0).styles, (dutywise::StyleSet{FontStyle::Italic, FontStyle::Underline}));
     // The next line was never selected.
     EXPECT_EQ(StyleOfLine(1), ParagraphStyle::Default());
@@ -79,13 +79,13 @@ TEST_F(GenerationTools, ColourAndFontWithNothingSelectedChangeNoTextOnlyWhatIsTy
     Caret(kFirstLineLength);
     const auto before = w.Document().Paragraphs();
 
-    auto* colour = Find<TFlatColorComboBox>(w, "FlatColorComboBox1");
+    auto* colour = Find<FlatColorComboBox>(w, "colourBox");
     colour->setFocus();
     QTest::keyClick(colour, Qt::Key_Down); // Black to the next named colour
     const QColor picked = colour->value();
     ASSERT_NE(picked, QColor(Qt::black));
 
-    auto* font = Find<QComboBox>(w, "FlatComboBox1");
+    auto* font = Find<QComboBox>(w, "fontBox");
     font->lineEdit()->setFocus();
     font->lineEdit()->selectAll();
     QTest::keyClicks(font->lineEdit(), "Courier");
@@ -110,7 +110,7 @@ TEST_F(GenerationTools, TypingIntoTheSizeBoxAppliesEachKeystrokeThenTheCorrected
     EXPECT_EQ(applied, (std::vector<int>{1, 10, 100}));
 
     // Leaving the box brings it into range, and the corrected size is applied again.
-    Find<QComboBox>(w, "FlatComboBox1")->setFocus();
+    Find<QComboBox>(w, "fontBox")->setFocus();
     ASSERT_TRUE(testsupport::WaitUntil([&] { return !size->lineEdit()->hasFocus(); }));
     EXPECT_EQ(size->text(), "72");
     EXPECT_EQ(StyleOfLine(0).sizeTwentieths, 72 * 20);
@@ -133,7 +133,7 @@ TEST_F(GenerationTools, SaveAddsRtfProposesTheLastNameAndCancelWritesNothing) {
     dutywise::testing::TempDir dir;
     QString firstProposal = "unset";
     auto saved = SaveAs(QString::fromStdString(dir / "roster"), &firstProposal);
-    Click(w, "FlatSpeedButton26");
+    Click(w, "saveButton");
     ASSERT_TRUE(saved->found) << saved->error.toStdString();
     EXPECT_EQ(saved->title, "Save As");
     EXPECT_EQ(firstProposal, ""); // no name to propose yet
@@ -150,8 +150,8 @@ TEST_F(GenerationTools, SaveAddsRtfProposesTheLastNameAndCancelWritesNothing) {
             QDir(fd->directory()).filePath(fd->findChild<QLineEdit*>("fileNameEdit")->text());
     });
     Select(0, kFirstLineLength);
-    Click(w, "FlatSpeedButton24"); // a change that a written file would show
-    Click(w, "FlatSpeedButton26");
+    Click(w, "italicButton"); // a change that a written file would show
+    Click(w, "saveButton");
     ASSERT_TRUE(cancelled->found) << cancelled->error.toStdString();
     EXPECT_EQ(secondProposal, QString::fromStdString(file));
     EXPECT_EQ(dutywise::testing::ReadFileBytes(file), bytes);
@@ -162,9 +162,9 @@ TEST_F(GenerationTools, SavedFileReadsBackInAbiwordWithTheEditorsStyles) {
     DUTYWISE_REQUIRE_ABIWORD();
     // Restyle the first line: italic, not bold, red, 20 points, Courier.
     Select(0, kFirstLineLength);
-    Click(w, "FlatSpeedButton23");
-    Click(w, "FlatSpeedButton24");
-    auto* colour = Find<TFlatColorComboBox>(w, "FlatColorComboBox1");
+    Click(w, "boldButton");
+    Click(w, "italicButton");
+    auto* colour = Find<FlatColorComboBox>(w, "colourBox");
     const int red = colour->findText("Red");
     ASSERT_GE(red, 0);
     colour->setFocus();
@@ -174,14 +174,14 @@ TEST_F(GenerationTools, SavedFileReadsBackInAbiwordWithTheEditorsStyles) {
     size->lineEdit()->setFocus();
     size->lineEdit()->selectAll();
     TypeSize("20");
-    auto* font = Find<QComboBox>(w, "FlatComboBox1");
+    auto* font = Find<QComboBox>(w, "fontBox");
     font->lineEdit()->setFocus();
     font->lineEdit()->selectAll();
     QTest::keyClicks(font->lineEdit(), "Courier");
 
     dutywise::testing::TempDir dir;
     auto saved = SaveAs(QString::fromStdString(dir / "styled.rtf"));
-    Click(w, "FlatSpeedButton26");
+    Click(w, "saveButton");
     ASSERT_TRUE(saved->found) << saved->error.toStdString();
     const std::string rtf = dir / "styled.rtf";
     ASSERT_EQ(dutywise::testing::ConvertWithAbiword({rtf}, "abw"), "");
@@ -214,7 +214,7 @@ TEST_F(GenerationTools, SaveThatCannotWriteShowsTheFileInTheErrorBox) {
     const QString target = QString::fromStdString(dir / "missing-folder/roster.rtf");
     std::shared_ptr<testsupport::ModalSeen> error;
     auto saved = SaveAs(target, nullptr, [&](QWidget*) { error = AnswerNextModal("OK"); });
-    Click(w, "FlatSpeedButton26");
+    Click(w, "saveButton");
     ASSERT_TRUE(saved->found) << saved->error.toStdString();
     ASSERT_TRUE(
         testsupport::WaitUntil([&] { return error && (error->found || !error->error.isEmpty()); }));
@@ -237,7 +237,7 @@ TEST_F(GenerationTools, SaveDialogOffersRichTextAllFilesAndPdfAndRemembersTheCho
         QString::fromStdString(dir / "roster"), nullptr,
         [&](QWidget* d) { suffixUnderPdf = static_cast<QFileDialog*>(d)->defaultSuffix(); },
         "PDF (*.pdf)", &first);
-    Click(w, "FlatSpeedButton26");
+    Click(w, "saveButton");
     ASSERT_TRUE(pdf->found) << pdf->error.toStdString();
     EXPECT_EQ(first.filters, filters);
     EXPECT_EQ(first.chosenFilter, "Rich Text (*.RTF)");
@@ -249,7 +249,7 @@ TEST_F(GenerationTools, SaveDialogOffersRichTextAllFilesAndPdfAndRemembersTheCho
     // Back to Rich Text: the proposal was the PDF, under the PDF choice.
     auto rtf =
         SaveAs(QString::fromStdString(dir / "notes"), nullptr, {}, "Rich Text (*.RTF)", &second);
-    Click(w, "FlatSpeedButton26");
+    Click(w, "saveButton");
     ASSERT_TRUE(rtf->found) << rtf->error.toStdString();
     EXPECT_EQ(second.filters, filters);
     EXPECT_EQ(second.proposedPath, QString::fromStdString(dir / "roster.pdf"));
@@ -262,7 +262,7 @@ TEST_F(GenerationTools, SaveDialogOffersRichTextAllFilesAndPdfAndRemembersTheCho
         third.chosenFilter = fd->selectedNameFilter();
         third.defaultSuffix = fd->defaultSuffix();
     });
-    Click(w, "FlatSpeedButton26");
+    Click(w, "saveButton");
     ASSERT_TRUE(cancelled->found) << cancelled->error.toStdString();
     EXPECT_EQ(third.chosenFilter, "Rich Text (*.RTF)");
     EXPECT_EQ(third.defaultSuffix, "rtf");
@@ -279,7 +279,7 @@ TEST_F(GenerationTools, SaveReplacesAnExistingFileWithoutAQuestion) {
         auto saved = SaveAs(
             QString::fromStdString(file), nullptr,
             [&](QWidget*) { question = AnswerNextModal("Yes", {}, 1500); }, filter);
-        Click(w, "FlatSpeedButton26");
+        Click(w, "saveButton");
         ASSERT_TRUE(saved->found) << saved->error.toStdString();
         ASSERT_TRUE(testsupport::WaitUntil(
             [&] { return question && (question->found || !question->error.isEmpty()); }, 5000));
@@ -298,7 +298,7 @@ TEST_F(GenerationTools, FailedSaveStillProposesItsNameNextTime) {
         std::shared_ptr<testsupport::ModalSeen> error;
         auto saved = SaveAs(
             target, nullptr, [&](QWidget*) { error = AnswerNextModal("OK"); }, filter);
-        Click(w, "FlatSpeedButton26");
+        Click(w, "saveButton");
         ASSERT_TRUE(saved->found) << saved->error.toStdString();
         ASSERT_TRUE(testsupport::WaitUntil(
             [&] { return error && (error->found || !error->error.isEmpty()); }));
@@ -315,7 +315,7 @@ TEST_F(GenerationTools, FailedSaveStillProposesItsNameNextTime) {
             next.chosenFilter = fd->selectedNameFilter();
             again = AnswerNextModal("OK");
         });
-        Click(w, "FlatSpeedButton26");
+        Click(w, "saveButton");
         ASSERT_TRUE(resaved->found) << resaved->error.toStdString();
         ASSERT_TRUE(testsupport::WaitUntil(
             [&] { return again && (again->found || !again->error.isEmpty()); }));
@@ -328,37 +328,37 @@ TEST_F(GenerationTools, FailedSaveStillProposesItsNameNextTime) {
 
 TEST_F(GenerationTools, FreshStartClearsThePlanButKeepsSortingRememberedTextsAndTools) {
     ShowPage(w, 0);
-    Add(w, "FlatSpeedButton1", "Ann");
-    Add(w, "FlatSpeedButton1", "Ben");
-    Find<QLineEdit>(w, "FlatEdit1")->setText("Spring Camp");
-    Find<QLineEdit>(w, "FlatEdit2")->setText("Eagle");
+    Add(w, "addPersonButton", "Ann");
+    Add(w, "addPersonButton", "Ben");
+    Find<QLineEdit>(w, "outingNameEdit")->setText("Spring Camp");
+    Find<QLineEdit>(w, "patrolNameEdit")->setText("Eagle");
     ShowPage(w, 1);
-    Click(w, "FlatSpeedButton6"); // Check All Days
-    Click(w, "FlatSpeedButton3"); // Check All Meals
+    Click(w, "checkAllDaysButton");  // Check All Days
+    Click(w, "checkAllMealsButton"); // Check All Meals
     ShowPage(w, 2);
-    Tick(w, "FlatCheckBox2"); // breakfasts sorted
+    Tick(w, "breakfastsSortedBox"); // breakfasts sorted
     for (const char* meal : {"Toast", "Eggs", "Oatmeal"})
-        Add(w, "FlatSpeedButton8", meal);
-    Add(w, "FlatSpeedButton10", "Soup");
-    Add(w, "FlatSpeedButton12", "Chili");
-    Click(w, "FlatSpeedButton15"); // a suggestion showing
+        Add(w, "addBreakfastButton", meal);
+    Add(w, "addLunchButton", "Soup");
+    Add(w, "addDinnerButton", "Chili");
+    Click(w, "suggestBreakfastButton"); // a suggestion showing
     ShowPage(w, 3);
-    Add(w, "FlatSpeedButton17", "Chips");
-    Add(w, "FlatSpeedButton18", "Water");
+    Add(w, "addSnackButton", "Chips");
+    Add(w, "addDrinkButton", "Water");
     ShowPage(w, 4);
-    Find<TFlatSpinEditInteger>(w, "NS")->setValue(4);
+    Find<FlatSpinEdit>(w, "crewSizeBox")->setValue(4);
     ShowPage(w, 5);
     size->setValue(20);
-    const QString rememberedBreakfast = w.findChild<TJvInputBox*>("BI")->value();
+    const QString rememberedBreakfast = w.findChild<InputBox*>("breakfastInput")->value();
     ASSERT_EQ(rememberedBreakfast, "Oatmeal");
 
-    Click(w, "FlatButton2");
+    Click(w, "freshStartButton");
 
-    for (const char* list : {"FlatListBox1", "FlatListBox2", "FlatListBox3", "FlatListBox4",
-                             "FlatListBox5", "FlatListBox6"})
+    for (const char* list :
+         {"peopleList", "breakfastsList", "lunchesList", "dinnersList", "snacksList", "drinksList"})
         EXPECT_TRUE(Items(w, list).isEmpty()) << list;
-    EXPECT_EQ(Find<QLineEdit>(w, "FlatEdit1")->text(), "");
-    EXPECT_EQ(Find<QLineEdit>(w, "FlatEdit2")->text(), "");
+    EXPECT_EQ(Find<QLineEdit>(w, "outingNameEdit")->text(), "");
+    EXPECT_EQ(Find<QLineEdit>(w, "patrolNameEdit")->text(), "");
     const dutywise::OutingPlan plan = w.ReadPlan();
     for (int day = 0; day < dutywise::kDays; ++day) {
         EXPECT_FALSE(plan.days[static_cast<std::size_t>(day)]) << day;
@@ -366,24 +366,25 @@ TEST_F(GenerationTools, FreshStartClearsThePlanButKeepsSortingRememberedTextsAnd
             EXPECT_FALSE(
                 plan.mealTicks[static_cast<std::size_t>(day)][static_cast<std::size_t>(meal)]);
     }
-    for (const char* group : {"FlatGroupBox1", "FlatGroupBox4", "FlatGroupBox7"})
+    for (const char* group : {"sundayGroup", "wednesdayGroup", "saturdayGroup"})
         EXPECT_TRUE(Find(w, group)->isHidden()) << group;
-    for (const char* label : {"JvAppearingLabel1", "JvAppearingLabel2", "JvAppearingLabel3",
-                              "JvAppearingLabel4", "JvAppearingLabel5"})
+    for (const char* label :
+         {"breakfastSuggestionLabel", "lunchSuggestionLabel", "dinnerSuggestionLabel",
+          "snackSuggestionLabel", "drinkSuggestionLabel"})
         EXPECT_TRUE(Find(w, label)->isHidden()) << label;
     EXPECT_EQ(plan.crewSize, 2);
-    EXPECT_EQ(Find<QTabWidget>(w, "TabbedNotebook1")->currentIndex(), 0);
-    EXPECT_FALSE(Find(w, "Label16")->isHidden());
+    EXPECT_EQ(Find<QTabWidget>(w, "pages")->currentIndex(), 0);
+    EXPECT_FALSE(Find(w, "generationNotice")->isHidden());
     EXPECT_TRUE(w.Document().Paragraphs().empty());
 
     // Left alone: the Sorted box (still sorting), the prompts' texts, the formatting controls.
-    EXPECT_TRUE(Find<QCheckBox>(w, "FlatCheckBox2")->isChecked());
-    EXPECT_EQ(w.findChild<TJvInputBox*>("BI")->value(), rememberedBreakfast);
+    EXPECT_TRUE(Find<QCheckBox>(w, "breakfastsSortedBox")->isChecked());
+    EXPECT_EQ(w.findChild<InputBox*>("breakfastInput")->value(), rememberedBreakfast);
     EXPECT_EQ(size->value(), 20);
     ShowPage(w, 2);
-    Add(w, "FlatSpeedButton8", "Toast");
-    Add(w, "FlatSpeedButton8", "Bagels");
-    EXPECT_EQ(Items(w, "FlatListBox2"), (QStringList{"Bagels", "Toast"}));
+    Add(w, "addBreakfastButton", "Toast");
+    Add(w, "addBreakfastButton", "Bagels");
+    EXPECT_EQ(Items(w, "breakfastsList"), (QStringList{"Bagels", "Toast"}));
 }
 
 // A build is not undoable (it is a new text), but Fresh Start's clearing of it is: the editor
@@ -391,11 +392,11 @@ TEST_F(GenerationTools, FreshStartClearsThePlanButKeepsSortingRememberedTextsAnd
 TEST_F(GenerationTools, FreshStartClearingOfABuiltRosterCanBeUndone) {
     EnterAWeekForFive(w, "Spring Camp");
     ShowPage(w, 4);
-    ASSERT_NO_FATAL_FAILURE(PressExpectingCompleted(w, "FlatButton1")); // Build
+    ASSERT_NO_FATAL_FAILURE(PressExpectingCompleted(w, "buildButton")); // Build
     const auto built = w.Document().Paragraphs();
     EXPECT_FALSE(editor->document()->isUndoAvailable());
 
-    Click(w, "FlatButton2"); // Fresh Start
+    Click(w, "freshStartButton"); // Fresh Start
     EXPECT_TRUE(w.Document().Paragraphs().empty());
     editor->undo();
     EXPECT_EQ(w.Document().Paragraphs(), built);
@@ -404,22 +405,22 @@ TEST_F(GenerationTools, FreshStartClearingOfABuiltRosterCanBeUndone) {
 TEST_F(GenerationTools, RegenerateBeforeAnyBuildRefusesJustAsBuildDoes) {
     const auto before = w.Document().Paragraphs();
     auto regenerate = AnswerNextModal("OK");
-    Click(w, "FlatButton3");
+    Click(w, "regenerateButton");
     ASSERT_TRUE(regenerate->found) << regenerate->error.toStdString();
     ShowPage(w, 4);
     auto build = AnswerNextModal("OK");
-    Click(w, "FlatButton1");
+    Click(w, "buildButton");
     ASSERT_TRUE(build->found) << build->error.toStdString();
     EXPECT_FALSE(regenerate->text.isEmpty());
     EXPECT_EQ(regenerate->text, build->text);
     EXPECT_EQ(regenerate->title, "Dutywise");
     EXPECT_EQ(w.Document().Paragraphs(), before);
-    EXPECT_FALSE(Find(w, "Label16")->isHidden());
+    EXPECT_FALSE(Find(w, "generationNotice")->isHidden());
 }
 
 TEST_F(GenerationTools, AboutAsksForTheAboutBox) {
-    QSignalSpy about(&w, &TForm2::aboutRequested);
-    Click(w, "FlatButton4");
+    QSignalSpy about(&w, &WizardWindow::aboutRequested);
+    Click(w, "aboutButton");
     EXPECT_EQ(about.count(), 1);
 }
 

@@ -12,13 +12,13 @@
 namespace {
 
 TEST(NoDefaultPrinter, PrintButtonSaysSoInTheProgramsMessageBox) {
-    TForm2 w;
+    WizardWindow w;
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     wizardtest::ShowPage(w, 5);
     const auto before = w.Document().Paragraphs();
     auto message = testsupport::AnswerNextModal("OK");
-    wizardtest::Click(w, "FlatSpeedButton27");
+    wizardtest::Click(w, "printButton");
     ASSERT_TRUE(message->found) << message->error.toStdString();
     EXPECT_EQ(message->title, "Dutywise");
     EXPECT_EQ(message->text, dutywise::QtPrintService::kNoDefaultPrinter);

@@ -48,24 +48,24 @@ protected:
             auto seen = AnswerNextModal("OK", [person](QWidget* prompt) {
                 prompt->findChild<QLineEdit*>()->setText(person);
             });
-            Click(w, "FlatSpeedButton1");
+            Click(w, "addPersonButton");
             ASSERT_TRUE(seen->found) << seen->error.toStdString();
         }
-        ASSERT_EQ(Items(w, "FlatListBox1"), people);
-        Find<QLineEdit>(w, "FlatEdit1")->setText("Spring Camp");
-        Find<QLineEdit>(w, "FlatEdit2")->setText(patrol);
+        ASSERT_EQ(Items(w, "peopleList"), people);
+        Find<QLineEdit>(w, "outingNameEdit")->setText("Spring Camp");
+        Find<QLineEdit>(w, "patrolNameEdit")->setText(patrol);
         ShowPage(w, 1);
         if (wholeWeek)
-            Click(w, "FlatSpeedButton6"); // Check All Days
+            Click(w, "checkAllDaysButton"); // Check All Days
         else
-            TickDay(w, 5);            // Friday
-        Click(w, "FlatSpeedButton3"); // Check All Meals
+            TickDay(w, 5);               // Friday
+        Click(w, "checkAllMealsButton"); // Check All Meals
         ShowPage(w, 2);
-        Add(w, "FlatSpeedButton8", "Waffles");
-        Add(w, "FlatSpeedButton10", "Fish tacos");
-        Add(w, "FlatSpeedButton12", "Chili");
+        Add(w, "addBreakfastButton", "Waffles");
+        Add(w, "addLunchButton", "Fish tacos");
+        Add(w, "addDinnerButton", "Chili");
         ShowPage(w, 4);
-        ASSERT_NO_FATAL_FAILURE(PressExpectingCompleted(w, "FlatButton1")); // Build
+        ASSERT_NO_FATAL_FAILURE(PressExpectingCompleted(w, "buildButton")); // Build
         ShowPage(w, 5);
     }
 
@@ -74,7 +74,7 @@ protected:
         std::shared_ptr<testsupport::ModalSeen> error;
         auto saved = SaveAs(
             path, nullptr, [&](QWidget*) { error = AnswerNextModal("OK", {}, 1500); }, filter);
-        Click(w, "FlatSpeedButton26");
+        Click(w, "saveButton");
         EXPECT_TRUE(saved->found) << saved->error.toStdString();
         EXPECT_TRUE(testsupport::WaitUntil(
             [&] { return error && (error->found || !error->error.isEmpty()); }));
@@ -94,7 +94,7 @@ protected:
         return lines;
     }
 
-    TForm2 w;
+    WizardWindow w;
 };
 
 TEST_F(PdfSave, PdfFilterWritesTheWholeRosterTitledForThePatrolWithEmbeddedFonts) {
@@ -265,7 +265,7 @@ TEST_F(PdfSave, FailuresNameTheFileAndLeaveWhatWasThere) {
                 });
             },
             filter);
-        Click(w, "FlatSpeedButton26");
+        Click(w, "saveButton");
         ASSERT_TRUE(intoFolder->found) << intoFolder->error.toStdString();
         EXPECT_EQ(opened, QString::fromStdString(dir / ("roster" + extension)));
         EXPECT_TRUE(std::filesystem::is_empty(dir / ("roster" + extension)));
@@ -326,10 +326,10 @@ TEST_F(PdfSave, ThreePageRosterPrintsAndSavesOnTheSamePages) {
     const QString patrol = UniquePatrol("Hawk");
     Build({"Ann", "Ben", "Cy", "Dee", "Eve", "Finn"}, patrol, true);
     // The whole roster at 16 points, as the size box sets it.
-    auto* editor = Find<QTextEdit>(w, "R");
+    auto* editor = Find<QTextEdit>(w, "rosterEditor");
     editor->setFocus();
     editor->selectAll();
-    auto* size = Find<TFlatSpinEditInteger>(w, "FlatSpinEditInteger2");
+    auto* size = Find<FlatSpinEdit>(w, "sizeBox");
     size->lineEdit()->setFocus();
     size->lineEdit()->selectAll();
     QTest::keyClicks(size->lineEdit(), "16");
@@ -342,7 +342,7 @@ TEST_F(PdfSave, ThreePageRosterPrintsAndSavesOnTheSamePages) {
     EXPECT_EQ(pdfcheck::TextLines(saved), DocumentLines()); // none lost or doubled at a break
 
     const QDateTime start = QDateTime::currentDateTime();
-    Click(w, "FlatSpeedButton27");
+    Click(w, "printButton");
     ASSERT_EQ(QApplication::activeModalWidget(), nullptr); // no message: it printed
     const QString title = patrol + "'s Roster";
     auto jobs = printcheck::WaitForFinishedJobs(title, 1);

@@ -26,14 +26,18 @@ using testsupport::ModalSeen;
 
 namespace {
 
-constexpr std::array<const char*, 6> kLists{"FlatListBox1", "FlatListBox2", "FlatListBox3",
-                                            "FlatListBox4", "FlatListBox5", "FlatListBox6"};
-constexpr std::array<const char*, 6> kSortBoxes{"FlatCheckBox1", "FlatCheckBox2", "FlatCheckBox3",
-                                                "FlatCheckBox4", "FlatCheckBox5", "FlatCheckBox6"};
+constexpr std::array<const char*, 6> kLists{"peopleList",  "breakfastsList", "lunchesList",
+                                            "dinnersList", "snacksList",     "drinksList"};
+constexpr std::array<const char*, 6> kSortBoxes{"peopleSortedBox",  "breakfastsSortedBox",
+                                                "lunchesSortedBox", "dinnersSortedBox",
+                                                "snacksSortedBox",  "drinksSortedBox"};
 constexpr std::array<const char*, 21> kMealBoxes{
-    "SunBrk", "SunLun", "SunDin", "MonBrk", "MonLun", "MonDin", "TueBrk",
-    "TueLun", "TueDin", "WedBrk", "WedLun", "WedDin", "ThuBrk", "ThuLun",
-    "ThuDin", "FriBrk", "FriLun", "FriDin", "SatBrk", "SatLun", "SatDin"};
+    "sundayBreakfastBox",   "sundayLunchBox",        "sundayDinnerBox",      "mondayBreakfastBox",
+    "mondayLunchBox",       "mondayDinnerBox",       "tuesdayBreakfastBox",  "tuesdayLunchBox",
+    "tuesdayDinnerBox",     "wednesdayBreakfastBox", "wednesdayLunchBox",    "wednesdayDinnerBox",
+    "thursdayBreakfastBox", "thursdayLunchBox",      "thursdayDinnerBox",    "fridayBreakfastBox",
+    "fridayLunchBox",       "fridayDinnerBox",       "saturdayBreakfastBox", "saturdayLunchBox",
+    "saturdayDinnerBox"};
 
 // Everything a plan puts into the wizard, as its controls show it.
 struct Controls {
@@ -64,23 +68,23 @@ void PrintTo(const Controls& c, std::ostream* os) {
 
 Controls Read(QWidget& w) {
     Controls c;
-    c.outing = Find<QLineEdit>(w, "FlatEdit1")->text();
-    c.patrol = Find<QLineEdit>(w, "FlatEdit2")->text();
+    c.outing = Find<QLineEdit>(w, "outingNameEdit")->text();
+    c.patrol = Find<QLineEdit>(w, "patrolNameEdit")->text();
     for (std::size_t i = 0; i < kLists.size(); ++i) {
         c.lists[i] = Items(w, kLists[i]);
-        c.listsSorted[i] = Find<TFlatListBox>(w, kLists[i])->sorted();
+        c.listsSorted[i] = Find<FlatListBox>(w, kLists[i])->sorted();
         c.sortTicks[i] = Find<QCheckBox>(w, kSortBoxes[i])->isChecked();
     }
-    auto* days = Find<TFlatCheckListBox>(w, "days");
+    auto* days = Find<FlatCheckListBox>(w, "daysList");
     for (int d = 0; d < 7; ++d) {
         c.days[std::size_t(d)] = days->checked(d);
-        const QByteArray group = "FlatGroupBox" + QByteArray::number(d + 1);
+        const QByteArray group = kDayGroups[d].toLatin1();
         c.groupsShown[std::size_t(d)] = !Find(w, group.constData())->isHidden();
     }
     for (std::size_t i = 0; i < kMealBoxes.size(); ++i)
         c.meals[i] = Find<QCheckBox>(w, kMealBoxes[i])->isChecked();
-    c.crew = Find<TFlatSpinEditInteger>(w, "NS")->value();
-    c.evenShares = Find<QCheckBox>(w, "ShareEvenly")->isChecked();
+    c.crew = Find<FlatSpinEdit>(w, "crewSizeBox")->value();
+    c.evenShares = Find<QCheckBox>(w, "shareEvenlyBox")->isChecked();
     return c;
 }
 
@@ -137,7 +141,7 @@ protected:
     // Save Plan... answered with `path`.
     void SavePlan(const QString& path) {
         auto seen = Choose("Save", path);
-        Click(w, "SavePlan");
+        Click(w, "savePlanButton");
         ASSERT_TRUE(seen->found) << seen->error.toStdString();
         EXPECT_EQ(seen->title, "Save Plan");
     }
@@ -150,7 +154,7 @@ protected:
             next = AnswerNextModal(answer.isEmpty() ? QStringLiteral("No") : answer, {},
                                    answer.isEmpty() ? 300 : 5000);
         });
-        Click(w, "OpenPlan");
+        Click(w, "openPlanButton");
         EXPECT_TRUE(seen->found) << seen->error.toStdString();
         EXPECT_EQ(seen->title, "Open Plan");
         testsupport::WaitUntil([&] { return next && (next->found || !next->error.isEmpty()); });
@@ -165,11 +169,11 @@ protected:
     // a meal ticked under a day that is unticked again, a crew size of 4.
     void Fill() {
         ShowPage(w, 0);
-        TypeInto("FlatEdit1", QString::fromUtf8("Spring Camporee at Lake Hollów"));
-        TypeInto("FlatEdit2", "Eagle");
+        TypeInto("outingNameEdit", QString::fromUtf8("Spring Camporee at Lake Hollów"));
+        TypeInto("patrolNameEdit", "Eagle");
         for (const QString& name : {QStringLiteral("Zoë"), QStringLiteral(" Ann "),
                                     QStringLiteral("李雷"), QStringLiteral("Ben")})
-            AddTyped(w, "FlatSpeedButton1", name);
+            AddTyped(w, "addPersonButton", name);
         // The same name twice, on purpose: the prompt, then the question about the name.
         std::shared_ptr<ModalSeen> question;
         auto prompt = AnswerNextModal("OK", [&](QWidget* dialog) {
@@ -178,40 +182,41 @@ protected:
             QTest::keyClicks(edit, "Ben");
             question = AnswerNextModal("Yes");
         });
-        Click(w, "FlatSpeedButton1");
+        Click(w, "addPersonButton");
         ASSERT_TRUE(prompt->found) << prompt->error.toStdString();
         ASSERT_TRUE(question && question->found);
         ShowPage(w, 2);
-        Tick(w, "FlatCheckBox4");
+        Tick(w, "dinnersSortedBox");
         for (const char* dinner : {"Chili", "beans", "Apple pie"})
-            Add(w, "FlatSpeedButton12", dinner);
-        Add(w, "FlatSpeedButton8", "Pancakes");
+            Add(w, "addDinnerButton", dinner);
+        Add(w, "addBreakfastButton", "Pancakes");
         ShowPage(w, 3);
-        Add(w, "FlatSpeedButton18", "Cocoa");
+        Add(w, "addDrinkButton", "Cocoa");
         ShowPage(w, 1);
         TickDay(w, 2);
-        Tick(w, "TueBrk");
+        Tick(w, "tuesdayBreakfastBox");
         TickDay(w, 2); // Tuesday unticked: its breakfast stays ticked, hidden
         TickDay(w, 5);
         TickDay(w, 6);
-        for (const char* meal : {"FriDin", "SatBrk", "SatLun", "SatDin"})
+        for (const char* meal :
+             {"fridayDinnerBox", "saturdayBreakfastBox", "saturdayLunchBox", "saturdayDinnerBox"})
             Tick(w, meal);
         ShowPage(w, 4);
-        auto* crew = Find<TFlatSpinEditInteger>(w, "NS");
+        auto* crew = Find<FlatSpinEdit>(w, "crewSizeBox");
         crew->setValue(4);
-        Tick(w, "ShareEvenly");
+        Tick(w, "shareEvenlyBox");
         ShowPage(w, 0);
     }
 
     TempDir dir;
-    TForm2 w;
+    WizardWindow w;
 };
 
 TEST_F(PlanFiles, SavedPlanComesBackIntoEveryControlAfterFreshStart) {
     Fill();
     const Controls filled = Read(w);
     ASSERT_EQ(filled.lists[0], (QStringList{"Zoë", " Ann ", "李雷", "Ben", "Ben"}));
-    ASSERT_TRUE(filled.meals[6]);        // TueBrk, under an unticked day
+    ASSERT_TRUE(filled.meals[6]);        // tuesdayBreakfastBox, under an unticked day
     ASSERT_FALSE(filled.groupsShown[2]); // Tuesday's group hidden
     ASSERT_TRUE(filled.evenShares);
 
@@ -220,8 +225,8 @@ TEST_F(PlanFiles, SavedPlanComesBackIntoEveryControlAfterFreshStart) {
     ASSERT_NE(saved.find("\"format\": \"dutywise-plan\""), std::string::npos) << saved;
     ASSERT_NE(saved.find("\"evenShares\": true"), std::string::npos) << saved;
 
-    Click(w, "FlatButton2"); // Fresh Start, which leaves the Sorted ticks
-    Tick(w, "FlatCheckBox4");
+    Click(w, "freshStartButton"); // Fresh Start, which leaves the Sorted ticks
+    Tick(w, "dinnersSortedBox");
     ASSERT_NE(Read(w), filled);
     ASSERT_FALSE(Read(w).evenShares);
     ASSERT_EQ(Read(w).lists[3], QStringList{});
@@ -232,7 +237,7 @@ TEST_F(PlanFiles, SavedPlanComesBackIntoEveryControlAfterFreshStart) {
     // The save dialog proposes the plan used last.
     QString proposed;
     auto cancelled = Choose("Cancel", {}, {}, &proposed);
-    Click(w, "SavePlan");
+    Click(w, "savePlanButton");
     ASSERT_TRUE(cancelled->found) << cancelled->error.toStdString();
     EXPECT_EQ(proposed, PathOf("eagle.dutywise"));
 }
@@ -243,7 +248,7 @@ TEST_F(PlanFiles, ReplaceQuestionNoKeepsTheEntriesYesReplacesThem) {
     SavePlan(PathOf("eagle.dutywise"));
     OpenPlan(PathOf("eagle.dutywise")); // the same entries as the plan saved: no question
 
-    Add(w, "FlatSpeedButton1", "Cy"); // now they differ
+    Add(w, "addPersonButton", "Cy"); // now they differ
     const Controls changed = Read(w);
     auto no = OpenPlan(PathOf("eagle.dutywise"), "No");
     EXPECT_EQ(no->title, "Dutywise");
@@ -258,10 +263,10 @@ TEST_F(PlanFiles, ReplaceQuestionNoKeepsTheEntriesYesReplacesThem) {
 
 TEST_F(PlanFiles, AFreshWizardWithEntriesAsksBeforeItsFirstPlan) {
     WriteFileBytes(dir / "p.dutywise", R"({"format": "dutywise-plan", "version": 1})");
-    TypeInto("FlatEdit2", "Owls");
+    TypeInto("patrolNameEdit", "Owls");
     auto no = OpenPlan(PathOf("p.dutywise"), "No");
     EXPECT_EQ(no->text, "Replace the entries of the wizard with the plan \"p.dutywise\"?");
-    EXPECT_EQ(Find<QLineEdit>(w, "FlatEdit2")->text(), "Owls");
+    EXPECT_EQ(Find<QLineEdit>(w, "patrolNameEdit")->text(), "Owls");
 }
 
 TEST_F(PlanFiles, RefusedFilesLeaveEveryControlAsItWas) {
@@ -308,9 +313,8 @@ TEST_F(PlanFiles, LoadedListsKeepTheirEntriesExactlyAndSortedListsSortOnce) {
 
     // The sorted list goes on as one the user sorted: an addition lands at its place.
     ShowPage(w, 2);
-    Add(w, "FlatSpeedButton12", "cherry");
-    EXPECT_EQ(Items(w, "FlatListBox4"),
-              (QStringList{"Apple", "apple", "banana", "cherry", "pear"}));
+    Add(w, "addDinnerButton", "cherry");
+    EXPECT_EQ(Items(w, "dinnersList"), (QStringList{"Apple", "apple", "banana", "cherry", "pear"}));
 
     // Thousands of entries, far beyond what a list takes in one assignment, written in reverse:
     // all of them come in, in order.
@@ -320,7 +324,7 @@ TEST_F(PlanFiles, LoadedListsKeepTheirEntriesExactlyAndSortedListsSortOnce) {
     many.Sorted(dutywise::PlanList::People) = true;
     WriteFileBytes(dir / "many.dutywise", dutywise::WritePlanJson(many));
     OpenPlan(PathOf("many.dutywise"), "Yes");
-    const QStringList people = Items(w, "FlatListBox1");
+    const QStringList people = Items(w, "peopleList");
     ASSERT_EQ(people.size(), 3000);
     EXPECT_EQ(people.front(), "Scout 10000");
     EXPECT_EQ(people.back(), "Scout 12999");
@@ -331,8 +335,8 @@ TEST_F(PlanFiles, ADroppedPlanOpensAsOpenPlanWouldAndOtherFilesAreNotTaken) {
     Fill();
     SavePlan(PathOf("eagle.dutywise"));
     const Controls filled = Read(w);
-    Click(w, "FlatButton2");
-    Add(w, "FlatSpeedButton1", "Cy");
+    Click(w, "freshStartButton");
+    Add(w, "addPersonButton", "Cy");
 
     const auto drop = [&](const QString& path) {
         QMimeData data;
@@ -363,13 +367,13 @@ namespace {
 // The two buttons sit in the Basics page's free room: under the patrol's name, above the
 // notice, clear of every other control, and wide enough for their captions.
 TEST(PlanButtons, FitTheFreeRoomWithoutCoveringAnyControl) {
-    TForm2 w;
+    WizardWindow w;
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    QWidget* page = Find(w, "PageBasics");
-    const int top = Find(w, "FlatEdit2")->geometry().bottom();
-    const int bottom = Find(w, "Label17")->geometry().top();
-    for (const char* name : {"OpenPlan", "SavePlan"}) {
+    QWidget* page = Find(w, "basicsPage");
+    const int top = Find(w, "patrolNameEdit")->geometry().bottom();
+    const int bottom = Find(w, "tagline")->geometry().top();
+    for (const char* name : {"openPlanButton", "savePlanButton"}) {
         auto* button = Find<QPushButton>(w, name);
         ASSERT_EQ(button->parentWidget(), page) << name;
         EXPECT_FALSE(button->accessibleName().isEmpty()) << name;
@@ -377,14 +381,14 @@ TEST(PlanButtons, FitTheFreeRoomWithoutCoveringAnyControl) {
         EXPECT_GT(button->geometry().top(), top) << name;
         EXPECT_LT(button->geometry().bottom(), bottom) << name;
         for (QWidget* other : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (other == button || other->objectName() == "Image1" || other->isHidden())
+            if (other == button || other->objectName() == "basicsBackground" || other->isHidden())
                 continue;
             EXPECT_FALSE(button->geometry().intersects(other->geometry()))
                 << name << " covers " << other->objectName().toStdString();
         }
     }
-    EXPECT_EQ(Find<QPushButton>(w, "OpenPlan")->text(), "Open Plan...");
-    EXPECT_EQ(Find<QPushButton>(w, "SavePlan")->text(), "Save Plan...");
+    EXPECT_EQ(Find<QPushButton>(w, "openPlanButton")->text(), "Open Plan...");
+    EXPECT_EQ(Find<QPushButton>(w, "savePlanButton")->text(), "Save Plan...");
 }
 
 } // namespace

@@ -68,15 +68,15 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     }
     void Print(const QString& patrol) {
-        auto* field = wizardtest::Find<QLineEdit>(w, "FlatEdit2");
+        auto* field = wizardtest::Find<QLineEdit>(w, "patrolNameEdit");
         field->setFocus();
         QTest::keyClicks(field, patrol);
         ASSERT_EQ(field->text(), patrol);
         wizardtest::ShowPage(w, 5);
-        wizardtest::Click(w, "FlatSpeedButton27");
+        wizardtest::Click(w, "printButton");
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr); // no message: it printed
     }
-    TForm2 w;
+    WizardWindow w;
 };
 
 TEST_F(WindowPrint, PrintButtonSendsOneJobTitledAfterThePatrol) {

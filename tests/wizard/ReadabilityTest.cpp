@@ -9,15 +9,18 @@ using namespace wizardtest;
 
 namespace {
 
-QStringList Names(const char* stem, int from, int to) {
-    QStringList names;
-    for (int i = from; i <= to; ++i)
-        names << QString("%1%2").arg(stem).arg(i);
-    return names;
-}
+// Every label of the wizard's pages.
+const QStringList kPageLabels{
+    "introText",        "outingNamePrompt", "peoplePrompt",   "daysPrompt",    "patrolNamePrompt",
+    "mealsIntro",       "breakfastsPrompt", "lunchesPrompt",  "dinnersPrompt", "snacksIntro",
+    "snacksPrompt",     "drinksPrompt",     "crewSizePrompt", "crewSizeLimit", "buildPrompt",
+    "generationNotice", "tagline",          "limitQuestion",  "limitReason"};
 
-const QStringList kLists{"FlatListBox1", "days",         "FlatListBox2", "FlatListBox3",
-                         "FlatListBox4", "FlatListBox5", "FlatListBox6"};
+const QStringList kSortedBoxes{"peopleSortedBox",  "breakfastsSortedBox", "lunchesSortedBox",
+                               "dinnersSortedBox", "snacksSortedBox",     "drinksSortedBox"};
+
+const QStringList kLists{"peopleList",  "daysList",   "breakfastsList", "lunchesList",
+                         "dinnersList", "snacksList", "drinksList"};
 
 // What the switch may change, for every control it touches or must not touch.
 struct Look {
@@ -36,7 +39,7 @@ std::map<QString, Look> LookOfEverything(QWidget& w) {
             continue;
         Look look{c->autoFillBackground(), c->palette().color(QPalette::Window),
                   c->palette().color(QPalette::WindowText), c->font()};
-        if (auto* list = qobject_cast<TFlatListBox*>(c))
+        if (auto* list = qobject_cast<FlatListBox*>(c))
             look.mode = list->transparentMode();
         looks[c->objectName()] = look;
     }
@@ -50,65 +53,67 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     }
     QWidget* W(const QString& name) { return Find(w, name.toLatin1().constData()); }
-    TForm2 w;
+    WizardWindow w;
 };
 
 TEST_F(Readability, OneClickMakesEveryPageReadableAndLeavesTheRestAlone) {
     const auto before = LookOfEverything(w);
     for (const QString& l : kLists)
-        ASSERT_EQ(Find<TFlatListBox>(w, l.toLatin1().constData())->transparentMode(),
-                  TFlatListBox::tmAlways);
-    const QColor saturday = W("FlatGroupBox7")->palette().color(QPalette::Window);
+        ASSERT_EQ(Find<FlatListBox>(w, l.toLatin1().constData())->transparentMode(),
+                  FlatListBox::tmAlways);
+    const QColor saturday = W("saturdayGroup")->palette().color(QPalette::Window);
 
-    Click(w, "FlatSpeedButton28");
+    Click(w, "readabilitySwitch");
     const auto after = LookOfEverything(w);
 
-    for (const QString& l : Names("Label", 1, 19)) {
+    for (const QString& l : kPageLabels) {
         EXPECT_TRUE(after.at(l).filled) << l.toStdString();
         EXPECT_EQ(after.at(l).background, W(l)->palette().color(QPalette::Button))
             << l.toStdString();
         EXPECT_EQ(after.at(l).caption, before.at(l).caption) << l.toStdString();
     }
-    for (const QString& b : Names("FlatCheckBox", 1, 6))
+    for (const QString& b : kSortedBoxes)
         EXPECT_TRUE(after.at(b).filled) << b.toStdString();
-    EXPECT_EQ(after.at("FlatCheckBox1").caption, QColor(Qt::black));
-    EXPECT_EQ(after.at("FlatCheckBox3").caption, QColor(Qt::black));
-    EXPECT_TRUE(after.at("FlatCheckBox1").font.bold());
-    EXPECT_EQ(after.at("FlatCheckBox1").font, before.at("FlatCheckBox1").font);
+    EXPECT_EQ(after.at("peopleSortedBox").caption, QColor(Qt::black));
+    EXPECT_EQ(after.at("lunchesSortedBox").caption, QColor(Qt::black));
+    EXPECT_TRUE(after.at("peopleSortedBox").font.bold());
+    EXPECT_EQ(after.at("peopleSortedBox").font, before.at("peopleSortedBox").font);
     // The Finalization page's white bold caption goes the way of the people list's.
-    EXPECT_TRUE(after.at("ShareEvenly").filled);
-    EXPECT_EQ(after.at("ShareEvenly").background,
-              W("ShareEvenly")->palette().color(QPalette::Button));
-    EXPECT_EQ(before.at("ShareEvenly").caption, QColor(Qt::white));
-    EXPECT_EQ(after.at("ShareEvenly").caption, QColor(Qt::black));
-    EXPECT_EQ(after.at("ShareEvenly").font, before.at("ShareEvenly").font);
-    EXPECT_TRUE(after.at("ShareEvenly").font.bold());
-    for (const char* b : {"FlatCheckBox2", "FlatCheckBox4", "FlatCheckBox5", "FlatCheckBox6"})
+    EXPECT_TRUE(after.at("shareEvenlyBox").filled);
+    EXPECT_EQ(after.at("shareEvenlyBox").background,
+              W("shareEvenlyBox")->palette().color(QPalette::Button));
+    EXPECT_EQ(before.at("shareEvenlyBox").caption, QColor(Qt::white));
+    EXPECT_EQ(after.at("shareEvenlyBox").caption, QColor(Qt::black));
+    EXPECT_EQ(after.at("shareEvenlyBox").font, before.at("shareEvenlyBox").font);
+    EXPECT_TRUE(after.at("shareEvenlyBox").font.bold());
+    for (const char* b :
+         {"breakfastsSortedBox", "dinnersSortedBox", "snacksSortedBox", "drinksSortedBox"})
         EXPECT_EQ(after.at(b).caption, before.at(b).caption) << b;
 
-    for (const QString& g : Names("FlatGroupBox", 1, 7))
+    for (const QString& g : kDayGroups)
         EXPECT_TRUE(after.at(g).filled) << g.toStdString();
-    for (const QString& g : Names("FlatGroupBox", 1, 6))
+    for (const QString& g : kDayGroups.mid(0, 6))
         EXPECT_EQ(after.at(g).background, W(g)->palette().color(QPalette::Button))
             << g.toStdString();
-    EXPECT_EQ(after.at("FlatGroupBox7").background, saturday);
+    EXPECT_EQ(after.at("saturdayGroup").background, saturday);
 
     for (const QString& l : kLists)
-        EXPECT_EQ(after.at(l).mode, TFlatListBox::tmNone) << l.toStdString();
+        EXPECT_EQ(after.at(l).mode, FlatListBox::tmNone) << l.toStdString();
 
     // Untouched: the meal boxes inside the groups and the suggestion labels.
-    QStringList untouched = Names("JvAppearingLabel", 1, 5);
-    for (const char* day : {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"})
-        for (const char* meal : {"Brk", "Lun", "Din"})
-            untouched << QString(day) + meal;
+    QStringList untouched{"breakfastSuggestionLabel", "lunchSuggestionLabel",
+                          "dinnerSuggestionLabel", "snackSuggestionLabel", "drinkSuggestionLabel"};
+    for (int day = 0; day < 7; ++day)
+        for (int meal = 0; meal < 3; ++meal)
+            untouched << MealBoxName(day, meal);
     for (const QString& c : untouched)
         EXPECT_EQ(after.at(c), before.at(c)) << c.toStdString();
 }
 
 TEST_F(Readability, SecondClickChangesNothing) {
-    Click(w, "FlatSpeedButton28");
+    Click(w, "readabilitySwitch");
     const auto once = LookOfEverything(w);
-    Click(w, "FlatSpeedButton28");
+    Click(w, "readabilitySwitch");
     EXPECT_TRUE(LookOfEverything(w) == once);
 }
 

@@ -32,57 +32,57 @@ void SelectLines(QTextEdit& editor, int first, int last) {
 }
 
 void PickColour(QWidget& w, const QString& name) {
-    auto* box = Find<TFlatColorComboBox>(w, "FlatColorComboBox1");
+    auto* box = Find<FlatColorComboBox>(w, "colourBox");
     box->setCurrentIndex(box->findText(name) - 1);
     box->setFocus();
     QTest::keyClick(box, Qt::Key_Down);
 }
 
 void PickSize(QWidget& w, const QString& points) {
-    auto* size = Find<TFlatSpinEditInteger>(w, "FlatSpinEditInteger2");
+    auto* size = Find<FlatSpinEdit>(w, "sizeBox");
     size->lineEdit()->setFocus();
     size->lineEdit()->selectAll();
     QTest::keyClicks(size->lineEdit(), points);
 }
 
 TEST(Screenshots, GenerationPageWithARestyledRoster) {
-    TForm2 w;
+    WizardWindow w;
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    Find<QLineEdit>(w, "FlatEdit1")->setText("Spring Camporee");
-    Find<QLineEdit>(w, "FlatEdit2")->setText("Eagle");
+    Find<QLineEdit>(w, "outingNameEdit")->setText("Spring Camporee");
+    Find<QLineEdit>(w, "patrolNameEdit")->setText("Eagle");
     for (const char* name : {"Ann", "Ben", "Cy", "Dee", "Eve", "Flo"})
-        Add(w, "FlatSpeedButton1", name);
+        Add(w, "addPersonButton", name);
     ShowPage(w, 1);
     TickDay(w, 5);
     TickDay(w, 6);
-    Click(w, "FlatSpeedButton3"); // Check All Meals
+    Click(w, "checkAllMealsButton"); // Check All Meals
     ShowPage(w, 2);
     for (const char* meal : {"Pancakes", "Oatmeal"})
-        Add(w, "FlatSpeedButton8", meal);
+        Add(w, "addBreakfastButton", meal);
     for (const char* meal : {"Sandwiches", "Soup"})
-        Add(w, "FlatSpeedButton10", meal);
+        Add(w, "addLunchButton", meal);
     for (const char* meal : {"Chili", "Foil Packs"})
-        Add(w, "FlatSpeedButton12", meal);
+        Add(w, "addDinnerButton", meal);
     ShowPage(w, 3);
-    Add(w, "FlatSpeedButton17", "Trail Mix");
-    Add(w, "FlatSpeedButton18", "Water");
+    Add(w, "addSnackButton", "Trail Mix");
+    Add(w, "addDrinkButton", "Water");
     ShowPage(w, 4);
     auto done = testsupport::AnswerNextModal("OK");
-    Click(w, "FlatButton1");
+    Click(w, "buildButton");
     ASSERT_TRUE(done->found) << done->error.toStdString();
     ASSERT_EQ(done->text, "Completed!");
 
     ShowPage(w, 5);
-    auto* editor = Find<QTextEdit>(w, "R");
+    auto* editor = Find<QTextEdit>(w, "rosterEditor");
     SelectLines(*editor, 0, 1); // outing and title
     PickColour(w, "Navy");
     PickSize(w, "18");
-    Click(w, "FlatSpeedButton24");
+    Click(w, "italicButton");
     SelectLines(*editor, 4, 4); // the first day's heading
     PickColour(w, "Red");
-    Click(w, "FlatSpeedButton23");
-    auto* font = Find<QComboBox>(w, "FlatComboBox1");
+    Click(w, "boldButton");
+    auto* font = Find<QComboBox>(w, "fontBox");
     font->lineEdit()->setFocus();
     font->lineEdit()->selectAll();
     QTest::keyClicks(font->lineEdit(), "Courier");
@@ -94,15 +94,17 @@ TEST(Screenshots, GenerationPageWithARestyledRoster) {
 }
 
 TEST(Screenshots, MealsPageWithItsThreeSuggestions) {
-    TForm2 w;
+    WizardWindow w;
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     ShowPage(w, 2);
-    Add(w, "FlatSpeedButton8", "Pancakes");
-    for (const char* button : {"FlatSpeedButton15", "FlatSpeedButton16", "FlatSpeedButton14"})
+    Add(w, "addBreakfastButton", "Pancakes");
+    for (const char* button :
+         {"suggestBreakfastButton", "suggestLunchButton", "suggestDinnerButton"})
         Click(w, button);
-    for (const char* name : {"JvAppearingLabel1", "JvAppearingLabel2", "JvAppearingLabel3"}) {
-        auto* label = Find<TJvAppearingLabel>(w, name);
+    for (const char* name :
+         {"breakfastSuggestionLabel", "lunchSuggestionLabel", "dinnerSuggestionLabel"}) {
+        auto* label = Find<AppearingLabel>(w, name);
         ASSERT_TRUE(
             testsupport::WaitUntil([&] { return label->isVisible() && !label->isSliding(); }));
     }

@@ -17,11 +17,11 @@ protected:
     void SetUp() override {
         w.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-        box = Find<QCheckBox>(w, "ShareEvenly");
+        box = Find<QCheckBox>(w, "shareEvenlyBox");
     }
     // A week of every meal for five people, crews of two.
 
-    TForm2 w;
+    WizardWindow w;
     QCheckBox* box = nullptr;
 };
 
@@ -72,31 +72,31 @@ TEST_F(ShareEvenly, TickedBoxMakesBuildAndRegenerateEndWithTheDutyCount) {
     EXPECT_EQ(box->text(), "Share duties evenly");
     EXPECT_EQ(box->accessibleName(), "Share duties evenly");
 
-    Tick(w, "ShareEvenly");
+    Tick(w, "shareEvenlyBox");
     ASSERT_TRUE(box->isChecked());
     EXPECT_TRUE(w.ReadPlan().evenShares);
-    PressExpectingCompleted(w, "FlatButton1");
+    PressExpectingCompleted(w, "buildButton");
     const std::vector<std::string> people{"Ann", "Ben", "Cy", "Dee", "Eve"};
     ExpectCountAgreesWithCrews(w.Document().Paragraphs(), people);
 
     ShowPage(w, 5);
-    PressExpectingCompleted(w, "FlatButton3"); // Regenerate draws the same way
+    PressExpectingCompleted(w, "regenerateButton"); // Regenerate draws the same way
     ExpectCountAgreesWithCrews(w.Document().Paragraphs(), people);
 
     // Unticked again: the roster ends with the drinks, as it always did.
     ShowPage(w, 4);
-    Tick(w, "ShareEvenly");
+    Tick(w, "shareEvenlyBox");
     EXPECT_FALSE(box->isChecked());
-    PressExpectingCompleted(w, "FlatButton1");
+    PressExpectingCompleted(w, "buildButton");
     EXPECT_EQ(w.Document().Paragraphs().back().Text(), "Drinks");
 }
 
 TEST_F(ShareEvenly, FreshStartUnticksIt) {
     ShowPage(w, 4);
-    Tick(w, "ShareEvenly");
+    Tick(w, "shareEvenlyBox");
     ASSERT_TRUE(box->isChecked());
     ShowPage(w, 5);
-    Click(w, "FlatButton2");
+    Click(w, "freshStartButton");
     EXPECT_FALSE(box->isChecked());
     EXPECT_FALSE(w.ReadPlan().evenShares);
 }
@@ -108,7 +108,8 @@ TEST_F(ShareEvenly, FitsThePageWithoutCoveringAnything) {
     EXPECT_TRUE(page->rect().contains(box->geometry()));
     EXPECT_LE(box->sizeHint().width(), box->width());
     for (QWidget* other : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (other == box || other->objectName() == "Image6") // the page's background picture
+        if (other == box ||
+            other->objectName() == "finalizationBackground") // the page's background picture
             continue;
         EXPECT_FALSE(other->geometry().intersects(box->geometry()))
             << other->objectName().toStdString();

@@ -22,14 +22,16 @@ struct Group {
 };
 
 const Group kGroups[] = {
-    {2, "FlatSpeedButton15", "JvAppearingLabel1", "BS", "FlatListBox2", "FlatCheckBox2",
-     "Cereal - Other"},
-    {2, "FlatSpeedButton16", "JvAppearingLabel2", "LS", "FlatListBox3", "FlatCheckBox3", "Fish"},
-    {2, "FlatSpeedButton14", "JvAppearingLabel3", "ds", "FlatListBox4", "FlatCheckBox4", "Ravioli"},
-    {3, "FlatSpeedButton21", "JvAppearingLabel4", "SS", "FlatListBox5", "FlatCheckBox5",
-     "Slim Jims"},
-    {3, "FlatSpeedButton22", "JvAppearingLabel5", "DRS", "FlatListBox6", "FlatCheckBox6",
-     "Orange Soda"},
+    {2, "suggestBreakfastButton", "breakfastSuggestionLabel", "breakfastCandidates",
+     "breakfastsList", "breakfastsSortedBox", "Cereal - Other"},
+    {2, "suggestLunchButton", "lunchSuggestionLabel", "lunchCandidates", "lunchesList",
+     "lunchesSortedBox", "Fish"},
+    {2, "suggestDinnerButton", "dinnerSuggestionLabel", "dinnerCandidates", "dinnersList",
+     "dinnersSortedBox", "Ravioli"},
+    {3, "suggestSnackButton", "snackSuggestionLabel", "snackCandidates", "snacksList",
+     "snacksSortedBox", "Slim Jims"},
+    {3, "suggestDrinkButton", "drinkSuggestionLabel", "drinkCandidates", "drinksList",
+     "drinksSortedBox", "Orange Soda"},
 };
 
 class Suggestions : public ::testing::Test {
@@ -42,26 +44,26 @@ protected:
     QString Suggest(const Group& g) {
         ShowPage(w, g.page);
         Click(w, g.button);
-        auto* label = Find<TJvAppearingLabel>(w, g.label);
+        auto* label = Find<AppearingLabel>(w, g.label);
         EXPECT_TRUE(
             testsupport::WaitUntil([&] { return label->isVisible() && !label->isSliding(); }));
         EXPECT_TRUE(label->text().startsWith("Suggestion: ")) << label->text().toStdString();
         return label->text().mid(12);
     }
     void ClickLabel(const Group& g) {
-        auto* label = Find<TJvAppearingLabel>(w, g.label);
+        auto* label = Find<AppearingLabel>(w, g.label);
         QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(4, 4));
     }
-    TForm2 w;
+    WizardWindow w;
 };
 
 TEST_F(Suggestions, NeverOfferTheListsLastEntryAndOfferOnlyItsOthers) {
     for (const Group& g : kGroups) {
-        const QStringList entries = Find<TJvListbox2>(w, g.suggestions)->items();
+        const QStringList entries = Find<CandidateList>(w, g.suggestions)->items();
         ASSERT_EQ(entries.last(), g.last);
         std::set<QString> seen;
         ShowPage(w, g.page);
-        auto* label = Find<TJvAppearingLabel>(w, g.label);
+        auto* label = Find<AppearingLabel>(w, g.label);
         for (int i = 0; i < 300; ++i) {
             Click(w, g.button);
             ASSERT_TRUE(label->text().startsWith("Suggestion: "));

@@ -44,31 +44,31 @@ const QString kCompleted = "Completed!";
 class WizardBuild : public ::testing::Test {
 protected:
     void SetUp() override { Open(w); }
-    static void Open(TForm2& window) {
+    static void Open(WizardWindow& window) {
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
-    static void Type(TForm2& window, const char* field, const QString& text) {
+    static void Type(WizardWindow& window, const char* field, const QString& text) {
         auto* edit = Find<QLineEdit>(window, field);
         edit->setFocus();
         edit->selectAll();
         QTest::keyClicks(edit, text);
     }
     // An outing with `people` people and nothing else: no day, so no meal list is needed.
-    static void Plan(TForm2& window, const QString& outing, int people) {
+    static void Plan(WizardWindow& window, const QString& outing, int people) {
         ShowPage(window, 0);
-        Type(window, "FlatEdit1", outing);
+        Type(window, "outingNameEdit", outing);
         for (int i = 0; i < people; ++i)
-            Add(window, "FlatSpeedButton1", QStringLiteral("Scout %1").arg(i + 1));
+            Add(window, "addPersonButton", QStringLiteral("Scout %1").arg(i + 1));
     }
     // Presses Build as a user does and returns the messages it showed.
-    QStringList Build(TForm2& window) {
+    QStringList Build(WizardWindow& window) {
         ShowPage(window, 4);
         // The prompts and boxes before took the activation away; a user's click on Build goes
         // to the active window, where the press moves the focus.
         window.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-        Click(window, "FlatButton1");
+        Click(window, "buildButton");
         return answers.Take();
     }
     QStringList Build() { return Build(w); }
@@ -82,7 +82,7 @@ protected:
         return -1;
     }
 
-    TForm2 w;
+    WizardWindow w;
     MessageAnswers answers;
 };
 
@@ -93,14 +93,14 @@ TEST_F(WizardBuild, AdviceShowsOnceWithFourPeopleAndNeverAgainAfterFreshStart) {
 
     // Fresh Start clears the plan, not the knowledge that the advice was given.
     ShowPage(w, 5);
-    Click(w, "FlatButton2");
-    ASSERT_TRUE(Items(w, "FlatListBox1").isEmpty());
+    Click(w, "freshStartButton");
+    ASSERT_TRUE(Items(w, "peopleList").isEmpty());
     Plan(w, "Fall Camp", 2);
     EXPECT_EQ(Build(), QStringList{kCompleted});
     EXPECT_EQ(w.Document().Paragraphs().front().Text(), "Fall Camp");
 
     // Five people are enough: no advice, even in a window that never gave it.
-    TForm2 other;
+    WizardWindow other;
     Open(other);
     Plan(other, "Summer Camp", 5);
     EXPECT_EQ(Build(other), QStringList{kCompleted});
@@ -112,10 +112,10 @@ TEST_F(WizardBuild, CrewSizeTypedOutOfRangeBuildsWithTheNearestLimit) {
     Plan(w, "Spring Camp", 6);
     ShowPage(w, 1);
     TickDay(w, 0);
-    Tick(w, "SunBrk");
+    Tick(w, "sundayBreakfastBox");
     ShowPage(w, 2);
-    Add(w, "FlatSpeedButton8", "Oatmeal");
-    auto* crew = Find<TFlatSpinEditInteger>(w, "NS");
+    Add(w, "addBreakfastButton", "Oatmeal");
+    auto* crew = Find<FlatSpinEdit>(w, "crewSizeBox");
     for (const auto& [typed, built] : {std::pair{"9", 5}, std::pair{"0", 1}}) {
         ShowPage(w, 4);
         w.activateWindow();
@@ -139,7 +139,7 @@ TEST_F(WizardBuild, OutingNameOfBlanksOnlyBuilds) {
 }
 
 TEST_F(WizardBuild, GaugeStaysHiddenAndFramedInTheFlatBorderColour) {
-    auto* gauge = Find<TFlatGauge>(w, "G");
+    auto* gauge = Find<FlatGauge>(w, "buildGauge");
     EXPECT_EQ(gauge->colorBorder(), QColor(0xA0, 0x96, 0x83));
     Plan(w, "Spring Camp", 5);
     EXPECT_EQ(Build(), QStringList{kCompleted});

@@ -18,7 +18,7 @@ QString OutputDir() {
     return dir;
 }
 
-void ShootPages(TForm2& w, const QString& stage) {
+void ShootPages(WizardWindow& w, const QString& stage) {
     static const char* const names[] = {"1-basics",        "2-days",         "3-meals",
                                         "4-snacks-drinks", "5-finalization", "6-generation"};
     for (int page = 0; page < 6; ++page) {
@@ -31,55 +31,55 @@ void ShootPages(TForm2& w, const QString& stage) {
 }
 
 TEST(WizardScreenshots, SixPagesBeforeAndAfterABuild) {
-    TForm2 w;
+    WizardWindow w;
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     ShootPages(w, QStringLiteral("before"));
 
     ShowPage(w, 0);
-    Find<QLineEdit>(w, "FlatEdit1")->setText("Spring Camporee at Lake Hollow");
-    Find<QLineEdit>(w, "FlatEdit2")->setText("Eagle");
-    Find<TFlatListBox>(w, "FlatListBox1")->assignItems({"Ann", "Ben", "Cy", "Dee", "Eve", "Finn"});
+    Find<QLineEdit>(w, "outingNameEdit")->setText("Spring Camporee at Lake Hollow");
+    Find<QLineEdit>(w, "patrolNameEdit")->setText("Eagle");
+    Find<FlatListBox>(w, "peopleList")->assignItems({"Ann", "Ben", "Cy", "Dee", "Eve", "Finn"});
     ShowPage(w, 1);
     TickDay(w, 5);
     TickDay(w, 6);
-    Tick(w, "FriDin");
-    Tick(w, "SatBrk");
-    Tick(w, "SatLun");
-    Tick(w, "SatDin");
-    Find<TFlatListBox>(w, "FlatListBox2")->assignItems({"Pancakes", "Oatmeal", "Eggs and Bacon"});
-    Find<TFlatListBox>(w, "FlatListBox3")->assignItems({"Sandwiches", "Soup"});
-    Find<TFlatListBox>(w, "FlatListBox4")->assignItems({"Chili", "Foil Packs", "Spaghetti"});
-    Find<TFlatListBox>(w, "FlatListBox5")->assignItems({"Trail Mix", "S'mores"});
-    Find<TFlatListBox>(w, "FlatListBox6")->assignItems({"Water", "Cocoa"});
+    Tick(w, "fridayDinnerBox");
+    Tick(w, "saturdayBreakfastBox");
+    Tick(w, "saturdayLunchBox");
+    Tick(w, "saturdayDinnerBox");
+    Find<FlatListBox>(w, "breakfastsList")->assignItems({"Pancakes", "Oatmeal", "Eggs and Bacon"});
+    Find<FlatListBox>(w, "lunchesList")->assignItems({"Sandwiches", "Soup"});
+    Find<FlatListBox>(w, "dinnersList")->assignItems({"Chili", "Foil Packs", "Spaghetti"});
+    Find<FlatListBox>(w, "snacksList")->assignItems({"Trail Mix", "S'mores"});
+    Find<FlatListBox>(w, "drinksList")->assignItems({"Water", "Cocoa"});
     ShowPage(w, 4);
     auto done = testsupport::AnswerNextModal("OK");
-    Click(w, "FlatButton1");
+    Click(w, "buildButton");
     EXPECT_EQ(done->text, "Completed!");
     ShootPages(w, QStringLiteral("after"));
 
     // Every day group showing, every meal ticked: all 21 captions in their narrow boxes.
     ShowPage(w, 1);
-    Click(w, "FlatSpeedButton6");
-    Click(w, "FlatSpeedButton3");
+    Click(w, "checkAllDaysButton");
+    Click(w, "checkAllMealsButton");
     const QString all = OutputDir() + QStringLiteral("/days-all-ticked.png");
     EXPECT_TRUE(w.grab().save(all)) << all.toStdString();
 
     // Duties shared evenly: the roster's closing count; then the Finalization page made
     // readable, its check box caption included.
     ShowPage(w, 4);
-    Tick(w, "ShareEvenly");
+    Tick(w, "shareEvenlyBox");
     auto even = testsupport::AnswerNextModal("OK");
-    Click(w, "FlatButton1");
+    Click(w, "buildButton");
     EXPECT_EQ(even->text, "Completed!");
     ShowPage(w, 5);
-    auto* editor = Find<QTextEdit>(w, "R");
+    auto* editor = Find<QTextEdit>(w, "rosterEditor");
     editor->moveCursor(QTextCursor::End);
     editor->ensureCursorVisible();
     QCoreApplication::processEvents();
     const QString count = OutputDir() + QStringLiteral("/even-shares-6-generation.png");
     EXPECT_TRUE(w.grab().save(count)) << count.toStdString();
-    Click(w, "FlatSpeedButton28");
+    Click(w, "readabilitySwitch");
     ShowPage(w, 4);
     QCoreApplication::processEvents();
     const QString readable = OutputDir() + QStringLiteral("/readable-5-finalization.png");

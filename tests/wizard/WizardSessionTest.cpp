@@ -34,37 +34,37 @@ protected:
         edit->setFocus();
         QTest::keyClicks(edit, text);
     }
-    TForm2 w;
+    WizardWindow w;
 };
 
 TEST_F(WizardSession, WholeSessionBuildsTheRosterOfThePlanEntered) {
     ShowPage(w, 0);
-    TypeInto("FlatEdit1", "Spring Camp");
-    TypeInto("FlatEdit2", "Eagle");
+    TypeInto("outingNameEdit", "Spring Camp");
+    TypeInto("patrolNameEdit", "Eagle");
     for (const char* name : {"Ann", "Ben", "Cy", "Dee", "Eve"})
-        Add(w, "FlatSpeedButton1", name);
-    EXPECT_EQ(Items(w, "FlatListBox1"), (QStringList{"Ann", "Ben", "Cy", "Dee", "Eve"}));
+        Add(w, "addPersonButton", name);
+    EXPECT_EQ(Items(w, "peopleList"), (QStringList{"Ann", "Ben", "Cy", "Dee", "Eve"}));
 
     ShowPage(w, 1);
     TickDay(w, 0);
     TickDay(w, 6);
-    EXPECT_TRUE(Find(w, "FlatGroupBox1")->isVisible());
-    EXPECT_TRUE(Find(w, "FlatGroupBox7")->isVisible());
-    EXPECT_FALSE(Find(w, "FlatGroupBox2")->isVisible());
-    Tick(w, "SunLun");
-    Tick(w, "SatBrk");
-    Tick(w, "SatDin");
+    EXPECT_TRUE(Find(w, "sundayGroup")->isVisible());
+    EXPECT_TRUE(Find(w, "saturdayGroup")->isVisible());
+    EXPECT_FALSE(Find(w, "mondayGroup")->isVisible());
+    Tick(w, "sundayLunchBox");
+    Tick(w, "saturdayBreakfastBox");
+    Tick(w, "saturdayDinnerBox");
 
     ShowPage(w, 2);
-    Add(w, "FlatSpeedButton8", "Oatmeal");
-    Add(w, "FlatSpeedButton10", "Soup");
-    Add(w, "FlatSpeedButton12", "Chili");
+    Add(w, "addBreakfastButton", "Oatmeal");
+    Add(w, "addLunchButton", "Soup");
+    Add(w, "addDinnerButton", "Chili");
     ShowPage(w, 3);
-    Add(w, "FlatSpeedButton17", "Trail Mix");
-    Add(w, "FlatSpeedButton18", "Water");
+    Add(w, "addSnackButton", "Trail Mix");
+    Add(w, "addDrinkButton", "Water");
 
     ShowPage(w, 4);
-    auto* crew = Find<TFlatSpinEditInteger>(w, "NS");
+    auto* crew = Find<FlatSpinEdit>(w, "crewSizeBox");
     crew->lineEdit()->setFocus();
     crew->lineEdit()->selectAll();
     QTest::keyClicks(crew->lineEdit(), "3");
@@ -74,13 +74,13 @@ TEST_F(WizardSession, WholeSessionBuildsTheRosterOfThePlanEntered) {
     bool caretAtEnd = false;
     auto done = AnswerNextModal("OK", [&](QWidget*) {
         shownBehind = w.Document().Paragraphs().size();
-        caretAtEnd = Find<QTextEdit>(w, "R")->textCursor().atEnd();
+        caretAtEnd = Find<QTextEdit>(w, "rosterEditor")->textCursor().atEnd();
     });
-    Click(w, "FlatButton1");
+    Click(w, "buildButton");
     EXPECT_EQ(shownBehind, 27u);
     EXPECT_TRUE(caretAtEnd);
     // The roster is a new text: nothing to undo back to, but what the user types next is undoable.
-    QTextDocument* text = Find<QTextEdit>(w, "R")->document();
+    QTextDocument* text = Find<QTextEdit>(w, "rosterEditor")->document();
     EXPECT_FALSE(text->isUndoAvailable());
     EXPECT_TRUE(text->isUndoRedoEnabled());
     ASSERT_TRUE(done->found) << done->error.toStdString();
@@ -132,9 +132,9 @@ TEST_F(WizardSession, WholeSessionBuildsTheRosterOfThePlanEntered) {
     for (std::size_t i : {22u, 23u, 24u, 25u, 26u})
         EXPECT_EQ(styleOf(i), food) << i;
 
-    EXPECT_TRUE(Find(w, "Label16")->isHidden());
-    EXPECT_EQ(Find<TFlatGauge>(w, "G")->progress(), 8);
-    EXPECT_TRUE(Find(w, "G")->isHidden());
+    EXPECT_TRUE(Find(w, "generationNotice")->isHidden());
+    EXPECT_EQ(Find<FlatGauge>(w, "buildGauge")->progress(), 8);
+    EXPECT_TRUE(Find(w, "buildGauge")->isHidden());
 }
 
 TEST_F(WizardSession, StartsWithTheNoticeAndTheSevenInitialLinesInTheDefaultStyle) {
@@ -149,18 +149,18 @@ TEST_F(WizardSession, StartsWithTheNoticeAndTheSevenInitialLinesInTheDefaultStyl
         ASSERT_EQ(p.runs.size(), 1u);
         EXPECT_EQ(p.runs.front().style, ParagraphStyle::Default()) << p.Text();
     }
-    EXPECT_FALSE(Find(w, "Label16")->isHidden());
+    EXPECT_FALSE(Find(w, "generationNotice")->isHidden());
     EXPECT_EQ(w.windowTitle(), "Dutywise v4.1");
     EXPECT_EQ(w.size(), QSize(600, 434));
     EXPECT_EQ(w.minimumSize(), w.maximumSize());
     EXPECT_FALSE(w.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(w.windowFlags() & Qt::WindowMinimizeButtonHint);
-    EXPECT_EQ(Find<QTabWidget>(w, "TabbedNotebook1")->tabText(3), "Snacks && Drinks");
+    EXPECT_EQ(Find<QTabWidget>(w, "pages")->tabText(3), "Snacks && Drinks");
 }
 
 TEST_F(WizardSession, TabIsTypedIntoTheEditorNotUsedToLeaveIt) {
     ShowPage(w, 5);
-    auto* editor = Find<QTextEdit>(w, "R");
+    auto* editor = Find<QTextEdit>(w, "rosterEditor");
     editor->setFocus();
     editor->moveCursor(QTextCursor::Start);
     QTest::keyClick(editor, Qt::Key_Tab);
@@ -169,7 +169,7 @@ TEST_F(WizardSession, TabIsTypedIntoTheEditorNotUsedToLeaveIt) {
 }
 
 TEST_F(WizardSession, FontBoxListsDefaultAndEveryFamilyOnceSortedIgnoringCase) {
-    auto* box = Find<QComboBox>(w, "FlatComboBox1");
+    auto* box = Find<QComboBox>(w, "fontBox");
     EXPECT_EQ(box->currentText(), "Arial");
     EXPECT_EQ(box->currentIndex(), -1);
     QStringList entries;
@@ -195,7 +195,7 @@ TEST_F(WizardSession, FontBoxListsDefaultAndEveryFamilyOnceSortedIgnoringCase) {
 // Typed letter by letter, a font name applies each partial name in turn, also where what is
 // typed begins a longer entry of the list: nothing fills it out to that entry.
 TEST_F(WizardSession, TypingAFontNameAppliesEachPartialNameExactlyAsTyped) {
-    auto* box = Find<QComboBox>(w, "FlatComboBox1");
+    auto* box = Find<QComboBox>(w, "fontBox");
     {
         const QSignalBlocker quiet(box);
         box->clear();
@@ -204,7 +204,7 @@ TEST_F(WizardSession, TypingAFontNameAppliesEachPartialNameExactlyAsTyped) {
         box->setEditText("Arial");
     }
     ShowPage(w, 5);
-    auto* editor = Find<QTextEdit>(w, "R");
+    auto* editor = Find<QTextEdit>(w, "rosterEditor");
     editor->setFocus();
     editor->moveCursor(QTextCursor::End); // nothing selected: the name is what is typed next
     const auto before = w.Document().Paragraphs();
@@ -227,16 +227,16 @@ TEST_F(WizardSession, TypingAFontNameAppliesEachPartialNameExactlyAsTyped) {
 }
 
 TEST(FontBoxEntries, NameEachFamilyOnceWithoutItsFoundrySortedIgnoringCase) {
-    EXPECT_EQ(
-        TForm2::FontBoxEntries({"Nimbus Sans [urw]", "Nimbus Sans [UKWN]", "arial", "DejaVu Sans",
-                                "Zapf [x] Chancery", "Nimbus Sans", "dejavu sans", "Cantarell"}),
-        (QStringList{"arial", "Cantarell", "Default", "DejaVu Sans", "Nimbus Sans",
-                     "Zapf [x] Chancery"}));
-    EXPECT_EQ(TForm2::FontBoxEntries({}), QStringList{"Default"});
+    EXPECT_EQ(WizardWindow::FontBoxEntries({"Nimbus Sans [urw]", "Nimbus Sans [UKWN]", "arial",
+                                            "DejaVu Sans", "Zapf [x] Chancery", "Nimbus Sans",
+                                            "dejavu sans", "Cantarell"}),
+              (QStringList{"arial", "Cantarell", "Default", "DejaVu Sans", "Nimbus Sans",
+                           "Zapf [x] Chancery"}));
+    EXPECT_EQ(WizardWindow::FontBoxEntries({}), QStringList{"Default"});
 }
 
 TEST_F(WizardSession, CrewSizeThatIsNotANumberReadsAsOne) {
-    auto* crew = Find<TFlatSpinEditInteger>(w, "NS");
+    auto* crew = Find<FlatSpinEdit>(w, "crewSizeBox");
     EXPECT_EQ(w.ReadPlan().crewSize, 2);
     crew->lineEdit()->setText("x");
     EXPECT_EQ(w.ReadPlan().crewSize, 1);

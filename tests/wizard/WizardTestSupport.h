@@ -18,6 +18,20 @@
 
 namespace wizardtest {
 
+// The day groups of the Days page, Sunday first.
+inline const QStringList kDayGroups{"sundayGroup",    "mondayGroup",   "tuesdayGroup",
+                                    "wednesdayGroup", "thursdayGroup", "fridayGroup",
+                                    "saturdayGroup"};
+
+// The name of a day's meal box: "sundayBreakfastBox" for day 0, meal 0.
+inline QString MealBoxName(int day, int meal) {
+    static const char* const days[] = {"sunday",   "monday", "tuesday", "wednesday",
+                                       "thursday", "friday", "saturday"};
+    static const char* const meals[] = {"Breakfast", "Lunch", "Dinner"};
+    return QString::fromLatin1(days[day]) + QString::fromLatin1(meals[meal]) +
+           QStringLiteral("Box");
+}
+
 template <class T = QWidget> T* Find(QWidget& window, const char* name) {
     T* control = window.findChild<T*>(QString::fromLatin1(name));
     EXPECT_NE(control, nullptr) << name;
@@ -25,7 +39,7 @@ template <class T = QWidget> T* Find(QWidget& window, const char* name) {
 }
 
 inline void ShowPage(QWidget& window, int page) {
-    Find<QTabWidget>(window, "TabbedNotebook1")->setCurrentIndex(page);
+    Find<QTabWidget>(window, "pages")->setCurrentIndex(page);
 }
 
 inline void Click(QWidget& window, const char* name) {
@@ -40,14 +54,14 @@ inline void Tick(QWidget& window, const char* name) {
 }
 
 inline void ClickRow(QWidget& window, const char* list, int row) {
-    auto* box = Find<TFlatListBox>(window, list);
+    auto* box = Find<FlatListBox>(window, list);
     QTest::mouseClick(box, Qt::LeftButton, {}, box->rowRect(row).center());
 }
 
 inline void TickDay(QWidget& window, int day) {
-    auto* days = Find<TFlatCheckListBox>(window, "days");
+    auto* days = Find<FlatCheckListBox>(window, "daysList");
     QTest::mouseClick(days, Qt::LeftButton, {},
-                      TFlatCheckListBox::checkRect(days->rowRect(day)).center());
+                      FlatCheckListBox::checkRect(days->rowRect(day)).center());
 }
 
 // Adds an entry through the list's Add button and the prompt it opens.
@@ -63,16 +77,16 @@ inline std::shared_ptr<testsupport::ModalSeen> Add(QWidget& window, const char* 
 // from, entered as a user enters them.
 inline void EnterAWeekForFive(QWidget& window, const QString& outing) {
     ShowPage(window, 0);
-    Find<QLineEdit>(window, "FlatEdit1")->setText(outing);
+    Find<QLineEdit>(window, "outingNameEdit")->setText(outing);
     for (const char* name : {"Ann", "Ben", "Cy", "Dee", "Eve"})
-        Add(window, "FlatSpeedButton1", name);
+        Add(window, "addPersonButton", name);
     ShowPage(window, 1);
-    Click(window, "FlatSpeedButton6"); // Check All Days
-    Click(window, "FlatSpeedButton3"); // Check All Meals
+    Click(window, "checkAllDaysButton");  // Check All Days
+    Click(window, "checkAllMealsButton"); // Check All Meals
     ShowPage(window, 2);
-    Add(window, "FlatSpeedButton8", "Oatmeal");
-    Add(window, "FlatSpeedButton10", "Soup");
-    Add(window, "FlatSpeedButton12", "Chili");
+    Add(window, "addBreakfastButton", "Oatmeal");
+    Add(window, "addLunchButton", "Soup");
+    Add(window, "addDinnerButton", "Chili");
 }
 
 // Presses Build (or Regenerate) and answers the box that must say the roster is done.
@@ -84,7 +98,7 @@ inline void PressExpectingCompleted(QWidget& window, const char* button) {
 }
 
 inline QStringList Items(QWidget& window, const char* list) {
-    return Find<TFlatListBox>(window, list)->items();
+    return Find<FlatListBox>(window, list)->items();
 }
 
 // What the save dialog showed when it opened, before it was answered.
