@@ -38,27 +38,45 @@ std::string FolderOf(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
+// Whether the kernel's protection of shared folders (fs.protected_symlinks) lets this user
+// follow the link: in a sticky folder that everyone may write, only a link of this user or of
+// the folder's owner. Applied here because the links are resolved here, so the kernel's own
+// check never sees them; applied whatever that setting says.
+bool MayFollowLink(const std::string& link, const struct stat& linkStat) {
+    if (linkStat.st_uid == geteuid())
+        return true;
+    const std::string folder = FolderOf(link);
+    struct stat st {};
+    if (stat(folder.empty() ? "." : folder.c_str(), &st) != 0)
+        return false;
+    const bool shared = (st.st_mode & S_ISVTX) && (st.st_mode & S_IWOTH);
+    return !shared || st.st_uid == linkStat.st_uid;
+}
+
 // The name the save must write: the target itself or, through any chain of symbolic links, the
 // name the last link points at, whether or not that file exists yet. A dangling link thus gets
-// its file created and stays a link, as editors do. Returns false for a chain that never ends.
-bool FollowLinks(const std::string& path, std::string* out) {
+// its file created and stays a link, as editors do. Fails with ELOOP for a chain that never
+// ends and EACCES for a link that another user planted in a shared folder.
+int FollowLinks(const std::string& path, std::string* out) {
     std::string name = path;
     for (int hops = 0; hops < 40; ++hops) {
         struct stat st {};
         if (lstat(name.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
             *out = name;
-            return true;
+            return 0;
         }
+        if (!MayFollowLink(name, st))
+            return EACCES;
         std::vector<char> buffer(PATH_MAX);
         const ssize_t n = readlink(name.c_str(), buffer.data(), buffer.size());
         if (n <= 0 || static_cast<std::size_t>(n) >= buffer.size()) {
             *out = name; // unreadable: the steps below report what is wrong with it
-            return true;
+            return 0;
         }
         const std::string dest(buffer.data(), static_cast<std::size_t>(n));
         name = dest.front() == '/' ? dest : FolderOf(name) + dest;
     }
-    return false;
+    return ELOOP;
 }
 
 // "NAME.PID-N.tmp" after the leading dot and the target's name: the id of the process that made
@@ -112,6 +130,12 @@ void RemoveLeftoverTempFiles(const std::string& folder, const std::string& base)
     closedir(dir);
 }
 
+// Closes a descriptor at the end of its scope.
+struct ClosedAtEnd {
+    int fd;
+    ~ClosedAtEnd() { ::close(fd); }
+};
+
 bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
@@ -125,9 +149,11 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// The fallback for a folder that refuses new files or refuses replacing this one: rewrite the
-// existing file where it is. Nothing of the old contents survives a failure part-way, so this
-// runs only when the temporary file cannot be made or cannot be renamed over the target.
+// The fallback where the file cannot be replaced by a new one: rewrite it where it is. The
+// space is reserved first, so a full disk fails before anything changed; then the new bytes
+// overwrite the old from the start and the file is cut to their length. A save killed part-way
+// leaves the new bytes up to where it stopped followed by the rest of the old ones, never an
+// emptied file.
 std::optional<std::string> WriteInPlace(const std::string& path, const std::string& target,
                                         const struct stat& seen, std::string_view bytes) {
     // Non-blocking and no controlling terminal: should the name have become a pipe or a
@@ -146,9 +172,28 @@ std::optional<std::string> WriteInPlace(const std::string& path, const std::stri
         ::close(fd);
         return Failure("Cannot write file", path, error);
     };
-    if (::ftruncate(fd, 0) != 0)
-        return fail(errno);
-    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0)
+    const auto length = static_cast<off_t>(bytes.size());
+    if (length > 0) {
+        if (const int error = posix_fallocate(fd, 0, length); error != 0) {
+            // Where the file system cannot reserve space, the C library writes it instead and
+            // may have made the file longer: give it back its own length.
+            struct stat after {};
+            if (fstat(fd, &after) == 0 && after.st_size != st.st_size)
+                (void)::ftruncate(fd, st.st_size);
+            return fail(error);
+        }
+    }
+    for (off_t at = 0; at < length;) {
+        const ssize_t n =
+            ::pwrite(fd, bytes.data() + at, static_cast<std::size_t>(length - at), at);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return fail(errno);
+        }
+        at += n;
+    }
+    if (::ftruncate(fd, length) != 0 || ::fsync(fd) != 0)
         return fail(errno);
     if (::close(fd) != 0)
         return Failure("Cannot write file", path, errno);
@@ -159,11 +204,12 @@ std::optional<std::string> WriteInPlace(const std::string& path, const std::stri
 
 std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view bytes) {
     std::string target;
-    if (!FollowLinks(path, &target))
-        return Failure("Cannot create file", path, ELOOP);
+    if (const int error = FollowLinks(path, &target); error != 0)
+        return Failure("Cannot create file", path, error);
     const std::string folder = FolderOf(target);
+    const std::string name = target.substr(folder.size());
     // Kept short enough that the temporary name fits wherever the target's name fits.
-    const std::string base = target.substr(folder.size()).substr(0, 200);
+    const std::string base = name.substr(0, 200);
 
     // What is there now decides whether and how it may be replaced.
     struct stat st {};
@@ -184,15 +230,34 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, std::str
 
     RemoveLeftoverTempFiles(folder, base);
 
+    // A file with other names keeps being one file under all of them.
+    if (exists && st.st_nlink > 1)
+        return WriteInPlace(path, target, st, bytes);
+
+    // The temporary file is named relative to the folder, so that a target whose path is near
+    // the longest the system takes still gets one.
+    const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0)
+        return Failure("Cannot create file", path, errno);
+    const ClosedAtEnd closeDir{dir};
+
+    // Another user's file in a sticky folder: a new file given to that user could not be
+    // removed again should the rename be refused, so it is written in place from the start.
+    if (exists && st.st_uid != geteuid()) {
+        struct stat folderStat {};
+        if (fstat(dir, &folderStat) != 0 || (folderStat.st_mode & S_ISVTX))
+            return WriteInPlace(path, target, st, bytes);
+    }
+
     // A unique name made here rather than by mkstemp, whose 0600 would not honour the umask.
     std::string temp;
     int fd = -1;
     const auto seed =
         static_cast<unsigned long>(std::chrono::steady_clock::now().time_since_epoch().count());
     for (unsigned attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        temp = folder + "." + base + "." + std::to_string(getpid()) + "-" +
+        temp = "." + base + "." + std::to_string(getpid()) + "-" +
                std::to_string((seed + attempt * 7919u) % 1000000u) + ".tmp";
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        fd = ::openat(dir, temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno == EEXIST)
             continue;
         // A folder where this user may change the file but not add one: write it in place.
@@ -202,13 +267,24 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, std::str
     }
     if (fd < 0)
         return Failure("Cannot create file", path, EEXIST);
-    if (exists)
-        (void)fchmod(fd, st.st_mode & 07777); // best effort: the owner may differ
+
+    if (exists) {
+        // The new file gets the old one's owner and group, or the old file is written in place:
+        // a file shared with others must not change hands by being saved.
+        struct stat mine {};
+        if (fstat(fd, &mine) != 0 || ((mine.st_uid != st.st_uid || mine.st_gid != st.st_gid) &&
+                                      fchown(fd, st.st_uid, st.st_gid) != 0)) {
+            ::close(fd);
+            ::unlinkat(dir, temp.c_str(), 0);
+            return WriteInPlace(path, target, st, bytes);
+        }
+        (void)fchmod(fd, st.st_mode & 07777); // after the owner, which may clear set-id bits
+    }
 
     const auto fail = [&](const char* what, int error) {
         if (fd >= 0)
             ::close(fd);
-        ::unlink(temp.c_str());
+        ::unlinkat(dir, temp.c_str(), 0);
         return Failure(what, path, error);
     };
     if (!WriteAll(fd, bytes))
@@ -219,22 +295,21 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, std::str
     fd = -1;
     if (closed != 0)
         return fail("Cannot write file", errno);
-    if (::rename(temp.c_str(), target.c_str()) != 0) {
+    if (::renameat(dir, temp.c_str(), dir, name.c_str()) != 0) {
         const int error = errno;
         // A sticky folder lets only the file's owner replace it, yet its user may write it.
         if (exists && (error == EPERM || error == EACCES)) {
-            ::unlink(temp.c_str());
+            ::unlinkat(dir, temp.c_str(), 0);
             return WriteInPlace(path, target, st, bytes);
         }
         return fail("Cannot create file", error);
     }
 
     // Make the rename itself durable; the data is already safe, so a failure here is ignored.
-    const int dir =
-        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        (void)::fsync(dir);
-        ::close(dir);
+    const int durable = ::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (durable >= 0) {
+        (void)::fsync(durable);
+        ::close(durable);
     }
     return std::nullopt;
 }

@@ -1,7 +1,11 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <linux/capability.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/sysmacros.h>
 #include <sys/un.h>
 #include <sys/wait.h>
@@ -17,6 +21,7 @@
 #include <memory>
 
 #include "Abiword.h"
+#include "AtomicFile.h"
 #include "DocumentTools.h"
 #include "MemoryDocument.h"
 #include "RichText.h"
@@ -180,6 +185,40 @@ void RunCurrentTestHeldToFileModes() {
         }                                                                                          \
     } while (0)
 
+// The user that test files are given to when they must belong to someone else.
+constexpr uid_t kNobody = 65534;
+constexpr gid_t kNogroup = 65534;
+
+// Runs `save` in a child process that has lost the given capabilities (nothing to lose for a
+// user without them) and tells whether it returned true.
+bool TrueInChildWithout(std::initializer_list<int> capabilities,
+                        const std::function<bool()>& save) {
+    const pid_t child = fork();
+    if (child == 0) {
+        __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+        __user_cap_data_struct data[2]{};
+        if (syscall(SYS_capget, &header, data) != 0)
+            _exit(3);
+        for (const int cap : capabilities) {
+            data[cap / 32].effective &= ~(1u << (cap % 32));
+            data[cap / 32].permitted &= ~(1u << (cap % 32));
+        }
+        if (syscall(SYS_capset, &header, data) != 0)
+            _exit(3);
+        _exit(save() ? 0 : 1);
+    }
+    int status = 0;
+    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
+}
+
+// Sets a file's modification time an hour back: old enough for the sweep of leftovers.
+void AgeByAnHour(int folder, const std::string& name) {
+    const timespec hourAgo{time(nullptr) - 3600, 0};
+    const timespec times[2] = {hourAgo, hourAgo};
+    EXPECT_EQ(utimensat(folder, name.c_str(), times, 0), 0);
+}
+
 } // namespace
 
 TEST_F(Save, CancelWritesNothing) {
@@ -258,7 +297,28 @@ TEST_F(Save, RefusalsLeaveEverythingAsItWas) {
         WriteFileBytes(path.string(), bytes);
         EXPECT_EQ(chmod(path.c_str(), mode), 0);
     };
+    // A link that another user put in a shared sticky folder, to `destination` (relative to the
+    // case's folder), reached through `via` when that is not empty: an empty name when files
+    // cannot be given to another user here.
+    const auto planted = [&](const fs::path& f, const char* destination, const char* via) {
+        file(f / "victim.rtf", "private", 0644);
+        fs::create_directory(f / "shared");
+        EXPECT_EQ(chmod((f / "shared").c_str(), 01777), 0);
+        fs::create_symlink(fs::path("..") / destination, f / "shared/roster.rtf");
+        if (lchown((f / "shared/roster.rtf").c_str(), kNobody, kNogroup) != 0)
+            return std::string();
+        if (*via == 0)
+            return (f / "shared/roster.rtf").string();
+        fs::create_symlink("shared/roster.rtf", f / via);
+        return (f / via).string();
+    };
     const Case cases[] = {
+        {"another user's link in a shared sticky folder",
+         [&](const fs::path& f) { return planted(f, "victim.rtf", ""); }, denied},
+        {"another user's dangling link in a shared sticky folder",
+         [&](const fs::path& f) { return planted(f, "created.rtf", ""); }, denied},
+        {"own link to another user's link in a shared sticky folder",
+         [&](const fs::path& f) { return planted(f, "victim.rtf", "mine.rtf"); }, denied},
         {"read-only file",
          [&](const fs::path& f) {
              file(f / "roster.rtf", "old roster", 0444);
@@ -449,6 +509,197 @@ TEST_F(Save, LeftoverTemporaryFilesOfDeadSavesAreRemoved) {
     expected.push_back("roster.rtf");
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(Listing(dir.path()), expected);
+}
+
+// Links in sticky folders are followed where the kernel's own protection of shared folders
+// would follow them: links of this user, of the folder's owner, and in folders that are not
+// both sticky and writable by everyone. (The refusals are rows of the table above.)
+TEST_F(Save, LinksInStickyFoldersAreFollowedWhereTheKernelWould) {
+    const struct {
+        const char* name;
+        unsigned folderMode;
+        uid_t folderOwner, linkOwner;
+    } scenes[] = {
+        {"the folder owner's link", 01777, kNobody, kNobody},
+        {"own link in another user's sticky folder", 01777, kNobody, getuid()},
+        {"another user's link in a folder that is not sticky", 0777, getuid(), kNobody},
+        {"another user's link in a sticky folder for a group", 01770, getuid(), kNobody},
+    };
+    int index = 0;
+    for (const auto& scene : scenes) {
+        SCOPED_TRACE(scene.name);
+        const fs::path folder = dir.path() / ("case" + std::to_string(index++));
+        fs::create_directories(folder / "shared");
+        WriteFileBytes(folder / "real.rtf", "old");
+        const fs::path link = folder / "shared/roster.rtf";
+        fs::create_symlink("../real.rtf", link);
+        ASSERT_EQ(chmod((folder / "shared").c_str(), scene.folderMode), 0);
+        if (lchown(link.c_str(), scene.linkOwner, kNogroup) != 0 ||
+            chown((folder / "shared").c_str(), scene.folderOwner, kNogroup) != 0) {
+            std::cout << "[ NOTE ] cannot give files to another user here\n";
+            return;
+        }
+        EXPECT_EQ(SaveTo(link).status, SaveResult::Status::Saved);
+        EXPECT_TRUE(fs::is_symlink(link));
+        EXPECT_EQ(ReadFileBytes(folder / "real.rtf"), Rtf());
+    }
+}
+
+// A file with a second name, or one whose owner or group this user cannot give a new file, is
+// written in place: the same file under every name, still its owner's. Where the owner can be
+// given, the new file is given it.
+TEST_F(Save, SavingKeepsTheFilesIdentity) {
+    const struct {
+        const char* name;
+        uid_t owner;
+        gid_t group;
+        bool secondName;
+        std::initializer_list<int> dropped; // capabilities the saving process lacks
+        bool sameFile;
+    } scenes[] = {
+        {"a second hard link", getuid(), getgid(), true, {}, true},
+        {"another user's file", kNobody, getgid(), false, {CAP_CHOWN}, true},
+        {"a group this user is not in", getuid(), kNogroup, false, {CAP_CHOWN}, true},
+        {"another user's file, which root can give", kNobody, kNogroup, false, {}, false},
+    };
+    int index = 0;
+    for (const auto& scene : scenes) {
+        SCOPED_TRACE(scene.name);
+        const fs::path folder = dir.path() / ("case" + std::to_string(index++));
+        fs::create_directory(folder);
+        const std::string roster = folder / "roster.rtf";
+        WriteFileBytes(roster, std::string(600, 'o'));
+        ASSERT_EQ(chmod(roster.c_str(), 0664), 0);
+        if (scene.secondName) {
+            ASSERT_EQ(link(roster.c_str(), (folder / "second.rtf").c_str()), 0);
+        }
+        const bool needsRoot = scene.owner != getuid() || scene.group != getgid();
+        if (needsRoot && (geteuid() != 0 || chown(roster.c_str(), scene.owner, scene.group) != 0)) {
+            std::cout << "[ NOTE ] cannot give files to another user here\n";
+            continue;
+        }
+        struct stat old {};
+        ASSERT_EQ(stat(roster.c_str(), &old), 0);
+
+        const std::string bytes = Rtf();
+        EXPECT_TRUE(TrueInChildWithout(
+            scene.dropped, [&] { return WriteFileAtomically(roster, bytes) == std::nullopt; }));
+        EXPECT_EQ(ReadFileBytes(roster), bytes);
+        struct stat now {};
+        ASSERT_EQ(stat(roster.c_str(), &now), 0);
+        if (scene.sameFile) {
+            EXPECT_EQ(now.st_ino, old.st_ino) << "the same file, not a new one";
+        }
+        EXPECT_EQ(now.st_uid, scene.owner);
+        EXPECT_EQ(now.st_gid, scene.group);
+        EXPECT_EQ(now.st_mode & 07777, 0664u);
+        if (scene.secondName) {
+            EXPECT_EQ(now.st_nlink, 2u);
+            EXPECT_EQ(ReadFileBytes(folder / "second.rtf"), bytes);
+        }
+        EXPECT_EQ(Listing(folder).size(), scene.secondName ? 2u : 1u) << "no temporary file left";
+    }
+}
+
+// Written in place, a file that cannot grow to the new length (here: this process may not write
+// files that large) is left exactly as it was, and the save says why.
+TEST_F(Save, InPlaceSaveThatCannotReserveTheSpaceChangesNothing) {
+    DUTYWISE_HELD_TO_FILE_MODES();
+    fs::create_directory(dir / "locked");
+    const std::string roster = dir / "locked/roster.rtf";
+    const std::string old(600, 'o');
+    WriteFileBytes(roster, old);
+    ASSERT_EQ(chmod((dir / "locked").c_str(), 0555), 0); // new files refused: written in place
+    const std::shared_ptr<void> unlock(nullptr, [&](void*) { Unlock(dir.path()); });
+
+    rlimit limit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit small{1000, limit.rlim_max};
+    const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const auto failure = WriteFileAtomically(roster, std::string(5000, 'n'));
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    signal(SIGXFSZ, oldHandler);
+
+    ASSERT_TRUE(failure.has_value());
+    const std::string reason = std::strerror(EFBIG);
+    EXPECT_EQ(failure->substr(failure->size() - std::min(failure->size(), reason.size())), reason)
+        << *failure;
+    EXPECT_EQ(ReadFileBytes(roster), old);
+}
+
+// The sweep of leftovers keeps the temporary file of a save that another user is running: this
+// process cannot signal that user's process, which is not the same as its being gone.
+TEST_F(Save, LeftoverOfAnotherUsersLiveSaveIsKept) {
+    if (geteuid() != 0)
+        GTEST_SKIP() << "starting a process of another user needs root";
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t other = fork();
+    ASSERT_GE(other, 0);
+    if (other == 0) {
+        if (setgid(kNogroup) != 0 || setuid(kNobody) != 0)
+            _exit(1);
+        (void)!write(ready[1], "x", 1);
+        pause();
+        _exit(0);
+    }
+    close(ready[1]);
+    const std::shared_ptr<void> stop(nullptr, [&](void*) {
+        kill(other, SIGKILL);
+        waitpid(other, nullptr, 0);
+    });
+    char byte = 0;
+    ASSERT_EQ(read(ready[0], &byte, 1), 1) << "the other user's process did not start";
+    close(ready[0]);
+
+    const std::string leftover = ".roster.rtf." + std::to_string(other) + "-5.tmp";
+    WriteFileBytes(dir / leftover, "half a roster");
+    AgeByAnHour(AT_FDCWD, dir / leftover);
+    const std::string roster = dir / "roster.rtf";
+    const std::string bytes = Rtf();
+    EXPECT_TRUE(TrueInChildWithout({CAP_KILL}, [&] {
+        const bool cannotSignal = kill(other, 0) != 0 && errno == EPERM;
+        return cannotSignal && WriteFileAtomically(roster, bytes) == std::nullopt;
+    }));
+    EXPECT_EQ(Listing(dir.path()), (std::vector<std::string>{leftover, "roster.rtf"}));
+}
+
+// A target whose path is a few bytes short of the system's limit is saved although its
+// temporary file's path would be longer, and a leftover there is still swept.
+TEST_F(Save, PathNearTheSystemsLimitIsSaved) {
+    // Folders down to a path of 4,049 bytes, then a name of 40: 4,090 bytes in all.
+    fs::path folder = dir.path();
+    for (std::size_t left = 4049 - folder.string().size(); left > 0;) {
+        std::size_t n = std::min<std::size_t>(200, left - 1);
+        if (left - 1 - n == 1)
+            --n; // never leave room for just a slash
+        folder /= std::string(n, 'd');
+        ASSERT_TRUE(fs::create_directory(folder));
+        left -= n + 1;
+    }
+    const std::string name = std::string(36, 'r') + ".rtf";
+    const std::string target = (folder / name).string();
+    ASSERT_EQ(target.size(), 4090u);
+
+    const pid_t dead = fork();
+    ASSERT_GE(dead, 0);
+    if (dead == 0)
+        _exit(0);
+    ASSERT_EQ(waitpid(dead, nullptr, 0), dead);
+    const int folderFd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(folderFd, 0);
+    const std::string leftover = "." + name.substr(0, 200) + "." + std::to_string(dead) + "-3.tmp";
+    const int planted = openat(folderFd, leftover.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    ASSERT_GE(planted, 0);
+    close(planted);
+    AgeByAnHour(folderFd, leftover);
+    close(folderFd);
+
+    const SaveResult r = SaveTo(target);
+    EXPECT_EQ(r.status, SaveResult::Status::Saved) << r.message;
+    EXPECT_EQ(ReadFileBytes(target), Rtf());
+    EXPECT_EQ(Listing(folder), std::vector<std::string>{name});
 }
 
 // The file type chosen decides what is written and which extension a bare name gets; the name's
