@@ -115,6 +115,10 @@ template <typename T> int IndexOf(std::vector<T>& table, const T& value) {
     return static_cast<int>(table.size() - 1);
 }
 
+// The styles that right-to-left text takes from the associated properties.
+constexpr int kAssociatedStyles =
+    static_cast<int>(FontStyle::Bold) | static_cast<int>(FontStyle::Italic);
+
 int HalfPoints(int twentieths) {
     return (twentieths + 5) / 10;
 }
@@ -171,7 +175,9 @@ std::string WriteRichText(const std::vector<Paragraph>& paragraphs) {
         AppendInt(out, c.blue);
         out += ';';
     }
-    out += "}\n\\uc1\\pard\\plain\n";
+    // Naming the writer matters: LibreOffice adds a thin space before each of two blanks in a
+    // row of Rich Text that does not say which program wrote it.
+    out += "}\n{\\*\\generator Dutywise " DUTYWISE_VERSION ";}\n\\uc1\\pard\\plain\n";
 
     // Control words are written only where a run differs from the one before.
     int font = -1, color = -1, half = -1;
@@ -187,6 +193,24 @@ std::string WriteRichText(const std::vector<Paragraph>& paragraphs) {
                 out += w;
                 wrote = true;
             };
+            // Readers take the font, size, bold and italic of right-to-left text from the
+            // associated properties after \rtlch, and the font of CJK text from \af after \dbch;
+            // \loch makes the plain \f the font of all other text. \ltrch ends the associated
+            // properties without making the run right-to-left. AbiWord would take \rtlch and
+            // \ltrch as forcing the direction of the whole run (Hebrew shown backwards), unless
+            // each is preceded by its own \abinodiroverride, which other readers skip.
+            if (f != font || h != half || styles < 0 ||
+                (s & kAssociatedStyles) != (styles & kAssociatedStyles)) {
+                out += "\\abinodiroverride\\rtlch\\af";
+                AppendInt(out, f);
+                out += "\\afs";
+                AppendInt(out, h);
+                out += r.style.styles.Has(FontStyle::Bold) ? "\\ab" : "\\ab0";
+                out += r.style.styles.Has(FontStyle::Italic) ? "\\ai" : "\\ai0";
+                out += "\\abinodiroverride\\ltrch\\dbch\\af";
+                AppendInt(out, f);
+                word("\\loch");
+            }
             if (f != font) {
                 word("\\f");
                 AppendInt(out, f);

@@ -11,6 +11,10 @@ namespace dutywise {
 
 // The whole document as RTF bytes. The same paragraphs always give the same bytes.
 //
+// - The header names the writer, {\*\generator Dutywise VERSION;}.
+// - Font, size, bold and italic are also written as the associated properties of right-to-left
+//   and CJK text (\rtlch, \dbch, \loch with \af, \afs, \ab, \ai), which word processors
+//   take for those scripts instead of the plain ones.
 // - Fonts and colours are listed in order of first use; colour 0 is left empty, so that an
 //   automatic colour is the reader's default text colour.
 // - Sizes are held in twentieths of a point but RTF counts half-points: \fs is the nearest

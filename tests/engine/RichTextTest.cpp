@@ -33,6 +33,15 @@ std::string TextOf(const std::string& utf8) {
     return body.substr(space + 1, body.size() - space - 1 - std::string("\\par\n}\n").size());
 }
 
+// The associated properties that precede a run's plain ones wherever its font, size, bold or
+// italic change.
+std::string Associated(int font, int halfPoints, bool bold, bool italic) {
+    const std::string f = std::to_string(font);
+    return "\\abinodiroverride\\rtlch\\af" + f + "\\afs" + std::to_string(halfPoints) +
+           (bold ? "\\ab" : "\\ab0") + (italic ? "\\ai" : "\\ai0") +
+           "\\abinodiroverride\\ltrch\\dbch\\af" + f + "\\loch";
+}
+
 } // namespace
 
 TEST(RichText, WholeFileOfOneParagraph) {
@@ -40,7 +49,10 @@ TEST(RichText, WholeFileOfOneParagraph) {
               "{\\rtf1\\ansi\\ansicpg1252\\deff0\n"
               "{\\fonttbl{\\f0\\fnil Arial;}}\n"
               "{\\colortbl;}\n"
+              "{\\*\\generator Dutywise " DUTYWISE_VERSION ";}\n"
               "\\uc1\\pard\\plain\n"
+              "\\abinodiroverride\\rtlch\\af0\\afs17\\ab\\ai0"
+              "\\abinodiroverride\\ltrch\\dbch\\af0\\loch"
               "\\f0\\fs17\\b\\i0\\ulnone\\cf0 Hi\\par\n"
               "}\n");
 }
@@ -90,8 +102,17 @@ TEST(RichText, ControlWordsOnlyWhereTheStyleChanges) {
     boldItalicUnder.styles = {FontStyle::Bold, FontStyle::Italic, FontStyle::Underline};
     EXPECT_EQ(Body({Para({{"a", Plain()}, {"b", bold}, {"c", boldItalicUnder}, {"d", Plain()}}),
                     Para("e", Plain())}),
-              "\\f0\\fs24\\b0\\i0\\ulnone\\cf1 a\\b b\\i\\ul c\\b0\\i0\\ulnone d\\par\n"
-              "e\\par\n}\n");
+              Associated(0, 24, false, false) + "\\f0\\fs24\\b0\\i0\\ulnone\\cf1 a" +
+                  Associated(0, 24, true, false) + "\\b b" + Associated(0, 24, true, true) +
+                  "\\i\\ul c" + Associated(0, 24, false, false) +
+                  "\\b0\\i0\\ulnone d\\par\n"
+                  "e\\par\n}\n");
+    // Underline alone is not an associated property.
+    ParagraphStyle underlined = Plain();
+    underlined.styles = {FontStyle::Underline};
+    EXPECT_EQ(Body({Para({{"a", Plain()}, {"b", underlined}})}),
+              Associated(0, 24, false, false) +
+                  "\\f0\\fs24\\b0\\i0\\ulnone\\cf1 a\\ul b\\par\n}\n");
 }
 
 TEST(RichText, TablesListFontsAndColoursInOrderOfFirstUse) {
@@ -110,10 +131,12 @@ TEST(RichText, TablesListFontsAndColoursInOrderOfFirstUse) {
     EXPECT_NE(rtf.find("{\\colortbl;\\red255\\green0\\blue10;\\red0\\green0\\blue0;}"),
               std::string::npos)
         << rtf;
-    EXPECT_EQ(Body(doc), "\\f0\\fs24\\b0\\i0\\ulnone\\cf1 x\\f1\\cf2 y\\par\n"
-                         "\\cf0 z\\par\n"
-                         "\\cf2 w\\par\n"
-                         "\\f0\\cf1 v\\par\n}\n");
+    EXPECT_EQ(Body(doc), Associated(0, 24, false, false) + "\\f0\\fs24\\b0\\i0\\ulnone\\cf1 x" +
+                             Associated(1, 24, false, false) +
+                             "\\f1\\cf2 y\\par\n"
+                             "\\cf0 z\\par\n"
+                             "\\cf2 w\\par\n" +
+                             Associated(0, 24, false, false) + "\\f0\\cf1 v\\par\n}\n");
     EXPECT_EQ(WriteRichText(doc), rtf) << "the same document must give the same bytes";
 }
 
@@ -141,7 +164,8 @@ TEST(RichText, SizeIsNearestHalfPointWithHalvesRoundedUp) {
 
 TEST(RichText, EveryParagraphEndsWithParBlankOnesAndTheLastIncluded) {
     EXPECT_EQ(Body({Para("one"), Para(""), Para("")}),
-              "\\f0\\fs24\\b0\\i0\\ulnone\\cf1 one\\par\n\\par\n\\par\n}\n");
+              Associated(0, 24, false, false) +
+                  "\\f0\\fs24\\b0\\i0\\ulnone\\cf1 one\\par\n\\par\n\\par\n}\n");
     // An empty document is one blank paragraph: a reader refuses a file with none.
     EXPECT_EQ(Body({}), "\\par\n}\n");
 }
