@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -157,9 +158,13 @@ bool WriteAll(int fd, std::string_view bytes) {
 std::optional<std::string> WriteInPlace(const std::string& path, const std::string& target,
                                         const struct stat& seen, std::string_view bytes) {
     // Non-blocking and no controlling terminal: should the name have become a pipe or a
-    // terminal since it was looked at, the open neither hangs nor adopts it.
-    const int fd =
-        ::open(target.c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    // terminal since it was looked at, the open neither hangs nor adopts it. Opened for reading
+    // too where allowed: on a file system that cannot reserve space (NFS, for one), the C
+    // library reserves it by reading and writing a byte of each block.
+    constexpr int flags = O_NOCTTY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC;
+    int fd = ::open(target.c_str(), O_RDWR | flags);
+    if (fd < 0 && errno == EACCES)
+        fd = ::open(target.c_str(), O_WRONLY | flags);
     if (fd < 0)
         return Failure("Cannot create file", path, errno);
     struct stat st {};
@@ -174,9 +179,21 @@ std::optional<std::string> WriteInPlace(const std::string& path, const std::stri
     };
     const auto length = static_cast<off_t>(bytes.size());
     if (length > 0) {
-        if (const int error = posix_fallocate(fd, 0, length); error != 0) {
-            // Where the file system cannot reserve space, the C library writes it instead and
-            // may have made the file longer: give it back its own length.
+        // Reserved beyond the end where the file system can, so that the file keeps its old
+        // length until the new bytes are written; the size limit of the process is not
+        // checked by that, so it is here.
+        rlimit limit{};
+        if (getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
+            static_cast<rlim_t>(length) > limit.rlim_cur)
+            return fail(EFBIG);
+        int error = fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, length) == 0 ? 0 : errno;
+        if (error == EOPNOTSUPP || error == ENOSYS)
+            error = posix_fallocate(fd, 0, length);
+        // A write-only file on a file system that cannot reserve space (NFS, for one) cannot
+        // have its space reserved (EBADF): it is written all the same, and a full disk may
+        // then leave it cut.
+        if (error != 0 && error != EBADF) {
+            // The C library's way may have made the file longer: give it back its length.
             struct stat after {};
             if (fstat(fd, &after) == 0 && after.st_size != st.st_size)
                 (void)::ftruncate(fd, st.st_size);

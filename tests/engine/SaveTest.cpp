@@ -1,7 +1,9 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <linux/capability.h>
+#include <sched.h>
 #include <signal.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -601,31 +603,82 @@ TEST_F(Save, SavingKeepsTheFilesIdentity) {
     }
 }
 
-// Written in place, a file that cannot grow to the new length (here: this process may not write
-// files that large) is left exactly as it was, and the save says why.
-TEST_F(Save, InPlaceSaveThatCannotReserveTheSpaceChangesNothing) {
+// Written in place, a file that cannot grow to the new length is left exactly as it was, and the
+// save says why: on a full disk (a small file system of this test's own, mounted where only its
+// process sees it), and past the size this process may write.
+TEST_F(Save, InPlaceSaveThatCannotGrowTheFileChangesNothing) {
     DUTYWISE_HELD_TO_FILE_MODES();
-    fs::create_directory(dir / "locked");
-    const std::string roster = dir / "locked/roster.rtf";
-    const std::string old(600, 'o');
-    WriteFileBytes(roster, old);
-    ASSERT_EQ(chmod((dir / "locked").c_str(), 0555), 0); // new files refused: written in place
-    const std::shared_ptr<void> unlock(nullptr, [&](void*) { Unlock(dir.path()); });
-
-    rlimit limit{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
-    const rlimit small{1000, limit.rlim_max};
-    const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const auto failure = WriteFileAtomically(roster, std::string(5000, 'n'));
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
-    signal(SIGXFSZ, oldHandler);
-
-    ASSERT_TRUE(failure.has_value());
-    const std::string reason = std::strerror(EFBIG);
-    EXPECT_EQ(failure->substr(failure->size() - std::min(failure->size(), reason.size())), reason)
-        << *failure;
-    EXPECT_EQ(ReadFileBytes(roster), old);
+    enum Outcome { Kept = 0, Saved, Changed, OtherReason, CannotSetUp };
+    const auto nothing = [](const fs::path&) { return true; };
+    const struct {
+        const char* name;
+        // In the saving process, before and after the roster is written.
+        std::function<bool(const fs::path&folder)> before, after;
+        int error;
+    } cases[] = {
+        {"full disk",
+         [](const fs::path& folder) {
+             return unshare(CLONE_NEWNS) == 0 &&
+                    mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+                    mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k") == 0;
+         },
+         [](const fs::path& folder) {
+             const int filler = open((folder / "filler").c_str(), O_WRONLY | O_CREAT, 0644);
+             const std::string block(4096, 'f');
+             while (filler >= 0 && write(filler, block.data(), block.size()) > 0) {
+             }
+             close(filler);
+             return filler >= 0;
+         },
+         ENOSPC},
+        {"size limit of the process", nothing,
+         [](const fs::path&) {
+             signal(SIGXFSZ, SIG_IGN);
+             const rlimit small{1000, RLIM_INFINITY};
+             return setrlimit(RLIMIT_FSIZE, &small) == 0;
+         },
+         EFBIG},
+    };
+    int index = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path folder = dir.path() / ("case" + std::to_string(index++));
+        fs::create_directory(folder);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            if (!c.before(folder))
+                _exit(CannotSetUp);
+            const std::string roster = folder / "roster.rtf";
+            const std::string old(600, 'o');
+            WriteFileBytes(roster, old);
+            // New files refused: written in place.
+            if (ReadFileBytes(roster) != old || !c.after(folder) ||
+                chmod(folder.c_str(), 0555) != 0)
+                _exit(CannotSetUp);
+            const auto failure = WriteFileAtomically(roster, std::string(20000, 'n'));
+            const std::string reason = std::strerror(c.error);
+            if (!failure)
+                _exit(Saved);
+            if (ReadFileBytes(roster) != old)
+                _exit(Changed);
+            _exit(failure->size() > reason.size() &&
+                          failure->compare(failure->size() - reason.size(), reason.size(),
+                                           reason) == 0
+                      ? Kept
+                      : OtherReason);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        Unlock(folder);
+        if (WEXITSTATUS(status) == CannotSetUp) {
+            std::cout << "[ NOTE ] case \"" << c.name << "\" cannot be set up here\n";
+            continue;
+        }
+        EXPECT_EQ(WEXITSTATUS(status), Kept)
+            << "1: saved, 2: the file changed, 3: another reason was given";
+    }
 }
 
 // The sweep of leftovers keeps the temporary file of a save that another user is running: this
