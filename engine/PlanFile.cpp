@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <limits>
 #include <nlohmann/json.hpp>
@@ -22,10 +23,6 @@ using OrderedJson = nlohmann::ordered_json;
 // Our own fields nest three deep at most; anything far deeper is not a plan, and refusing it
 // before parsing keeps a hostile file from costing memory level by level.
 constexpr int kMaxNesting = 64;
-
-constexpr std::array<PlanList, kPlanLists> kAllLists{PlanList::People,  PlanList::Breakfasts,
-                                                     PlanList::Lunches, PlanList::Dinners,
-                                                     PlanList::Snacks,  PlanList::Drinks};
 
 // Thrown while reading a parsed document; its text is the refusal.
 struct Refusal {
@@ -106,6 +103,83 @@ int Nesting(std::string_view bytes) {
     return deepest;
 }
 
+std::string NotJson(std::optional<std::size_t> byte) {
+    if (!byte)
+        return "This file is not valid JSON.";
+    return "This file is not valid JSON (at byte " + std::to_string(*byte) + ").";
+}
+
+// Walks the bytes as the parser does, building nothing: where they stop being JSON, and how
+// the top level's "version" is written when it is a number with a fraction or an exponent.
+class Scanner final : public nlohmann::json_sax<Json> {
+public:
+    std::optional<std::size_t> errorByte;
+    std::string versionAsWritten;
+
+    bool null() override { return true; }
+    bool boolean(bool) override { return true; }
+    bool number_integer(number_integer_t) override { return true; }
+    bool number_unsigned(number_unsigned_t) override { return true; }
+    bool number_float(number_float_t, const string_t& written) override {
+        if (depth_ == 1 && lastKey_ == "version")
+            versionAsWritten = written;
+        return true;
+    }
+    bool string(string_t&) override { return true; }
+    bool binary(binary_t&) override { return true; }
+    bool start_object(std::size_t) override { return ++depth_, true; }
+    bool key(string_t& name) override {
+        if (depth_ == 1)
+            lastKey_ = name;
+        return true;
+    }
+    bool end_object() override { return --depth_, true; }
+    bool start_array(std::size_t) override { return ++depth_, true; }
+    bool end_array() override { return --depth_, true; }
+    bool parse_error(std::size_t position, const std::string&, const Json::exception&) override {
+        errorByte = position;
+        return false;
+    }
+
+private:
+    int depth_ = 0;
+    std::string lastKey_;
+};
+
+Scanner Scan(std::string_view bytes) {
+    Scanner scanner;
+    try {
+        Json::sax_parse(bytes.begin(), bytes.end(), &scanner);
+    } catch (const Json::exception&) {
+        // Where it failed stays unknown; the refusal then gives no byte.
+    }
+    return scanner;
+}
+
+// A line break or another control character (C0, DEL, C1, the line and paragraph separators):
+// none belongs in a name, and each would break the roster's lines. `text` is valid UTF-8.
+bool HasControlCharacter(std::string_view text) {
+    const auto byte = [&](std::size_t i) {
+        return i < text.size() ? static_cast<unsigned char>(text[i]) : 0u;
+    };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned c = byte(i);
+        if (c < 0x20 || c == 0x7F)
+            return true;
+        if (c == 0xC2 && byte(i + 1) >= 0x80 && byte(i + 1) <= 0x9F)
+            return true;
+        if (c == 0xE2 && byte(i + 1) == 0x80 && (byte(i + 2) == 0xA8 || byte(i + 2) == 0xA9))
+            return true;
+    }
+    return false;
+}
+
+void RefuseControlCharacters(const std::string& text, const std::string& field) {
+    if (HasControlCharacter(text))
+        Refuse("The field " + Quoted(field) +
+               " must not hold a line break or another control character.");
+}
+
 std::optional<int> DayIndex(const std::string& name) {
     for (int d = 0; d < kDays; ++d)
         if (name == DayName(static_cast<Weekday>(d)))
@@ -128,7 +202,9 @@ const Json* Field(const Json& object, const char* key) {
 std::string Text(const Json& value, const std::string& field) {
     if (!value.is_string())
         Refuse("The field " + Quoted(field) + " must be a text.");
-    return value.get<std::string>();
+    std::string text = value.get<std::string>();
+    RefuseControlCharacters(text, field);
+    return text;
 }
 
 std::vector<std::string> Texts(const Json& value, const std::string& field) {
@@ -140,6 +216,7 @@ std::vector<std::string> Texts(const Json& value, const std::string& field) {
         if (!entry.is_string())
             Refuse("The field " + Quoted(field) + " must be a list of texts.");
         texts.push_back(entry.get<std::string>());
+        RefuseControlCharacters(texts.back(), field);
     }
     return texts;
 }
@@ -150,20 +227,40 @@ bool Flag(const Json& value, const std::string& field) {
     return value.get<bool>();
 }
 
-// A whole number held to [low, high]; far larger numbers than an int holds are held too.
+constexpr long long kMostWhole = std::numeric_limits<long long>::max();
+constexpr long long kLeastWhole = std::numeric_limits<long long>::min();
+
+// A whole number, also when written with a zero fraction or an exponent (5.0, 1e3); one beyond
+// what a long long holds is held to its end.
 long long WholeNumber(const Json& value, const std::string& field) {
     if (value.is_number_unsigned()) {
         const auto n = value.get<std::uint64_t>();
-        return n > static_cast<std::uint64_t>(std::numeric_limits<long long>::max())
-                   ? std::numeric_limits<long long>::max()
-                   : static_cast<long long>(n);
+        return n > static_cast<std::uint64_t>(kMostWhole) ? kMostWhole : static_cast<long long>(n);
     }
     if (value.is_number_integer())
         return value.get<long long>();
+    if (value.is_number_float()) {
+        const double d = value.get<double>();
+        constexpr double kTwoTo63 = 9223372036854775808.0;
+        if (std::isfinite(d) && std::trunc(d) == d)
+            return d >= kTwoTo63   ? kMostWhole
+                   : d < -kTwoTo63 ? kLeastWhole
+                                   : static_cast<long long>(d);
+    }
     Refuse("The field " + Quoted(field) + " must be a whole number.");
 }
 
-void ReadIdentity(const Json& root) {
+// The version as a message shows it: the whole number, or where that was held, the number as
+// the file writes it.
+std::string VersionText(const Json& version, long long whole, std::string_view bytes) {
+    if (whole != kMostWhole && whole != kLeastWhole)
+        return std::to_string(whole);
+    if (!version.is_number_float())
+        return version.dump();
+    return Scan(bytes).versionAsWritten;
+}
+
+void ReadIdentity(const Json& root, std::string_view bytes) {
     const Json* format = Field(root, "format");
     if (!format || !format->is_string() || format->get<std::string>() != kPlanFormat)
         Refuse("This file is not a Dutywise plan.");
@@ -172,9 +269,11 @@ void ReadIdentity(const Json& root) {
         Refuse("The plan does not say its version.");
     const long long v = WholeNumber(*version, "version");
     if (v > kPlanVersion)
-        Refuse("This plan was written by a newer Dutywise (version " + std::to_string(v) + ").");
+        Refuse("This plan was written by a newer Dutywise (version " +
+               VersionText(*version, v, bytes) + ").");
     if (v < 1)
-        Refuse("The plan's version (" + std::to_string(v) + ") is not one Dutywise knows.");
+        Refuse("The plan's version (" + VersionText(*version, v, bytes) +
+               ") is not one Dutywise knows.");
 }
 
 PlanFile ReadFields(const Json& root) {
@@ -183,14 +282,14 @@ PlanFile ReadFields(const Json& root) {
         plan.outingName = Text(*v, "outing");
     if (const Json* v = Field(root, "patrol"))
         plan.patrolName = Text(*v, "patrol");
-    for (const PlanList list : kAllLists)
+    for (const PlanList list : kAllPlanLists)
         if (const Json* v = Field(root, PlanListKey(list)))
             plan.List(list) = Texts(*v, PlanListKey(list));
 
     if (const Json* sorted = Field(root, "sorted")) {
         if (!sorted->is_object())
             Refuse("The field \"sorted\" must hold true or false for each list.");
-        for (const PlanList list : kAllLists)
+        for (const PlanList list : kAllPlanLists)
             if (const Json* v = Field(*sorted, PlanListKey(list)))
                 plan.Sorted(list) = Flag(*v, std::string("sorted.") + PlanListKey(list));
     }
@@ -250,9 +349,21 @@ PlanReadResult Refused(const std::string& path, const std::string& why) {
 } // namespace
 
 const char* PlanListKey(PlanList list) {
-    static constexpr const char* kKeys[kPlanLists] = {"people",  "breakfasts", "lunches",
-                                                      "dinners", "snacks",     "drinks"};
-    return kKeys[static_cast<int>(list)];
+    switch (list) {
+    case PlanList::People:
+        return "people";
+    case PlanList::Breakfasts:
+        return "breakfasts";
+    case PlanList::Lunches:
+        return "lunches";
+    case PlanList::Dinners:
+        return "dinners";
+    case PlanList::Snacks:
+        return "snacks";
+    case PlanList::Drinks:
+        return "drinks";
+    }
+    return "";
 }
 
 std::string WritePlanJson(const PlanFile& plan) {
@@ -261,10 +372,10 @@ std::string WritePlanJson(const PlanFile& plan) {
     root["version"] = kPlanVersion;
     root["outing"] = plan.outingName;
     root["patrol"] = plan.patrolName;
-    for (const PlanList list : kAllLists)
+    for (const PlanList list : kAllPlanLists)
         root[PlanListKey(list)] = plan.List(list);
     OrderedJson sorted = OrderedJson::object();
-    for (const PlanList list : kAllLists)
+    for (const PlanList list : kAllPlanLists)
         sorted[PlanListKey(list)] = plan.Sorted(list);
     root["sorted"] = std::move(sorted);
     OrderedJson daysField = OrderedJson::array();
@@ -293,22 +404,30 @@ std::string WritePlanJson(const PlanFile& plan) {
 PlanReadResult ParsePlanJson(std::string_view bytes) {
     if (!IsUtf8(bytes))
         return {std::nullopt, "This file is not UTF-8 text."};
+    // The parser takes a NUL byte for the end of the text and would ignore what follows it.
+    if (const std::size_t nul = bytes.find('\0'); nul != std::string_view::npos)
+        return {std::nullopt, NotJson(nul + 1)};
     if (Nesting(bytes) > kMaxNesting)
         return {std::nullopt, "This file is not a Dutywise plan."};
     Json root;
     try {
         root = Json::parse(bytes.begin(), bytes.end());
     } catch (const Json::parse_error& e) {
-        return {std::nullopt,
-                "This file is not valid JSON (at byte " + std::to_string(e.byte) + ")."};
+        return {std::nullopt, NotJson(e.byte)};
+    } catch (const Json::exception&) {
+        // A number too large for a double, or any other fault the parser throws for: a second
+        // walk finds where it stopped.
+        return {std::nullopt, NotJson(Scan(bytes).errorByte)};
     }
     if (!root.is_object())
         return {std::nullopt, "This file is not a Dutywise plan."};
     try {
-        ReadIdentity(root);
+        ReadIdentity(root, bytes);
         return {ReadFields(root), {}};
     } catch (const Refusal& r) {
         return {std::nullopt, r.message};
+    } catch (const Json::exception&) {
+        return {std::nullopt, "This file is not a Dutywise plan."};
     }
 }
 

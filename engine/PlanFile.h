@@ -20,6 +20,10 @@ inline constexpr std::uintmax_t kMaxPlanFileBytes = 16u * 1024u * 1024u;
 // The six lists, in the order the wizard shows them.
 enum class PlanList { People, Breakfasts, Lunches, Dinners, Snacks, Drinks };
 inline constexpr int kPlanLists = 6;
+// Every list once, in that order: the one table that file and wizard walk.
+inline constexpr std::array<PlanList, kPlanLists> kAllPlanLists{
+    PlanList::People,  PlanList::Breakfasts, PlanList::Lunches,
+    PlanList::Dinners, PlanList::Snacks,     PlanList::Drinks};
 const char* PlanListKey(PlanList list); // "people", "breakfasts", ... as the file names them
 
 struct PlanFile {
@@ -52,7 +56,8 @@ struct PlanReadResult {
 std::string WritePlanJson(const PlanFile& plan);
 
 // Reads a plan from the file's bytes. Missing fields keep their start values and unknown ones
-// are ignored; anything else that does not fit is refused with a sentence saying why.
+// are ignored; anything else that does not fit is refused with a sentence saying why. Nothing
+// is thrown: every fault of the bytes, however odd, becomes such a refusal.
 PlanReadResult ParsePlanJson(std::string_view bytes);
 
 // Reads the plan file at `path`. Every refusal names the file; a system failure gives its reason.
