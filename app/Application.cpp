@@ -26,7 +26,7 @@ void ShowMessage(const QString& text) {
 DutywiseApplication::DutywiseApplication(int& argc, char** argv) : QApplication(argc, argv) {
     // No display name: the X11 platform would append it to every window's caption.
     setApplicationName(QString::fromLatin1(kTitle));
-    setApplicationVersion(QStringLiteral("4.1"));
+    setApplicationVersion(QStringLiteral(DUTYWISE_VERSION));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/dutywise-256.png")));
     // Only the main window ends the program, never the last window closing by itself.
     setQuitOnLastWindowClosed(false);

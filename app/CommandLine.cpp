@@ -37,7 +37,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     }
     if (parsed && parser.isSet(version)) {
         line.action = CommandLine::Action::Version;
-        line.output = QStringLiteral("Dutywise 4.1\n");
+        line.output = QStringLiteral("Dutywise " DUTYWISE_VERSION "\n");
         return line;
     }
     const QStringList plans = parser.positionalArguments();
