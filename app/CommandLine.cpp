@@ -1,12 +1,58 @@
 #include "CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QFile>
+
+#include <algorithm>
+#include <iterator>
 
 namespace dutywise::app {
 
 namespace {
 
 const QString kUsage = QStringLiteral("Usage: dutywise [--help] [--version] [PLAN.dutywise]\n");
+
+// The options that Qt's application object takes out of the command line itself (the style,
+// the layout direction, the session a session manager restores, the platform's own). Qt takes
+// them with one dash or two, wherever they stand.
+constexpr const char* kQtOptionsWithValue[] = {
+    "style",         "stylesheet", "session",         "platform",    "platformpluginpath",
+    "platformtheme", "plugin",     "qwindowgeometry", "qwindowicon", "qwindowtitle",
+    "display",       "geometry",   "title",           "icon",        "name",
+    "visual"};
+constexpr const char* kQtFlags[] = {"reverse", "widgetcount", "testability",
+                                    "nograb",  "dograb",      "sync"};
+// The ones Qt also takes with the value joined on.
+constexpr const char* kQtJoinedOptions[] = {"style=", "stylesheet=", "qmljsdebugger="};
+
+// The arguments without Qt's own options, which are left to the application object. An option
+// that wants a value but stands last is not Qt's (Qt leaves it too) and counts as unknown.
+QStringList WithoutQtOptions(const QStringList& arguments) {
+    const auto named = [](QStringView word, const auto& names) {
+        return std::any_of(std::begin(names), std::end(names),
+                           [&](const char* name) { return word == QLatin1StringView(name); });
+    };
+    const auto joined = [](QStringView word) {
+        return std::any_of(
+            std::begin(kQtJoinedOptions), std::end(kQtJoinedOptions),
+            [&](const char* name) { return word.startsWith(QLatin1StringView(name)); });
+    };
+    QStringList ours;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (i > 0 && argument.startsWith(u'-')) {
+            const QStringView word = QStringView(argument).mid(argument.startsWith(u"--") ? 2 : 1);
+            if (named(word, kQtOptionsWithValue) && i + 1 < arguments.size()) {
+                ++i; // its value is Qt's too
+                continue;
+            }
+            if (named(word, kQtFlags) || joined(word))
+                continue;
+        }
+        ours.append(argument);
+    }
+    return ours;
+}
 
 } // namespace
 
@@ -24,8 +70,11 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                                  QStringLiteral("An outing plan to load into the wizard."),
                                  QStringLiteral("[PLAN.dutywise]"));
 
+    // "-style" is one option, as Qt reads it, not the five letters s, t, y, l, e.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+
     CommandLine line;
-    const bool parsed = parser.parse(arguments);
+    const bool parsed = parser.parse(WithoutQtOptions(arguments));
     if (parsed && parser.isSet(help)) {
         line.action = CommandLine::Action::Help;
         // The parser names the program after argv[0]; the usage line names it as installed.
@@ -52,6 +101,23 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     if (!plans.isEmpty()) {
         line.planGiven = true;
         line.planPath = plans.first();
+        line.planFileName = QFile::encodeName(line.planPath);
+    }
+    return line;
+}
+
+CommandLine ReadCommandLine(int argc, const char* const* argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QFile::decodeName(argv[i]));
+    CommandLine line = ParseCommandLine(arguments);
+    // Decoding replaces bytes that are not UTF-8, so the name is taken from the bytes it came
+    // from: the last argument that reads as the plan's name.
+    for (int i = argc - 1; line.planGiven && i > 0; --i) {
+        if (arguments[i] == line.planPath) {
+            line.planFileName = QByteArray(argv[i]);
+            break;
+        }
     }
     return line;
 }

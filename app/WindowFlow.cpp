@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QPointer>
 #include <QTimer>
 #include <vector>
@@ -138,7 +139,11 @@ void WindowFlow::Start() {
 }
 
 void WindowFlow::LoadPlanAtStart(const QString& path) {
-    if (const auto refusal = wizardWindow->LoadPlan(path))
+    LoadPlanFileAtStart(QFile::encodeName(path));
+}
+
+void WindowFlow::LoadPlanFileAtStart(const QByteArray& fileName) {
+    if (const auto refusal = wizardWindow->LoadPlanFile(fileName))
         QTimer::singleShot(0, welcomeWindow, [text = *refusal] { ShowMessage(text); });
 }
 

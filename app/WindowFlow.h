@@ -4,6 +4,7 @@
 // program ends.
 
 #include <functional>
+#include <QByteArray>
 #include <QDialog>
 #include <QString>
 
@@ -37,6 +38,8 @@ public:
     // first shown. A plan that cannot be read is reported once the event loop runs (over the
     // welcome window), and the wizard stays as it was.
     void LoadPlanAtStart(const QString& path);
+    // The same for a name as the file system knows it, byte for byte (it need not be UTF-8).
+    void LoadPlanFileAtStart(const QByteArray& fileName);
 
     // The main window closed: every modal loop ends and the program is told to quit.
     void Terminate();

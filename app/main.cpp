@@ -1,7 +1,6 @@
 // Dutywise: builds the duty roster of a scout patrol's camping outing.
 
 #include <cstdio>
-#include <QStringList>
 
 #include "Accessibility.h"
 #include "Application.h"
@@ -10,10 +9,7 @@
 
 int main(int argc, char** argv) {
     // Read before the application object, so that --help and --version need no display.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    const dutywise::app::CommandLine line = dutywise::app::ParseCommandLine(arguments);
+    const dutywise::app::CommandLine line = dutywise::app::ReadCommandLine(argc, argv);
     using Action = dutywise::app::CommandLine::Action;
     if (line.action != Action::Run) {
         std::FILE* out = line.action == Action::Usage ? stderr : stdout;
@@ -25,7 +21,7 @@ int main(int argc, char** argv) {
     InstallWidgetAccessibility(); // the painted widgets, as a screen reader sees them
     dutywise::app::WindowFlow windows;
     if (line.planGiven)
-        windows.LoadPlanAtStart(line.planPath);
+        windows.LoadPlanFileAtStart(line.planFileName);
     windows.Start();
     return app.exec();
 }

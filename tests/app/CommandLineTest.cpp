@@ -36,6 +36,20 @@ TEST(CommandLineParse, EveryFormGivesItsActionOutputAndExitStatus) {
          "--odd-name.dutywise",
          0},
         {{"dutywise", "--version"}, CommandLine::Action::Version, "", 0},
+        {{"dutywise", "-v"}, CommandLine::Action::Version, "", 0},
+        // Qt's own options, with their values, are the application object's to take.
+        {{"dutywise", "-style", "fusion", "a.dutywise"}, CommandLine::Action::Run, "a.dutywise", 0},
+        {{"dutywise", "-reverse", "--style=fusion", "--version"},
+         CommandLine::Action::Version,
+         "",
+         0},
+        {{"dutywise", "-session", "10d6f3a2c1000123", "-h"}, CommandLine::Action::Help, "", 0},
+        {{"dutywise", "a.dutywise", "--session", "a.dutywise"},
+         CommandLine::Action::Run,
+         "a.dutywise",
+         0},
+        {{"dutywise", "-session"}, CommandLine::Action::Usage, "", 2},
+        {{"dutywise", "-styles"}, CommandLine::Action::Usage, "", 2},
         {{"dutywise", "--help"}, CommandLine::Action::Help, "", 0},
         {{"dutywise", "-h", "a.dutywise"}, CommandLine::Action::Help, "", 0},
         {{"dutywise", "a.dutywise", "b.dutywise"}, CommandLine::Action::Usage, "", 2},
@@ -107,4 +121,21 @@ TEST(StartWithPlan, AReadablePlanFillsTheWizardAndABadOneIsReportedAndLeavesItEm
         EXPECT_EQ(wizardWindow->findChild<QLineEdit*>("patrolNameEdit")->text(), "");
         EXPECT_EQ(wizardWindow->findChild<FlatListBox*>("peopleList")->count(), 0);
     }
+}
+
+// A name from a system that does not write UTF-8 ("Zoë" in Latin-1) opens by its own bytes.
+TEST(StartWithPlan, ANameThatIsNotUtf8OpensAsTheSystemGaveIt) {
+    dutywise::testing::TempDir dir;
+    const std::string path = dir / "Zo\xEB.dutywise";
+    dutywise::testing::WriteFileBytes(
+        path, R"({"format": "dutywise-plan", "version": 1, "patrol": "Owl"})");
+    const char* argv[] = {"dutywise", "-style", "fusion", path.c_str()};
+    const CommandLine line = dutywise::app::ReadCommandLine(4, argv);
+    ASSERT_EQ(line.action, CommandLine::Action::Run);
+    ASSERT_TRUE(line.planGiven);
+    EXPECT_EQ(line.planFileName.toStdString(), path);
+    dutywise::app::WindowFlow flow;
+    flow.SetQuit([] {});
+    flow.LoadPlanFileAtStart(line.planFileName);
+    EXPECT_EQ(wizardWindow->findChild<QLineEdit*>("patrolNameEdit")->text(), "Owl");
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The real program's command line, with no display at all: --help and --version answer on
-# standard output with status 0; two plans or an unknown option give a usage line on standard
+# The real program's command line, with no display at all: --help and --version (also among
+# Qt's own options) answer on standard output with status 0; two plans or an unknown option give a usage line on standard
 # error and status 2, and nothing on standard output.
 # Usage: CommandLineTest.sh PROGRAM
 set -u
@@ -18,9 +18,12 @@ run() { # run EXPECTED_STATUS ARGS...: leaves the streams in $work/out and $work
   [ "$status" -eq "$expected" ] || fail "dutywise $* exited with $status, not $expected: $(cat "$work/err")"
 }
 
-run 0 --version
-[ "$(cat "$work/out")" = "Dutywise 4.1" ] || fail "--version printed: $(cat "$work/out")"
-[ -s "$work/err" ] && fail "--version wrote to standard error: $(cat "$work/err")"
+for args in "--version" "-v" "-style fusion -reverse -session 10d6f3a2c1000123 --version"; do
+  # shellcheck disable=SC2086 # the words are the arguments
+  run 0 $args
+  [ "$(cat "$work/out")" = "Dutywise 4.1" ] || fail "dutywise $args printed: $(cat "$work/out")"
+  [ -s "$work/err" ] && fail "dutywise $args wrote to standard error: $(cat "$work/err")"
+done
 
 run 0 --help
 grep -q '^Usage: dutywise \[--help\] \[--version\] \[PLAN.dutywise\]$' "$work/out" ||

@@ -1,6 +1,6 @@
 #!/bin/bash
-# The real program on a private X server: its welcome window "Dutywise v4.1" shows within
-# seconds, and closing that window from its title bar ends the program with status 0.
+# The real program on a private X server, given Qt's own options: its welcome window
+# "Dutywise v4.1" shows within seconds, and closing that window from its title bar ends the program with status 0.
 # Usage: RealProgramTest.sh RUN_FOLDER. Skips (77) when a tool is missing, unless CI=true.
 set -u
 run_dir=$1
@@ -43,7 +43,9 @@ fi
 
 mkdir -m 700 "$work/runtime"
 cd "$run_dir" || exit 1
-XDG_RUNTIME_DIR="$work/runtime" HOME="$work" QT_QPA_PLATFORM=xcb ./dutywise >"$work/out.log" 2>&1 &
+# Started with Qt's own options, as a session manager restoring a session starts it: Qt takes them.
+XDG_RUNTIME_DIR="$work/runtime" HOME="$work" QT_QPA_PLATFORM=xcb \
+  ./dutywise -style fusion -reverse -session 10d6f3a2c1000123_1765200000 >"$work/out.log" 2>&1 &
 app_pid=$!
 
 window=
