@@ -18,7 +18,6 @@ public:
     std::optional<QString> AskSaveName(); // "PlanSaveDialog"; a bare name gets ".dutywise"
 
     // The plan file chosen or opened last, proposed by the next dialog.
-    QString lastFileName() const { return last_; }
     void setLastFileName(const QString& path) { last_ = path; }
 
     static QStringList nameFilters();

@@ -27,16 +27,25 @@ bool Holds(const FlatListBox& list, const QString& text) {
 
 std::array<WizardWindow::EditableList, 6> WizardWindow::editableLists() const {
     const QString sameMeal = QStringLiteral("I'm sorry, I can't add the same meal to the list!");
+    using dutywise::PlanList;
     return {{
-        {peopleList, addPersonButton, deletePersonButton, peopleSortedBox, personInput, {}},
-        {breakfastsList, addBreakfastButton, deleteBreakfastButton, breakfastsSortedBox,
-         breakfastInput, sameMeal},
-        {lunchesList, addLunchButton, deleteLunchButton, lunchesSortedBox, lunchInput, sameMeal},
-        {dinnersList, addDinnerButton, deleteDinnerButton, dinnersSortedBox, dinnerInput, sameMeal},
-        {snacksList, addSnackButton, deleteSnackButton, snacksSortedBox, snackInput,
-         QStringLiteral("I'm sorry, I can't add the same snack to the list!")},
-        {drinksList, addDrinkButton, deleteDrinkButton, drinksSortedBox, drinkInput,
-         QStringLiteral("I'm sorry, I can't add the same drink to the list!")},
+        {PlanList::People,
+         peopleList,
+         addPersonButton,
+         deletePersonButton,
+         peopleSortedBox,
+         personInput,
+         {}},
+        {PlanList::Breakfasts, breakfastsList, addBreakfastButton, deleteBreakfastButton,
+         breakfastsSortedBox, breakfastInput, sameMeal},
+        {PlanList::Lunches, lunchesList, addLunchButton, deleteLunchButton, lunchesSortedBox,
+         lunchInput, sameMeal},
+        {PlanList::Dinners, dinnersList, addDinnerButton, deleteDinnerButton, dinnersSortedBox,
+         dinnerInput, sameMeal},
+        {PlanList::Snacks, snacksList, addSnackButton, deleteSnackButton, snacksSortedBox,
+         snackInput, QStringLiteral("I'm sorry, I can't add the same snack to the list!")},
+        {PlanList::Drinks, drinksList, addDrinkButton, deleteDrinkButton, drinksSortedBox,
+         drinkInput, QStringLiteral("I'm sorry, I can't add the same drink to the list!")},
     }};
 }
 

@@ -2,24 +2,20 @@
 // the mapping between the wizard's controls and the plan file.
 
 #include <algorithm>
-#include <array>
+#include <filesystem>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QTimer>
 #include <QUrl>
+#include <system_error>
 
 #include "WizardWindow.h"
 
 namespace {
-
-using dutywise::PlanList;
-
-constexpr std::array<PlanList, dutywise::kPlanLists> kLists{PlanList::People,  PlanList::Breakfasts,
-                                                            PlanList::Lunches, PlanList::Dinners,
-                                                            PlanList::Snacks,  PlanList::Drinks};
 
 std::vector<std::string> ToStrings(const QStringList& items) {
     std::vector<std::string> out;
@@ -51,17 +47,12 @@ QString DroppedPlan(const QMimeData* data) {
 } // namespace
 
 dutywise::PlanFile WizardWindow::CurrentPlanFile() const {
-    const std::array<const FlatListBox*, dutywise::kPlanLists> lists{
-        peopleList, breakfastsList, lunchesList, dinnersList, snacksList, drinksList};
-    const std::array<const FlatCheckBox*, dutywise::kPlanLists> sortBoxes{
-        peopleSortedBox,  breakfastsSortedBox, lunchesSortedBox,
-        dinnersSortedBox, snacksSortedBox,     drinksSortedBox};
     dutywise::PlanFile plan;
     plan.outingName = outingNameEdit->text().toStdString();
     plan.patrolName = patrolNameEdit->text().toStdString();
-    for (std::size_t i = 0; i < kLists.size(); ++i) {
-        plan.List(kLists[i]) = ToStrings(lists[i]->items());
-        plan.Sorted(kLists[i]) = sortBoxes[i]->isChecked();
+    for (const EditableList& entry : editableLists()) {
+        plan.List(entry.planList) = ToStrings(entry.list->items());
+        plan.Sorted(entry.planList) = entry.sortedBox->isChecked();
     }
     for (int day = 0; day < dutywise::kDays; ++day) {
         plan.days[static_cast<std::size_t>(day)] = daysList->checked(day);
@@ -77,19 +68,14 @@ dutywise::PlanFile WizardWindow::CurrentPlanFile() const {
 }
 
 void WizardWindow::ShowPlanFile(const dutywise::PlanFile& plan) {
-    const std::array<FlatListBox*, dutywise::kPlanLists> lists{
-        peopleList, breakfastsList, lunchesList, dinnersList, snacksList, drinksList};
-    const std::array<FlatCheckBox*, dutywise::kPlanLists> sortBoxes{
-        peopleSortedBox,  breakfastsSortedBox, lunchesSortedBox,
-        dinnersSortedBox, snacksSortedBox,     drinksSortedBox};
     outingNameEdit->setText(QString::fromStdString(plan.outingName));
     patrolNameEdit->setText(QString::fromStdString(plan.patrolName));
-    for (std::size_t i = 0; i < kLists.size(); ++i) {
+    for (const EditableList& entry : editableLists()) {
         // Emptied first, so that the tick's own handler has nothing old to sort; the entries then
         // go in at once, sorted in one pass when the tick is on.
-        lists[i]->clear();
-        sortBoxes[i]->setChecked(plan.Sorted(kLists[i]));
-        lists[i]->replaceItems(ToQStrings(plan.List(kLists[i])));
+        entry.list->clear();
+        entry.sortedBox->setChecked(plan.Sorted(entry.planList));
+        entry.list->replaceItems(ToQStrings(plan.List(entry.planList)));
     }
     for (int day = 0; day < dutywise::kDays; ++day) {
         daysList->setChecked(day, plan.days[static_cast<std::size_t>(day)]);
@@ -103,13 +89,21 @@ void WizardWindow::ShowPlanFile(const dutywise::PlanFile& plan) {
 }
 
 std::optional<QString> WizardWindow::LoadPlan(const QString& path) {
-    const QString absolute = path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
-    const dutywise::PlanReadResult read = dutywise::ReadPlanFile(absolute.toStdString());
+    return LoadPlanFile(QFile::encodeName(path));
+}
+
+std::optional<QString> WizardWindow::LoadPlanFile(const QByteArray& fileName) {
+    std::string absolute = fileName.toStdString();
+    std::error_code error;
+    if (!absolute.empty())
+        if (const auto full = std::filesystem::absolute(absolute, error); !error)
+            absolute = full.lexically_normal().string();
+    const dutywise::PlanReadResult read = dutywise::ReadPlanFile(absolute);
     if (!read.plan)
         return QString::fromStdString(read.message);
     ShowPlanFile(*read.plan);
-    lastPlan_ = *read.plan;
-    planDialogs_.setLastFileName(absolute);
+    lastPlan_ = CurrentPlanFile();
+    planDialogs_.setLastFileName(QFile::decodeName(QByteArray::fromStdString(absolute)));
     return std::nullopt;
 }
 
@@ -141,7 +135,9 @@ void WizardWindow::OpenPlanFile(const QString& path) {
     if (!mayReplaceEntries(absolute))
         return;
     ShowPlanFile(*read.plan);
-    lastPlan_ = *read.plan;
+    // Compared later as the controls show it, not as the file has it: a sorted list, say,
+    // stored out of order by hand.
+    lastPlan_ = CurrentPlanFile();
     planDialogs_.setLastFileName(absolute);
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <QByteArray>
 #include <QDialog>
 #include <QString>
 #include <string>
@@ -35,12 +36,6 @@ public:
     explicit WizardWindow(QWidget* parent = nullptr);
     ~WizardWindow() override;
 
-    // The save dialog's choices and the extension added to a bare name (under Rich Text and all
-    // files; "pdf" under PDF).
-    static constexpr const char* kSaveFilter =
-        "Rich Text (*.RTF)|*.RTF|All Files|*.*|PDF (*.pdf)|*.pdf";
-    static constexpr const char* kSaveDefaultExtension = "rtf";
-
     // The plan as the controls hold it at this moment.
     dutywise::OutingPlan ReadPlan() const;
     // The roster shown in the editor.
@@ -54,6 +49,9 @@ public:
     void ShowPlanFile(const dutywise::PlanFile& plan); // into the controls, through their setters
     // Loads the plan at `path` without asking, as at start-up: the refusal's text, or nothing.
     std::optional<QString> LoadPlan(const QString& path);
+    // The same for a name as the file system knows it, byte for byte (from the command line,
+    // where a name need not be UTF-8).
+    std::optional<QString> LoadPlanFile(const QByteArray& fileName);
     // Open Plan... without its dialog: reads, asks before replacing entries, reports a refusal.
     void OpenPlanFile(const QString& path);
 
@@ -83,6 +81,7 @@ private:
     // its Add button opens, and the refusal of a repeated entry (none for people: the user is
     // asked whether two scouts share a name).
     struct EditableList {
+        dutywise::PlanList planList; // which of the plan file's lists it is
         FlatListBox* list;
         QPushButton* addButton;
         QPushButton* deleteButton;

@@ -261,6 +261,17 @@ TEST_F(PlanFiles, ReplaceQuestionNoKeepsTheEntriesYesReplacesThem) {
     EXPECT_EQ(Read(w), filled);
 }
 
+// The even-shares tick is no entry: a wizard whose only change is that tick has nothing to lose.
+TEST_F(PlanFiles, AWizardWhoseOnlyChangeIsTheEvenSharesTickOpensAPlanWithoutAsking) {
+    WriteFileBytes(dir / "p.dutywise",
+                   R"({"format": "dutywise-plan", "version": 1, "patrol": "Owls"})");
+    ShowPage(w, 4);
+    Tick(w, "shareEvenlyBox");
+    ShowPage(w, 0);
+    OpenPlan(PathOf("p.dutywise"));
+    EXPECT_EQ(Find<QLineEdit>(w, "patrolNameEdit")->text(), "Owls");
+}
+
 TEST_F(PlanFiles, AFreshWizardWithEntriesAsksBeforeItsFirstPlan) {
     WriteFileBytes(dir / "p.dutywise", R"({"format": "dutywise-plan", "version": 1})");
     TypeInto("patrolNameEdit", "Owls");
@@ -300,6 +311,9 @@ TEST_F(PlanFiles, LoadedListsKeepTheirEntriesExactlyAndSortedListsSortOnce) {
         "sorted": {"dinners": true},
         "days": ["Monday"], "meals": {"Monday": ["Lunch"], "Sunday": ["Dinner"]},
         "crewSize": 7})");
+    OpenPlan(PathOf("hand.dutywise"));
+    // Nothing changed since it was opened, though the dinners show in another order than the
+    // file's: opening it again asks nothing.
     OpenPlan(PathOf("hand.dutywise"));
     const Controls c = Read(w);
     EXPECT_EQ(c.lists[0], (QStringList{"  Ann", "Ann", "", "Ann"}));

@@ -19,7 +19,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
         box = Find<QCheckBox>(w, "shareEvenlyBox");
     }
-    // A week of every meal for five people, crews of two.
 
     WizardWindow w;
     QCheckBox* box = nullptr;
