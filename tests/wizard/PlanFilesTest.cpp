@@ -293,6 +293,8 @@ TEST_F(PlanFiles, RefusedFilesLeaveEveryControlAsItWas) {
         {"typed.dutywise", R"({"format": "dutywise-plan", "version": 1, "people": [1, 2]})",
          "The field \"people\" must be a list of texts."},
         {"roster.dutywise", "{\\rtf1 Eagle's Roster}", "This file is not valid JSON (at byte 2)."},
+        {"huge.dutywise", R"({"format": "dutywise-plan", "version": 1, "x": 1e400})",
+         "This file is not valid JSON (at byte 52)."},
     };
     for (const auto& c : cases) {
         WriteFileBytes(dir / c.name, c.bytes);
