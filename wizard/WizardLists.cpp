@@ -29,13 +29,8 @@ std::array<WizardWindow::EditableList, 6> WizardWindow::editableLists() const {
     const QString sameMeal = QStringLiteral("I'm sorry, I can't add the same meal to the list!");
     using dutywise::PlanList;
     return {{
-        {PlanList::People,
-         peopleList,
-         addPersonButton,
-         deletePersonButton,
-         peopleSortedBox,
-         personInput,
-         {}},
+        {PlanList::People, peopleList, addPersonButton, deletePersonButton, peopleSortedBox,
+         personInput, QString()},
         {PlanList::Breakfasts, breakfastsList, addBreakfastButton, deleteBreakfastButton,
          breakfastsSortedBox, breakfastInput, sameMeal},
         {PlanList::Lunches, lunchesList, addLunchButton, deleteLunchButton, lunchesSortedBox,
