@@ -57,15 +57,11 @@ add_custom_target(dutywise_icons ALL DEPENDS ${DUTYWISE_ICONS})
 # last two compressed as Debian wants them (gzip -9n: best compression, no name or time
 # stamp, so the same sources give the same bytes).
 set(DUTYWISE_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/dutywise)
-configure_file(${PROJECT_SOURCE_DIR}/packaging/changelog.in
-  ${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog @ONLY)
 set(DUTYWISE_DOCS_GZ)
 foreach(doc changelog dutywise.1)
-  if(doc STREQUAL "changelog")
-    set(source ${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog)
-  else()
-    set(source ${PROJECT_SOURCE_DIR}/packaging/${doc})
-  endif()
+  # Both carry the project's version.
+  configure_file(${PROJECT_SOURCE_DIR}/packaging/${doc}.in ${CMAKE_CURRENT_BINARY_DIR}/packaging/${doc} @ONLY)
+  set(source ${CMAKE_CURRENT_BINARY_DIR}/packaging/${doc})
   set(compressed ${CMAKE_CURRENT_BINARY_DIR}/packaging/${doc}.gz)
   add_custom_command(OUTPUT ${compressed}
     COMMAND sh -c "gzip -9n -c \"$1\" > \"$2\"" gzip ${source} ${compressed}
