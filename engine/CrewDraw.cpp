@@ -23,6 +23,11 @@ int At(const std::vector<int>& counts, int person) {
     return i < counts.size() ? counts[i] : 0;
 }
 
+// The duty count's note for a person away from some meals.
+std::string MealsThereNote(int there, int meals) {
+    return ", at " + std::to_string(there) + " of " + std::to_string(meals) + " meals";
+}
+
 } // namespace
 
 int DrawPerson(int n, DrawState& state, Generator& random) {
@@ -48,64 +53,124 @@ int DrawPerson(int n, DrawState& state, Generator& random) {
     return x;
 }
 
-std::string DrawCrew(const std::vector<std::string>& people, int crewSize, DrawState& state,
-                     Generator& random) {
+int DrawPersonThere(const std::vector<int>& there, DrawState& state, Generator& random) {
+    // The people there are in list order, so the previous pick is found by halving.
+    const auto previous = std::lower_bound(there.begin(), there.end(), state.PreviousPick);
+    const bool previousThere = previous != there.end() && *previous == state.PreviousPick;
+    state.PreviousPick = previousThere ? static_cast<int>(previous - there.begin()) : -1;
+    const int x = DrawPerson(static_cast<int>(there.size()), state, random);
+    state.PreviousPick = there[static_cast<std::size_t>(x)];
+    return state.PreviousPick;
+}
+
+std::string DrawCrew(const std::vector<std::string>& people, const std::vector<int>& there,
+                     int crewSize, DrawState& state, Generator& random) {
     std::string crew;
-    if (people.empty())
+    if (there.empty())
         return crew;
-    const int n = static_cast<int>(people.size());
     for (int position = 0; position < crewSize; ++position)
-        AppendName(crew, people[static_cast<std::size_t>(DrawPerson(n, state, random))]);
+        AppendName(crew, people[static_cast<std::size_t>(DrawPersonThere(there, state, random))]);
     return crew;
 }
 
-void EvenShareCandidates(int n, const std::vector<int>& crew, DrawState& state) {
-    // One score per person: the duties so far, raised above everybody free for those already in
-    // the crew, and higher still for the person drawn last. The lowest score then names the
-    // fewest duties among the people the first of the widening steps allows, or, when it
-    // allows nobody, among those of the next step. Done in two plain passes without branches,
-    // since every draw weighs every person.
-    constexpr std::int64_t kInCrew = std::int64_t{1} << 40;
-    constexpr std::int64_t kDrawnLast = std::int64_t{1} << 41;
-    const auto people = static_cast<std::size_t>(std::max(n, 0));
-    std::vector<std::int64_t>& scores = state.Scores;
-    scores.assign(people, 0);
-    for (std::size_t i = 0; i < std::min(people, state.Duties.size()); ++i)
-        scores[i] = state.Duties[i];
-    const auto raise = [&](int person, std::int64_t by) {
-        const auto i = static_cast<std::size_t>(person);
-        if (person >= 0 && i < people)
-            scores[i] = At(state.Duties, person) + by;
-    };
-    for (int person : crew)
-        raise(person, kInCrew);
-    raise(state.LastDrawn, kDrawnLast);
-
-    std::vector<int>& candidates = state.Candidates;
-    candidates.resize(people);
-    if (people == 0)
-        return;
-    const std::int64_t lowest = *std::min_element(scores.begin(), scores.end());
-    std::size_t k = 0;
-    for (std::size_t i = 0; i < people; ++i) {
-        candidates[k] = static_cast<int>(i);
-        k += scores[i] == lowest ? 1 : 0;
-    }
-    candidates.resize(k);
+std::string DrawCrew(const std::vector<std::string>& people, int crewSize, DrawState& state,
+                     Generator& random) {
+    std::vector<int> everybody(people.size());
+    for (std::size_t i = 0; i < everybody.size(); ++i)
+        everybody[i] = static_cast<int>(i);
+    return DrawCrew(people, everybody, crewSize, state, random);
 }
 
-int DrawEvenShare(int n, const std::vector<int>& crew, Duty duty, DrawState& state,
-                  Generator& random) {
-    if (n <= 0)
+std::vector<int> PeopleThere(const OutingPlan& plan, MealSlot slot) {
+    std::vector<int> there;
+    there.reserve(plan.people.size());
+    for (std::size_t i = 0; i < plan.people.size(); ++i)
+        if (plan.There(i, slot))
+            there.push_back(static_cast<int>(i));
+    return there;
+}
+
+void CountMealsThere(const OutingPlan& plan, DrawState& state) {
+    state.MealsThere.assign(plan.people.size(), 0);
+    state.Meals = 0;
+    for (int d = 0; d < kDays; ++d) {
+        for (int m = 0; m < kMeals; ++m) {
+            const MealSlot slot{static_cast<Weekday>(d), static_cast<Meal>(m)};
+            if (!plan.Active(slot))
+                continue;
+            ++state.Meals;
+            for (std::size_t i = 0; i < plan.people.size(); ++i)
+                state.MealsThere[i] += plan.There(i, slot) ? 1 : 0;
+        }
+    }
+}
+
+void EvenShareCandidates(const std::vector<int>& there, const std::vector<int>& crew, Duty duty,
+                         DrawState& state) {
+    std::vector<int>& candidates = state.Candidates;
+    candidates.clear();
+    if (there.empty())
+        return;
+    // The widening steps, by list position: 0 free, 1 already in the crew, 2 drawn last. The
+    // lowest step anybody there stands on is the first step that allows somebody.
+    std::vector<unsigned char>& steps = state.Steps;
+    const auto size = static_cast<std::size_t>(*std::max_element(there.begin(), there.end())) + 1;
+    steps.assign(size, 0);
+    for (int person : crew)
+        if (person >= 0 && static_cast<std::size_t>(person) < size)
+            steps[static_cast<std::size_t>(person)] = 1;
+    if (state.LastDrawn >= 0 && static_cast<std::size_t>(state.LastDrawn) < size)
+        steps[static_cast<std::size_t>(state.LastDrawn)] = 2;
+
+    const bool everyMeal = state.MealsThere.empty();
+    const auto meals = [&](int person) -> std::int64_t {
+        return everyMeal ? 1 : std::max(At(state.MealsThere, person), 1);
+    };
+    const auto ofKind = [&](int person) {
+        const int cooks = At(state.Cooks, person);
+        return duty == Duty::Cook ? cooks : At(state.Duties, person) - cooks;
+    };
+    // Whether a comes before b: a lower step, then a lower share (duties per meal there,
+    // compared by cross multiplication), then fewer duties of this kind.
+    const auto before = [&](int a, int b) {
+        const auto stepA = steps[static_cast<std::size_t>(a)];
+        const auto stepB = steps[static_cast<std::size_t>(b)];
+        if (stepA != stepB)
+            return stepA < stepB;
+        const std::int64_t shareA = At(state.Duties, a) * meals(b);
+        const std::int64_t shareB = At(state.Duties, b) * meals(a);
+        if (shareA != shareB)
+            return shareA < shareB;
+        return ofKind(a) < ofKind(b);
+    };
+    int best = there.front();
+    for (int person : there)
+        if (before(person, best))
+            best = person;
+    for (int person : there)
+        if (!before(best, person))
+            candidates.push_back(person);
+}
+
+void EvenShareCandidates(int n, const std::vector<int>& crew, DrawState& state) {
+    std::vector<int> everybody(static_cast<std::size_t>(std::max(n, 0)));
+    for (std::size_t i = 0; i < everybody.size(); ++i)
+        everybody[i] = static_cast<int>(i);
+    EvenShareCandidates(everybody, crew, Duty::Cook, state);
+}
+
+int DrawEvenShare(const std::vector<int>& there, const std::vector<int>& crew, Duty duty,
+                  DrawState& state, Generator& random) {
+    if (there.empty())
         return 0;
-    EvenShareCandidates(n, crew, state);
+    EvenShareCandidates(there, crew, duty, state);
     const int k = static_cast<int>(state.Candidates.size());
     const int x = state.Candidates[static_cast<std::size_t>(DrawBelow(k, random))];
 
-    const auto people = static_cast<std::size_t>(n);
+    const auto size = static_cast<std::size_t>(x) + 1;
     for (std::vector<int>* counts : {&state.Duties, &state.Cooks})
-        if (counts->size() < people)
-            counts->resize(people, 0);
+        if (counts->size() < size)
+            counts->resize(size, 0);
     ++state.Duties[static_cast<std::size_t>(x)];
     if (duty == Duty::Cook)
         ++state.Cooks[static_cast<std::size_t>(x)];
@@ -113,16 +178,15 @@ int DrawEvenShare(int n, const std::vector<int>& crew, Duty duty, DrawState& sta
     return x;
 }
 
-std::string DrawEvenCrew(const std::vector<std::string>& people, int crewSize, Duty duty,
-                         DrawState& state, Generator& random) {
+std::string DrawEvenCrew(const std::vector<std::string>& people, const std::vector<int>& there,
+                         int crewSize, Duty duty, DrawState& state, Generator& random) {
     std::string text;
-    if (people.empty())
+    if (there.empty())
         return text;
-    const int n = static_cast<int>(people.size());
     std::vector<int> crew;
     crew.reserve(static_cast<std::size_t>(std::max(crewSize, 0)));
     for (int position = 0; position < crewSize; ++position) {
-        const int x = DrawEvenShare(n, crew, duty, state, random);
+        const int x = DrawEvenShare(there, crew, duty, state, random);
         crew.push_back(x);
         AppendName(text, people[static_cast<std::size_t>(x)]);
     }
@@ -137,8 +201,12 @@ std::vector<std::string> DutyCountLines(const std::vector<std::string>& people,
         const int person = static_cast<int>(i);
         const int duties = At(state.Duties, person);
         const int cooks = At(state.Cooks, person);
-        lines.push_back(people[i] + ": " + std::to_string(duties) + " (" + std::to_string(cooks) +
-                        " cook, " + std::to_string(duties - cooks) + " cleanup)");
+        std::string line = people[i] + ": " + std::to_string(duties) + " (" +
+                           std::to_string(cooks) + " cook, " + std::to_string(duties - cooks) +
+                           " cleanup)";
+        if (i < state.MealsThere.size() && state.MealsThere[i] < state.Meals)
+            line += MealsThereNote(state.MealsThere[i], state.Meals);
+        lines.push_back(std::move(line));
     }
     return lines;
 }
@@ -153,9 +221,11 @@ std::string PickMeal(const std::vector<std::string>& meals, Generator& random) {
 
 void FillMealSlot(const OutingPlan& plan, MealSlot slot, DrawState& state, RosterDocument& doc,
                   Generator& random) {
+    const std::vector<int> there = PeopleThere(plan, slot);
     const auto crew = [&](Duty duty) {
-        return plan.evenShares ? DrawEvenCrew(plan.people, plan.crewSize, duty, state, random)
-                               : DrawCrew(plan.people, plan.crewSize, state, random);
+        return plan.evenShares
+                   ? DrawEvenCrew(plan.people, there, plan.crewSize, duty, state, random)
+                   : DrawCrew(plan.people, there, plan.crewSize, state, random);
     };
     const StyleSet plain;
     const std::string cooks = crew(Duty::Cook);

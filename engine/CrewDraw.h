@@ -15,7 +15,7 @@ namespace dutywise {
 enum class Duty { Cook, Cleanup };
 
 struct DrawState {
-    int PreviousPick = 0; // index of the person drawn last in this build
+    int PreviousPick = 0; // list position of the person drawn last in this build
 
     // The even-shares draw's own record, by list position: the person drawn last (-1 before
     // anybody), each person's duties so far in this build (cook and clean-up places together)
@@ -23,29 +23,49 @@ struct DrawState {
     int LastDrawn = -1;
     std::vector<int> Duties{};
     std::vector<int> Cooks{};
-    // Scratch of the even-shares draw, kept to spare two allocations per draw.
+    // Who is there, by list position: the meals of this build each person is there for, and
+    // the build's meals. Empty: everybody is there for every meal.
+    std::vector<int> MealsThere{};
+    int Meals = 0;
+    // Scratch of the even-shares draw, kept to spare allocations per draw.
     std::vector<int> Candidates{};
-    std::vector<std::int64_t> Scores{};
+    std::vector<unsigned char> Steps{};
 };
+
+// The people there for a meal of the plan, as list positions in list order.
+std::vector<int> PeopleThere(const OutingPlan& plan, MealSlot slot);
+// Fills state.MealsThere and state.Meals from the plan's active meals and absences.
+void CountMealsThere(const OutingPlan& plan, DrawState& state);
 
 // An index from 0 to n-1 that differs from the previous pick; it becomes the previous pick.
 int DrawPerson(int n, DrawState& state, Generator& random);
-// CrewSize names joined with ", ".
+// DrawPerson over the people there, in their order: the previous pick is avoided when that
+// person is there. Gives, and records as the previous pick, a list position.
+int DrawPersonThere(const std::vector<int>& there, DrawState& state, Generator& random);
+// CrewSize names of people there, joined with ", ".
+std::string DrawCrew(const std::vector<std::string>& people, const std::vector<int>& there,
+                     int crewSize, DrawState& state, Generator& random);
+// The same with everybody there.
 std::string DrawCrew(const std::vector<std::string>& people, int crewSize, DrawState& state,
                      Generator& random);
 
-// Who an even-shares draw may take next, written to state.Candidates in list order: of the
-// people other than the one drawn last and those already in `crew`, the ones with the fewest
-// duties so far. When that leaves nobody, people already in the crew are let back in; with one
-// person only, the same person may come again.
+// Who an even-shares draw may take next, written to state.Candidates in list order. Of the
+// people there other than the one drawn last and those already in `crew`, the ones with the
+// lowest share so far: duties per meal there, compared exactly; among those, the ones with the
+// fewest duties of this kind. When that leaves nobody, people already in the crew are let back
+// in; with one person only, the same person may come again.
+void EvenShareCandidates(const std::vector<int>& there, const std::vector<int>& crew, Duty duty,
+                         DrawState& state);
+// The same with everybody of an n-person list there, drawing cooks.
 void EvenShareCandidates(int n, const std::vector<int>& crew, DrawState& state);
 // One of the candidates, each equally likely; counts the duty and becomes the last drawn.
-int DrawEvenShare(int n, const std::vector<int>& crew, Duty duty, DrawState& state,
-                  Generator& random);
+int DrawEvenShare(const std::vector<int>& there, const std::vector<int>& crew, Duty duty,
+                  DrawState& state, Generator& random);
 // CrewSize names drawn by even shares, joined as DrawCrew joins them.
-std::string DrawEvenCrew(const std::vector<std::string>& people, int crewSize, Duty duty,
-                         DrawState& state, Generator& random);
-// "NAME: N (C cook, U cleanup)" for every person, in list order.
+std::string DrawEvenCrew(const std::vector<std::string>& people, const std::vector<int>& there,
+                         int crewSize, Duty duty, DrawState& state, Generator& random);
+// "NAME: N (C cook, U cleanup)" for every person, in list order; a person away from some meal
+// gets ", at M of K meals" after it.
 std::vector<std::string> DutyCountLines(const std::vector<std::string>& people,
                                         const DrawState& state);
 

@@ -13,6 +13,10 @@ const char* MealName(Meal meal) {
     return kNames[static_cast<int>(meal)];
 }
 
+std::string SlotName(MealSlot slot) {
+    return std::string(DayName(slot.day)) + " " + MealName(slot.meal);
+}
+
 const std::vector<std::string>& OutingPlan::MealList(Meal meal) const {
     switch (meal) {
     case Meal::Breakfast:

@@ -2,6 +2,8 @@
 // Everything the wizard collects for one outing, read from its controls when a build starts.
 
 #include <array>
+#include <bitset>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -23,8 +25,17 @@ struct MealSlot {
     Meal meal;
 };
 
-const char* DayName(Weekday day); // "Sunday" ... "Saturday"
-const char* MealName(Meal meal);  // "Breakfast", "Lunch", "Dinner"
+const char* DayName(Weekday day);    // "Sunday" ... "Saturday"
+const char* MealName(Meal meal);     // "Breakfast", "Lunch", "Dinner"
+std::string SlotName(MealSlot slot); // "Friday Dinner"
+
+// A set of the week's meal slots, one bit per slot: day * kMeals + meal.
+inline constexpr int kSlots = kDays * kMeals;
+using MealSet = std::bitset<kSlots>;
+inline std::size_t SlotIndex(MealSlot slot) {
+    return static_cast<std::size_t>(static_cast<int>(slot.day) * kMeals +
+                                    static_cast<int>(slot.meal));
+}
 
 struct OutingPlan {
     std::string outingName;
@@ -38,6 +49,10 @@ struct OutingPlan {
     // Crews drawn so that everybody gets as many duties as everybody else, give or take one;
     // the roster then ends with each person's duty count.
     bool evenShares = false;
+    // The meals each person is away from, by list position. A person without an entry (the
+    // list may be shorter than the people, or empty) is there for every meal. Absences from
+    // meals that are not active do nothing.
+    std::vector<MealSet> away;
 
     bool Ticked(MealSlot slot) const {
         return mealTicks[static_cast<int>(slot.day)][static_cast<int>(slot.meal)];
@@ -45,6 +60,9 @@ struct OutingPlan {
     // A slot appears in the roster when both its day and its meal are ticked.
     bool Active(MealSlot slot) const { return days[static_cast<int>(slot.day)] && Ticked(slot); }
     const std::vector<std::string>& MealList(Meal meal) const;
+    bool There(std::size_t person, MealSlot slot) const {
+        return person >= away.size() || !away[person].test(SlotIndex(slot));
+    }
 
     friend bool operator==(const OutingPlan&, const OutingPlan&) = default;
 };

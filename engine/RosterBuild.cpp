@@ -1,6 +1,7 @@
 #include "RosterBuild.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "CrewDraw.h"
@@ -46,6 +47,28 @@ const char* MissingMealMessage(const OutingPlan& plan, Meal meal) {
            "If you can't think of a dinner, choose a suggestion.";
 }
 
+// The first active meal, in day-then-meal order, with fewer people there than a crew needs.
+std::optional<MealSlot> ShortMeal(const OutingPlan& plan) {
+    for (int d = 0; d < kDays; ++d) {
+        for (Meal meal : {Meal::Breakfast, Meal::Lunch, Meal::Dinner}) {
+            const MealSlot slot{static_cast<Weekday>(d), meal};
+            if (!plan.Active(slot))
+                continue;
+            long long there = 0;
+            for (std::size_t i = 0; i < plan.people.size(); ++i)
+                there += plan.There(i, slot) ? 1 : 0;
+            if (there < plan.crewSize)
+                return slot;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string ShortMealMessage(MealSlot slot) {
+    return "Not enough people are there for " + SlotName(slot) +
+           "!\nPlease shorten the limit or mark more people as there.";
+}
+
 // Shows the reason when the plan cannot be built; true when it can.
 bool Validate(const OutingPlan& plan, BuildHost& host, AdviceFlag& advice) {
     if (plan.outingName.empty()) {
@@ -67,6 +90,10 @@ bool Validate(const OutingPlan& plan, BuildHost& host, AdviceFlag& advice) {
             host.ShowMessage(message);
             return false;
         }
+    }
+    if (const auto slot = ShortMeal(plan)) {
+        host.ShowMessage(ShortMealMessage(*slot));
+        return false;
     }
     return true;
 }
@@ -91,6 +118,7 @@ void WriteRoster(const OutingPlan& plan, RosterDocument& doc, BuildHost& host, G
     doc.AppendParagraph("");
 
     DrawState state;
+    CountMealsThere(plan, state);
     for (int d = 0; d < kDays; ++d) {
         if (!plan.days[d])
             continue;
