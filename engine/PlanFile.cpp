@@ -194,6 +194,18 @@ std::optional<int> MealIndex(const std::string& name) {
     return std::nullopt;
 }
 
+// "Friday Dinner", as the field "away" names a meal.
+std::optional<MealSlot> SlotNamed(const std::string& name) {
+    const std::size_t space = name.find(' ');
+    if (space == std::string::npos)
+        return std::nullopt;
+    const auto day = DayIndex(name.substr(0, space));
+    const auto meal = MealIndex(name.substr(space + 1));
+    if (!day || !meal)
+        return std::nullopt;
+    return MealSlot{static_cast<Weekday>(*day), static_cast<Meal>(*meal)};
+}
+
 const Json* Field(const Json& object, const char* key) {
     const auto it = object.find(key);
     return it == object.end() ? nullptr : &*it;
@@ -276,6 +288,28 @@ void ReadIdentity(const Json& root, std::string_view bytes) {
                ") is not one Dutywise knows.");
 }
 
+// One list of "Day Meal" texts per person; a plan where nobody is away reads as no absences.
+std::vector<MealSet> Absences(const Json& value, std::size_t people) {
+    if (!value.is_array())
+        Refuse("The field \"away\" must hold a list of meals for each person.");
+    if (value.size() != people)
+        Refuse("The field \"away\" must have one entry for each person (" + std::to_string(people) +
+               ", not " + std::to_string(value.size()) + ").");
+    std::vector<MealSet> away;
+    away.reserve(people);
+    for (const Json& meals : value) {
+        MealSet& set = away.emplace_back();
+        for (const std::string& name : Texts(meals, "away"))
+            if (const auto slot = SlotNamed(name))
+                set.set(SlotIndex(*slot));
+            else
+                Refuse("Unknown meal " + Quoted(name) + " in the field \"away\".");
+    }
+    if (std::none_of(away.begin(), away.end(), [](const MealSet& set) { return set.any(); }))
+        away.clear();
+    return away;
+}
+
 PlanFile ReadFields(const Json& root) {
     PlanFile plan;
     if (const Json* v = Field(root, "outing"))
@@ -335,6 +369,8 @@ PlanFile ReadFields(const Json& root) {
             std::clamp<long long>(WholeNumber(*v, "crewSize"), kMinCrewSize, kMaxCrewSize));
     if (const Json* v = Field(root, "evenShares"))
         plan.evenShares = Flag(*v, "evenShares");
+    if (const Json* v = Field(root, "away"))
+        plan.away = Absences(*v, plan.List(PlanList::People).size());
     return plan;
 }
 
@@ -396,6 +432,19 @@ std::string WritePlanJson(const PlanFile& plan) {
     root["meals"] = std::move(meals);
     root["crewSize"] = plan.crewSize;
     root["evenShares"] = plan.evenShares;
+    if (std::any_of(plan.away.begin(), plan.away.end(),
+                    [](const MealSet& set) { return set.any(); })) {
+        OrderedJson away = OrderedJson::array();
+        for (std::size_t person = 0; person < plan.List(PlanList::People).size(); ++person) {
+            OrderedJson absent = OrderedJson::array();
+            for (int slot = 0; person < plan.away.size() && slot < kSlots; ++slot)
+                if (plan.away[person].test(static_cast<std::size_t>(slot)))
+                    absent.push_back(SlotName(
+                        {static_cast<Weekday>(slot / kMeals), static_cast<Meal>(slot % kMeals)}));
+            away.push_back(std::move(absent));
+        }
+        root["away"] = std::move(away);
+    }
     // Texts are written as they are; a broken byte sequence (none comes from the wizard) becomes
     // U+FFFD rather than failing the save.
     return root.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";

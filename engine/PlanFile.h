@@ -35,6 +35,8 @@ struct PlanFile {
     std::array<std::array<bool, kMeals>, kDays> mealTicks{}; // [day][meal], also on unticked days
     int crewSize = kDefaultCrewSize;                         // 1..5
     bool evenShares = false;
+    // The meals each person is away from, one entry per person; empty when nobody is away.
+    std::vector<MealSet> away;
 
     std::vector<std::string>& List(PlanList list) { return lists[static_cast<std::size_t>(list)]; }
     const std::vector<std::string>& List(PlanList list) const {
