@@ -113,7 +113,7 @@ void EvenShareCandidates(const std::vector<int>& there, const std::vector<int>& 
         return;
     // The widening steps, by list position: 0 free, 1 already in the crew, 2 drawn last. The
     // lowest step anybody there stands on is the first step that allows somebody.
-    std::vector<unsigned char>& steps = state.Steps;
+    std::vector<int>& steps = state.Steps;
     const auto size = static_cast<std::size_t>(*std::max_element(there.begin(), there.end())) + 1;
     steps.assign(size, 0);
     for (int person : crew)
@@ -122,34 +122,40 @@ void EvenShareCandidates(const std::vector<int>& there, const std::vector<int>& 
     if (state.LastDrawn >= 0 && static_cast<std::size_t>(state.LastDrawn) < size)
         steps[static_cast<std::size_t>(state.LastDrawn)] = 2;
 
+    // Each person there as a key: step, duties, meals there and duties of this kind, read once
+    // so that the two passes below compare plain numbers.
+    std::vector<ShareKey>& keys = state.Keys;
+    keys.resize(there.size());
     const bool everyMeal = state.MealsThere.empty();
-    const auto meals = [&](int person) -> std::int64_t {
-        return everyMeal ? 1 : std::max(At(state.MealsThere, person), 1);
-    };
-    const auto ofKind = [&](int person) {
+    for (std::size_t i = 0; i < there.size(); ++i) {
+        const int person = there[i];
+        const int duties = At(state.Duties, person);
         const int cooks = At(state.Cooks, person);
-        return duty == Duty::Cook ? cooks : At(state.Duties, person) - cooks;
-    };
+        keys[i] = {steps[static_cast<std::size_t>(person)], duties,
+                   everyMeal ? 1 : std::max(At(state.MealsThere, person), 1),
+                   duty == Duty::Cook ? cooks : duties - cooks};
+    }
     // Whether a comes before b: a lower step, then a lower share (duties per meal there,
     // compared by cross multiplication), then fewer duties of this kind.
-    const auto before = [&](int a, int b) {
-        const auto stepA = steps[static_cast<std::size_t>(a)];
-        const auto stepB = steps[static_cast<std::size_t>(b)];
-        if (stepA != stepB)
-            return stepA < stepB;
-        const std::int64_t shareA = At(state.Duties, a) * meals(b);
-        const std::int64_t shareB = At(state.Duties, b) * meals(a);
-        if (shareA != shareB)
-            return shareA < shareB;
-        return ofKind(a) < ofKind(b);
+    // Written without branches: every draw weighs every person.
+    const auto before = [](const ShareKey& a, const ShareKey& b) {
+        const std::int64_t shareA = std::int64_t{a.duties} * b.meals;
+        const std::int64_t shareB = std::int64_t{b.duties} * a.meals;
+        return (a.step < b.step) |
+               ((a.step == b.step) &
+                ((shareA < shareB) | ((shareA == shareB) & (a.ofKind < b.ofKind))));
     };
-    int best = there.front();
-    for (int person : there)
-        if (before(person, best))
-            best = person;
-    for (int person : there)
-        if (!before(best, person))
-            candidates.push_back(person);
+    ShareKey best = keys.front();
+    for (const ShareKey& key : keys)
+        if (before(key, best))
+            best = key;
+    candidates.resize(there.size());
+    std::size_t k = 0;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        candidates[k] = there[i];
+        k += before(best, keys[i]) ? 0 : 1;
+    }
+    candidates.resize(k);
 }
 
 void EvenShareCandidates(int n, const std::vector<int>& crew, DrawState& state) {

@@ -14,6 +14,14 @@ namespace dutywise {
 
 enum class Duty { Cook, Cleanup };
 
+// How the even-shares draw weighs one person there.
+struct ShareKey {
+    int step;   // 0 free, 1 already in the crew, 2 drawn last
+    int duties; // so far in this build
+    int meals;  // meals of the build the person is there for (at least 1)
+    int ofKind; // duties of the kind being drawn
+};
+
 struct DrawState {
     int PreviousPick = 0; // list position of the person drawn last in this build
 
@@ -29,7 +37,8 @@ struct DrawState {
     int Meals = 0;
     // Scratch of the even-shares draw, kept to spare allocations per draw.
     std::vector<int> Candidates{};
-    std::vector<unsigned char> Steps{};
+    std::vector<int> Steps{};
+    std::vector<ShareKey> Keys{};
 };
 
 // The people there for a meal of the plan, as list positions in list order.

@@ -2,6 +2,7 @@
 // with duties shared evenly.
 #include <benchmark/benchmark.h>
 
+#include <cstddef>
 #include <string>
 
 #include "LargestPlan.h"
@@ -15,9 +16,16 @@ using namespace dutywise;
 using benchsupport::LargestPlan;
 using benchsupport::SilentHost;
 
-void BuildLargestRoster(benchmark::State& state, bool evenShares) {
+void BuildLargestRoster(benchmark::State& state, bool evenShares, bool someAway = false) {
     OutingPlan plan = LargestPlan();
     plan.evenShares = evenShares;
+    if (someAway) {
+        // A third of the people are away from half the meals: every other slot of the week.
+        plan.away.resize(plan.people.size());
+        for (std::size_t i = 0; i < plan.away.size(); i += 3)
+            for (std::size_t slot = 0; slot < kSlots; slot += 2)
+                plan.away[i].set(slot);
+    }
     MemoryDocument doc;
     SilentHost host;
     AdviceFlag advice;
@@ -40,3 +48,10 @@ void BM_BuildLargestRosterEvenShares(benchmark::State& state) {
 BENCHMARK(BM_BuildLargestRosterEvenShares)->Unit(benchmark::kMicrosecond);
 
 } // namespace
+
+// The same with a third of the people away from half the meals: each draw weighs the people
+// there by their duties per meal there.
+void BM_BuildLargestRosterEvenSharesSomeAway(benchmark::State& state) {
+    BuildLargestRoster(state, true, true);
+}
+BENCHMARK(BM_BuildLargestRosterEvenSharesSomeAway)->Unit(benchmark::kMicrosecond);
