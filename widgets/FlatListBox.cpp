@@ -38,6 +38,12 @@ FlatListBox::FlatListBox(QWidget* parent) : QWidget(parent), m_repeatTimer(new Q
 
 FlatListBox::~FlatListBox() = default;
 
+quint64 FlatListBox::entryKey(int i) const {
+    if (i < 0 || i >= count())
+        throw std::out_of_range("List index out of bounds (" + std::to_string(i) + ")");
+    return m_keys[static_cast<std::size_t>(i)];
+}
+
 QString FlatListBox::item(int i) const {
     if (i < 0 || i >= count())
         throw std::out_of_range("List index out of bounds (" + std::to_string(i) + ")");
@@ -54,6 +60,7 @@ void FlatListBox::addItemKeeping(const QString& text) {
 void FlatListBox::insertEntry(const QString& text, bool keepEqual) {
     if (!m_sorted) {
         m_items.append(text);
+        m_keys.push_back(m_nextKey++);
     } else {
         const QCollator coll = entryCollator();
         const auto less = [&coll](const QString& a, const QString& b) {
@@ -62,6 +69,7 @@ void FlatListBox::insertEntry(const QString& text, bool keepEqual) {
         const auto at = std::lower_bound(m_items.begin(), m_items.end(), text, less);
         if (at != m_items.end() && coll.compare(*at, text) == 0 && !keepEqual)
             return; // a sorted list drops an entry equal to one it holds
+        m_keys.insert(m_keys.begin() + (at - m_items.begin()), m_nextKey++);
         m_items.insert(at, text);
     }
     entriesChanged();
@@ -71,12 +79,47 @@ void FlatListBox::deleteItem(int i) {
     if (i < 0 || i >= count())
         throw std::out_of_range("List index out of bounds (" + std::to_string(i) + ")");
     m_items.removeAt(i);
+    m_keys.erase(m_keys.begin() + i);
     entriesChanged();
 }
 
 void FlatListBox::clear() {
     m_items.clear();
+    m_keys.clear();
     entriesChanged();
+}
+
+std::vector<quint64> FlatListBox::takeNewKeys(qsizetype n) {
+    std::vector<quint64> keys(static_cast<std::size_t>(n));
+    for (quint64& key : keys)
+        key = m_nextKey++;
+    return keys;
+}
+
+void FlatListBox::sortEntries() {
+    // Equal entries keep their order. The keys go with their entries.
+    const QCollator coll = entryCollator();
+    const auto less = [&coll](const QString& a, const QString& b) {
+        return coll.compare(a, b) < 0;
+    };
+    // A list in order already (as a saved sorted list is) costs one pass.
+    if (std::is_sorted(m_items.begin(), m_items.end(), less))
+        return;
+    std::vector<int> order(static_cast<std::size_t>(m_items.size()));
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = static_cast<int>(i);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int a, int b) { return less(m_items.at(a), m_items.at(b)); });
+    QStringList items;
+    items.reserve(m_items.size());
+    std::vector<quint64> keys;
+    keys.reserve(m_keys.size());
+    for (int i : order) {
+        items.append(m_items.at(i));
+        keys.push_back(m_keys[static_cast<std::size_t>(i)]);
+    }
+    m_items = std::move(items);
+    m_keys = std::move(keys);
 }
 
 bool FlatListBox::assignItems(const QStringList& list) {
@@ -86,43 +129,31 @@ bool FlatListBox::assignItems(const QStringList& list) {
     trimmed.reserve(list.size());
     for (const QString& s : list)
         trimmed.append(s.trimmed());
-    if (m_sorted) {
-        const QCollator coll = entryCollator();
-        std::stable_sort(
-            trimmed.begin(), trimmed.end(),
-            [&coll](const QString& a, const QString& b) { return coll.compare(a, b) < 0; });
-    }
     m_items = trimmed;
+    m_keys = takeNewKeys(m_items.size());
+    if (m_sorted)
+        sortEntries();
     entriesChanged();
     return true;
 }
 
-void FlatListBox::replaceItems(const QStringList& list) {
+std::vector<quint64> FlatListBox::replaceItems(const QStringList& list) {
     m_items = list;
-    if (m_sorted) {
-        // One sort for the whole list, with the same comparison an addition uses; a list in
-        // order already (as a saved sorted list is) costs one pass.
-        const QCollator coll = entryCollator();
-        const auto less = [&coll](const QString& a, const QString& b) {
-            return coll.compare(a, b) < 0;
-        };
-        if (!std::is_sorted(m_items.begin(), m_items.end(), less))
-            std::stable_sort(m_items.begin(), m_items.end(), less);
-    }
+    m_keys = takeNewKeys(m_items.size());
+    std::vector<quint64> given = m_keys;
+    // One sort for the whole list, with the same comparison an addition uses.
+    if (m_sorted)
+        sortEntries();
     entriesChanged();
+    return given;
 }
 
 void FlatListBox::setSorted(bool on) {
     if (on == m_sorted)
         return;
     m_sorted = on;
-    if (on) {
-        // Equal entries already present all stay, in their order.
-        const QCollator coll = entryCollator();
-        std::stable_sort(
-            m_items.begin(), m_items.end(),
-            [&coll](const QString& a, const QString& b) { return coll.compare(a, b) < 0; });
-    }
+    if (on)
+        sortEntries(); // equal entries already present all stay, in their order
     entriesChanged();
 }
 

@@ -46,9 +46,15 @@ public:
     bool assignItems(const QStringList& list); // trims each; refused whole beyond 256 entries
     // Replaces every entry at once, each kept exactly as given, repeats included; a sorted list
     // sorts them in one pass (not once per entry), so thousands of entries load quickly.
-    void replaceItems(const QStringList& list);
+    // Gives the keys of the new entries, in the order of `list`.
+    std::vector<quint64> replaceItems(const QStringList& list);
     void setItems(const QStringList& list) { assignItems(list); }
     static constexpr int MaxAssignedItems = 256;
+
+    // Every entry gets a key when it comes in: a number that stays with it through sorting and
+    // is never given again, so that an owner can keep data of its own with an entry.
+    quint64 entryKey(int i) const; // throws as item() does
+    const std::vector<quint64>& entryKeys() const { return m_keys; }
 
     bool sorted() const { return m_sorted; }
     void setSorted(bool on);
@@ -111,11 +117,15 @@ protected:
 
 private:
     void insertEntry(const QString& text, bool keepEqual);
+    std::vector<quint64> takeNewKeys(qsizetype n);
+    void sortEntries(); // in collation order, keys with their entries
     void scrollStep(int delta);
     void scrollRepeat();
     void snapHeight();
 
     QStringList m_items;
+    std::vector<quint64> m_keys; // one per entry
+    quint64 m_nextKey = 1;
     std::vector<bool> m_highlight; // one flag per entry
     bool m_sorted = false;
     bool m_scrollBars = false;

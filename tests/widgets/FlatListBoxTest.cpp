@@ -3,12 +3,15 @@
 #include "ModalAnswer.h"
 
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
+#include <random>
+#include <set>
 
 namespace {
 
@@ -130,6 +133,63 @@ TEST(FlatListBox, SwitchingSortedOnKeepsEqualEntriesAndClearsHighlight) {
     EXPECT_EQ(w.list->items(), QStringList({"a", "b", "B", "b"}));
     EXPECT_FALSE(w.list->isHighlighted(0));
     EXPECT_EQ(w.list->selectedIndex(), 0);
+}
+
+// Every entry keeps its key through additions (sorted or not, equal entries too), deletions,
+// sorting and whole replacements; keys are never given twice.
+TEST(FlatListBox, EachEntryKeepsItsKeyThroughEveryChange) {
+    FlatListBox list;
+    std::map<quint64, QString> textOf; // what each key was given to
+    std::set<quint64> given;
+    std::mt19937 rng(19);
+    const QStringList names{"ann", "Ann", "Bob", "", "cy", "Ann "};
+    const auto check = [&](int step) {
+        ASSERT_EQ(list.entryKeys().size(), static_cast<std::size_t>(list.count())) << step;
+        std::set<quint64> live;
+        for (int i = 0; i < list.count(); ++i) {
+            const quint64 key = list.entryKey(i);
+            ASSERT_TRUE(live.insert(key).second) << step;
+            ASSERT_EQ(textOf.at(key), list.item(i)) << step;
+        }
+    };
+    const auto learnNew = [&] {
+        for (int i = 0; i < list.count(); ++i)
+            if (given.insert(list.entryKey(i)).second)
+                textOf[list.entryKey(i)] = list.item(i);
+    };
+    for (int step = 0; step < 600; ++step) {
+        const QString name = names[static_cast<int>(rng() % names.size())];
+        switch (rng() % 6) {
+        case 0:
+            list.addItem(name);
+            break;
+        case 1:
+        case 2:
+            list.addItemKeeping(name);
+            break;
+        case 3:
+            if (list.count() > 0)
+                list.deleteItem(static_cast<int>(rng() % list.count()));
+            break;
+        case 4:
+            list.setSorted(!list.sorted());
+            break;
+        case 5:
+            if (rng() % 8 == 0) {
+                const QStringList replacement{name, "Bob", name, "able"};
+                const std::vector<quint64> keys = list.replaceItems(replacement);
+                ASSERT_EQ(keys.size(), 4u);
+                for (std::size_t i = 0; i < keys.size(); ++i) {
+                    ASSERT_TRUE(given.insert(keys[i]).second) << "a key given again";
+                    textOf[keys[i]] = replacement[static_cast<int>(i)];
+                }
+            }
+            break;
+        }
+        learnNew();
+        ASSERT_NO_FATAL_FAILURE(check(step));
+    }
+    EXPECT_THROW(list.entryKey(list.count()), std::out_of_range);
 }
 
 TEST(FlatListBox, AssignTrimsEachEntryAndRefusesMoreThan256) {
