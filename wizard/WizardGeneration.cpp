@@ -55,6 +55,7 @@ void WizardWindow::freshStart() {
     outingNameEdit->clear();
     patrolNameEdit->clear();
     peopleList->clear();
+    absences_.clear();
     uncheckAllDays();  // Uncheck All Days, which hides the day groups
     uncheckAllMeals(); // Uncheck All Meals
     breakfastsList->clear();

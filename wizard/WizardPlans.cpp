@@ -64,6 +64,7 @@ dutywise::PlanFile WizardWindow::CurrentPlanFile() const {
     plan.crewSize =
         std::clamp(crewSizeBox->value(), dutywise::kMinCrewSize, dutywise::kMaxCrewSize);
     plan.evenShares = shareEvenlyBox->isChecked();
+    plan.away = Absences();
     return plan;
 }
 
@@ -75,7 +76,10 @@ void WizardWindow::ShowPlanFile(const dutywise::PlanFile& plan) {
         // go in at once, sorted in one pass when the tick is on.
         entry.list->clear();
         entry.sortedBox->setChecked(plan.Sorted(entry.planList));
-        entry.list->replaceItems(ToQStrings(plan.List(entry.planList)));
+        const std::vector<quint64> keys =
+            entry.list->replaceItems(ToQStrings(plan.List(entry.planList)));
+        if (entry.list == peopleList)
+            keepAbsences(keys, plan.away);
     }
     for (int day = 0; day < dutywise::kDays; ++day) {
         daysList->setChecked(day, plan.days[static_cast<std::size_t>(day)]);

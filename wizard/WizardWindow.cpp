@@ -154,6 +154,9 @@ void WizardWindow::connectHandlers() {
     click(readabilitySwitch, &WizardWindow::makeTextReadable);
     click(openPlanButton, &WizardWindow::openPlan);
     click(savePlanButton, &WizardWindow::savePlan);
+    click(whoIsThereButton, &WizardWindow::showWhoIsThere);
+    connect(peopleList, &FlatListBox::itemsChanged, this,
+            &WizardWindow::dropAbsencesOfDeletedPeople);
 }
 
 QStringList WizardWindow::FontBoxEntries(const QStringList& families) {
@@ -233,6 +236,7 @@ dutywise::OutingPlan WizardWindow::ReadPlan() const {
     // A text that is not a number reads as the box's minimum, 1.
     plan.crewSize = crewSizeBox->value();
     plan.evenShares = shareEvenlyBox->isChecked();
+    plan.away = Absences();
     return plan;
 }
 

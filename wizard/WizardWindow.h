@@ -7,8 +7,10 @@
 #include <optional>
 #include <QByteArray>
 #include <QDialog>
+#include <QHash>
 #include <QString>
 #include <string>
+#include <vector>
 
 #include "BuildHost.h"
 #include "OutingPlan.h"
@@ -43,6 +45,11 @@ public:
     // The font box's entries: "Default" and each family once by its name alone, sorted
     // ignoring case.
     static QStringList FontBoxEntries(const QStringList& families);
+
+    // Who is there when (WizardPresence.cpp): each person's absences in the people list's
+    // order, empty when nobody is away; the active meals in day-then-meal order.
+    std::vector<dutywise::MealSet> Absences() const;
+    std::vector<dutywise::MealSlot> ActiveMeals() const;
 
     // Plan files (WizardPlans.cpp)
     dutywise::PlanFile CurrentPlanFile() const;        // the controls, as a plan file holds them
@@ -143,6 +150,12 @@ private:
     void savePlan();
     bool mayReplaceEntries(const QString& path); // asks when entries would be lost
 
+    // Who is there when: the dialog, and the absences kept with the people (WizardPresence.cpp)
+    void showWhoIsThere();
+    // The absences of entries just put into the people list, given in the same order.
+    void keepAbsences(const std::vector<quint64>& keys, const std::vector<dutywise::MealSet>& away);
+    void dropAbsencesOfDeletedPeople();
+
     // "I can't see the text!" (WizardReadability.cpp)
     void makeTextReadable();
 
@@ -167,4 +180,8 @@ private:
     // Plan files: the dialogs keep the last name; the plan last opened or saved, if any.
     dutywise::QtPlanDialogs planDialogs_{this};
     std::optional<dutywise::PlanFile> lastPlan_;
+
+    // The meals each person is away from, by the people list's entry keys; people who are
+    // there for every meal have no entry.
+    QHash<quint64, dutywise::MealSet> absences_;
 };

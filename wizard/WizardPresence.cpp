@@ -1,0 +1,75 @@
+// Who is there when: the Finalization page's "Who Is There..." button, its dialog, and the
+// absences the wizard keeps with the people list's entries (by entry key, so that sorting,
+// adding and deleting others leave each person's ticks with that person).
+
+#include <QMessageBox>
+#include <QSet>
+
+#include "FlatListBox.h"
+#include "WhoIsThereDialog.h"
+#include "WizardWindow.h"
+
+namespace {
+
+const QString kNoActiveMeal = QStringLiteral("Tick the days and meals of the outing first.");
+
+} // namespace
+
+std::vector<dutywise::MealSlot> WizardWindow::ActiveMeals() const {
+    std::vector<dutywise::MealSlot> meals;
+    for (int day = 0; day < dutywise::kDays; ++day)
+        for (int meal = 0; meal < dutywise::kMeals; ++meal)
+            if (daysList->checked(day) && mealBox(day, meal)->isChecked())
+                meals.push_back(
+                    {static_cast<dutywise::Weekday>(day), static_cast<dutywise::Meal>(meal)});
+    return meals;
+}
+
+std::vector<dutywise::MealSet> WizardWindow::Absences() const {
+    if (absences_.isEmpty())
+        return {};
+    std::vector<dutywise::MealSet> away;
+    away.reserve(peopleList->entryKeys().size());
+    bool anyAway = false;
+    for (const quint64 key : peopleList->entryKeys()) {
+        away.push_back(absences_.value(key));
+        anyAway = anyAway || away.back().any();
+    }
+    if (!anyAway)
+        away.clear();
+    return away;
+}
+
+void WizardWindow::keepAbsences(const std::vector<quint64>& keys,
+                                const std::vector<dutywise::MealSet>& away) {
+    absences_.clear();
+    for (std::size_t i = 0; i < keys.size() && i < away.size(); ++i)
+        if (away[i].any())
+            absences_.insert(keys[i], away[i]);
+}
+
+void WizardWindow::dropAbsencesOfDeletedPeople() {
+    if (absences_.isEmpty())
+        return;
+    const std::vector<quint64>& keys = peopleList->entryKeys();
+    const QSet<quint64> live(keys.begin(), keys.end());
+    absences_.removeIf([&live](const auto& entry) { return !live.contains(entry.key()); });
+}
+
+void WizardWindow::showWhoIsThere() {
+    const std::vector<dutywise::MealSlot> meals = ActiveMeals();
+    if (meals.empty()) {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Dutywise"), kNoActiveMeal,
+                        QMessageBox::Ok, this);
+        box.exec();
+        return;
+    }
+    std::vector<dutywise::MealSet> away = Absences();
+    away.resize(peopleList->entryKeys().size());
+    WhoIsThereDialog dialog(peopleList->items(), meals, away, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // The list cannot change while the dialog is up: its rows are the entries, in order.
+    const std::vector<quint64>& keys = peopleList->entryKeys();
+    keepAbsences(keys, dialog.away());
+}
