@@ -32,6 +32,8 @@ WhoIsThereDialog::WhoIsThereDialog(const QStringList& people,
     presenceTable_->verticalHeader()->hide();
     // Fixed section sizes: nothing is measured row by row, so thousands of people open at once.
     presenceTable_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    presenceTable_->verticalHeader()->setDefaultSectionSize(presenceTable_->fontMetrics().height() +
+                                                            8);
     QHeaderView* header = presenceTable_->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Interactive);
     const QFontMetrics metrics = presenceTable_->fontMetrics();

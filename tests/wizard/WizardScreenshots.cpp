@@ -79,6 +79,19 @@ TEST(WizardScreenshots, SixPagesBeforeAndAfterABuild) {
     QCoreApplication::processEvents();
     const QString count = OutputDir() + QStringLiteral("/even-shares-6-generation.png");
     EXPECT_TRUE(w.grab().save(count)) << count.toStdString();
+
+    // Who is there when: Finn away from Sunday breakfast, the dialog as it shows it.
+    auto who = testsupport::AnswerNextModal("Cancel", [](QWidget* dialog) {
+        auto* table = dialog->findChild<QAbstractItemView*>("presenceTable");
+        ASSERT_NE(table, nullptr);
+        table->model()->setData(table->model()->index(5, 1), Qt::Unchecked, Qt::CheckStateRole);
+        QCoreApplication::processEvents();
+        const QString path = OutputDir() + QStringLiteral("/who-is-there.png");
+        EXPECT_TRUE(dialog->grab().save(path)) << path.toStdString();
+    });
+    Click(w, "whoIsThereButton");
+    EXPECT_TRUE(who->found) << who->error.toStdString();
+
     Click(w, "readabilitySwitch");
     ShowPage(w, 4);
     QCoreApplication::processEvents();
