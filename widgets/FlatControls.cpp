@@ -18,15 +18,15 @@ struct FlatLook {
 
 // The shared face of the flat buttons: button colour with a thin border; the border turns
 // blue under the mouse or with the focus, the face turns blue while pressed.
-void PaintFlatButton(QPushButton* b, const FlatLook& look, bool isDefault) {
+void PaintFlatButton(QPushButton* b, const FlatLook& look, bool isDefault, bool focused) {
     QPainter p(b);
     const QRect r = b->rect();
     const bool down = b->isDown() || b->isChecked();
-    const bool hot = b->hasFocus() || (b->underMouse() && b->isEnabled());
+    const bool hot = focused || (b->underMouse() && b->isEnabled());
     p.fillRect(r, down ? look.down : b->palette().color(QPalette::Button));
     p.setPen(hot && !down ? look.focused : look.border);
     p.drawRect(r.adjusted(0, 0, -1, -1));
-    if (isDefault || (b->hasFocus() && !down))
+    if (isDefault || (focused && !down))
         p.drawRect(r.adjusted(1, 1, -2, -2));
 
     // A caption may use all of the inside of the frame: "Suggestion" just fits a 57-pixel button.
@@ -174,8 +174,26 @@ QSize FlatPushButton::sizeHint() const {
     return s.expandedTo({75, 25});
 }
 
-void FlatPushButton::paintFlat(bool asDefault) {
-    PaintFlatButton(this, {m_colorFocused, m_colorDown, m_colorBorder}, asDefault);
+void FlatPushButton::paintFlat(bool asDefault, bool focusShown) {
+    PaintFlatButton(this, {m_colorFocused, m_colorDown, m_colorBorder}, asDefault,
+                    focusShown && hasFocus());
+}
+
+bool FlatPushButton::keyboardFocusInWindow() const {
+    return window()->testAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+void FlatPushButton::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (hasFocus() && keyboardFocusInWindow() && !event->isAutoRepeat()) {
+            click();
+            event->accept();
+        } else {
+            event->ignore();
+        }
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 // ---- FlatButton ----
@@ -192,14 +210,6 @@ void FlatButton::setDefault(bool on) {
     update();
 }
 
-void FlatButton::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        event->ignore();
-        return;
-    }
-    QPushButton::keyPressEvent(event);
-}
-
 bool FlatButton::event(QEvent* e) {
     // A dialog turns any focused push button into its auto-default one; keep ours out of that.
     if (e->type() == QEvent::FocusIn && autoDefault())
@@ -208,7 +218,7 @@ bool FlatButton::event(QEvent* e) {
 }
 
 void FlatButton::paintEvent(QPaintEvent*) {
-    paintFlat(m_default);
+    paintFlat(m_default, true);
 }
 
 // ---- FlatSpeedButton ----
@@ -217,15 +227,18 @@ FlatSpeedButton::FlatSpeedButton(QWidget* parent) : FlatSpeedButton(QString(), p
 
 FlatSpeedButton::FlatSpeedButton(const QString& text, QWidget* parent)
     : FlatPushButton(text, parent) {
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 bool FlatSpeedButton::event(QEvent* e) {
     // A policy set through the base class or a property is undone before it can matter.
     if ((e->type() == QEvent::Polish || e->type() == QEvent::Show || e->type() == QEvent::Enter ||
-         e->type() == QEvent::FocusIn) &&
-        focusPolicy() != Qt::NoFocus)
-        QWidget::setFocusPolicy(Qt::NoFocus);
+         e->type() == QEvent::MouseButtonPress) &&
+        focusPolicy() != Qt::TabFocus)
+        QWidget::setFocusPolicy(Qt::TabFocus);
+    // The focus frame appears and goes with the keyboard's moves in the window.
+    if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut)
+        update();
     return QPushButton::event(e);
 }
 
@@ -235,7 +248,9 @@ QSize FlatSpeedButton::sizeHint() const {
 }
 
 void FlatSpeedButton::paintEvent(QPaintEvent*) {
-    paintFlat(false);
+    // A window that gives its first speed button the focus by itself shows no focus until the
+    // keyboard is used: with keys unused the buttons look as they always have.
+    paintFlat(false, keyboardFocusInWindow());
 }
 
 // ---- FlatEdit ----

@@ -90,8 +90,16 @@ public:
 
 protected:
     FlatPushButton(const QString& text, QWidget* parent);
-    // Draws the frame, the double frame of a default or focused button, the icon and caption.
-    void paintFlat(bool asDefault);
+    // Draws the frame, the double frame of a default or focused button, the icon and caption;
+    // the focus shows only where focusShown says so.
+    void paintFlat(bool asDefault, bool focusShown);
+    // Whether the keyboard has moved the focus in this window (Tab, Shift+Tab): until then a
+    // focus the window gave by itself, or a click gave, is not a keyboard user's focus.
+    bool keyboardFocusInWindow() const;
+    // Space presses the focused button, as on any button; Enter and Return too, once the
+    // keyboard has moved the focus in the window. Enter never clicks a button that does not
+    // have the focus, the default button included.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     int m_modalResult = 0;
@@ -100,8 +108,8 @@ private:
     QColor m_colorBorder{0xA0, 0x96, 0x83};
 };
 
-// Flat push button. Takes the focus when pressed; Enter never clicks it, even as the default
-// button.
+// Flat push button. Takes the focus when pressed or reached with Tab; Enter clicks it only when
+// it has the focus, never as the default button.
 class FlatButton : public FlatPushButton {
     Q_OBJECT
     Q_PROPERTY(bool default READ isDefault WRITE setDefault)
@@ -117,14 +125,14 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
     bool m_default = false;
 };
 
-// A flat button that never takes the focus, so the focused editor keeps its selection.
+// A flat button that takes the focus from Tab only, never from a click, so that clicking it
+// leaves the focused editor with its selection. Its focus shows once the keyboard moves it.
 class FlatSpeedButton : public FlatPushButton {
     Q_OBJECT
 
@@ -132,8 +140,8 @@ public:
     explicit FlatSpeedButton(QWidget* parent = nullptr);
     explicit FlatSpeedButton(const QString& text, QWidget* parent = nullptr);
 
-    // Hides QWidget's: whatever a layout file asks, the policy stays Qt::NoFocus.
-    void setFocusPolicy(Qt::FocusPolicy) { QWidget::setFocusPolicy(Qt::NoFocus); }
+    // Hides QWidget's: whatever a layout file asks, the policy stays Qt::TabFocus.
+    void setFocusPolicy(Qt::FocusPolicy) { QWidget::setFocusPolicy(Qt::TabFocus); }
 
     QSize sizeHint() const override;
 

@@ -402,7 +402,11 @@ void FlatListBox::scrollRepeat() {
 }
 
 void FlatListBox::keyPressEvent(QKeyEvent* event) {
-    // Keys scroll; they never touch the selection.
+    // Up, Down and the page keys scroll and never touch the selection; Home, End, Ctrl+Up and
+    // Ctrl+Down select the first, last, previous and next entry and bring it into view.
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    const int last = count() - 1;
+    const int current = m_selectedIndex;
     switch (event->key()) {
     case Qt::Key_PageUp:
         setTopIndex(m_topIndex - std::max(1, visibleRows()));
@@ -411,16 +415,39 @@ void FlatListBox::keyPressEvent(QKeyEvent* event) {
         setTopIndex(m_topIndex + std::max(1, visibleRows()));
         break;
     case Qt::Key_Up:
-        setTopIndex(m_topIndex - 1);
+        if (ctrl)
+            // From no selection, or from a row beyond the entries, the last entry comes first.
+            selectAndShow(current < 0 || current > last ? last : std::max(0, current - 1));
+        else
+            setTopIndex(m_topIndex - 1);
         break;
     case Qt::Key_Down:
-        setTopIndex(m_topIndex + 1);
+        if (ctrl)
+            selectAndShow(current < 0 ? 0 : std::min(last, current + 1));
+        else
+            setTopIndex(m_topIndex + 1);
+        break;
+    case Qt::Key_Home:
+        selectAndShow(0);
+        break;
+    case Qt::Key_End:
+        selectAndShow(last);
         break;
     default:
         QWidget::keyPressEvent(event);
         return;
     }
     event->accept();
+}
+
+void FlatListBox::selectAndShow(int i) {
+    if (i < 0 || i >= count())
+        return;
+    setSelectedIndex(i);
+    if (i < m_topIndex)
+        setTopIndex(i);
+    else if (i >= m_topIndex + visibleRows())
+        setTopIndex(i - std::max(1, visibleRows()) + 1);
 }
 
 void FlatListBox::wheelEvent(QWheelEvent* event) {
@@ -522,10 +549,14 @@ void FlatCheckListBox::rowPressed(const QPoint& pos, int row) {
 }
 
 void FlatCheckListBox::keyPressEvent(QKeyEvent* event) {
+    // Space ticks the selected entry exactly as a click on its square does, notification
+    // included, so that what hangs on a tick (a day's meals) follows it.
     if (event->key() == Qt::Key_Space) {
         const int i = selectedIndex();
-        if (i >= 0 && i < count())
+        if (i >= 0 && i < count()) {
             setChecked(i, !checked(i));
+            emit clickCheck(i);
+        }
         event->accept();
         return;
     }

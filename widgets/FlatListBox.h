@@ -120,6 +120,7 @@ private:
     std::vector<quint64> takeNewKeys(qsizetype n);
     void sortEntries(); // in collation order, keys with their entries
     void scrollStep(int delta);
+    void selectAndShow(int i); // selects an entry and scrolls it into view
     void scrollRepeat();
     void snapHeight();
 
@@ -161,7 +162,7 @@ public:
     static QRect checkRect(const QRect& row) { return {row.left() + 3, row.top() + 3, 11, 11}; }
 
 signals:
-    void clickCheck(int index); // a tick toggled with the mouse
+    void clickCheck(int index); // a tick toggled by the user: a click on its square, or Space
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

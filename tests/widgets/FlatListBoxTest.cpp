@@ -237,7 +237,7 @@ TEST(FlatCheckListBox, EntryBeyond255CanBeTickedWithMouseAndSpace) {
     EXPECT_TRUE(w.list->checked(299));
 }
 
-TEST(FlatCheckListBox, MouseTicksInSquareOnlyAndSpaceTicksSilently) {
+TEST(FlatCheckListBox, MouseTicksInSquareOnlyAndSpaceTicksAsTheClickDoes) {
     Window<FlatCheckListBox> w;
     w.list->assignItems({"Sunday", "Monday", "Tuesday"});
     QSignalSpy clicks(w.list, &FlatCheckListBox::clickCheck);
@@ -257,16 +257,19 @@ TEST(FlatCheckListBox, MouseTicksInSquareOnlyAndSpaceTicksSilently) {
     EXPECT_FALSE(w.list->checked(1));
     EXPECT_EQ(clicks.count(), 1);
 
+    // Space on the selected entry is a click on its square, notification included, so that
+    // what hangs on the tick (a day's meals) follows the keyboard too.
     QTest::keyClick(w.list, Qt::Key_Space);
     EXPECT_TRUE(w.list->checked(1));
     QTest::keyClick(w.list, Qt::Key_Space);
     EXPECT_FALSE(w.list->checked(1));
-    EXPECT_EQ(clicks.count(), 1); // space never notifies
+    ASSERT_EQ(clicks.count(), 3);
+    EXPECT_EQ(clicks.at(2).at(0).toInt(), 1);
 
     QTest::mouseClick(w.list, Qt::LeftButton, {},
                       FlatCheckListBox::checkRect(w.list->rowRect(0)).center());
     EXPECT_FALSE(w.list->checked(0));
-    EXPECT_EQ(clicks.count(), 2);
+    EXPECT_EQ(clicks.count(), 4);
 }
 
 TEST(FlatCheckListBox, SetCheckedIsSilentAndItemChangesOrSortSwitchClearTicks) {
@@ -324,6 +327,50 @@ TEST(FlatListBox, KeysAndWheelScrollWithinBoundsAndNeverSelect) {
     EXPECT_EQ(w.list->topIndex(), 3);
     QApplication::setWheelScrollLines(savedLines);
     EXPECT_EQ(w.list->selectedIndex(), 0);
+}
+
+TEST(FlatListBox, HomeEndAndCtrlArrowsSelectAndBringTheEntryIntoView) {
+    Window<FlatListBox> w(5);
+    addNumbered(w.list, 17);
+    w.list->setFocus();
+    struct Step {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int selected;
+        int top;
+    };
+    // From no selection; each step from where the one before left the list.
+    const Step steps[] = {
+        {Qt::Key_Down, Qt::ControlModifier, 0, 0}, // nothing selected: the first entry
+        {Qt::Key_Down, Qt::ControlModifier, 1, 0},
+        {Qt::Key_End, Qt::NoModifier, 16, 12},       // the last, in the last row
+        {Qt::Key_Down, Qt::ControlModifier, 16, 12}, // no further
+        {Qt::Key_PageUp, Qt::NoModifier, 16, 7},     // the page keys only scroll
+        {Qt::Key_Up, Qt::ControlModifier, 15, 11},   // scrolled back to show it, at the bottom
+        {Qt::Key_Home, Qt::NoModifier, 0, 0},
+        {Qt::Key_Up, Qt::ControlModifier, 0, 0}, // no further
+        {Qt::Key_Down, Qt::NoModifier, 0, 1},    // plain arrows only scroll
+        {Qt::Key_Down, Qt::ControlModifier, 1, 1},
+        {Qt::Key_Up, Qt::ControlModifier, 0, 0}, // scrolled back to show it, at the top
+    };
+    for (const Step& step : steps) {
+        QTest::keyClick(w.list, step.key, step.modifiers);
+        EXPECT_EQ(w.list->selectedIndex(), step.selected) << &step - steps;
+        EXPECT_EQ(w.list->topIndex(), step.top) << &step - steps;
+    }
+    // A click on an empty row selects beyond the end; Ctrl+Up comes back to the last entry.
+    FlatListBox& list = *w.list;
+    list.clear();
+    addNumbered(&list, 2);
+    w.clickRow(4);
+    EXPECT_EQ(list.selectedIndex(), 4);
+    QTest::keyClick(&list, Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(list.selectedIndex(), 1);
+    list.clear(); // an empty list has nothing to select: the keys change nothing
+    QTest::keyClick(&list, Qt::Key_Home);
+    QTest::keyClick(&list, Qt::Key_End);
+    QTest::keyClick(&list, Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(list.selectedIndex(), 1);
 }
 
 TEST(FlatListBox, FewerEntriesThanRowsNeverScroll) {
