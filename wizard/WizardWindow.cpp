@@ -139,11 +139,6 @@ void WizardWindow::connectHandlers() {
 
     connectSuggestions();
 
-    click(boldButton, &WizardWindow::toggleBold);
-    click(italicButton, &WizardWindow::toggleItalic);
-    click(underlineButton, &WizardWindow::toggleUnderline);
-    click(saveButton, &WizardWindow::saveRoster);
-    click(printButton, &WizardWindow::printRoster);
     connect(fontBox, &FlatComboBox::changed, this, &WizardWindow::applyFont);
     connect(colourBox, &FlatColorComboBox::changed, this, &WizardWindow::applyColour);
     connect(sizeBox, &FlatSpinEdit::changed, this, &WizardWindow::applySize);
@@ -152,11 +147,12 @@ void WizardWindow::connectHandlers() {
     click(aboutButton, &WizardWindow::requestAbout);
 
     click(readabilitySwitch, &WizardWindow::makeTextReadable);
-    click(openPlanButton, &WizardWindow::openPlan);
-    click(savePlanButton, &WizardWindow::savePlan);
     click(whoIsThereButton, &WizardWindow::showWhoIsThere);
     connect(peopleList, &FlatListBox::itemsChanged, this,
             &WizardWindow::dropAbsencesOfDeletedPeople);
+
+    // Bold, Italic, Underline, Save, Print, Open Plan... and Save Plan... with their keys.
+    connectKeys();
 }
 
 QStringList WizardWindow::FontBoxEntries(const QStringList& families) {

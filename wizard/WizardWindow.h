@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QDialog>
 #include <QHash>
+#include <QKeySequence>
 #include <QString>
 #include <string>
 #include <vector>
@@ -82,6 +83,7 @@ protected:
     void dropEvent(QDropEvent* event) override;           // and opens as Open Plan... would
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override; // Ctrl+Tab out of the editor
 
 private:
     // One of the six lists the user fills, with its Add, Delete and Sorted controls, the prompt
@@ -104,6 +106,15 @@ private:
         CandidateList* candidates;
         FlatListBox* list;
         QString shown;
+    };
+
+    // A key and what it does: the handler its button runs (the button, if there is one, is
+    // connected to it from the same row), while the page `scope` shows (the window: always).
+    struct KeyAction {
+        QKeySequence key;
+        QWidget* scope;
+        QPushButton* button;
+        void (WizardWindow::*handler)();
     };
 
     // Window level: set-up, closing, Build
@@ -144,6 +155,12 @@ private:
     void freshStart();
     void regenerate();
     void requestAbout();
+
+    // Keys: the shortcut table, the lists' Insert and Delete, turning pages (WizardKeys.cpp)
+    std::vector<KeyAction> keyActions() const;
+    void connectKeys();
+    void nextPage();
+    void previousPage();
 
     // Plan files: Open Plan..., Save Plan... (WizardPlans.cpp)
     void openPlan();
