@@ -6,7 +6,8 @@ walks welcome -> chooser -> wizard, fills the outing, builds the roster, makes a
 saves it through the file dialog, closes the wizard, leaves from the chooser, and checks that
 the program ended with status 0 and that AbiWord reads the saved roster back. Then starts the
 program again with an outing plan on its command line: the wizard shows the plan, and Build
-draws its crews from the plan's people.
+draws its crews from the plan's people. Last, the wizard by keyboard alone: Tab, Insert, Home
+and Space, Enter on Build, Ctrl+S.
 
 Controls are found by role and accessible name, as a screen reader finds them. Text goes in
 as real keystrokes (xdotool): setting a text through the accessibility interface is not
@@ -385,6 +386,130 @@ def walk(saved):
     return line
 
 
+def keys(*names):
+    xdotool("key", "--clearmodifiers", *names)
+
+
+def walk_keys(saved):
+    """The wizard by keyboard alone: Tab from control to control, Insert to add, Home and Space
+    to tick a day, Enter on Build, Ctrl+S to save. The X focus is given to a window as a window
+    manager would (there is none); inside the wizard only keys move."""
+    step("keyboard: welcome and chooser")
+    window("Dutywise v4.1")
+    press_button("OK")
+    press_button("Wizard")
+    wizard = the_wizard()
+    tabs = find("page tab list", None)
+    focus_window_of(tabs)
+    wait_for("focus on the page tabs", lambda: focused(tabs))
+
+    def tab_to(obj, presses=1):
+        keys(*["Tab"] * presses)
+        wait_for(f"focus on '{obj.name}'", lambda: focused(obj))
+
+    def insert_into(lst, title, entry):
+        step(f"Insert '{entry}' into '{lst.name}'")
+        keys("Insert")
+        dialog = window(title)
+        field = wait_for(f"the field of '{title}'", lambda: find_all("text", within=dialog))[0]
+        wait_for(f"focus in the field of '{title}'", lambda: focused(field))
+        xdotool("type", "--delay", "15", entry)
+        expect(f"'{entry}' in the prompt", lambda: text_of(field) == entry)
+        keys("Return")
+        gone(dialog, f"prompt '{title}'")
+        expect(f"'{entry}' in '{lst.name}'", lambda: entry in list_entries(lst))
+        focus_window_of(tabs)  # the X focus back to the wizard, as a window manager gives it
+        wait_for(f"focus back on '{lst.name}'", lambda: focused(lst))
+
+    def next_page(name):
+        step(f"Ctrl+Page Down to '{name}'")
+        keys("ctrl+Next")
+        expect(f"page '{name}' shown", lambda: any(t.name == name for t in find_all("page tab list")))
+
+    step("keyboard: names typed")
+    outing = find("text", "Outing name")
+    tab_to(outing)
+    xdotool("type", "--delay", "15", OUTING)
+    patrol = find("text", "Patrol name")
+    tab_to(patrol)
+    xdotool("type", "--delay", "15", PATROL)
+    expect("both names typed", lambda: text_of(outing) == OUTING and text_of(patrol) == PATROL)
+    people = find("list", "People")
+    tab_to(people, 3)  # past Open Plan... and Save Plan...
+    for person in PEOPLE:
+        insert_into(people, "Person", person)
+
+    next_page("Days")
+    days = find("list", "Days")
+    tab_to(days)
+    step("Home selects Sunday, Space ticks it")
+    keys("Home")
+    sunday = wait_for("day 'Sunday'", lambda: next((c for c in days if c.name == "Sunday"), None))
+    expect("Sunday selected", lambda: sunday.getState().contains(pyatspi.STATE_SELECTED))
+    keys("space")
+    expect("Sunday ticked", lambda: sunday.getState().contains(pyatspi.STATE_CHECKED))
+    find("panel", "Sunday")  # its meals show
+    breakfast = find("check box", "Sunday Breakfast")
+    tab_to(breakfast, 5)  # past the four Check and Uncheck buttons
+    for meal in ("Breakfast", "Lunch", "Dinner"):
+        box = find("check box", f"Sunday {meal}")
+        if meal != "Breakfast":
+            tab_to(box)
+        keys("space")
+        expect(f"Sunday {meal} ticked", lambda b=box: b.getState().contains(pyatspi.STATE_CHECKED))
+
+    next_page("Meals")
+    for number, (list_name, title, entry) in enumerate(
+            [("Breakfasts", "Breakfast", BREAKFASTS[0]), ("Lunches", "Lunch", LUNCHES[0]),
+             ("Dinners", "Dinner", DINNERS[0])]):
+        lst = find("list", list_name)
+        tab_to(lst, 1 if number == 0 else 5)  # past Add, Delete, Sorted and Suggestion
+        insert_into(lst, title, entry)
+
+    next_page("Snacks & Drinks")
+    for number, (list_name, title, entry) in enumerate(
+            [("Snacks", "Snack", SNACKS[0]), ("Drinks", "Drink", DRINKS[0])]):
+        lst = find("list", list_name)
+        tab_to(lst, 1 if number == 0 else 5)
+        insert_into(lst, title, entry)
+
+    next_page("Finalization")
+    build = find("push button", "Build")
+    tab_to(build, 2)  # past the crew size
+    step("Enter on Build")
+    keys("Return")
+    message_box_answer("Completed!")
+    focus_window_of(tabs)  # the X focus back to the wizard, as a window manager gives it
+    wait_for("focus back on Build", lambda: focused(build))
+
+    next_page("Generation")
+    editor = find("text", "Roster")
+    expect("the roster in the editor", lambda: text_of(editor).startswith(OUTING))
+    expect("Sunday's dinner in the roster", lambda: "Sunday" in text_of(editor))
+    focus_window_of(tabs)
+    step("Ctrl+S")
+    keys("ctrl+s")
+    dialog = wait_for("the save dialog",
+                      lambda: next((w for w in application() if w is not None and showing(w)
+                                    and w.name != "Dutywise v4.1" and find_all("text", within=w)), None))
+    name_field = wait_for("the file name field",
+                          lambda: next((t for t in find_all("text", within=dialog)
+                                        if "name" in t.name.lower()), None))
+    type_into(name_field, saved)
+    expect("the path typed", lambda: text_of(name_field) == saved)
+    keys("Return")
+    gone(dialog, "the save dialog")
+    expect("the roster saved", lambda: os.path.isfile(saved) and os.path.getsize(saved) > 0)
+    with open(saved, "rb") as f:
+        if OUTING.encode() not in f.read():
+            raise Failure(f"the saved roster does not name the outing '{OUTING}'")
+
+    step("close the wizard")
+    send_close(focus_window_of(tabs))
+    gone(wizard, "the wizard")
+    press_button("Exit")
+
+
 def read_back(saved, bold_line):
     """AbiWord reads the saved Rich Text: the roster's text is there, and the line made bold."""
     txt = os.path.join(WORK, "roster.txt")
@@ -517,10 +642,14 @@ def main():
         read_back(saved, bold_line)
         step(f"again, with the plan {plan}")
         run_program([plan], walk_plan, "dutywise-plan.log")
+        step("again, by keyboard alone")
+        by_keys = os.path.join(WORK, "saved", "Eagle by keys.rtf")
+        run_program([], lambda: walk_keys(by_keys), "dutywise-keys.log")
     except Failure as failure:
         print(f"FAIL: {failure}", file=sys.stderr)
         return 1
-    print("ok: the typical use and a plan from the command line, end to end")
+    print("ok: the typical use, a plan from the command line, and the wizard by keyboard alone,"
+          " end to end")
     return 0
 
 

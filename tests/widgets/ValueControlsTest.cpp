@@ -339,6 +339,33 @@ TEST(FlatButton, EnterNeverClicksItEvenAsDefault) {
     EXPECT_TRUE(d.isVisible());
 }
 
+TEST(FlatButton, EnterAndSpacePressTheButtonThatTabReached) {
+    QDialog d;
+    auto* edit = new QLineEdit(&d);
+    auto* build = new FlatButton(QStringLiteral("Build"), &d);
+    auto* bold = new FlatSpeedButton(QStringLiteral("B"), &d);
+    auto* layout = new QVBoxLayout(&d);
+    layout->addWidget(edit);
+    layout->addWidget(build);
+    layout->addWidget(bold);
+    ShowActive(&d);
+    QSignalSpy builds(build, &QAbstractButton::clicked);
+    QSignalSpy bolds(bold, &QAbstractButton::clicked);
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Tab);
+    ASSERT_TRUE(build->hasFocus());
+    QTest::keyClick(build, Qt::Key_Return);
+    QTest::keyClick(build, Qt::Key_Space);
+    EXPECT_EQ(builds.count(), 2);
+    QTest::keyClick(build, Qt::Key_Tab);
+    ASSERT_TRUE(bold->hasFocus()); // a speed button takes the focus from Tab
+    QTest::keyClick(bold, Qt::Key_Enter);
+    QTest::keyClick(bold, Qt::Key_Space);
+    EXPECT_EQ(bolds.count(), 2);
+    EXPECT_EQ(builds.count(), 2);
+    EXPECT_TRUE(d.isVisible());
+}
+
 TEST(FlatButton, ModalResultIsSetBeforeTheClickAndEndsTheDialog) {
     QDialog d;
     auto* button = new FlatButton(QStringLiteral("Done"), &d);
