@@ -1,6 +1,7 @@
 // Writes the six wizard pages to PNG, before and after a build, for people to look at:
 // <build>/screenshots/wizard/.
 
+#include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QTextEdit>
@@ -97,6 +98,31 @@ TEST(WizardScreenshots, SixPagesBeforeAndAfterABuild) {
     QCoreApplication::processEvents();
     const QString readable = OutputDir() + QStringLiteral("/readable-5-finalization.png");
     EXPECT_TRUE(w.grab().save(readable)) << readable.toStdString();
+}
+
+// The focus of a keyboard user on the flat buttons: moved with Tab onto Add (Basics), Bold
+// (Generation) and the readability switch.
+TEST(WizardScreenshots, ButtonsFocusedByTab) {
+    WizardWindow w;
+    w.show();
+    QApplication::setActiveWindow(&w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    struct Shot {
+        int page;
+        const char* before; // Tab is pressed here
+        const char* file;
+    };
+    for (const Shot& shot :
+         {Shot{0, "peopleList", "keys-1-basics-add"}, Shot{5, "pages", "keys-6-generation-bold"},
+          Shot{5, "aboutButton", "keys-6-generation-readability"}}) {
+        ShowPage(w, shot.page);
+        QWidget* from = Find(w, shot.before);
+        from->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCoreApplication::processEvents();
+        const QString path = QStringLiteral("%1/%2.png").arg(OutputDir(), QLatin1String(shot.file));
+        EXPECT_TRUE(w.grab().save(path)) << path.toStdString();
+    }
 }
 
 } // namespace
