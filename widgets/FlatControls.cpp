@@ -233,7 +233,7 @@ FlatSpeedButton::FlatSpeedButton(const QString& text, QWidget* parent)
 bool FlatSpeedButton::event(QEvent* e) {
     // A policy set through the base class or a property is undone before it can matter.
     if ((e->type() == QEvent::Polish || e->type() == QEvent::Show || e->type() == QEvent::Enter ||
-         e->type() == QEvent::MouseButtonPress) &&
+         e->type() == QEvent::FocusIn) &&
         focusPolicy() != Qt::TabFocus)
         QWidget::setFocusPolicy(Qt::TabFocus);
     // The focus frame appears and goes with the keyboard's moves in the window.
