@@ -1,7 +1,9 @@
 #include "AppearingLabel.h"
 
 #include <algorithm>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTimer>
 
 AppearingLabel::AppearingLabel(QWidget* parent) : QLabel(parent), m_timer(new QTimer(this)) {
@@ -144,4 +146,34 @@ void AppearingLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && wasPressed &&
         rect().contains(event->position().toPoint()))
         emit clicked();
+}
+
+void AppearingLabel::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) &&
+        !event->isAutoRepeat()) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void AppearingLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        QPainter p(this);
+        p.setPen(QPen(QColor(0x62, 0xB0, 0xFF), 1, Qt::DotLine)); // the flat look's focus blue
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void AppearingLabel::focusInEvent(QFocusEvent* event) {
+    QLabel::focusInEvent(event);
+    update();
+}
+
+void AppearingLabel::focusOutEvent(QFocusEvent* event) {
+    QLabel::focusOutEvent(event);
+    update();
 }

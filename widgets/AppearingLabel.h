@@ -46,6 +46,12 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // A label given a focus policy is clicked with Space, Enter or Return, and shows its focus
+    // with a dotted frame once the keyboard has moved the focus in its window.
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QSize ownerClientSize() const;

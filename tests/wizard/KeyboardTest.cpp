@@ -88,8 +88,8 @@ TEST_F(Keyboard, TabVisitsEveryControlOfEachPageInReadingOrderAndComesBack) {
         {2,
          {"breakfastsList", "addBreakfastButton", "deleteBreakfastButton", "breakfastsSortedBox",
           "suggestBreakfastButton", "lunchesList", "addLunchButton", "deleteLunchButton",
-          "lunchesSortedBox", "suggestLunchButton", "dinnersList", "addDinnerButton",
-          "deleteDinnerButton", "dinnersSortedBox", "suggestDinnerButton"}},
+          "lunchesSortedBox", "suggestLunchButton", "lunchSuggestionLabel", "dinnersList",
+          "addDinnerButton", "deleteDinnerButton", "dinnersSortedBox", "suggestDinnerButton"}},
         {3,
          {"snacksList", "addSnackButton", "deleteSnackButton", "snacksSortedBox",
           "suggestSnackButton", "drinksList", "addDrinkButton", "deleteDrinkButton",
@@ -103,17 +103,23 @@ TEST_F(Keyboard, TabVisitsEveryControlOfEachPageInReadingOrderAndComesBack) {
     ShowPage(w, 1);
     TickDay(w, 1);
     TickDay(w, 5);
+    // A lunch proposed: its label follows its Suggestion button (the others stay hidden).
+    ShowPage(w, 2);
+    Click(w, "suggestLunchButton");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Find(w, "lunchSuggestionLabel")->isVisible(); }));
     for (const Page& page : pages) {
         ShowPage(w, page.index);
         const QStringList stops =
             QStringList{"pages"} + page.stops + QStringList{"readabilitySwitch"};
         QStringList there = stops;
         there << "pages";
-        EXPECT_EQ(Walk(stops, true), there) << "page " << page.index;
+        EXPECT_EQ(Walk(stops, true).join(' ').toStdString(), there.join(' ').toStdString())
+            << "page " << page.index;
         QStringList back = stops;
         std::reverse(back.begin() + 1, back.end());
         back << "pages";
-        EXPECT_EQ(Walk(stops, false), back) << "page " << page.index;
+        EXPECT_EQ(Walk(stops, false).join(' ').toStdString(), back.join(' ').toStdString())
+            << "page " << page.index;
     }
     // In the editor, Tab and Shift+Tab stay what they are there: a tab typed, focus kept.
     editor->setFocus(Qt::TabFocusReason);
@@ -158,6 +164,15 @@ TEST_F(Keyboard, EachShortcutDoesWhatItsButtonDoes) {
          [&] { EXPECT_EQ(Items(w, "drinksList"), QStringList{"Tea"}); }},
         {"Delete removes the selected drink", 3, "drinksList", QKeySequence(QKeySequence::Delete),
          "deleteDrinkButton", nullptr, [&] { EXPECT_TRUE(Items(w, "drinksList").isEmpty()); }},
+        {"Space on a shown suggestion adds it", 2, "dinnerSuggestionLabel",
+         QKeySequence(Qt::Key_Space), nullptr,
+         [&] {
+             Click(w, "suggestDinnerButton");
+             EXPECT_TRUE(
+                 QTest::qWaitFor([&] { return Find(w, "dinnerSuggestionLabel")->isVisible(); }));
+             return std::shared_ptr<testsupport::ModalSeen>();
+         },
+         [&] { EXPECT_EQ(Items(w, "dinnersList").size(), 1); }},
         {"Ctrl+B makes the bold first line plain", 5, "rosterEditor", QKeySequence::Bold,
          "boldButton", nullptr, [&] { EXPECT_FALSE(has(dutywise::FontStyle::Bold)); }},
         {"Ctrl+B makes it bold again", 5, "rosterEditor", QKeySequence::Bold, "boldButton", nullptr,
@@ -200,13 +215,13 @@ TEST_F(Keyboard, EachShortcutDoesWhatItsButtonDoes) {
         QApplication::setActiveWindow(&w); // back from the dialog of the row before
         ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
         ShowPage(w, row.page);
+        auto seen = row.answer ? row.answer() : nullptr; // may show the control to focus
         if (QString(row.focus) == "rosterEditor")
             selectFirstLine();
         else
             Find(w, row.focus)->setFocus();
         if (QString(row.focus) == "drinksList")
             QTest::keyClick(Find(w, row.focus), Qt::Key_Home); // select the first drink
-        auto seen = row.answer ? row.answer() : nullptr;
         ASSERT_NE(QApplication::focusWidget(), nullptr);
         QTest::keySequence(QApplication::focusWidget(), row.key);
         if (seen) {

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QTextEdit>
 
+#include "AppearingLabel.h"
 #include "FlatSpinEdit.h"
 #include "WizardTestSupport.h"
 
@@ -100,8 +101,8 @@ TEST(WizardScreenshots, SixPagesBeforeAndAfterABuild) {
     EXPECT_TRUE(w.grab().save(readable)) << readable.toStdString();
 }
 
-// The focus of a keyboard user on the flat buttons: moved with Tab onto Add (Basics), Bold
-// (Generation) and the readability switch.
+// The focus of a keyboard user: moved with Tab onto Add (Basics), a breakfast proposed (Meals),
+// Bold (Generation) and the readability switch.
 TEST(WizardScreenshots, ButtonsFocusedByTab) {
     WizardWindow w;
     w.show();
@@ -112,9 +113,15 @@ TEST(WizardScreenshots, ButtonsFocusedByTab) {
         const char* before; // Tab is pressed here
         const char* file;
     };
-    for (const Shot& shot :
-         {Shot{0, "peopleList", "keys-1-basics-add"}, Shot{5, "pages", "keys-6-generation-bold"},
-          Shot{5, "aboutButton", "keys-6-generation-readability"}}) {
+    ShowPage(w, 2);
+    Click(w, "suggestBreakfastButton");
+    auto* proposal = Find<AppearingLabel>(w, "breakfastSuggestionLabel");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return proposal->isVisible() && !proposal->isSliding(); }));
+    const Shot shots[] = {{0, "peopleList", "keys-1-basics-add"},
+                          {2, "suggestBreakfastButton", "keys-3-meals-suggestion"},
+                          {5, "pages", "keys-6-generation-bold"},
+                          {5, "aboutButton", "keys-6-generation-readability"}};
+    for (const Shot& shot : shots) {
         ShowPage(w, shot.page);
         QWidget* from = Find(w, shot.before);
         from->setFocus();
