@@ -475,7 +475,7 @@ def walk_keys(saved):
 
     next_page("Finalization")
     build = find("push button", "Build")
-    tab_to(build, 2)  # past the crew size
+    tab_to(build, 3)  # past the crew size and Who Is There...
     step("Enter on Build")
     keys("Return")
     message_box_answer("Completed!")

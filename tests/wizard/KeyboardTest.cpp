@@ -94,7 +94,7 @@ TEST_F(Keyboard, TabVisitsEveryControlOfEachPageInReadingOrderAndComesBack) {
          {"snacksList", "addSnackButton", "deleteSnackButton", "snacksSortedBox",
           "suggestSnackButton", "drinksList", "addDrinkButton", "deleteDrinkButton",
           "drinksSortedBox", "suggestDrinkButton"}},
-        {4, {"crewSizeBox", "buildButton", "shareEvenlyBox"}},
+        {4, {"crewSizeBox", "whoIsThereButton", "buildButton", "shareEvenlyBox"}},
         {5,
          {"boldButton", "italicButton", "underlineButton", "saveButton", "fontBox", "colourBox",
           "sizeBox", "printButton", "rosterEditor", "freshStartButton", "regenerateButton",
