@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "RosterWords.h"
+
 namespace dutywise {
 
 class BuildHost {
@@ -16,6 +18,9 @@ public:
     virtual void HideNotice() = 0;
     // Advances the progress gauge by the amount (held at its maximum).
     virtual void AdvanceGauge(int amount) = 0;
+    // The words the roster is written and the messages are said in; English unless the host
+    // brings its own.
+    virtual const RosterWords& Words() const;
 };
 
 } // namespace dutywise

@@ -24,10 +24,6 @@ int At(const std::vector<int>& counts, int person) {
 }
 
 // The duty count's note for a person away from some meals.
-std::string MealsThereNote(int there, int meals) {
-    return ", at " + std::to_string(there) + " of " + std::to_string(meals) + " meals";
-}
-
 } // namespace
 
 int DrawPerson(int n, DrawState& state, Generator& random) {
@@ -200,18 +196,19 @@ std::string DrawEvenCrew(const std::vector<std::string>& people, const std::vect
 }
 
 std::vector<std::string> DutyCountLines(const std::vector<std::string>& people,
-                                        const DrawState& state) {
+                                        const DrawState& state, const RosterWords& words) {
     std::vector<std::string> lines;
     lines.reserve(people.size());
     for (std::size_t i = 0; i < people.size(); ++i) {
         const int person = static_cast<int>(i);
         const int duties = At(state.Duties, person);
         const int cooks = At(state.Cooks, person);
-        std::string line = people[i] + ": " + std::to_string(duties) + " (" +
-                           std::to_string(cooks) + " cook, " + std::to_string(duties - cooks) +
-                           " cleanup)";
+        std::string line =
+            FillIn(words.dutyCountLine, {people[i], std::to_string(duties), std::to_string(cooks),
+                                         std::to_string(duties - cooks)});
         if (i < state.MealsThere.size() && state.MealsThere[i] < state.Meals)
-            line += MealsThereNote(state.MealsThere[i], state.Meals);
+            line += FillIn(words.mealsThereNote,
+                           {std::to_string(state.MealsThere[i]), std::to_string(state.Meals)});
         lines.push_back(std::move(line));
     }
     return lines;
@@ -226,7 +223,7 @@ std::string PickMeal(const std::vector<std::string>& meals, Generator& random) {
 }
 
 void FillMealSlot(const OutingPlan& plan, MealSlot slot, DrawState& state, RosterDocument& doc,
-                  Generator& random) {
+                  Generator& random, const RosterWords& words) {
     const std::vector<int> there = PeopleThere(plan, slot);
     const auto crew = [&](Duty duty) {
         return plan.evenShares
@@ -236,13 +233,13 @@ void FillMealSlot(const OutingPlan& plan, MealSlot slot, DrawState& state, Roste
     const StyleSet plain;
     const std::string cooks = crew(Duty::Cook);
     SetRosterStyle(doc, 10, plain);
-    doc.AppendParagraph("Cook: " + cooks);
+    doc.AppendParagraph(FillIn(words.cookLine, {cooks}));
 
     const std::string cleanup = crew(Duty::Cleanup);
     SetRosterStyle(doc, 10, plain);
-    doc.AppendParagraph("Cleanup: " + cleanup);
+    doc.AppendParagraph(FillIn(words.cleanupLine, {cleanup}));
 
-    doc.AppendParagraph("Meal: " + PickMeal(plan.MealList(slot.meal), random));
+    doc.AppendParagraph(FillIn(words.mealLine, {PickMeal(plan.MealList(slot.meal), random)}));
     doc.AppendParagraph("");
 }
 

@@ -9,6 +9,7 @@
 #include "OutingPlan.h"
 #include "Random.h"
 #include "RosterDocument.h"
+#include "RosterWords.h"
 
 namespace dutywise {
 
@@ -73,16 +74,17 @@ int DrawEvenShare(const std::vector<int>& there, const std::vector<int>& crew, D
 // CrewSize names drawn by even shares, joined as DrawCrew joins them.
 std::string DrawEvenCrew(const std::vector<std::string>& people, const std::vector<int>& there,
                          int crewSize, Duty duty, DrawState& state, Generator& random);
-// "NAME: N (C cook, U cleanup)" for every person, in list order; a person away from some meal
-// gets ", at M of K meals" after it.
+// "NAME: N (C cook, U cleanup)" for every person, in list order, in the words' pattern; a
+// person away from some meal gets ", at M of K meals" after it.
 std::vector<std::string> DutyCountLines(const std::vector<std::string>& people,
-                                        const DrawState& state);
+                                        const DrawState& state,
+                                        const RosterWords& words = EnglishRosterWords());
 
 // One entry of a non-empty meal list; every entry can come up.
 std::string PickMeal(const std::vector<std::string>& meals, Generator& random);
 // Appends the cook line, the clean-up line, the meal line and a blank paragraph. The plan's
 // evenShares chooses the crews' draw.
 void FillMealSlot(const OutingPlan& plan, MealSlot slot, DrawState& state, RosterDocument& doc,
-                  Generator& random);
+                  Generator& random, const RosterWords& words = EnglishRosterWords());
 
 } // namespace dutywise

@@ -56,7 +56,7 @@ std::string WithDefaultExtension(const std::string& path, SaveFormat format) {
 }
 
 SaveResult SaveRoster(const RosterDocument& doc, const std::string& patrolName, SaveTarget& target,
-                      PdfService& pdf) {
+                      PdfService& pdf, const RosterWords& words) {
     SaveResult result;
     const std::optional<SaveChoice> chosen = target.AskFileName();
     if (!chosen || chosen->path.empty())
@@ -66,7 +66,7 @@ SaveResult SaveRoster(const RosterDocument& doc, const std::string& patrolName, 
     if (chosen->format == SaveFormat::Pdf) {
         // Made whole in memory first: a writer that fails leaves nothing under the user's name.
         if (std::optional<std::string> error =
-                pdf.MakePdf(doc.Paragraphs(), RosterJobTitle(patrolName), bytes)) {
+                pdf.MakePdf(doc.Paragraphs(), RosterJobTitle(patrolName, words), bytes)) {
             result.status = SaveResult::Status::Failed;
             result.message = "Cannot create file \"" + result.path + "\". " + *error;
             return result;
@@ -83,13 +83,13 @@ SaveResult SaveRoster(const RosterDocument& doc, const std::string& patrolName, 
     return result;
 }
 
-std::string RosterJobTitle(const std::string& patrolName) {
-    return patrolName + "'s Roster";
+std::string RosterJobTitle(const std::string& patrolName, const RosterWords& words) {
+    return FillIn(words.rosterTitle, {patrolName});
 }
 
 std::optional<std::string> PrintRoster(const RosterDocument& doc, const std::string& patrolName,
-                                       PrintService& printer) {
-    return printer.Print(doc.Paragraphs(), RosterJobTitle(patrolName));
+                                       PrintService& printer, const RosterWords& words) {
+    return printer.Print(doc.Paragraphs(), RosterJobTitle(patrolName, words));
 }
 
 } // namespace dutywise

@@ -6,6 +6,7 @@
 
 #include "Output.h"
 #include "RosterDocument.h"
+#include "RosterWords.h"
 
 namespace dutywise {
 
@@ -31,13 +32,15 @@ std::string WithDefaultExtension(const std::string& path, SaveFormat format = Sa
 // writes the whole document, atomically: the old file is intact after any failure. Rich Text
 // unless the PDF type was chosen; a PDF carries the print job's title for the patrol.
 SaveResult SaveRoster(const RosterDocument& doc, const std::string& patrolName, SaveTarget& target,
-                      PdfService& pdf);
+                      PdfService& pdf, const RosterWords& words = EnglishRosterWords());
 
-// The patrol name followed by "'s Roster".
-std::string RosterJobTitle(const std::string& patrolName);
+// The patrol name followed by "'s Roster", or the words' title for it.
+std::string RosterJobTitle(const std::string& patrolName,
+                           const RosterWords& words = EnglishRosterWords());
 
 // Prints the whole document as one job; the printing system's error text on failure.
 std::optional<std::string> PrintRoster(const RosterDocument& doc, const std::string& patrolName,
-                                       PrintService& printer);
+                                       PrintService& printer,
+                                       const RosterWords& words = EnglishRosterWords());
 
 } // namespace dutywise

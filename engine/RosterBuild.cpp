@@ -30,21 +30,10 @@ bool AnyTick(const OutingPlan& plan, Meal meal) {
 }
 
 // The refusal for an empty meal list, or nothing when the meal can be served.
-const char* MissingMealMessage(const OutingPlan& plan, Meal meal) {
+const std::string* MissingMealMessage(const OutingPlan& plan, Meal meal, const RosterWords& words) {
     if (!AnyTick(plan, meal) || !plan.MealList(meal).empty())
         return nullptr;
-    switch (meal) {
-    case Meal::Breakfast:
-        return "I can't let you generate a roster without Breakfast.\n"
-               "If you can't think of a breakfast, choose a suggestion.";
-    case Meal::Lunch:
-        return "I can't let you generate a roster without Lunch.\n"
-               "If you can't think of a lunch, choose a suggestion.";
-    case Meal::Dinner:
-        break;
-    }
-    return "I can't let you generate a roster without Dinner.\n"
-           "If you can't think of a dinner, choose a suggestion.";
+    return &words.missingMeal[static_cast<int>(meal)];
 }
 
 // The first active meal, in day-then-meal order, with fewer people there than a crew needs.
@@ -64,41 +53,41 @@ std::optional<MealSlot> ShortMeal(const OutingPlan& plan) {
     return std::nullopt;
 }
 
-std::string ShortMealMessage(MealSlot slot) {
-    return "Not enough people are there for " + SlotName(slot) +
-           "!\nPlease shorten the limit or mark more people as there.";
+std::string ShortMealMessage(MealSlot slot, const RosterWords& words) {
+    return FillIn(words.shortMeal, {words.DayName(slot.day), words.MealName(slot.meal)});
 }
 
 // Shows the reason when the plan cannot be built; true when it can.
 bool Validate(const OutingPlan& plan, BuildHost& host, AdviceFlag& advice) {
+    const RosterWords& words = host.Words();
     if (plan.outingName.empty()) {
-        host.ShowMessage("Please enter the name of the Boy Scout Outing!");
+        host.ShowMessage(words.noOutingName);
         return false;
     }
     const std::size_t people = plan.people.size();
     if (static_cast<long long>(people) < plan.crewSize) {
-        host.ShowMessage("You don't have enough people to perform the task of cleaning up or "
-                         "cooking!\nPlease shorten the limit!");
+        host.ShowMessage(words.tooFewPeople);
         return false;
     }
     if (!advice.shown && people >= 1 && people <= 4) {
-        host.ShowMessage("Just a suggestion, please enter some more names in the beginning!");
+        host.ShowMessage(words.moreNamesAdvice);
         advice.shown = true;
     }
     for (Meal meal : {Meal::Breakfast, Meal::Lunch, Meal::Dinner}) {
-        if (const char* message = MissingMealMessage(plan, meal)) {
-            host.ShowMessage(message);
+        if (const std::string* message = MissingMealMessage(plan, meal, words)) {
+            host.ShowMessage(*message);
             return false;
         }
     }
     if (const auto slot = ShortMeal(plan)) {
-        host.ShowMessage(ShortMealMessage(*slot));
+        host.ShowMessage(ShortMealMessage(*slot, words));
         return false;
     }
     return true;
 }
 
 void WriteRoster(const OutingPlan& plan, RosterDocument& doc, BuildHost& host, Generator& random) {
+    const RosterWords& words = host.Words();
     const StyleSet bold{FontStyle::Bold};
     const StyleSet boldUnderlined{FontStyle::Bold, FontStyle::Underline};
 
@@ -109,7 +98,7 @@ void WriteRoster(const OutingPlan& plan, RosterDocument& doc, BuildHost& host, G
     doc.AppendParagraph(plan.outingName);
     host.AdvanceGauge(5);
     if (!plan.patrolName.empty())
-        doc.AppendParagraph(plan.patrolName + "'s Roster");
+        doc.AppendParagraph(FillIn(words.rosterTitle, {plan.patrolName}));
     host.AdvanceGauge(1);
     doc.AppendParagraph("");
     host.AdvanceGauge(1);
@@ -124,33 +113,33 @@ void WriteRoster(const OutingPlan& plan, RosterDocument& doc, BuildHost& host, G
             continue;
         const auto day = static_cast<Weekday>(d);
         SetRosterStyle(doc, 12, StyleSet{FontStyle::Underline});
-        doc.AppendParagraph(DayName(day));
+        doc.AppendParagraph(words.DayName(day));
         for (Meal meal : {Meal::Breakfast, Meal::Lunch, Meal::Dinner}) {
             const MealSlot slot{day, meal};
             if (!plan.Ticked(slot))
                 continue;
             SetRosterStyle(doc, 10, bold);
-            doc.AppendParagraph(MealName(meal));
-            FillMealSlot(plan, slot, state, doc, random);
+            doc.AppendParagraph(words.MealName(meal));
+            FillMealSlot(plan, slot, state, doc, random, words);
         }
     }
     // In whatever style the days left behind.
     doc.AppendParagraph("");
 
     SetRosterStyle(doc, 10, boldUnderlined);
-    doc.AppendParagraph("Snacks");
+    doc.AppendParagraph(words.snacksHeading);
     doc.AppendParagraphs(plan.snacks);
     doc.AppendParagraph("");
     SetRosterStyle(doc, 10, boldUnderlined);
-    doc.AppendParagraph("Drinks");
+    doc.AppendParagraph(words.drinksHeading);
     doc.AppendParagraphs(plan.drinks);
 
     if (plan.evenShares) {
         doc.AppendParagraph("");
         SetRosterStyle(doc, 10, boldUnderlined);
-        doc.AppendParagraph("Duties");
+        doc.AppendParagraph(words.dutiesHeading);
         SetRosterStyle(doc, 10, StyleSet{});
-        doc.AppendParagraphs(DutyCountLines(plan.people, state));
+        doc.AppendParagraphs(DutyCountLines(plan.people, state, words));
     }
 }
 
@@ -159,14 +148,14 @@ void WriteRoster(const OutingPlan& plan, RosterDocument& doc, BuildHost& host, G
 void BuildRoster(const OutingPlan& plan, RosterDocument& doc, BuildHost& host, Generator& random,
                  AdviceFlag& advice) {
     if (HiddenPictureFound(plan)) {
-        host.ShowMessage(std::string(hidden_picture::kMessage));
+        host.ShowMessage(host.Words().hiddenPicture);
         host.ShowHiddenPicture();
         return;
     }
     if (!Validate(plan, host, advice))
         return;
     WriteRoster(plan, doc, host, random);
-    host.ShowMessage("Completed!");
+    host.ShowMessage(host.Words().completed);
 }
 
 } // namespace dutywise

@@ -22,7 +22,7 @@ inline constexpr std::string_view kOutingName = "Moonlight Hike!"; // 15 charact
 inline constexpr std::string_view kPatrolName = "Falcons";         // 7 characters
 inline constexpr std::array<std::string_view, 4> kFirstPeople = {"A", "Nora", "Ben", "Eli"};
 inline constexpr std::string_view kFirstDinner = "Stew"; // ticked on Friday too
-inline constexpr std::string_view kMessage = "You found the hidden picture!";
+inline constexpr std::string_view kMessage = "You found the hidden picture!"; // in English
 } // namespace hidden_picture
 
 // Runs the hidden-picture check, the validation, the writing of the document and the closing

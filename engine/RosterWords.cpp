@@ -1,0 +1,34 @@
+#include "RosterWords.h"
+
+#include "BuildHost.h"
+
+namespace dutywise {
+
+const RosterWords& EnglishRosterWords() {
+    static const RosterWords english;
+    return english;
+}
+
+const RosterWords& BuildHost::Words() const {
+    return EnglishRosterWords();
+}
+
+std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> values) {
+    std::string text;
+    text.reserve(pattern.size() + 16);
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char c = pattern[i];
+        if (c == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
+            const auto n = static_cast<std::size_t>(pattern[i + 1] - '1');
+            if (n < values.size()) {
+                text += values.begin()[n];
+                ++i;
+                continue;
+            }
+        }
+        text += c;
+    }
+    return text;
+}
+
+} // namespace dutywise
