@@ -1,0 +1,1053 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>RosterWords</name>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>Breakfast</source>
+        <translation>Frühstück</translation>
+    </message>
+    <message>
+        <source>Lunch</source>
+        <translation>Mittagessen</translation>
+    </message>
+    <message>
+        <source>Dinner</source>
+        <translation>Abendessen</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Roster</source>
+        <translation>Dienstplan %1</translation>
+    </message>
+    <message>
+        <source>Cook: %1</source>
+        <translation>Kochen: %1</translation>
+    </message>
+    <message>
+        <source>Cleanup: %1</source>
+        <translation>Abwasch: %1</translation>
+    </message>
+    <message>
+        <source>Meal: %1</source>
+        <translation>Gericht: %1</translation>
+    </message>
+    <message>
+        <source>Snacks</source>
+        <translation>Snacks</translation>
+    </message>
+    <message>
+        <source>Drinks</source>
+        <translation>Getränke</translation>
+    </message>
+    <message>
+        <source>Duties</source>
+        <translation>Dienste</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 cook, %4 cleanup)</source>
+        <translation>%1: %2 (%3 Kochen, %4 Abwasch)</translation>
+    </message>
+    <message>
+        <source>Please enter the name of the Boy Scout Outing!</source>
+        <translation>Bitte gib den Namen der Fahrt ein!</translation>
+    </message>
+    <message>
+        <source>You don&apos;t have enough people to perform the task of cleaning up or cooking!
+Please shorten the limit!</source>
+        <translation>Ihr seid zu wenige Leute zum Kochen oder Abwaschen!
+Bitte setz die Dienstgröße herab!</translation>
+    </message>
+    <message>
+        <source>Just a suggestion, please enter some more names in the beginning!</source>
+        <translation>Nur ein Vorschlag: gib am Anfang noch ein paar Namen mehr ein!</translation>
+    </message>
+    <message>
+        <source>I can&apos;t let you generate a roster without Breakfast.
+If you can&apos;t think of a breakfast, choose a suggestion.</source>
+        <translation>Ohne Frühstück kann ich keinen Dienstplan erstellen.
+Wenn dir keins einfällt, nimm einen Vorschlag.</translation>
+    </message>
+    <message>
+        <source>I can&apos;t let you generate a roster without Lunch.
+If you can&apos;t think of a lunch, choose a suggestion.</source>
+        <translation>Ohne Mittagessen kann ich keinen Dienstplan erstellen.
+Wenn dir keins einfällt, nimm einen Vorschlag.</translation>
+    </message>
+    <message>
+        <source>I can&apos;t let you generate a roster without Dinner.
+If you can&apos;t think of a dinner, choose a suggestion.</source>
+        <translation>Ohne Abendessen kann ich keinen Dienstplan erstellen.
+Wenn dir keins einfällt, nimm einen Vorschlag.</translation>
+    </message>
+    <message>
+        <source>Completed!</source>
+        <translation>Fertig!</translation>
+    </message>
+    <message>
+        <source>You found the hidden picture!</source>
+        <translation>Du hast das versteckte Bild gefunden!</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Dutywise v4.1</source>
+        <translation>Dutywise v4.1</translation>
+    </message>
+    <message>
+        <source>Welcome</source>
+        <translation>Willkommen</translation>
+    </message>
+    <message>
+        <source>Sam Ridley</source>
+        <translation>Sam Ridley</translation>
+    </message>
+    <message>
+        <source>Scoutmaster, Trailhead Software</source>
+        <translation>Truppführer, Trailhead Software</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TForm2</name>
+    <message>
+        <source>Dutywise v4.1</source>
+        <translation>Dutywise v4.1</translation>
+    </message>
+    <message>
+        <source>Basics</source>
+        <translation>Grundlagen</translation>
+    </message>
+    <message>
+        <source>Welcome to Dutywise. This program will generate a Boy Scout Outing Roster for any Boy Scout Troop. First, you must enter the &quot;basics&quot;, which start out a roster. If you would fill out the text boxes below, the roster can continue.</source>
+        <translation>Willkommen bei Dutywise. Dieses Programm erstellt den Dienstplan für die Fahrt jeder Pfadfindergruppe. Gib zuerst die „Grundlagen“ ein, mit denen ein Dienstplan beginnt. Wenn du die Felder unten ausfüllst, geht es weiter.</translation>
+    </message>
+    <message>
+        <source>What is the name of the Boy Scout Outing?</source>
+        <translation>Wie heißt die Fahrt?</translation>
+    </message>
+    <message>
+        <source>Outing name</source>
+        <translation>Name der Fahrt</translation>
+    </message>
+    <message>
+        <source>What is the name of the patrol?</source>
+        <translation>Wie heißt die Sippe?</translation>
+    </message>
+    <message>
+        <source>Patrol name</source>
+        <translation>Name der Sippe</translation>
+    </message>
+    <message>
+        <source>Who are the people on the outing/in the patrol?</source>
+        <translation>Wer fährt mit, wer ist in der Sippe?</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Leute</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dazu</translation>
+    </message>
+    <message>
+        <source>Add person</source>
+        <translation>Person hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete person</source>
+        <translation>Person löschen</translation>
+    </message>
+    <message>
+        <source>This list should be sorted</source>
+        <translation>Liste sortieren</translation>
+    </message>
+    <message>
+        <source>Open Plan...</source>
+        <translation>Plan öffnen...</translation>
+    </message>
+    <message>
+        <source>Open plan</source>
+        <translation>Plan öffnen</translation>
+    </message>
+    <message>
+        <source>Save Plan...</source>
+        <translation>Plan speichern...</translation>
+    </message>
+    <message>
+        <source>Save plan</source>
+        <translation>Plan speichern</translation>
+    </message>
+    <message>
+        <source>Dutywise
+A roster for every outing, fair to every scout</source>
+        <translation>Dutywise
+Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>Which days of the week are you going on the Outing?</source>
+        <translation>An welchen Wochentagen seid ihr auf Fahrt?</translation>
+    </message>
+    <message>
+        <source>Check All Days</source>
+        <translation>Alle Tage an</translation>
+    </message>
+    <message>
+        <source>Uncheck All Days</source>
+        <translation>Alle Tage aus</translation>
+    </message>
+    <message>
+        <source>Check All Meals</source>
+        <translation>Alle Mahlzeiten an</translation>
+    </message>
+    <message>
+        <source>Uncheck All Meals</source>
+        <translation>Alle Mahlzeiten aus</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>Breakfast</source>
+        <translation>Frühstück</translation>
+    </message>
+    <message>
+        <source>Sunday Breakfast</source>
+        <translation>Sonntag Frühstück</translation>
+    </message>
+    <message>
+        <source>Lunch</source>
+        <translation>Mittagessen</translation>
+    </message>
+    <message>
+        <source>Sunday Lunch</source>
+        <translation>Sonntag Mittagessen</translation>
+    </message>
+    <message>
+        <source>Dinner</source>
+        <translation>Abendessen</translation>
+    </message>
+    <message>
+        <source>Sunday Dinner</source>
+        <translation>Sonntag Abendessen</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Monday Breakfast</source>
+        <translation>Montag Frühstück</translation>
+    </message>
+    <message>
+        <source>Monday Lunch</source>
+        <translation>Montag Mittagessen</translation>
+    </message>
+    <message>
+        <source>Monday Dinner</source>
+        <translation>Montag Abendessen</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <source>Tuesday Breakfast</source>
+        <translation>Dienstag Frühstück</translation>
+    </message>
+    <message>
+        <source>Tuesday Lunch</source>
+        <translation>Dienstag Mittagessen</translation>
+    </message>
+    <message>
+        <source>Tuesday Dinner</source>
+        <translation>Dienstag Abendessen</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <source>Wednesday Breakfast</source>
+        <translation>Mittwoch Frühstück</translation>
+    </message>
+    <message>
+        <source>Wednesday Lunch</source>
+        <translation>Mittwoch Mittagessen</translation>
+    </message>
+    <message>
+        <source>Wednesday Dinner</source>
+        <translation>Mittwoch Abendessen</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <source>Thursday Breakfast</source>
+        <translation>Donnerstag Frühstück</translation>
+    </message>
+    <message>
+        <source>Thursday Lunch</source>
+        <translation>Donnerstag Mittagessen</translation>
+    </message>
+    <message>
+        <source>Thursday Dinner</source>
+        <translation>Donnerstag Abendessen</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <source>Friday Breakfast</source>
+        <translation>Freitag Frühstück</translation>
+    </message>
+    <message>
+        <source>Friday Lunch</source>
+        <translation>Freitag Mittagessen</translation>
+    </message>
+    <message>
+        <source>Friday Dinner</source>
+        <translation>Freitag Abendessen</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>Saturday Breakfast</source>
+        <translation>Samstag Frühstück</translation>
+    </message>
+    <message>
+        <source>Saturday Lunch</source>
+        <translation>Samstag Mittagessen</translation>
+    </message>
+    <message>
+        <source>Saturday Dinner</source>
+        <translation>Samstag Abendessen</translation>
+    </message>
+    <message>
+        <source>Meals</source>
+        <translation>Essen</translation>
+    </message>
+    <message>
+        <source>What are some of the meals that will be made on the outing?</source>
+        <translation>Welche Gerichte wollt ihr auf der Fahrt kochen?</translation>
+    </message>
+    <message>
+        <source>What&apos;s for Breakfast?</source>
+        <translation>Was gibt es zum Frühstück?</translation>
+    </message>
+    <message>
+        <source>Breakfasts</source>
+        <translation>Frühstück</translation>
+    </message>
+    <message>
+        <source>Add breakfast</source>
+        <translation>Frühstück hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete breakfast</source>
+        <translation>Frühstück löschen</translation>
+    </message>
+    <message>
+        <source>Sorted</source>
+        <translation>Sortiert</translation>
+    </message>
+    <message>
+        <source>Sort breakfast list</source>
+        <translation>Frühstücksliste sortieren</translation>
+    </message>
+    <message>
+        <source>Suggestion</source>
+        <translation>Vorschlag</translation>
+    </message>
+    <message>
+        <source>Breakfast suggestion</source>
+        <translation>Vorschlag fürs Frühstück</translation>
+    </message>
+    <message>
+        <source>What&apos;s for Lunch?</source>
+        <translation>Was gibt es mittags?</translation>
+    </message>
+    <message>
+        <source>Lunches</source>
+        <translation>Mittagessen</translation>
+    </message>
+    <message>
+        <source>Add lunch</source>
+        <translation>Mittagessen hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete lunch</source>
+        <translation>Mittagessen löschen</translation>
+    </message>
+    <message>
+        <source>Sort lunch list</source>
+        <translation>Mittagsliste sortieren</translation>
+    </message>
+    <message>
+        <source>Lunch suggestion</source>
+        <translation>Vorschlag fürs Mittagessen</translation>
+    </message>
+    <message>
+        <source>What&apos;s for Dinner?</source>
+        <translation>Was gibt es abends?</translation>
+    </message>
+    <message>
+        <source>Dinners</source>
+        <translation>Abendessen</translation>
+    </message>
+    <message>
+        <source>Add dinner</source>
+        <translation>Abendessen hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete dinner</source>
+        <translation>Abendessen löschen</translation>
+    </message>
+    <message>
+        <source>Sort dinner list</source>
+        <translation>Abendliste sortieren</translation>
+    </message>
+    <message>
+        <source>Dinner suggestion</source>
+        <translation>Vorschlag fürs Abendessen</translation>
+    </message>
+    <message>
+        <source>Click this label to add this suggestion to the Breakfast list.</source>
+        <translation>Klicke hier, um den Vorschlag in die Frühstücksliste zu übernehmen.</translation>
+    </message>
+    <message>
+        <source>Click this label to add this suggestion to the Lunch list.</source>
+        <translation>Klicke hier, um den Vorschlag in die Mittagsliste zu übernehmen.</translation>
+    </message>
+    <message>
+        <source>Click this label to add this suggestion to the Dinner list.</source>
+        <translation>Klicke hier, um den Vorschlag in die Abendliste zu übernehmen.</translation>
+    </message>
+    <message>
+        <source>Cinnamon Rolls</source>
+        <translation>Zimtschnecken</translation>
+    </message>
+    <message>
+        <source>Eggs and Bacon</source>
+        <translation>Eier mit Speck</translation>
+    </message>
+    <message>
+        <source>Oatmeal</source>
+        <translation>Haferbrei</translation>
+    </message>
+    <message>
+        <source>Cocoa Puffs</source>
+        <translation>Schoko-Pops</translation>
+    </message>
+    <message>
+        <source>Cocoa Pebbles</source>
+        <translation>Schokomüsli</translation>
+    </message>
+    <message>
+        <source>Fruity Pebbles</source>
+        <translation>Früchtemüsli</translation>
+    </message>
+    <message>
+        <source>Rice Crispies</source>
+        <translation>Reis-Crispies</translation>
+    </message>
+    <message>
+        <source>Fruit Loops</source>
+        <translation>Fruchtringe</translation>
+    </message>
+    <message>
+        <source>Trix</source>
+        <translation>Bunte Flakes</translation>
+    </message>
+    <message>
+        <source>Lucky Charms</source>
+        <translation>Marshmallow-Flakes</translation>
+    </message>
+    <message>
+        <source>Wheaties</source>
+        <translation>Weizenflocken</translation>
+    </message>
+    <message>
+        <source>Frosted Flakes</source>
+        <translation>Zuckerflakes</translation>
+    </message>
+    <message>
+        <source>Smart Start</source>
+        <translation>Vollkornflakes</translation>
+    </message>
+    <message>
+        <source>Kix</source>
+        <translation>Maispops</translation>
+    </message>
+    <message>
+        <source>Cereal - Other</source>
+        <translation>Müsli</translation>
+    </message>
+    <message>
+        <source>Sandwiches</source>
+        <translation>Belegte Brote</translation>
+    </message>
+    <message>
+        <source>Hot Dogs</source>
+        <translation>Hotdogs</translation>
+    </message>
+    <message>
+        <source>Hamburgers</source>
+        <translation>Hamburger</translation>
+    </message>
+    <message>
+        <source>Soup</source>
+        <translation>Suppe</translation>
+    </message>
+    <message>
+        <source>Cold Cuts</source>
+        <translation>Aufschnitt</translation>
+    </message>
+    <message>
+        <source>Omelets</source>
+        <translation>Omeletts</translation>
+    </message>
+    <message>
+        <source>Hoagies</source>
+        <translation>Baguettes</translation>
+    </message>
+    <message>
+        <source>Foil Packs</source>
+        <translation>Folienpäckchen</translation>
+    </message>
+    <message>
+        <source>P, B, and J</source>
+        <translation>Erdnussbutterbrote</translation>
+    </message>
+    <message>
+        <source>Fish</source>
+        <translation>Fisch</translation>
+    </message>
+    <message>
+        <source>Salad</source>
+        <translation>Salat</translation>
+    </message>
+    <message>
+        <source>Chicken</source>
+        <translation>Hähnchen</translation>
+    </message>
+    <message>
+        <source>Spaghetti</source>
+        <translation>Spaghetti</translation>
+    </message>
+    <message>
+        <source>Beef Stew</source>
+        <translation>Gulasch</translation>
+    </message>
+    <message>
+        <source>Pizza</source>
+        <translation>Pizza</translation>
+    </message>
+    <message>
+        <source>Pasta</source>
+        <translation>Nudeln</translation>
+    </message>
+    <message>
+        <source>Ravioli</source>
+        <translation>Ravioli</translation>
+    </message>
+    <message>
+        <source>Snacks &amp;&amp; Drinks</source>
+        <translation>Snacks &amp;&amp; Getränke</translation>
+    </message>
+    <message>
+        <source>Like every Boy Scout Outing, it would be good to have snacks, and definitely Drinks.</source>
+        <translation>Wie auf jeder Fahrt braucht ihr Snacks und vor allem Getränke.</translation>
+    </message>
+    <message>
+        <source>Please add your snacks here:</source>
+        <translation>Deine Snacks:</translation>
+    </message>
+    <message>
+        <source>Please add your drinks here:</source>
+        <translation>Deine Getränke:</translation>
+    </message>
+    <message>
+        <source>Snacks</source>
+        <translation>Snacks</translation>
+    </message>
+    <message>
+        <source>Drinks</source>
+        <translation>Getränke</translation>
+    </message>
+    <message>
+        <source>Add snack</source>
+        <translation>Snack hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add drink</source>
+        <translation>Getränk hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete snack</source>
+        <translation>Snack löschen</translation>
+    </message>
+    <message>
+        <source>Delete drink</source>
+        <translation>Getränk löschen</translation>
+    </message>
+    <message>
+        <source>Sort snacks list</source>
+        <translation>Snackliste sortieren</translation>
+    </message>
+    <message>
+        <source>Sort drinks list</source>
+        <translation>Getränkeliste sortieren</translation>
+    </message>
+    <message>
+        <source>Snack suggestion</source>
+        <translation>Vorschlag für Snacks</translation>
+    </message>
+    <message>
+        <source>Drink suggestion</source>
+        <translation>Vorschlag für Getränke</translation>
+    </message>
+    <message>
+        <source>Click this label to add this suggestion to the Snacks list.</source>
+        <translation>Klicke hier, um den Vorschlag in die Snackliste zu übernehmen.</translation>
+    </message>
+    <message>
+        <source>Click this label to add this suggestion to the Drinks list.</source>
+        <translation>Klicke hier, um den Vorschlag in die Getränkeliste zu übernehmen.</translation>
+    </message>
+    <message>
+        <source>Cookies</source>
+        <translation>Kekse</translation>
+    </message>
+    <message>
+        <source>Doritos</source>
+        <translation>Tortilla-Chips</translation>
+    </message>
+    <message>
+        <source>Fritos</source>
+        <translation>Maischips</translation>
+    </message>
+    <message>
+        <source>Tostitos</source>
+        <translation>Nachos</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>Chips</translation>
+    </message>
+    <message>
+        <source>Pudding</source>
+        <translation>Pudding</translation>
+    </message>
+    <message>
+        <source>Apple Sauce</source>
+        <translation>Apfelmus</translation>
+    </message>
+    <message>
+        <source>Peeps</source>
+        <translation>Marshmallows</translation>
+    </message>
+    <message>
+        <source>Cake</source>
+        <translation>Kuchen</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Obstkuchen</translation>
+    </message>
+    <message>
+        <source>Chocolate Bars</source>
+        <translation>Schokoriegel</translation>
+    </message>
+    <message>
+        <source>Energy Bars</source>
+        <translation>Energieriegel</translation>
+    </message>
+    <message>
+        <source>Chewy Bars</source>
+        <translation>Müsliriegel</translation>
+    </message>
+    <message>
+        <source>Graham Crackers</source>
+        <translation>Vollkornkekse</translation>
+    </message>
+    <message>
+        <source>Crackers</source>
+        <translation>Cracker</translation>
+    </message>
+    <message>
+        <source>Oreos</source>
+        <translation>Doppelkekse</translation>
+    </message>
+    <message>
+        <source>Chips Ahoy</source>
+        <translation>Schokokekse</translation>
+    </message>
+    <message>
+        <source>Beef Jerky</source>
+        <translation>Trockenfleisch</translation>
+    </message>
+    <message>
+        <source>Slim Jims</source>
+        <translation>Kaminwurzen</translation>
+    </message>
+    <message>
+        <source>Bug Juice</source>
+        <translation>Sirup</translation>
+    </message>
+    <message>
+        <source>OJ</source>
+        <translation>Orangensaft</translation>
+    </message>
+    <message>
+        <source>Juice</source>
+        <translation>Saft</translation>
+    </message>
+    <message>
+        <source>Fruit Punch</source>
+        <translation>Früchtepunsch</translation>
+    </message>
+    <message>
+        <source>Tea</source>
+        <translation>Tee</translation>
+    </message>
+    <message>
+        <source>Milk</source>
+        <translation>Milch</translation>
+    </message>
+    <message>
+        <source>Pepsi</source>
+        <translation>Cola</translation>
+    </message>
+    <message>
+        <source>Sprite</source>
+        <translation>Zitronenlimo</translation>
+    </message>
+    <message>
+        <source>Mountain Dew</source>
+        <translation>Limo</translation>
+    </message>
+    <message>
+        <source>Coca Cola</source>
+        <translation>Cola</translation>
+    </message>
+    <message>
+        <source>Cool Aid</source>
+        <translation>Brausepulver</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Wasser</translation>
+    </message>
+    <message>
+        <source>Gingerale</source>
+        <translation>Ginger Ale</translation>
+    </message>
+    <message>
+        <source>Root Beer</source>
+        <translation>Malzbier</translation>
+    </message>
+    <message>
+        <source>Sarsaparilla</source>
+        <translation>Kräuterlimo</translation>
+    </message>
+    <message>
+        <source>Orange Soda</source>
+        <translation>Orangenlimo</translation>
+    </message>
+    <message>
+        <source>Finalization</source>
+        <translation>Abschluss</translation>
+    </message>
+    <message>
+        <source>The last step of the roster is to figure out how many cooks and clean up people there should be.</source>
+        <translation>Zuletzt legst du fest, wie viele Leute kochen und wie viele abwaschen.</translation>
+    </message>
+    <message>
+        <source>Crew size</source>
+        <translation>Dienstgröße</translation>
+    </message>
+    <message>
+        <source>Your limit is 1 - 5 scouts!</source>
+        <translation>Erlaubt sind 1 - 5 Leute!</translation>
+    </message>
+    <message>
+        <source>Why add this Limit?</source>
+        <translation>Warum diese Grenze?</translation>
+    </message>
+    <message>
+        <source>Since a program is a program and not a living person, you can&apos;t have 0 people clean up or have 18 people cook!</source>
+        <translation>Ein Programm ist eben kein Mensch: 0 Leute beim Abwasch oder 18 Leute am Herd gehen nicht!</translation>
+    </message>
+    <message>
+        <source>Now, after you have selected the number of cooks and clean up people for a meal, click on the &quot;Build&quot; button below, to build your roster and generate a document for printing.</source>
+        <translation>Wenn du festgelegt hast, wie viele Leute pro Mahlzeit kochen und abwaschen, klicke unten auf „Erstellen“. Dann entsteht dein Dienstplan zum Drucken.</translation>
+    </message>
+    <message>
+        <source>Build</source>
+        <translation>Erstellen</translation>
+    </message>
+    <message>
+        <source>Share duties evenly</source>
+        <translation>Dienste gerecht verteilen</translation>
+    </message>
+    <message>
+        <source>Generation</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>This page is only used when building a roster, so if your roster isn&apos;t built, please go back to the &quot;Finalization&quot; page and build it from there.</source>
+        <translation>Diese Seite zeigt den fertigen Dienstplan. Ist noch keiner erstellt, geh zurück zur Seite „Abschluss“ und erstelle ihn dort.</translation>
+    </message>
+    <message>
+        <source>Use this button to make the font bold</source>
+        <translation>Fett schreiben</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>Use this button to make the font italic</source>
+        <translation>Kursiv schreiben</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <source>Use this button to make the font underlined</source>
+        <translation>Unterstreichen</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Unterstrichen</translation>
+    </message>
+    <message>
+        <source>Use this button to save this roster...</source>
+        <translation>Dienstplan speichern...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Use this button to print a file...</source>
+        <translation>Drucken...</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Use this drop-down box to change the font...</source>
+        <translation>Schriftart ändern...</translation>
+    </message>
+    <message>
+        <source>Font name</source>
+        <translation>Schriftart</translation>
+    </message>
+    <message>
+        <source>Use this drop-down box to change the color of the font...</source>
+        <translation>Schriftfarbe ändern...</translation>
+    </message>
+    <message>
+        <source>Font colour</source>
+        <translation>Schriftfarbe</translation>
+    </message>
+    <message>
+        <source>Use this spin editor to control the size of your font...</source>
+        <translation>Schriftgröße ändern...</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation>Schriftgröße</translation>
+    </message>
+    <message>
+        <source>Roster</source>
+        <translation>Dienstplan</translation>
+    </message>
+    <message>
+        <source>Fresh Start</source>
+        <translation>Neu anfangen</translation>
+    </message>
+    <message>
+        <source>Regenerate</source>
+        <translation>Neu erstellen</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Info...</translation>
+    </message>
+    <message>
+        <source>I can&apos;t see the text!</source>
+        <translation>Ich sehe den Text nicht!</translation>
+    </message>
+</context>
+<context>
+    <name>TForm3</name>
+    <message>
+        <source>You found my Easter Egg</source>
+        <translation>Du hast mein Osterei gefunden</translation>
+    </message>
+    <message>
+        <source>Scoutmaster, Trailhead Software
+Sam Ridley</source>
+        <translation>Truppführer, Trailhead Software
+Sam Ridley</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TForm4</name>
+    <message>
+        <source>About...</source>
+        <translation>Info...</translation>
+    </message>
+    <message>
+        <source>Dutywise</source>
+        <translation>Dutywise</translation>
+    </message>
+    <message>
+        <source>Version: 4.1</source>
+        <translation>Version: 4.1</translation>
+    </message>
+    <message>
+        <source>Build Date: Sep. 23, 2004 4:11 PM</source>
+        <translation>Erstellt: 23.09.2004, 16:11</translation>
+    </message>
+    <message>
+        <source>Trailhead Software, for every patrol</source>
+        <translation>Trailhead Software, für jede Sippe</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TForm5</name>
+    <message>
+        <source>Welcome</source>
+        <translation>Willkommen</translation>
+    </message>
+    <message>
+        <source>Please select which option you would like for your Boy Scout Roster:</source>
+        <translation>Wie möchtest du deinen Dienstplan erstellen?</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Vorlage</translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation>Assistent</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>TForm6</name>
+    <message>
+        <source>Packready Templates</source>
+        <translation>Fertige Vorlagen</translation>
+    </message>
+    <message>
+        <source>Please select how many days there will be on the outing:</source>
+        <translation>Wie viele Tage dauert die Fahrt?</translation>
+    </message>
+    <message>
+        <source>Number of days</source>
+        <translation>Anzahl der Tage</translation>
+    </message>
+    <message>
+        <source>1 Day</source>
+        <translation>1 Tag</translation>
+    </message>
+    <message>
+        <source>2 Days</source>
+        <translation>2 Tage</translation>
+    </message>
+    <message>
+        <source>3 Days</source>
+        <translation>3 Tage</translation>
+    </message>
+    <message>
+        <source>4 Days</source>
+        <translation>4 Tage</translation>
+    </message>
+    <message>
+        <source>5 Days</source>
+        <translation>5 Tage</translation>
+    </message>
+    <message>
+        <source>6 Days</source>
+        <translation>6 Tage</translation>
+    </message>
+    <message>
+        <source>7 Days</source>
+        <translation>7 Tage</translation>
+    </message>
+    <message>
+        <source>Edit a Template</source>
+        <translation>Vorlage bearbeiten</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1053 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>RosterWords</name>
+    <message>
+        <source>Sunday</source>
+        <translation>Domingo</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Lunes</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Martes</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Miércoles</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Jueves</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Viernes</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Sábado</translation>
+    </message>
+    <message>
+        <source>Breakfast</source>
+        <translation>Desayuno</translation>
+    </message>
+    <message>
+        <source>Lunch</source>
+        <translation>Comida</translation>
+    </message>
+    <message>
+        <source>Dinner</source>
+        <translation>Cena</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Roster</source>
+        <translation>Cuadrante %1</translation>
+    </message>
+    <message>
+        <source>Cook: %1</source>
+        <translation>Cocina: %1</translation>
+    </message>
+    <message>
+        <source>Cleanup: %1</source>
+        <translation>Limpieza: %1</translation>
+    </message>
+    <message>
+        <source>Meal: %1</source>
+        <translation>Plato: %1</translation>
+    </message>
+    <message>
+        <source>Snacks</source>
+        <translation>Picoteo</translation>
+    </message>
+    <message>
+        <source>Drinks</source>
+        <translation>Bebidas</translation>
+    </message>
+    <message>
+        <source>Duties</source>
+        <translation>Servicios</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 cook, %4 cleanup)</source>
+        <translation>%1: %2 (%3 cocina, %4 limpieza)</translation>
+    </message>
+    <message>
+        <source>Please enter the name of the Boy Scout Outing!</source>
+        <translation>¡Escribe el nombre de la salida!</translation>
+    </message>
+    <message>
+        <source>You don&apos;t have enough people to perform the task of cleaning up or cooking!
+Please shorten the limit!</source>
+        <translation>¡No sois suficientes para cocinar o limpiar!
+¡Reduce el tamaño del turno!</translation>
+    </message>
+    <message>
+        <source>Just a suggestion, please enter some more names in the beginning!</source>
+        <translation>Solo una idea: ¡escribe algunos nombres más al principio!</translation>
+    </message>
+    <message>
+        <source>I can&apos;t let you generate a roster without Breakfast.
+If you can&apos;t think of a breakfast, choose a suggestion.</source>
+        <translation>No puedo hacer un cuadrante sin desayuno.
+Si no se te ocurre ninguno, elige una idea.</translation>
+    </message>
+    <message>
+        <source>I can&apos;t let you generate a roster without Lunch.
+If you can&apos;t think of a lunch, choose a suggestion.</source>
+        <translation>No puedo hacer un cuadrante sin comida.
+Si no se te ocurre ninguna, elige una idea.</translation>
+    </message>
+    <message>
+        <source>I can&apos;t let you generate a roster without Dinner.
+If you can&apos;t think of a dinner, choose a suggestion.</source>
+        <translation>No puedo hacer un cuadrante sin cena.
+Si no se te ocurre ninguna, elige una idea.</translation>
+    </message>
+    <message>
+        <source>Completed!</source>
+        <translation>¡Terminado!</translation>
+    </message>
+    <message>
+        <source>You found the hidden picture!</source>
+        <translation>¡Has encontrado la imagen oculta!</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Dutywise v4.1</source>
+        <translation>Dutywise v4.1</translation>
+    </message>
+    <message>
+        <source>Welcome</source>
+        <translation>Bienvenida</translation>
+    </message>
+    <message>
+        <source>Sam Ridley</source>
+        <translation>Sam Ridley</translation>
+    </message>
+    <message>
+        <source>Scoutmaster, Trailhead Software</source>
+        <translation>Scouter, Trailhead Software</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>TForm2</name>
+    <message>
+        <source>Dutywise v4.1</source>
+        <translation>Dutywise v4.1</translation>
+    </message>
+    <message>
+        <source>Basics</source>
+        <translation>Lo básico</translation>
+    </message>
+    <message>
+        <source>Welcome to Dutywise. This program will generate a Boy Scout Outing Roster for any Boy Scout Troop. First, you must enter the &quot;basics&quot;, which start out a roster. If you would fill out the text boxes below, the roster can continue.</source>
+        <translation>Bienvenido a Dutywise. Este programa hace el cuadrante de servicios de una salida para cualquier grupo scout. Primero escribe lo «básico» con lo que empieza un cuadrante. Cuando rellenes los campos de abajo, podrás seguir.</translation>
+    </message>
+    <message>
+        <source>What is the name of the Boy Scout Outing?</source>
+        <translation>¿Cómo se llama la salida?</translation>
+    </message>
+    <message>
+        <source>Outing name</source>
+        <translation>Nombre de la salida</translation>
+    </message>
+    <message>
+        <source>What is the name of the patrol?</source>
+        <translation>¿Cómo se llama la patrulla?</translation>
+    </message>
+    <message>
+        <source>Patrol name</source>
+        <translation>Nombre de la patrulla</translation>
+    </message>
+    <message>
+        <source>Who are the people on the outing/in the patrol?</source>
+        <translation>¿Quién va a la salida, quién está en la patrulla?</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Personas</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Add person</source>
+        <translation>Añadir persona</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Delete person</source>
+        <translation>Borrar persona</translation>
+    </message>
+    <message>
+        <source>This list should be sorted</source>
+        <translation>Ordenar esta lista</translation>
+    </message>
+    <message>
+        <source>Open Plan...</source>
+        <translation>Abrir plan...</translation>
+    </message>
+    <message>
+        <source>Open plan</source>
+        <translation>Abrir plan</translation>
+    </message>
+    <message>
+        <source>Save Plan...</source>
+        <translation>Guardar plan...</translation>
+    </message>
+    <message>
+        <source>Save plan</source>
+        <translation>Guardar plan</translation>
+    </message>
+    <message>
+        <source>Dutywise
+A roster for every outing, fair to every scout</source>
+        <translation>Dutywise
+Un cuadrante para cada salida, justo para todos</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Días</translation>
+    </message>
+    <message>
+        <source>Which days of the week are you going on the Outing?</source>
+        <translation>¿Qué días de la semana dura la salida?</translation>
+    </message>
+    <message>
+        <source>Check All Days</source>
+        <translation>Todos los días</translation>
+    </message>
+    <message>
+        <source>Uncheck All Days</source>
+        <translation>Ningún día</translation>
+    </message>
+    <message>
+        <source>Check All Meals</source>
+        <translation>Todas las comidas</translation>
+    </message>
+    <message>
+        <source>Uncheck All Meals</source>
+        <translation>Ninguna comida</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Domingo</translation>
+    </message>
+    <message>
+        <source>Breakfast</source>
+        <translation>Desayuno</translation>
+    </message>
+    <message>
+        <source>Sunday Breakfast</source>
+        <translation>Domingo desayuno</translation>
+    </message>
+    <message>
+        <source>Lunch</source>
+        <translation>Comida</translation>
+    </message>
+    <message>
+        <source>Sunday Lunch</source>
+        <translation>Domingo comida</translation>
+    </message>
+    <message>
+        <source>Dinner</source>
+        <translation>Cena</translation>
+    </message>
+    <message>
+        <source>Sunday Dinner</source>
+        <translation>Domingo cena</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Lunes</translation>
+    </message>
+    <message>
+        <source>Monday Breakfast</source>
+        <translation>Lunes desayuno</translation>
+    </message>
+    <message>
+        <source>Monday Lunch</source>
+        <translation>Lunes comida</translation>
+    </message>
+    <message>
+        <source>Monday Dinner</source>
+        <translation>Lunes cena</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Martes</translation>
+    </message>
+    <message>
+        <source>Tuesday Breakfast</source>
+        <translation>Martes desayuno</translation>
+    </message>
+    <message>
+        <source>Tuesday Lunch</source>
+        <translation>Martes comida</translation>
+    </message>
+    <message>
+        <source>Tuesday Dinner</source>
+        <translation>Martes cena</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Miércoles</translation>
+    </message>
+    <message>
+        <source>Wednesday Breakfast</source>
+        <translation>Miércoles desayuno</translation>
+    </message>
+    <message>
+        <source>Wednesday Lunch</source>
+        <translation>Miércoles comida</translation>
+    </message>
+    <message>
+        <source>Wednesday Dinner</source>
+        <translation>Miércoles cena</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Jueves</translation>
+    </message>
+    <message>
+        <source>Thursday Breakfast</source>
+        <translation>Jueves desayuno</translation>
+    </message>
+    <message>
+        <source>Thursday Lunch</source>
+        <translation>Jueves comida</translation>
+    </message>
+    <message>
+        <source>Thursday Dinner</source>
+        <translation>Jueves cena</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Viernes</translation>
+    </message>
+    <message>
+        <source>Friday Breakfast</source>
+        <translation>Viernes desayuno</translation>
+    </message>
+    <message>
+        <source>Friday Lunch</source>
+        <translation>Viernes comida</translation>
+    </message>
+    <message>
+        <source>Friday Dinner</source>
+        <translation>Viernes cena</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Sábado</translation>
+    </message>
+    <message>
+        <source>Saturday Breakfast</source>
+        <translation>Sábado desayuno</translation>
+    </message>
+    <message>
+        <source>Saturday Lunch</source>
+        <translation>Sábado comida</translation>
+    </message>
+    <message>
+        <source>Saturday Dinner</source>
+        <translation>Sábado cena</translation>
+    </message>
+    <message>
+        <source>Meals</source>
+        <translation>Comidas</translation>
+    </message>
+    <message>
+        <source>What are some of the meals that will be made on the outing?</source>
+        <translation>¿Qué platos vais a cocinar en la salida?</translation>
+    </message>
+    <message>
+        <source>What&apos;s for Breakfast?</source>
+        <translation>¿Qué hay de desayuno?</translation>
+    </message>
+    <message>
+        <source>Breakfasts</source>
+        <translation>Desayunos</translation>
+    </message>
+    <message>
+        <source>Add breakfast</source>
+        <translation>Añadir desayuno</translation>
+    </message>
+    <message>
+        <source>Delete breakfast</source>
+        <translation>Borrar desayuno</translation>
+    </message>
+    <message>
+        <source>Sorted</source>
+        <translation>Ordenar</translation>
+    </message>
+    <message>
+        <source>Sort breakfast list</source>
+        <translation>Ordenar la lista de desayunos</translation>
+    </message>
+    <message>
+        <source>Suggestion</source>
+        <translation>Idea</translation>
+    </message>
+    <message>
+        <source>Breakfast suggestion</source>
+        <translation>Idea para el desayuno</translation>
+    </message>
+    <message>
+        <source>What&apos;s for Lunch?</source>
+        <translation>¿Qué hay de comida?</translation>
+    </message>
+    <message>
+        <source>Lunches</source>
+        <translation>Comidas</translation>
+    </message>
+    <message>
+        <source>Add lunch</source>
+        <translation>Añadir comida</translation>
+    </message>
+    <message>
+        <source>Delete lunch</source>
+        <translation>Borrar comida</translation>
+    </message>
+    <message>
+        <source>Sort lunch list</source>
+        <translation>Ordenar la lista de comidas</translation>
+    </message>
+    <message>
+        <source>Lunch suggestion</source>
+        <translation>Idea para la comida</translation>
+    </message>
+    <message>
+        <source>What&apos;s for Dinner?</source>
+        <translation>¿Qué hay de cena?</translation>
+    </message>
+    <message>
+        <source>Dinners</source>
+        <translation>Cenas</translation>
+    </message>
+    <message>
+        <source>Add dinner</source>
+        <translation>Añadir cena</translation>
+    </message>
+    <message>
+        <source>Delete dinner</source>
+        <translation>Borrar cena</translation>
+    </message>
+    <message>
+        <source>Sort dinner list</source>
+        <translation>Ordenar la lista de cenas</translation>
+    </message>
+    <message>
+        <source>Dinner suggestion</source>
+        <translation>Idea para la cena</translation>
+    </message>
+    <message>
+        <source>Click this label to add this suggestion to the Breakfast list.</source>
+        <translation>Pulsa aquí para añadir esta idea a los desayunos.</translation>
+    </message>
+    <message>
+        <source>Click this label to add this suggestion to the Lunch list.</source>
+        <translation>Pulsa aquí para añadir esta idea a las comidas.</translation>
+    </message>
+    <message>
+        <source>Click this label to add this suggestion to the Dinner list.</source>
+        <translation>Pulsa aquí para añadir esta idea a las cenas.</translation>
+    </message>
+    <message>
+        <source>Cinnamon Rolls</source>
+        <translation>Rollos de canela</translation>
+    </message>
+    <message>
+        <source>Eggs and Bacon</source>
+        <translation>Huevos con beicon</translation>
+    </message>
+    <message>
+        <source>Oatmeal</source>
+        <translation>Gachas de avena</translation>
+    </message>
+    <message>
+        <source>Cocoa Puffs</source>
+        <translation>Cereales de chocolate</translation>
+    </message>
+    <message>
+        <source>Cocoa Pebbles</source>
+        <translation>Muesli de chocolate</translation>
+    </message>
+    <message>
+        <source>Fruity Pebbles</source>
+        <translation>Muesli de frutas</translation>
+    </message>
+    <message>
+        <source>Rice Crispies</source>
+        <translation>Arroz inflado</translation>
+    </message>
+    <message>
+        <source>Fruit Loops</source>
+        <translation>Aros de frutas</translation>
+    </message>
+    <message>
+        <source>Trix</source>
+        <translation>Cereales de colores</translation>
+    </message>
+    <message>
+        <source>Lucky Charms</source>
+        <translation>Cereales con nubes</translation>
+    </message>
+    <message>
+        <source>Wheaties</source>
+        <translation>Copos de trigo</translation>
+    </message>
+    <message>
+        <source>Frosted Flakes</source>
+        <translation>Copos azucarados</translation>
+    </message>
+    <message>
+        <source>Smart Start</source>
+        <translation>Cereales integrales</translation>
+    </message>
+    <message>
+        <source>Kix</source>
+        <translation>Bolitas de maíz</translation>
+    </message>
+    <message>
+        <source>Cereal - Other</source>
+        <translation>Cereales - otros</translation>
+    </message>
+    <message>
+        <source>Sandwiches</source>
+        <translation>Bocadillos</translation>
+    </message>
+    <message>
+        <source>Hot Dogs</source>
+        <translation>Perritos calientes</translation>
+    </message>
+    <message>
+        <source>Hamburgers</source>
+        <translation>Hamburguesas</translation>
+    </message>
+    <message>
+        <source>Soup</source>
+        <translation>Sopa</translation>
+    </message>
+    <message>
+        <source>Cold Cuts</source>
+        <translation>Embutido</translation>
+    </message>
+    <message>
+        <source>Omelets</source>
+        <translation>Tortillas</translation>
+    </message>
+    <message>
+        <source>Hoagies</source>
+        <translation>Bocadillos grandes</translation>
+    </message>
+    <message>
+        <source>Foil Packs</source>
+        <translation>Papillotes</translation>
+    </message>
+    <message>
+        <source>P, B, and J</source>
+        <translation>Sándwich de cacahuete</translation>
+    </message>
+    <message>
+        <source>Fish</source>
+        <translation>Pescado</translation>
+    </message>
+    <message>
+        <source>Salad</source>
+        <translation>Ensalada</translation>
+    </message>
+    <message>
+        <source>Chicken</source>
+        <translation>Pollo</translation>
+    </message>
+    <message>
+        <source>Spaghetti</source>
+        <translation>Espaguetis</translation>
+    </message>
+    <message>
+        <source>Beef Stew</source>
+        <translation>Estofado de ternera</translation>
+    </message>
+    <message>
+        <source>Pizza</source>
+        <translation>Pizza</translation>
+    </message>
+    <message>
+        <source>Pasta</source>
+        <translation>Pasta</translation>
+    </message>
+    <message>
+        <source>Ravioli</source>
+        <translation>Raviolis</translation>
+    </message>
+    <message>
+        <source>Snacks &amp;&amp; Drinks</source>
+        <translation>Picoteo &amp;&amp; bebidas</translation>
+    </message>
+    <message>
+        <source>Like every Boy Scout Outing, it would be good to have snacks, and definitely Drinks.</source>
+        <translation>Como en toda salida, conviene llevar picoteo y, sobre todo, bebidas.</translation>
+    </message>
+    <message>
+        <source>Please add your snacks here:</source>
+        <translation>Tu picoteo:</translation>
+    </message>
+    <message>
+        <source>Please add your drinks here:</source>
+        <translation>Tus bebidas:</translation>
+    </message>
+    <message>
+        <source>Snacks</source>
+        <translation>Picoteo</translation>
+    </message>
+    <message>
+        <source>Drinks</source>
+        <translation>Bebidas</translation>
+    </message>
+    <message>
+        <source>Add snack</source>
+        <translation>Añadir picoteo</translation>
+    </message>
+    <message>
+        <source>Add drink</source>
+        <translation>Añadir bebida</translation>
+    </message>
+    <message>
+        <source>Delete snack</source>
+        <translation>Borrar picoteo</translation>
+    </message>
+    <message>
+        <source>Delete drink</source>
+        <translation>Borrar bebida</translation>
+    </message>
+    <message>
+        <source>Sort snacks list</source>
+        <translation>Ordenar la lista de picoteo</translation>
+    </message>
+    <message>
+        <source>Sort drinks list</source>
+        <translation>Ordenar la lista de bebidas</translation>
+    </message>
+    <message>
+        <source>Snack suggestion</source>
+        <translation>Idea de picoteo</translation>
+    </message>
+    <message>
+        <source>Drink suggestion</source>
+        <translation>Idea de bebida</translation>
+    </message>
+    <message>
+        <source>Click this label to add this suggestion to the Snacks list.</source>
+        <translation>Pulsa aquí para añadir esta idea al picoteo.</translation>
+    </message>
+    <message>
+        <source>Click this label to add this suggestion to the Drinks list.</source>
+        <translation>Pulsa aquí para añadir esta idea a las bebidas.</translation>
+    </message>
+    <message>
+        <source>Cookies</source>
+        <translation>Galletas</translation>
+    </message>
+    <message>
+        <source>Doritos</source>
+        <translation>Nachos</translation>
+    </message>
+    <message>
+        <source>Fritos</source>
+        <translation>Gusanitos</translation>
+    </message>
+    <message>
+        <source>Tostitos</source>
+        <translation>Totopos</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>Patatas fritas</translation>
+    </message>
+    <message>
+        <source>Pudding</source>
+        <translation>Natillas</translation>
+    </message>
+    <message>
+        <source>Apple Sauce</source>
+        <translation>Compota de manzana</translation>
+    </message>
+    <message>
+        <source>Peeps</source>
+        <translation>Nubes</translation>
+    </message>
+    <message>
+        <source>Cake</source>
+        <translation>Bizcocho</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Tarta</translation>
+    </message>
+    <message>
+        <source>Chocolate Bars</source>
+        <translation>Chocolatinas</translation>
+    </message>
+    <message>
+        <source>Energy Bars</source>
+        <translation>Barritas energéticas</translation>
+    </message>
+    <message>
+        <source>Chewy Bars</source>
+        <translation>Barritas de cereales</translation>
+    </message>
+    <message>
+        <source>Graham Crackers</source>
+        <translation>Galletas integrales</translation>
+    </message>
+    <message>
+        <source>Crackers</source>
+        <translation>Galletas saladas</translation>
+    </message>
+    <message>
+        <source>Oreos</source>
+        <translation>Galletas rellenas</translation>
+    </message>
+    <message>
+        <source>Chips Ahoy</source>
+        <translation>Galletas de chocolate</translation>
+    </message>
+    <message>
+        <source>Beef Jerky</source>
+        <translation>Cecina</translation>
+    </message>
+    <message>
+        <source>Slim Jims</source>
+        <translation>Fuet</translation>
+    </message>
+    <message>
+        <source>Bug Juice</source>
+        <translation>Refresco de sobre</translation>
+    </message>
+    <message>
+        <source>OJ</source>
+        <translation>Zumo de naranja</translation>
+    </message>
+    <message>
+        <source>Juice</source>
+        <translation>Zumo</translation>
+    </message>
+    <message>
+        <source>Fruit Punch</source>
+        <translation>Ponche de frutas</translation>
+    </message>
+    <message>
+        <source>Tea</source>
+        <translation>Té</translation>
+    </message>
+    <message>
+        <source>Milk</source>
+        <translation>Leche</translation>
+    </message>
+    <message>
+        <source>Pepsi</source>
+        <translation>Cola</translation>
+    </message>
+    <message>
+        <source>Sprite</source>
+        <translation>Gaseosa</translation>
+    </message>
+    <message>
+        <source>Mountain Dew</source>
+        <translation>Refresco</translation>
+    </message>
+    <message>
+        <source>Coca Cola</source>
+        <translation>Cola</translation>
+    </message>
+    <message>
+        <source>Cool Aid</source>
+        <translation>Refresco en polvo</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Agua</translation>
+    </message>
+    <message>
+        <source>Gingerale</source>
+        <translation>Ginger ale</translation>
+    </message>
+    <message>
+        <source>Root Beer</source>
+        <translation>Cerveza sin alcohol</translation>
+    </message>
+    <message>
+        <source>Sarsaparilla</source>
+        <translation>Zarzaparrilla</translation>
+    </message>
+    <message>
+        <source>Orange Soda</source>
+        <translation>Naranjada</translation>
+    </message>
+    <message>
+        <source>Finalization</source>
+        <translation>Final</translation>
+    </message>
+    <message>
+        <source>The last step of the roster is to figure out how many cooks and clean up people there should be.</source>
+        <translation>Último paso: cuántos scouts cocinan y cuántos limpian.</translation>
+    </message>
+    <message>
+        <source>Crew size</source>
+        <translation>Tamaño del turno</translation>
+    </message>
+    <message>
+        <source>Your limit is 1 - 5 scouts!</source>
+        <translation>¡Entre 1 y 5 scouts!</translation>
+    </message>
+    <message>
+        <source>Why add this Limit?</source>
+        <translation>¿Por qué este límite?</translation>
+    </message>
+    <message>
+        <source>Since a program is a program and not a living person, you can&apos;t have 0 people clean up or have 18 people cook!</source>
+        <translation>Un programa no es una persona: ¡no pueden limpiar 0 ni cocinar 18!</translation>
+    </message>
+    <message>
+        <source>Now, after you have selected the number of cooks and clean up people for a meal, click on the &quot;Build&quot; button below, to build your roster and generate a document for printing.</source>
+        <translation>Cuando hayas elegido cuántos cocinan y cuántos limpian en cada comida, pulsa «Crear» abajo para hacer tu cuadrante listo para imprimir.</translation>
+    </message>
+    <message>
+        <source>Build</source>
+        <translation>Crear</translation>
+    </message>
+    <message>
+        <source>Share duties evenly</source>
+        <translation>Repartir por igual</translation>
+    </message>
+    <message>
+        <source>Generation</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>This page is only used when building a roster, so if your roster isn&apos;t built, please go back to the &quot;Finalization&quot; page and build it from there.</source>
+        <translation>Esta página muestra el cuadrante hecho. Si aún no lo has hecho, vuelve a la página «Final» y créalo allí.</translation>
+    </message>
+    <message>
+        <source>Use this button to make the font bold</source>
+        <translation>Poner en negrita</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Negrita</translation>
+    </message>
+    <message>
+        <source>Use this button to make the font italic</source>
+        <translation>Poner en cursiva</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Cursiva</translation>
+    </message>
+    <message>
+        <source>Use this button to make the font underlined</source>
+        <translation>Subrayar</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Subrayado</translation>
+    </message>
+    <message>
+        <source>Use this button to save this roster...</source>
+        <translation>Guardar este cuadrante...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Use this button to print a file...</source>
+        <translation>Imprimir...</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Use this drop-down box to change the font...</source>
+        <translation>Cambiar la fuente...</translation>
+    </message>
+    <message>
+        <source>Font name</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>Use this drop-down box to change the color of the font...</source>
+        <translation>Cambiar el color del texto...</translation>
+    </message>
+    <message>
+        <source>Font colour</source>
+        <translation>Color del texto</translation>
+    </message>
+    <message>
+        <source>Use this spin editor to control the size of your font...</source>
+        <translation>Cambiar el tamaño del texto...</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation>Tamaño del texto</translation>
+    </message>
+    <message>
+        <source>Roster</source>
+        <translation>Cuadrante</translation>
+    </message>
+    <message>
+        <source>Fresh Start</source>
+        <translation>Empezar de nuevo</translation>
+    </message>
+    <message>
+        <source>Regenerate</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Acerca de...</translation>
+    </message>
+    <message>
+        <source>I can&apos;t see the text!</source>
+        <translation>¡No veo el texto!</translation>
+    </message>
+</context>
+<context>
+    <name>TForm3</name>
+    <message>
+        <source>You found my Easter Egg</source>
+        <translation>Has encontrado mi huevo de Pascua</translation>
+    </message>
+    <message>
+        <source>Scoutmaster, Trailhead Software
+Sam Ridley</source>
+        <translation>Scouter, Trailhead Software
+Sam Ridley</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>TForm4</name>
+    <message>
+        <source>About...</source>
+        <translation>Acerca de...</translation>
+    </message>
+    <message>
+        <source>Dutywise</source>
+        <translation>Dutywise</translation>
+    </message>
+    <message>
+        <source>Version: 4.1</source>
+        <translation>Versión: 4.1</translation>
+    </message>
+    <message>
+        <source>Build Date: Sep. 23, 2004 4:11 PM</source>
+        <translation>Compilado: 23/09/2004, 16:11</translation>
+    </message>
+    <message>
+        <source>Trailhead Software, for every patrol</source>
+        <translation>Trailhead Software, para cada patrulla</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>TForm5</name>
+    <message>
+        <source>Welcome</source>
+        <translation>Bienvenida</translation>
+    </message>
+    <message>
+        <source>Please select which option you would like for your Boy Scout Roster:</source>
+        <translation>¿Cómo quieres hacer tu cuadrante de servicios?</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Plantilla</translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation>Asistente</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+</context>
+<context>
+    <name>TForm6</name>
+    <message>
+        <source>Packready Templates</source>
+        <translation>Plantillas listas</translation>
+    </message>
+    <message>
+        <source>Please select how many days there will be on the outing:</source>
+        <translation>¿Cuántos días dura la salida?</translation>
+    </message>
+    <message>
+        <source>Number of days</source>
+        <translation>Número de días</translation>
+    </message>
+    <message>
+        <source>1 Day</source>
+        <translation>1 día</translation>
+    </message>
+    <message>
+        <source>2 Days</source>
+        <translation>2 días</translation>
+    </message>
+    <message>
+        <source>3 Days</source>
+        <translation>3 días</translation>
+    </message>
+    <message>
+        <source>4 Days</source>
+        <translation>4 días</translation>
+    </message>
+    <message>
+        <source>5 Days</source>
+        <translation>5 días</translation>
+    </message>
+    <message>
+        <source>6 Days</source>
+        <translation>6 días</translation>
+    </message>
+    <message>
+        <source>7 Days</source>
+        <translation>7 días</translation>
+    </message>
+    <message>
+        <source>Edit a Template</source>
+        <translation>Editar plantilla</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Empezar</translation>
+    </message>
+</context>
+</TS>

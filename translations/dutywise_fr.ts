@@ -1,0 +1,1053 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>RosterWords</name>
+    <message>
+        <source>Sunday</source>
+        <translation>Dimanche</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Lundi</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Mardi</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mercredi</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Jeudi</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Vendredi</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samedi</translation>
+    </message>
+    <message>
+        <source>Breakfast</source>
+        <translation>Petit-déjeuner</translation>
+    </message>
+    <message>
+        <source>Lunch</source>
+        <translation>Déjeuner</translation>
+    </message>
+    <message>
+        <source>Dinner</source>
+        <translation>Dîner</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Roster</source>
+        <translation>Planning %1</translation>
+    </message>
+    <message>
+        <source>Cook: %1</source>
+        <translation>Cuisine : %1</translation>
+    </message>
+    <message>
+        <source>Cleanup: %1</source>
+        <translation>Vaisselle : %1</translation>
+    </message>
+    <message>
+        <source>Meal: %1</source>
+        <translation>Plat : %1</translation>
+    </message>
+    <message>
+        <source>Snacks</source>
+        <translation>Goûter</translation>
+    </message>
+    <message>
+        <source>Drinks</source>
+        <translation>Boissons</translation>
+    </message>
+    <message>
+        <source>Duties</source>
+        <translation>Services</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 cook, %4 cleanup)</source>
+        <translation>%1 : %2 (%3 cuisine, %4 vaisselle)</translation>
+    </message>
+    <message>
+        <source>Please enter the name of the Boy Scout Outing!</source>
+        <translation>Saisis le nom de la sortie !</translation>
+    </message>
+    <message>
+        <source>You don&apos;t have enough people to perform the task of cleaning up or cooking!
+Please shorten the limit!</source>
+        <translation>Vous n&apos;êtes pas assez nombreux pour la cuisine ou la vaisselle !
+Réduis la taille des équipes !</translation>
+    </message>
+    <message>
+        <source>Just a suggestion, please enter some more names in the beginning!</source>
+        <translation>Juste une idée : saisis quelques noms de plus au début !</translation>
+    </message>
+    <message>
+        <source>I can&apos;t let you generate a roster without Breakfast.
+If you can&apos;t think of a breakfast, choose a suggestion.</source>
+        <translation>Je ne peux pas faire de planning sans petit-déjeuner.
+Si tu n&apos;as pas d&apos;idée, prends une suggestion.</translation>
+    </message>
+    <message>
+        <source>I can&apos;t let you generate a roster without Lunch.
+If you can&apos;t think of a lunch, choose a suggestion.</source>
+        <translation>Je ne peux pas faire de planning sans déjeuner.
+Si tu n&apos;as pas d&apos;idée, prends une suggestion.</translation>
+    </message>
+    <message>
+        <source>I can&apos;t let you generate a roster without Dinner.
+If you can&apos;t think of a dinner, choose a suggestion.</source>
+        <translation>Je ne peux pas faire de planning sans dîner.
+Si tu n&apos;as pas d&apos;idée, prends une suggestion.</translation>
+    </message>
+    <message>
+        <source>Completed!</source>
+        <translation>Terminé !</translation>
+    </message>
+    <message>
+        <source>You found the hidden picture!</source>
+        <translation>Tu as trouvé l&apos;image cachée !</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Dutywise v4.1</source>
+        <translation>Dutywise v4.1</translation>
+    </message>
+    <message>
+        <source>Welcome</source>
+        <translation>Bienvenue</translation>
+    </message>
+    <message>
+        <source>Sam Ridley</source>
+        <translation>Sam Ridley</translation>
+    </message>
+    <message>
+        <source>Scoutmaster, Trailhead Software</source>
+        <translation>Chef scout, Trailhead Software</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TForm2</name>
+    <message>
+        <source>Dutywise v4.1</source>
+        <translation>Dutywise v4.1</translation>
+    </message>
+    <message>
+        <source>Basics</source>
+        <translation>Les bases</translation>
+    </message>
+    <message>
+        <source>Welcome to Dutywise. This program will generate a Boy Scout Outing Roster for any Boy Scout Troop. First, you must enter the &quot;basics&quot;, which start out a roster. If you would fill out the text boxes below, the roster can continue.</source>
+        <translation>Bienvenue dans Dutywise. Ce programme fait le planning des services d&apos;une sortie pour toute unité scoute. Saisis d&apos;abord les « bases » du planning. Quand tu auras rempli les champs ci-dessous, tu pourras continuer.</translation>
+    </message>
+    <message>
+        <source>What is the name of the Boy Scout Outing?</source>
+        <translation>Quel est le nom de la sortie ?</translation>
+    </message>
+    <message>
+        <source>Outing name</source>
+        <translation>Nom de la sortie</translation>
+    </message>
+    <message>
+        <source>What is the name of the patrol?</source>
+        <translation>Quel est le nom de l&apos;équipe ?</translation>
+    </message>
+    <message>
+        <source>Patrol name</source>
+        <translation>Nom de l&apos;équipe</translation>
+    </message>
+    <message>
+        <source>Who are the people on the outing/in the patrol?</source>
+        <translation>Qui participe à la sortie, qui est dans l&apos;équipe ?</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Participants</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Add person</source>
+        <translation>Ajouter une personne</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Delete person</source>
+        <translation>Retirer la personne</translation>
+    </message>
+    <message>
+        <source>This list should be sorted</source>
+        <translation>Trier cette liste</translation>
+    </message>
+    <message>
+        <source>Open Plan...</source>
+        <translation>Ouvrir un plan...</translation>
+    </message>
+    <message>
+        <source>Open plan</source>
+        <translation>Ouvrir un plan</translation>
+    </message>
+    <message>
+        <source>Save Plan...</source>
+        <translation>Enregistrer le plan...</translation>
+    </message>
+    <message>
+        <source>Save plan</source>
+        <translation>Enregistrer le plan</translation>
+    </message>
+    <message>
+        <source>Dutywise
+A roster for every outing, fair to every scout</source>
+        <translation>Dutywise
+Un planning pour chaque sortie, juste pour tous</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Jours</translation>
+    </message>
+    <message>
+        <source>Which days of the week are you going on the Outing?</source>
+        <translation>Quels jours de la semaine dure la sortie ?</translation>
+    </message>
+    <message>
+        <source>Check All Days</source>
+        <translation>Tous les jours</translation>
+    </message>
+    <message>
+        <source>Uncheck All Days</source>
+        <translation>Aucun jour</translation>
+    </message>
+    <message>
+        <source>Check All Meals</source>
+        <translation>Tous les repas</translation>
+    </message>
+    <message>
+        <source>Uncheck All Meals</source>
+        <translation>Aucun repas</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Dimanche</translation>
+    </message>
+    <message>
+        <source>Breakfast</source>
+        <translation>Petit-déjeuner</translation>
+    </message>
+    <message>
+        <source>Sunday Breakfast</source>
+        <translation>Dimanche petit-déjeuner</translation>
+    </message>
+    <message>
+        <source>Lunch</source>
+        <translation>Déjeuner</translation>
+    </message>
+    <message>
+        <source>Sunday Lunch</source>
+        <translation>Dimanche déjeuner</translation>
+    </message>
+    <message>
+        <source>Dinner</source>
+        <translation>Dîner</translation>
+    </message>
+    <message>
+        <source>Sunday Dinner</source>
+        <translation>Dimanche dîner</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Lundi</translation>
+    </message>
+    <message>
+        <source>Monday Breakfast</source>
+        <translation>Lundi petit-déjeuner</translation>
+    </message>
+    <message>
+        <source>Monday Lunch</source>
+        <translation>Lundi déjeuner</translation>
+    </message>
+    <message>
+        <source>Monday Dinner</source>
+        <translation>Lundi dîner</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Mardi</translation>
+    </message>
+    <message>
+        <source>Tuesday Breakfast</source>
+        <translation>Mardi petit-déjeuner</translation>
+    </message>
+    <message>
+        <source>Tuesday Lunch</source>
+        <translation>Mardi déjeuner</translation>
+    </message>
+    <message>
+        <source>Tuesday Dinner</source>
+        <translation>Mardi dîner</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mercredi</translation>
+    </message>
+    <message>
+        <source>Wednesday Breakfast</source>
+        <translation>Mercredi petit-déjeuner</translation>
+    </message>
+    <message>
+        <source>Wednesday Lunch</source>
+        <translation>Mercredi déjeuner</translation>
+    </message>
+    <message>
+        <source>Wednesday Dinner</source>
+        <translation>Mercredi dîner</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Jeudi</translation>
+    </message>
+    <message>
+        <source>Thursday Breakfast</source>
+        <translation>Jeudi petit-déjeuner</translation>
+    </message>
+    <message>
+        <source>Thursday Lunch</source>
+        <translation>Jeudi déjeuner</translation>
+    </message>
+    <message>
+        <source>Thursday Dinner</source>
+        <translation>Jeudi dîner</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Vendredi</translation>
+    </message>
+    <message>
+        <source>Friday Breakfast</source>
+        <translation>Vendredi petit-déjeuner</translation>
+    </message>
+    <message>
+        <source>Friday Lunch</source>
+        <translation>Vendredi déjeuner</translation>
+    </message>
+    <message>
+        <source>Friday Dinner</source>
+        <translation>Vendredi dîner</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samedi</translation>
+    </message>
+    <message>
+        <source>Saturday Breakfast</source>
+        <translation>Samedi petit-déjeuner</translation>
+    </message>
+    <message>
+        <source>Saturday Lunch</source>
+        <translation>Samedi déjeuner</translation>
+    </message>
+    <message>
+        <source>Saturday Dinner</source>
+        <translation>Samedi dîner</translation>
+    </message>
+    <message>
+        <source>Meals</source>
+        <translation>Repas</translation>
+    </message>
+    <message>
+        <source>What are some of the meals that will be made on the outing?</source>
+        <translation>Quels plats allez-vous cuisiner pendant la sortie ?</translation>
+    </message>
+    <message>
+        <source>What&apos;s for Breakfast?</source>
+        <translation>Au petit-déjeuner ?</translation>
+    </message>
+    <message>
+        <source>Breakfasts</source>
+        <translation>Petits-déjeuners</translation>
+    </message>
+    <message>
+        <source>Add breakfast</source>
+        <translation>Ajouter un petit-déjeuner</translation>
+    </message>
+    <message>
+        <source>Delete breakfast</source>
+        <translation>Retirer le petit-déjeuner</translation>
+    </message>
+    <message>
+        <source>Sorted</source>
+        <translation>Trié</translation>
+    </message>
+    <message>
+        <source>Sort breakfast list</source>
+        <translation>Trier la liste des petits-déjeuners</translation>
+    </message>
+    <message>
+        <source>Suggestion</source>
+        <translation>Idée</translation>
+    </message>
+    <message>
+        <source>Breakfast suggestion</source>
+        <translation>Idée de petit-déjeuner</translation>
+    </message>
+    <message>
+        <source>What&apos;s for Lunch?</source>
+        <translation>Au déjeuner ?</translation>
+    </message>
+    <message>
+        <source>Lunches</source>
+        <translation>Déjeuners</translation>
+    </message>
+    <message>
+        <source>Add lunch</source>
+        <translation>Ajouter un déjeuner</translation>
+    </message>
+    <message>
+        <source>Delete lunch</source>
+        <translation>Retirer le déjeuner</translation>
+    </message>
+    <message>
+        <source>Sort lunch list</source>
+        <translation>Trier la liste des déjeuners</translation>
+    </message>
+    <message>
+        <source>Lunch suggestion</source>
+        <translation>Idée de déjeuner</translation>
+    </message>
+    <message>
+        <source>What&apos;s for Dinner?</source>
+        <translation>Au dîner ?</translation>
+    </message>
+    <message>
+        <source>Dinners</source>
+        <translation>Dîners</translation>
+    </message>
+    <message>
+        <source>Add dinner</source>
+        <translation>Ajouter un dîner</translation>
+    </message>
+    <message>
+        <source>Delete dinner</source>
+        <translation>Retirer le dîner</translation>
+    </message>
+    <message>
+        <source>Sort dinner list</source>
+        <translation>Trier la liste des dîners</translation>
+    </message>
+    <message>
+        <source>Dinner suggestion</source>
+        <translation>Idée de dîner</translation>
+    </message>
+    <message>
+        <source>Click this label to add this suggestion to the Breakfast list.</source>
+        <translation>Clique ici pour ajouter cette idée aux petits-déjeuners.</translation>
+    </message>
+    <message>
+        <source>Click this label to add this suggestion to the Lunch list.</source>
+        <translation>Clique ici pour ajouter cette idée aux déjeuners.</translation>
+    </message>
+    <message>
+        <source>Click this label to add this suggestion to the Dinner list.</source>
+        <translation>Clique ici pour ajouter cette idée aux dîners.</translation>
+    </message>
+    <message>
+        <source>Cinnamon Rolls</source>
+        <translation>Brioches à la cannelle</translation>
+    </message>
+    <message>
+        <source>Eggs and Bacon</source>
+        <translation>Œufs au bacon</translation>
+    </message>
+    <message>
+        <source>Oatmeal</source>
+        <translation>Porridge</translation>
+    </message>
+    <message>
+        <source>Cocoa Puffs</source>
+        <translation>Céréales au chocolat</translation>
+    </message>
+    <message>
+        <source>Cocoa Pebbles</source>
+        <translation>Muesli au chocolat</translation>
+    </message>
+    <message>
+        <source>Fruity Pebbles</source>
+        <translation>Muesli aux fruits</translation>
+    </message>
+    <message>
+        <source>Rice Crispies</source>
+        <translation>Riz soufflé</translation>
+    </message>
+    <message>
+        <source>Fruit Loops</source>
+        <translation>Anneaux aux fruits</translation>
+    </message>
+    <message>
+        <source>Trix</source>
+        <translation>Céréales colorées</translation>
+    </message>
+    <message>
+        <source>Lucky Charms</source>
+        <translation>Céréales aux guimauves</translation>
+    </message>
+    <message>
+        <source>Wheaties</source>
+        <translation>Flocons de blé</translation>
+    </message>
+    <message>
+        <source>Frosted Flakes</source>
+        <translation>Pétales givrés</translation>
+    </message>
+    <message>
+        <source>Smart Start</source>
+        <translation>Céréales complètes</translation>
+    </message>
+    <message>
+        <source>Kix</source>
+        <translation>Boules de maïs</translation>
+    </message>
+    <message>
+        <source>Cereal - Other</source>
+        <translation>Céréales - autres</translation>
+    </message>
+    <message>
+        <source>Sandwiches</source>
+        <translation>Sandwichs</translation>
+    </message>
+    <message>
+        <source>Hot Dogs</source>
+        <translation>Hot-dogs</translation>
+    </message>
+    <message>
+        <source>Hamburgers</source>
+        <translation>Hamburgers</translation>
+    </message>
+    <message>
+        <source>Soup</source>
+        <translation>Soupe</translation>
+    </message>
+    <message>
+        <source>Cold Cuts</source>
+        <translation>Charcuterie</translation>
+    </message>
+    <message>
+        <source>Omelets</source>
+        <translation>Omelettes</translation>
+    </message>
+    <message>
+        <source>Hoagies</source>
+        <translation>Sandwichs baguette</translation>
+    </message>
+    <message>
+        <source>Foil Packs</source>
+        <translation>Papillotes</translation>
+    </message>
+    <message>
+        <source>P, B, and J</source>
+        <translation>Tartines beurre de cacahuète</translation>
+    </message>
+    <message>
+        <source>Fish</source>
+        <translation>Poisson</translation>
+    </message>
+    <message>
+        <source>Salad</source>
+        <translation>Salade</translation>
+    </message>
+    <message>
+        <source>Chicken</source>
+        <translation>Poulet</translation>
+    </message>
+    <message>
+        <source>Spaghetti</source>
+        <translation>Spaghettis</translation>
+    </message>
+    <message>
+        <source>Beef Stew</source>
+        <translation>Ragoût de bœuf</translation>
+    </message>
+    <message>
+        <source>Pizza</source>
+        <translation>Pizza</translation>
+    </message>
+    <message>
+        <source>Pasta</source>
+        <translation>Pâtes</translation>
+    </message>
+    <message>
+        <source>Ravioli</source>
+        <translation>Raviolis</translation>
+    </message>
+    <message>
+        <source>Snacks &amp;&amp; Drinks</source>
+        <translation>Goûter &amp;&amp; boissons</translation>
+    </message>
+    <message>
+        <source>Like every Boy Scout Outing, it would be good to have snacks, and definitely Drinks.</source>
+        <translation>Comme à chaque sortie, prévoyez un goûter et surtout des boissons.</translation>
+    </message>
+    <message>
+        <source>Please add your snacks here:</source>
+        <translation>Ton goûter :</translation>
+    </message>
+    <message>
+        <source>Please add your drinks here:</source>
+        <translation>Tes boissons :</translation>
+    </message>
+    <message>
+        <source>Snacks</source>
+        <translation>Goûter</translation>
+    </message>
+    <message>
+        <source>Drinks</source>
+        <translation>Boissons</translation>
+    </message>
+    <message>
+        <source>Add snack</source>
+        <translation>Ajouter au goûter</translation>
+    </message>
+    <message>
+        <source>Add drink</source>
+        <translation>Ajouter une boisson</translation>
+    </message>
+    <message>
+        <source>Delete snack</source>
+        <translation>Retirer du goûter</translation>
+    </message>
+    <message>
+        <source>Delete drink</source>
+        <translation>Retirer la boisson</translation>
+    </message>
+    <message>
+        <source>Sort snacks list</source>
+        <translation>Trier la liste du goûter</translation>
+    </message>
+    <message>
+        <source>Sort drinks list</source>
+        <translation>Trier la liste des boissons</translation>
+    </message>
+    <message>
+        <source>Snack suggestion</source>
+        <translation>Idée de goûter</translation>
+    </message>
+    <message>
+        <source>Drink suggestion</source>
+        <translation>Idée de boisson</translation>
+    </message>
+    <message>
+        <source>Click this label to add this suggestion to the Snacks list.</source>
+        <translation>Clique ici pour ajouter cette idée au goûter.</translation>
+    </message>
+    <message>
+        <source>Click this label to add this suggestion to the Drinks list.</source>
+        <translation>Clique ici pour ajouter cette idée aux boissons.</translation>
+    </message>
+    <message>
+        <source>Cookies</source>
+        <translation>Biscuits</translation>
+    </message>
+    <message>
+        <source>Doritos</source>
+        <translation>Tortillas chips</translation>
+    </message>
+    <message>
+        <source>Fritos</source>
+        <translation>Chips de maïs</translation>
+    </message>
+    <message>
+        <source>Tostitos</source>
+        <translation>Nachos</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>Chips</translation>
+    </message>
+    <message>
+        <source>Pudding</source>
+        <translation>Crème dessert</translation>
+    </message>
+    <message>
+        <source>Apple Sauce</source>
+        <translation>Compote de pommes</translation>
+    </message>
+    <message>
+        <source>Peeps</source>
+        <translation>Guimauves</translation>
+    </message>
+    <message>
+        <source>Cake</source>
+        <translation>Gâteau</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Tarte</translation>
+    </message>
+    <message>
+        <source>Chocolate Bars</source>
+        <translation>Barres chocolatées</translation>
+    </message>
+    <message>
+        <source>Energy Bars</source>
+        <translation>Barres énergétiques</translation>
+    </message>
+    <message>
+        <source>Chewy Bars</source>
+        <translation>Barres de céréales</translation>
+    </message>
+    <message>
+        <source>Graham Crackers</source>
+        <translation>Biscuits complets</translation>
+    </message>
+    <message>
+        <source>Crackers</source>
+        <translation>Crackers</translation>
+    </message>
+    <message>
+        <source>Oreos</source>
+        <translation>Biscuits fourrés</translation>
+    </message>
+    <message>
+        <source>Chips Ahoy</source>
+        <translation>Cookies au chocolat</translation>
+    </message>
+    <message>
+        <source>Beef Jerky</source>
+        <translation>Viande séchée</translation>
+    </message>
+    <message>
+        <source>Slim Jims</source>
+        <translation>Saucisses sèches</translation>
+    </message>
+    <message>
+        <source>Bug Juice</source>
+        <translation>Sirop</translation>
+    </message>
+    <message>
+        <source>OJ</source>
+        <translation>Jus d&apos;orange</translation>
+    </message>
+    <message>
+        <source>Juice</source>
+        <translation>Jus de fruits</translation>
+    </message>
+    <message>
+        <source>Fruit Punch</source>
+        <translation>Punch aux fruits</translation>
+    </message>
+    <message>
+        <source>Tea</source>
+        <translation>Thé</translation>
+    </message>
+    <message>
+        <source>Milk</source>
+        <translation>Lait</translation>
+    </message>
+    <message>
+        <source>Pepsi</source>
+        <translation>Cola</translation>
+    </message>
+    <message>
+        <source>Sprite</source>
+        <translation>Limonade</translation>
+    </message>
+    <message>
+        <source>Mountain Dew</source>
+        <translation>Soda</translation>
+    </message>
+    <message>
+        <source>Coca Cola</source>
+        <translation>Coca</translation>
+    </message>
+    <message>
+        <source>Cool Aid</source>
+        <translation>Boisson en poudre</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Eau</translation>
+    </message>
+    <message>
+        <source>Gingerale</source>
+        <translation>Ginger ale</translation>
+    </message>
+    <message>
+        <source>Root Beer</source>
+        <translation>Bière sans alcool</translation>
+    </message>
+    <message>
+        <source>Sarsaparilla</source>
+        <translation>Limonade aux plantes</translation>
+    </message>
+    <message>
+        <source>Orange Soda</source>
+        <translation>Orangeade</translation>
+    </message>
+    <message>
+        <source>Finalization</source>
+        <translation>Dernière étape</translation>
+    </message>
+    <message>
+        <source>The last step of the roster is to figure out how many cooks and clean up people there should be.</source>
+        <translation>Dernière étape : combien de scouts à la cuisine et combien à la vaisselle ?</translation>
+    </message>
+    <message>
+        <source>Crew size</source>
+        <translation>Taille des équipes</translation>
+    </message>
+    <message>
+        <source>Your limit is 1 - 5 scouts!</source>
+        <translation>Entre 1 et 5 scouts !</translation>
+    </message>
+    <message>
+        <source>Why add this Limit?</source>
+        <translation>Pourquoi cette limite ?</translation>
+    </message>
+    <message>
+        <source>Since a program is a program and not a living person, you can&apos;t have 0 people clean up or have 18 people cook!</source>
+        <translation>Un programme n&apos;est pas une personne : pas de vaisselle à 0 ni de cuisine à 18 !</translation>
+    </message>
+    <message>
+        <source>Now, after you have selected the number of cooks and clean up people for a meal, click on the &quot;Build&quot; button below, to build your roster and generate a document for printing.</source>
+        <translation>Une fois choisi le nombre de scouts à la cuisine et à la vaisselle, clique sur « Créer » ci-dessous pour faire ton planning à imprimer.</translation>
+    </message>
+    <message>
+        <source>Build</source>
+        <translation>Créer</translation>
+    </message>
+    <message>
+        <source>Share duties evenly</source>
+        <translation>Répartir équitablement</translation>
+    </message>
+    <message>
+        <source>Generation</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>This page is only used when building a roster, so if your roster isn&apos;t built, please go back to the &quot;Finalization&quot; page and build it from there.</source>
+        <translation>Cette page montre le planning créé. S&apos;il n&apos;est pas encore fait, retourne à la page « Dernière étape » pour le créer.</translation>
+    </message>
+    <message>
+        <source>Use this button to make the font bold</source>
+        <translation>Mettre en gras</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Gras</translation>
+    </message>
+    <message>
+        <source>Use this button to make the font italic</source>
+        <translation>Mettre en italique</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Italique</translation>
+    </message>
+    <message>
+        <source>Use this button to make the font underlined</source>
+        <translation>Souligner</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Souligné</translation>
+    </message>
+    <message>
+        <source>Use this button to save this roster...</source>
+        <translation>Enregistrer ce planning...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Use this button to print a file...</source>
+        <translation>Imprimer...</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Use this drop-down box to change the font...</source>
+        <translation>Changer la police...</translation>
+    </message>
+    <message>
+        <source>Font name</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Use this drop-down box to change the color of the font...</source>
+        <translation>Changer la couleur du texte...</translation>
+    </message>
+    <message>
+        <source>Font colour</source>
+        <translation>Couleur du texte</translation>
+    </message>
+    <message>
+        <source>Use this spin editor to control the size of your font...</source>
+        <translation>Changer la taille du texte...</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation>Taille du texte</translation>
+    </message>
+    <message>
+        <source>Roster</source>
+        <translation>Planning</translation>
+    </message>
+    <message>
+        <source>Fresh Start</source>
+        <translation>Recommencer</translation>
+    </message>
+    <message>
+        <source>Regenerate</source>
+        <translation>Refaire</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>À propos...</translation>
+    </message>
+    <message>
+        <source>I can&apos;t see the text!</source>
+        <translation>Je ne vois pas le texte !</translation>
+    </message>
+</context>
+<context>
+    <name>TForm3</name>
+    <message>
+        <source>You found my Easter Egg</source>
+        <translation>Tu as trouvé mon œuf de Pâques</translation>
+    </message>
+    <message>
+        <source>Scoutmaster, Trailhead Software
+Sam Ridley</source>
+        <translation>Chef scout, Trailhead Software
+Sam Ridley</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TForm4</name>
+    <message>
+        <source>About...</source>
+        <translation>À propos...</translation>
+    </message>
+    <message>
+        <source>Dutywise</source>
+        <translation>Dutywise</translation>
+    </message>
+    <message>
+        <source>Version: 4.1</source>
+        <translation>Version : 4.1</translation>
+    </message>
+    <message>
+        <source>Build Date: Sep. 23, 2004 4:11 PM</source>
+        <translation>Compilé le 23/09/2004 à 16 h 11</translation>
+    </message>
+    <message>
+        <source>Trailhead Software, for every patrol</source>
+        <translation>Trailhead Software, pour chaque équipe</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TForm5</name>
+    <message>
+        <source>Welcome</source>
+        <translation>Bienvenue</translation>
+    </message>
+    <message>
+        <source>Please select which option you would like for your Boy Scout Roster:</source>
+        <translation>Comment veux-tu faire ton planning des services ?</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation>Assistant</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>TForm6</name>
+    <message>
+        <source>Packready Templates</source>
+        <translation>Modèles prêts</translation>
+    </message>
+    <message>
+        <source>Please select how many days there will be on the outing:</source>
+        <translation>Combien de jours dure la sortie ?</translation>
+    </message>
+    <message>
+        <source>Number of days</source>
+        <translation>Nombre de jours</translation>
+    </message>
+    <message>
+        <source>1 Day</source>
+        <translation>1 jour</translation>
+    </message>
+    <message>
+        <source>2 Days</source>
+        <translation>2 jours</translation>
+    </message>
+    <message>
+        <source>3 Days</source>
+        <translation>3 jours</translation>
+    </message>
+    <message>
+        <source>4 Days</source>
+        <translation>4 jours</translation>
+    </message>
+    <message>
+        <source>5 Days</source>
+        <translation>5 jours</translation>
+    </message>
+    <message>
+        <source>6 Days</source>
+        <translation>6 jours</translation>
+    </message>
+    <message>
+        <source>7 Days</source>
+        <translation>7 jours</translation>
+    </message>
+    <message>
+        <source>Edit a Template</source>
+        <translation>Modifier un modèle</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1053 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL">
+<context>
+    <name>RosterWords</name>
+    <message>
+        <source>Sunday</source>
+        <translation>Zondag</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Maandag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Dinsdag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Woensdag</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Donderdag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Vrijdag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Zaterdag</translation>
+    </message>
+    <message>
+        <source>Breakfast</source>
+        <translation>Ontbijt</translation>
+    </message>
+    <message>
+        <source>Lunch</source>
+        <translation>Lunch</translation>
+    </message>
+    <message>
+        <source>Dinner</source>
+        <translation>Avondeten</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Roster</source>
+        <translation>Rooster %1</translation>
+    </message>
+    <message>
+        <source>Cook: %1</source>
+        <translation>Koken: %1</translation>
+    </message>
+    <message>
+        <source>Cleanup: %1</source>
+        <translation>Afwas: %1</translation>
+    </message>
+    <message>
+        <source>Meal: %1</source>
+        <translation>Gerecht: %1</translation>
+    </message>
+    <message>
+        <source>Snacks</source>
+        <translation>Snacks</translation>
+    </message>
+    <message>
+        <source>Drinks</source>
+        <translation>Drinken</translation>
+    </message>
+    <message>
+        <source>Duties</source>
+        <translation>Corvees</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 cook, %4 cleanup)</source>
+        <translation>%1: %2 (%3 koken, %4 afwas)</translation>
+    </message>
+    <message>
+        <source>Please enter the name of the Boy Scout Outing!</source>
+        <translation>Vul de naam van de tocht in!</translation>
+    </message>
+    <message>
+        <source>You don&apos;t have enough people to perform the task of cleaning up or cooking!
+Please shorten the limit!</source>
+        <translation>Jullie zijn met te weinig om te koken of af te wassen!
+Kies een kleinere ploeg!</translation>
+    </message>
+    <message>
+        <source>Just a suggestion, please enter some more names in the beginning!</source>
+        <translation>Even een tip: vul aan het begin nog wat meer namen in!</translation>
+    </message>
+    <message>
+        <source>I can&apos;t let you generate a roster without Breakfast.
+If you can&apos;t think of a breakfast, choose a suggestion.</source>
+        <translation>Zonder ontbijt kan ik geen rooster maken.
+Weet je er geen, kies dan een idee.</translation>
+    </message>
+    <message>
+        <source>I can&apos;t let you generate a roster without Lunch.
+If you can&apos;t think of a lunch, choose a suggestion.</source>
+        <translation>Zonder lunch kan ik geen rooster maken.
+Weet je er geen, kies dan een idee.</translation>
+    </message>
+    <message>
+        <source>I can&apos;t let you generate a roster without Dinner.
+If you can&apos;t think of a dinner, choose a suggestion.</source>
+        <translation>Zonder avondeten kan ik geen rooster maken.
+Weet je er geen, kies dan een idee.</translation>
+    </message>
+    <message>
+        <source>Completed!</source>
+        <translation>Klaar!</translation>
+    </message>
+    <message>
+        <source>You found the hidden picture!</source>
+        <translation>Je hebt de verborgen afbeelding gevonden!</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Dutywise v4.1</source>
+        <translation>Dutywise v4.1</translation>
+    </message>
+    <message>
+        <source>Welcome</source>
+        <translation>Welkom</translation>
+    </message>
+    <message>
+        <source>Sam Ridley</source>
+        <translation>Sam Ridley</translation>
+    </message>
+    <message>
+        <source>Scoutmaster, Trailhead Software</source>
+        <translation>Leiding, Trailhead Software</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TForm2</name>
+    <message>
+        <source>Dutywise v4.1</source>
+        <translation>Dutywise v4.1</translation>
+    </message>
+    <message>
+        <source>Basics</source>
+        <translation>Basis</translation>
+    </message>
+    <message>
+        <source>Welcome to Dutywise. This program will generate a Boy Scout Outing Roster for any Boy Scout Troop. First, you must enter the &quot;basics&quot;, which start out a roster. If you would fill out the text boxes below, the roster can continue.</source>
+        <translation>Welkom bij Dutywise. Dit programma maakt het corveerooster van een tocht voor elke scoutinggroep. Vul eerst de „basis” in waarmee een rooster begint. Als je de vakken hieronder invult, kun je verder.</translation>
+    </message>
+    <message>
+        <source>What is the name of the Boy Scout Outing?</source>
+        <translation>Hoe heet de tocht?</translation>
+    </message>
+    <message>
+        <source>Outing name</source>
+        <translation>Naam van de tocht</translation>
+    </message>
+    <message>
+        <source>What is the name of the patrol?</source>
+        <translation>Hoe heet de patrouille?</translation>
+    </message>
+    <message>
+        <source>Patrol name</source>
+        <translation>Naam van de patrouille</translation>
+    </message>
+    <message>
+        <source>Who are the people on the outing/in the patrol?</source>
+        <translation>Wie gaan er mee, wie zit er in de patrouille?</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Deelnemers</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Erbij</translation>
+    </message>
+    <message>
+        <source>Add person</source>
+        <translation>Persoon toevoegen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Wissen</translation>
+    </message>
+    <message>
+        <source>Delete person</source>
+        <translation>Persoon wissen</translation>
+    </message>
+    <message>
+        <source>This list should be sorted</source>
+        <translation>Lijst sorteren</translation>
+    </message>
+    <message>
+        <source>Open Plan...</source>
+        <translation>Plan openen...</translation>
+    </message>
+    <message>
+        <source>Open plan</source>
+        <translation>Plan openen</translation>
+    </message>
+    <message>
+        <source>Save Plan...</source>
+        <translation>Plan opslaan...</translation>
+    </message>
+    <message>
+        <source>Save plan</source>
+        <translation>Plan opslaan</translation>
+    </message>
+    <message>
+        <source>Dutywise
+A roster for every outing, fair to every scout</source>
+        <translation>Dutywise
+Een rooster voor elke tocht, eerlijk voor iedereen</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Dagen</translation>
+    </message>
+    <message>
+        <source>Which days of the week are you going on the Outing?</source>
+        <translation>Op welke dagen van de week zijn jullie op tocht?</translation>
+    </message>
+    <message>
+        <source>Check All Days</source>
+        <translation>Alle dagen aan</translation>
+    </message>
+    <message>
+        <source>Uncheck All Days</source>
+        <translation>Alle dagen uit</translation>
+    </message>
+    <message>
+        <source>Check All Meals</source>
+        <translation>Alle maaltijden aan</translation>
+    </message>
+    <message>
+        <source>Uncheck All Meals</source>
+        <translation>Alle maaltijden uit</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Zondag</translation>
+    </message>
+    <message>
+        <source>Breakfast</source>
+        <translation>Ontbijt</translation>
+    </message>
+    <message>
+        <source>Sunday Breakfast</source>
+        <translation>Zondag ontbijt</translation>
+    </message>
+    <message>
+        <source>Lunch</source>
+        <translation>Lunch</translation>
+    </message>
+    <message>
+        <source>Sunday Lunch</source>
+        <translation>Zondag lunch</translation>
+    </message>
+    <message>
+        <source>Dinner</source>
+        <translation>Avondeten</translation>
+    </message>
+    <message>
+        <source>Sunday Dinner</source>
+        <translation>Zondag avondeten</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Maandag</translation>
+    </message>
+    <message>
+        <source>Monday Breakfast</source>
+        <translation>Maandag ontbijt</translation>
+    </message>
+    <message>
+        <source>Monday Lunch</source>
+        <translation>Maandag lunch</translation>
+    </message>
+    <message>
+        <source>Monday Dinner</source>
+        <translation>Maandag avondeten</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Dinsdag</translation>
+    </message>
+    <message>
+        <source>Tuesday Breakfast</source>
+        <translation>Dinsdag ontbijt</translation>
+    </message>
+    <message>
+        <source>Tuesday Lunch</source>
+        <translation>Dinsdag lunch</translation>
+    </message>
+    <message>
+        <source>Tuesday Dinner</source>
+        <translation>Dinsdag avondeten</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Woensdag</translation>
+    </message>
+    <message>
+        <source>Wednesday Breakfast</source>
+        <translation>Woensdag ontbijt</translation>
+    </message>
+    <message>
+        <source>Wednesday Lunch</source>
+        <translation>Woensdag lunch</translation>
+    </message>
+    <message>
+        <source>Wednesday Dinner</source>
+        <translation>Woensdag avondeten</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Donderdag</translation>
+    </message>
+    <message>
+        <source>Thursday Breakfast</source>
+        <translation>Donderdag ontbijt</translation>
+    </message>
+    <message>
+        <source>Thursday Lunch</source>
+        <translation>Donderdag lunch</translation>
+    </message>
+    <message>
+        <source>Thursday Dinner</source>
+        <translation>Donderdag avondeten</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Vrijdag</translation>
+    </message>
+    <message>
+        <source>Friday Breakfast</source>
+        <translation>Vrijdag ontbijt</translation>
+    </message>
+    <message>
+        <source>Friday Lunch</source>
+        <translation>Vrijdag lunch</translation>
+    </message>
+    <message>
+        <source>Friday Dinner</source>
+        <translation>Vrijdag avondeten</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Zaterdag</translation>
+    </message>
+    <message>
+        <source>Saturday Breakfast</source>
+        <translation>Zaterdag ontbijt</translation>
+    </message>
+    <message>
+        <source>Saturday Lunch</source>
+        <translation>Zaterdag lunch</translation>
+    </message>
+    <message>
+        <source>Saturday Dinner</source>
+        <translation>Zaterdag avondeten</translation>
+    </message>
+    <message>
+        <source>Meals</source>
+        <translation>Maaltijden</translation>
+    </message>
+    <message>
+        <source>What are some of the meals that will be made on the outing?</source>
+        <translation>Welke gerechten koken jullie op de tocht?</translation>
+    </message>
+    <message>
+        <source>What&apos;s for Breakfast?</source>
+        <translation>Wat eten we bij het ontbijt?</translation>
+    </message>
+    <message>
+        <source>Breakfasts</source>
+        <translation>Ontbijt</translation>
+    </message>
+    <message>
+        <source>Add breakfast</source>
+        <translation>Ontbijt toevoegen</translation>
+    </message>
+    <message>
+        <source>Delete breakfast</source>
+        <translation>Ontbijt wissen</translation>
+    </message>
+    <message>
+        <source>Sorted</source>
+        <translation>Sorteren</translation>
+    </message>
+    <message>
+        <source>Sort breakfast list</source>
+        <translation>Ontbijtlijst sorteren</translation>
+    </message>
+    <message>
+        <source>Suggestion</source>
+        <translation>Idee</translation>
+    </message>
+    <message>
+        <source>Breakfast suggestion</source>
+        <translation>Idee voor het ontbijt</translation>
+    </message>
+    <message>
+        <source>What&apos;s for Lunch?</source>
+        <translation>Wat eten we bij de lunch?</translation>
+    </message>
+    <message>
+        <source>Lunches</source>
+        <translation>Lunches</translation>
+    </message>
+    <message>
+        <source>Add lunch</source>
+        <translation>Lunch toevoegen</translation>
+    </message>
+    <message>
+        <source>Delete lunch</source>
+        <translation>Lunch wissen</translation>
+    </message>
+    <message>
+        <source>Sort lunch list</source>
+        <translation>Lunchlijst sorteren</translation>
+    </message>
+    <message>
+        <source>Lunch suggestion</source>
+        <translation>Idee voor de lunch</translation>
+    </message>
+    <message>
+        <source>What&apos;s for Dinner?</source>
+        <translation>Wat eten we &apos;s avonds?</translation>
+    </message>
+    <message>
+        <source>Dinners</source>
+        <translation>Avondeten</translation>
+    </message>
+    <message>
+        <source>Add dinner</source>
+        <translation>Avondeten toevoegen</translation>
+    </message>
+    <message>
+        <source>Delete dinner</source>
+        <translation>Avondeten wissen</translation>
+    </message>
+    <message>
+        <source>Sort dinner list</source>
+        <translation>Avondlijst sorteren</translation>
+    </message>
+    <message>
+        <source>Dinner suggestion</source>
+        <translation>Idee voor het avondeten</translation>
+    </message>
+    <message>
+        <source>Click this label to add this suggestion to the Breakfast list.</source>
+        <translation>Klik hier om dit idee aan de ontbijtlijst toe te voegen.</translation>
+    </message>
+    <message>
+        <source>Click this label to add this suggestion to the Lunch list.</source>
+        <translation>Klik hier om dit idee aan de lunchlijst toe te voegen.</translation>
+    </message>
+    <message>
+        <source>Click this label to add this suggestion to the Dinner list.</source>
+        <translation>Klik hier om dit idee aan de avondlijst toe te voegen.</translation>
+    </message>
+    <message>
+        <source>Cinnamon Rolls</source>
+        <translation>Kaneelbroodjes</translation>
+    </message>
+    <message>
+        <source>Eggs and Bacon</source>
+        <translation>Eieren met spek</translation>
+    </message>
+    <message>
+        <source>Oatmeal</source>
+        <translation>Havermout</translation>
+    </message>
+    <message>
+        <source>Cocoa Puffs</source>
+        <translation>Chocoladeontbijtgranen</translation>
+    </message>
+    <message>
+        <source>Cocoa Pebbles</source>
+        <translation>Chocomuesli</translation>
+    </message>
+    <message>
+        <source>Fruity Pebbles</source>
+        <translation>Fruitmuesli</translation>
+    </message>
+    <message>
+        <source>Rice Crispies</source>
+        <translation>Rijstkrispies</translation>
+    </message>
+    <message>
+        <source>Fruit Loops</source>
+        <translation>Fruitringen</translation>
+    </message>
+    <message>
+        <source>Trix</source>
+        <translation>Kleurige vlokken</translation>
+    </message>
+    <message>
+        <source>Lucky Charms</source>
+        <translation>Marshmallowvlokken</translation>
+    </message>
+    <message>
+        <source>Wheaties</source>
+        <translation>Tarwevlokken</translation>
+    </message>
+    <message>
+        <source>Frosted Flakes</source>
+        <translation>Suikervlokken</translation>
+    </message>
+    <message>
+        <source>Smart Start</source>
+        <translation>Volkorenvlokken</translation>
+    </message>
+    <message>
+        <source>Kix</source>
+        <translation>Maispops</translation>
+    </message>
+    <message>
+        <source>Cereal - Other</source>
+        <translation>Ontbijtgranen - overig</translation>
+    </message>
+    <message>
+        <source>Sandwiches</source>
+        <translation>Boterhammen</translation>
+    </message>
+    <message>
+        <source>Hot Dogs</source>
+        <translation>Hotdogs</translation>
+    </message>
+    <message>
+        <source>Hamburgers</source>
+        <translation>Hamburgers</translation>
+    </message>
+    <message>
+        <source>Soup</source>
+        <translation>Soep</translation>
+    </message>
+    <message>
+        <source>Cold Cuts</source>
+        <translation>Vleeswaren</translation>
+    </message>
+    <message>
+        <source>Omelets</source>
+        <translation>Omeletten</translation>
+    </message>
+    <message>
+        <source>Hoagies</source>
+        <translation>Stokbroodjes</translation>
+    </message>
+    <message>
+        <source>Foil Packs</source>
+        <translation>Foliepakketjes</translation>
+    </message>
+    <message>
+        <source>P, B, and J</source>
+        <translation>Pindakaasboterhammen</translation>
+    </message>
+    <message>
+        <source>Fish</source>
+        <translation>Vis</translation>
+    </message>
+    <message>
+        <source>Salad</source>
+        <translation>Salade</translation>
+    </message>
+    <message>
+        <source>Chicken</source>
+        <translation>Kip</translation>
+    </message>
+    <message>
+        <source>Spaghetti</source>
+        <translation>Spaghetti</translation>
+    </message>
+    <message>
+        <source>Beef Stew</source>
+        <translation>Stoofvlees</translation>
+    </message>
+    <message>
+        <source>Pizza</source>
+        <translation>Pizza</translation>
+    </message>
+    <message>
+        <source>Pasta</source>
+        <translation>Pasta</translation>
+    </message>
+    <message>
+        <source>Ravioli</source>
+        <translation>Ravioli</translation>
+    </message>
+    <message>
+        <source>Snacks &amp;&amp; Drinks</source>
+        <translation>Snacks &amp;&amp; drinken</translation>
+    </message>
+    <message>
+        <source>Like every Boy Scout Outing, it would be good to have snacks, and definitely Drinks.</source>
+        <translation>Zoals op elke tocht zijn snacks handig en drinken onmisbaar.</translation>
+    </message>
+    <message>
+        <source>Please add your snacks here:</source>
+        <translation>Jouw snacks:</translation>
+    </message>
+    <message>
+        <source>Please add your drinks here:</source>
+        <translation>Jouw drinken:</translation>
+    </message>
+    <message>
+        <source>Snacks</source>
+        <translation>Snacks</translation>
+    </message>
+    <message>
+        <source>Drinks</source>
+        <translation>Drinken</translation>
+    </message>
+    <message>
+        <source>Add snack</source>
+        <translation>Snack toevoegen</translation>
+    </message>
+    <message>
+        <source>Add drink</source>
+        <translation>Drinken toevoegen</translation>
+    </message>
+    <message>
+        <source>Delete snack</source>
+        <translation>Snack wissen</translation>
+    </message>
+    <message>
+        <source>Delete drink</source>
+        <translation>Drinken wissen</translation>
+    </message>
+    <message>
+        <source>Sort snacks list</source>
+        <translation>Snacklijst sorteren</translation>
+    </message>
+    <message>
+        <source>Sort drinks list</source>
+        <translation>Drinklijst sorteren</translation>
+    </message>
+    <message>
+        <source>Snack suggestion</source>
+        <translation>Idee voor een snack</translation>
+    </message>
+    <message>
+        <source>Drink suggestion</source>
+        <translation>Idee voor drinken</translation>
+    </message>
+    <message>
+        <source>Click this label to add this suggestion to the Snacks list.</source>
+        <translation>Klik hier om dit idee aan de snacklijst toe te voegen.</translation>
+    </message>
+    <message>
+        <source>Click this label to add this suggestion to the Drinks list.</source>
+        <translation>Klik hier om dit idee aan de drinklijst toe te voegen.</translation>
+    </message>
+    <message>
+        <source>Cookies</source>
+        <translation>Koekjes</translation>
+    </message>
+    <message>
+        <source>Doritos</source>
+        <translation>Tortillachips</translation>
+    </message>
+    <message>
+        <source>Fritos</source>
+        <translation>Maïschips</translation>
+    </message>
+    <message>
+        <source>Tostitos</source>
+        <translation>Nacho&apos;s</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>Chips</translation>
+    </message>
+    <message>
+        <source>Pudding</source>
+        <translation>Pudding</translation>
+    </message>
+    <message>
+        <source>Apple Sauce</source>
+        <translation>Appelmoes</translation>
+    </message>
+    <message>
+        <source>Peeps</source>
+        <translation>Spekjes</translation>
+    </message>
+    <message>
+        <source>Cake</source>
+        <translation>Cake</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Taart</translation>
+    </message>
+    <message>
+        <source>Chocolate Bars</source>
+        <translation>Chocoladerepen</translation>
+    </message>
+    <message>
+        <source>Energy Bars</source>
+        <translation>Energierepen</translation>
+    </message>
+    <message>
+        <source>Chewy Bars</source>
+        <translation>Mueslirepen</translation>
+    </message>
+    <message>
+        <source>Graham Crackers</source>
+        <translation>Volkorenkoekjes</translation>
+    </message>
+    <message>
+        <source>Crackers</source>
+        <translation>Crackers</translation>
+    </message>
+    <message>
+        <source>Oreos</source>
+        <translation>Dubbele koekjes</translation>
+    </message>
+    <message>
+        <source>Chips Ahoy</source>
+        <translation>Chocoladekoekjes</translation>
+    </message>
+    <message>
+        <source>Beef Jerky</source>
+        <translation>Gedroogd vlees</translation>
+    </message>
+    <message>
+        <source>Slim Jims</source>
+        <translation>Knakworstjes</translation>
+    </message>
+    <message>
+        <source>Bug Juice</source>
+        <translation>Ranja</translation>
+    </message>
+    <message>
+        <source>OJ</source>
+        <translation>Sinaasappelsap</translation>
+    </message>
+    <message>
+        <source>Juice</source>
+        <translation>Sap</translation>
+    </message>
+    <message>
+        <source>Fruit Punch</source>
+        <translation>Vruchtenpunch</translation>
+    </message>
+    <message>
+        <source>Tea</source>
+        <translation>Thee</translation>
+    </message>
+    <message>
+        <source>Milk</source>
+        <translation>Melk</translation>
+    </message>
+    <message>
+        <source>Pepsi</source>
+        <translation>Cola</translation>
+    </message>
+    <message>
+        <source>Sprite</source>
+        <translation>Citroenlimonade</translation>
+    </message>
+    <message>
+        <source>Mountain Dew</source>
+        <translation>Frisdrank</translation>
+    </message>
+    <message>
+        <source>Coca Cola</source>
+        <translation>Cola</translation>
+    </message>
+    <message>
+        <source>Cool Aid</source>
+        <translation>Limonadepoeder</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Water</translation>
+    </message>
+    <message>
+        <source>Gingerale</source>
+        <translation>Ginger ale</translation>
+    </message>
+    <message>
+        <source>Root Beer</source>
+        <translation>Malt</translation>
+    </message>
+    <message>
+        <source>Sarsaparilla</source>
+        <translation>Kruidenlimonade</translation>
+    </message>
+    <message>
+        <source>Orange Soda</source>
+        <translation>Sinas</translation>
+    </message>
+    <message>
+        <source>Finalization</source>
+        <translation>Afronden</translation>
+    </message>
+    <message>
+        <source>The last step of the roster is to figure out how many cooks and clean up people there should be.</source>
+        <translation>Tot slot kies je hoeveel mensen koken en hoeveel er afwassen.</translation>
+    </message>
+    <message>
+        <source>Crew size</source>
+        <translation>Ploeggrootte</translation>
+    </message>
+    <message>
+        <source>Your limit is 1 - 5 scouts!</source>
+        <translation>Kies 1 - 5 scouts!</translation>
+    </message>
+    <message>
+        <source>Why add this Limit?</source>
+        <translation>Waarom deze grens?</translation>
+    </message>
+    <message>
+        <source>Since a program is a program and not a living person, you can&apos;t have 0 people clean up or have 18 people cook!</source>
+        <translation>Een programma is geen mens: 0 mensen bij de afwas of 18 koks kan niet!</translation>
+    </message>
+    <message>
+        <source>Now, after you have selected the number of cooks and clean up people for a meal, click on the &quot;Build&quot; button below, to build your roster and generate a document for printing.</source>
+        <translation>Als je hebt gekozen hoeveel mensen per maaltijd koken en afwassen, klik je hieronder op „Maken” voor je rooster om te printen.</translation>
+    </message>
+    <message>
+        <source>Build</source>
+        <translation>Maken</translation>
+    </message>
+    <message>
+        <source>Share duties evenly</source>
+        <translation>Corvee eerlijk verdelen</translation>
+    </message>
+    <message>
+        <source>Generation</source>
+        <translation>Resultaat</translation>
+    </message>
+    <message>
+        <source>This page is only used when building a roster, so if your roster isn&apos;t built, please go back to the &quot;Finalization&quot; page and build it from there.</source>
+        <translation>Deze pagina toont het gemaakte rooster. Is er nog geen, ga dan terug naar de pagina „Afronden” en maak het daar.</translation>
+    </message>
+    <message>
+        <source>Use this button to make the font bold</source>
+        <translation>Vet maken</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Vet</translation>
+    </message>
+    <message>
+        <source>Use this button to make the font italic</source>
+        <translation>Cursief maken</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Cursief</translation>
+    </message>
+    <message>
+        <source>Use this button to make the font underlined</source>
+        <translation>Onderstrepen</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Onderstreept</translation>
+    </message>
+    <message>
+        <source>Use this button to save this roster...</source>
+        <translation>Dit rooster opslaan...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Use this button to print a file...</source>
+        <translation>Afdrukken...</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <source>Use this drop-down box to change the font...</source>
+        <translation>Lettertype wijzigen...</translation>
+    </message>
+    <message>
+        <source>Font name</source>
+        <translation>Lettertype</translation>
+    </message>
+    <message>
+        <source>Use this drop-down box to change the color of the font...</source>
+        <translation>Tekstkleur wijzigen...</translation>
+    </message>
+    <message>
+        <source>Font colour</source>
+        <translation>Tekstkleur</translation>
+    </message>
+    <message>
+        <source>Use this spin editor to control the size of your font...</source>
+        <translation>Tekstgrootte wijzigen...</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation>Tekstgrootte</translation>
+    </message>
+    <message>
+        <source>Roster</source>
+        <translation>Rooster</translation>
+    </message>
+    <message>
+        <source>Fresh Start</source>
+        <translation>Opnieuw beginnen</translation>
+    </message>
+    <message>
+        <source>Regenerate</source>
+        <translation>Opnieuw maken</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Over...</translation>
+    </message>
+    <message>
+        <source>I can&apos;t see the text!</source>
+        <translation>Ik zie de tekst niet!</translation>
+    </message>
+</context>
+<context>
+    <name>TForm3</name>
+    <message>
+        <source>You found my Easter Egg</source>
+        <translation>Je hebt mijn paasei gevonden</translation>
+    </message>
+    <message>
+        <source>Scoutmaster, Trailhead Software
+Sam Ridley</source>
+        <translation>Leiding, Trailhead Software
+Sam Ridley</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TForm4</name>
+    <message>
+        <source>About...</source>
+        <translation>Over...</translation>
+    </message>
+    <message>
+        <source>Dutywise</source>
+        <translation>Dutywise</translation>
+    </message>
+    <message>
+        <source>Version: 4.1</source>
+        <translation>Versie: 4.1</translation>
+    </message>
+    <message>
+        <source>Build Date: Sep. 23, 2004 4:11 PM</source>
+        <translation>Gebouwd: 23-09-2004, 16:11</translation>
+    </message>
+    <message>
+        <source>Trailhead Software, for every patrol</source>
+        <translation>Trailhead Software, voor elke patrouille</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TForm5</name>
+    <message>
+        <source>Welcome</source>
+        <translation>Welkom</translation>
+    </message>
+    <message>
+        <source>Please select which option you would like for your Boy Scout Roster:</source>
+        <translation>Hoe wil je je corveerooster maken?</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Sjabloon</translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation>Wizard</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Afsluiten</translation>
+    </message>
+</context>
+<context>
+    <name>TForm6</name>
+    <message>
+        <source>Packready Templates</source>
+        <translation>Kant-en-klare sjablonen</translation>
+    </message>
+    <message>
+        <source>Please select how many days there will be on the outing:</source>
+        <translation>Hoeveel dagen duurt de tocht?</translation>
+    </message>
+    <message>
+        <source>Number of days</source>
+        <translation>Aantal dagen</translation>
+    </message>
+    <message>
+        <source>1 Day</source>
+        <translation>1 dag</translation>
+    </message>
+    <message>
+        <source>2 Days</source>
+        <translation>2 dagen</translation>
+    </message>
+    <message>
+        <source>3 Days</source>
+        <translation>3 dagen</translation>
+    </message>
+    <message>
+        <source>4 Days</source>
+        <translation>4 dagen</translation>
+    </message>
+    <message>
+        <source>5 Days</source>
+        <translation>5 dagen</translation>
+    </message>
+    <message>
+        <source>6 Days</source>
+        <translation>6 dagen</translation>
+    </message>
+    <message>
+        <source>7 Days</source>
+        <translation>7 dagen</translation>
+    </message>
+    <message>
+        <source>Edit a Template</source>
+        <translation>Sjabloon bewerken</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+</context>
+</TS>

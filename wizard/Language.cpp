@@ -1,0 +1,147 @@
+#include "Language.h"
+
+#include <memory>
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace dutywise {
+
+namespace {
+
+// The catalogues are compiled into the program under this folder.
+constexpr const char* kCatalogueFolder = ":/i18n";
+
+struct Installed {
+    QString language = QStringLiteral("en");
+    std::unique_ptr<QTranslator> program;
+    std::unique_ptr<QTranslator> qt;
+};
+
+Installed& Current() {
+    static Installed installed;
+    return installed;
+}
+
+void Remove(std::unique_ptr<QTranslator>& translator) {
+    if (translator)
+        QCoreApplication::removeTranslator(translator.get());
+    translator.reset();
+}
+
+std::unique_ptr<QTranslator> LoadProgramCatalogue(const QString& language) {
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QStringLiteral("dutywise_") + language,
+                          QString::fromLatin1(kCatalogueFolder)))
+        return nullptr;
+    return translator;
+}
+
+std::string Std(const QString& text) {
+    return text.toStdString();
+}
+
+} // namespace
+
+QStringList CatalogueLanguages() {
+    return {QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"),
+            QStringLiteral("nl")};
+}
+
+QString ChooseLanguage(const QStringList& uiLanguages) {
+    const QStringList known = CatalogueLanguages();
+    for (const QString& name : uiLanguages) {
+        const QString language = name.section(u'-', 0, 0).section(u'_', 0, 0).toLower();
+        if (known.contains(language))
+            return language;
+    }
+    return QStringLiteral("en");
+}
+
+bool InstallLanguage(const QString& language) {
+    Installed& current = Current();
+    Remove(current.program);
+    Remove(current.qt);
+    current.language = QStringLiteral("en");
+    if (language == QLatin1String("en") || !CatalogueLanguages().contains(language))
+        return language == QLatin1String("en");
+
+    current.program = LoadProgramCatalogue(language);
+    if (!current.program)
+        return false;
+    QCoreApplication::installTranslator(current.program.get());
+    // Qt's own texts: the file dialog, the message boxes' buttons. Without them installed,
+    // those stay English.
+    auto qt = std::make_unique<QTranslator>();
+    if (qt->load(QStringLiteral("qtbase_") + language,
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qt.get());
+        current.qt = std::move(qt);
+    }
+    current.language = language;
+    return true;
+}
+
+QString InstalledLanguage() {
+    return Current().language;
+}
+
+QString TranslateEarly(const char* context, const char* sourceText) {
+    if (QCoreApplication::instance())
+        return QCoreApplication::translate(context, sourceText);
+    static const std::unique_ptr<QTranslator> early =
+        LoadProgramCatalogue(ChooseLanguage(QLocale::system().uiLanguages()));
+    if (early) {
+        const QString text = early->translate(context, sourceText);
+        if (!text.isEmpty())
+            return text;
+    }
+    return QString::fromUtf8(sourceText);
+}
+
+RosterWords TranslatedRosterWords() {
+    RosterWords w;
+    w.dayNames = {Std(QCoreApplication::translate("RosterWords", "Sunday")),
+                  Std(QCoreApplication::translate("RosterWords", "Monday")),
+                  Std(QCoreApplication::translate("RosterWords", "Tuesday")),
+                  Std(QCoreApplication::translate("RosterWords", "Wednesday")),
+                  Std(QCoreApplication::translate("RosterWords", "Thursday")),
+                  Std(QCoreApplication::translate("RosterWords", "Friday")),
+                  Std(QCoreApplication::translate("RosterWords", "Saturday"))};
+    w.mealNames = {Std(QCoreApplication::translate("RosterWords", "Breakfast")),
+                   Std(QCoreApplication::translate("RosterWords", "Lunch")),
+                   Std(QCoreApplication::translate("RosterWords", "Dinner"))};
+    w.rosterTitle = Std(QCoreApplication::translate("RosterWords", "%1's Roster"));
+    w.cookLine = Std(QCoreApplication::translate("RosterWords", "Cook: %1"));
+    w.cleanupLine = Std(QCoreApplication::translate("RosterWords", "Cleanup: %1"));
+    w.mealLine = Std(QCoreApplication::translate("RosterWords", "Meal: %1"));
+    w.snacksHeading = Std(QCoreApplication::translate("RosterWords", "Snacks"));
+    w.drinksHeading = Std(QCoreApplication::translate("RosterWords", "Drinks"));
+    w.dutiesHeading = Std(QCoreApplication::translate("RosterWords", "Duties"));
+    w.dutyCountLine =
+        Std(QCoreApplication::translate("RosterWords", "%1: %2 (%3 cook, %4 cleanup)"));
+    w.noOutingName = Std(QCoreApplication::translate(
+        "RosterWords", "Please enter the name of the Boy Scout Outing!"));
+    w.tooFewPeople = Std(QCoreApplication::translate(
+        "RosterWords", "You don't have enough people to perform the task of cleaning up or "
+                       "cooking!\nPlease shorten the limit!"));
+    w.moreNamesAdvice = Std(QCoreApplication::translate(
+        "RosterWords", "Just a suggestion, please enter some more names in the beginning!"));
+    w.missingMeal = {
+        Std(QCoreApplication::translate("RosterWords",
+                                        "I can't let you generate a roster without Breakfast.\n"
+                                        "If you can't think of a breakfast, choose a suggestion.")),
+        Std(QCoreApplication::translate("RosterWords",
+                                        "I can't let you generate a roster without Lunch.\n"
+                                        "If you can't think of a lunch, choose a suggestion.")),
+        Std(QCoreApplication::translate("RosterWords",
+                                        "I can't let you generate a roster without Dinner.\n"
+                                        "If you can't think of a dinner, choose a suggestion."))};
+    w.completed = Std(QCoreApplication::translate("RosterWords", "Completed!"));
+    w.hiddenPicture =
+        Std(QCoreApplication::translate("RosterWords", "You found the hidden picture!"));
+    return w;
+}
+
+} // namespace dutywise
