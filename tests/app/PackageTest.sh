@@ -104,7 +104,7 @@ fi
 # Dependencies: the declared ones, and every library the program links to comes from one of
 # them (or from the C and C++ runtimes that every system has).
 depends=$(dpkg-deb -f "$deb" Depends)
-for p in libqt6widgets6 libqt6printsupport6 libqt6gui6 libqt6core6 libjpeg62-turbo abiword; do
+for p in libqt6widgets6 libqt6printsupport6 libqt6gui6 libqt6core6 libjpeg62-turbo abiword qt6-translations-l10n; do
   grep -qw -- "$p" <<<"$depends" || fail "Depends lacks $p: $depends"
 done
 needed=$(objdump -p "$root/usr/bin/dutywise" | awk '/NEEDED/ {print $2}')
