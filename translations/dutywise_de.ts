@@ -187,7 +187,7 @@ Wenn dir keins einfällt, nimm einen Vorschlag.</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation>Löschen</translation>
+        <translation>Entf.</translation>
     </message>
     <message>
         <source>Delete person</source>
@@ -207,7 +207,7 @@ Wenn dir keins einfällt, nimm einen Vorschlag.</translation>
     </message>
     <message>
         <source>Save Plan...</source>
-        <translation>Plan speichern...</translation>
+        <translation>Plan sichern...</translation>
     </message>
     <message>
         <source>Save plan</source>
@@ -257,7 +257,7 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     </message>
     <message>
         <source>Lunch</source>
-        <translation>Mittagessen</translation>
+        <translation>Mittag</translation>
     </message>
     <message>
         <source>Sunday Lunch</source>
@@ -265,7 +265,7 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     </message>
     <message>
         <source>Dinner</source>
-        <translation>Abendessen</translation>
+        <translation>Abend</translation>
     </message>
     <message>
         <source>Sunday Dinner</source>
@@ -393,7 +393,7 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     </message>
     <message>
         <source>Sorted</source>
-        <translation>Sortiert</translation>
+        <translation>A–Z</translation>
     </message>
     <message>
         <source>Sort breakfast list</source>
@@ -833,7 +833,7 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     </message>
     <message>
         <source>Share duties evenly</source>
-        <translation>Dienste gerecht verteilen</translation>
+        <translation>Dienste fair verteilen</translation>
     </message>
     <message>
         <source>Generation</source>

@@ -179,7 +179,7 @@ Si no se te ocurre ninguna, elige una idea.</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation>Añadir</translation>
+        <translation>Más</translation>
     </message>
     <message>
         <source>Add person</source>
@@ -393,7 +393,7 @@ Un cuadrante para cada salida, justo para todos</translation>
     </message>
     <message>
         <source>Sorted</source>
-        <translation>Ordenar</translation>
+        <translation>A–Z</translation>
     </message>
     <message>
         <source>Sort breakfast list</source>
@@ -913,7 +913,7 @@ Un cuadrante para cada salida, justo para todos</translation>
     </message>
     <message>
         <source>Fresh Start</source>
-        <translation>Empezar de nuevo</translation>
+        <translation>Reiniciar</translation>
     </message>
     <message>
         <source>Regenerate</source>

@@ -179,7 +179,7 @@ Si tu n&apos;as pas d&apos;idée, prends une suggestion.</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation>Ajouter</translation>
+        <translation>Ajout</translation>
     </message>
     <message>
         <source>Add person</source>
@@ -207,7 +207,7 @@ Si tu n&apos;as pas d&apos;idée, prends une suggestion.</translation>
     </message>
     <message>
         <source>Save Plan...</source>
-        <translation>Enregistrer le plan...</translation>
+        <translation>Enregistrer...</translation>
     </message>
     <message>
         <source>Save plan</source>
@@ -249,7 +249,7 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>Breakfast</source>
-        <translation>Petit-déjeuner</translation>
+        <translation>Petit-déj</translation>
     </message>
     <message>
         <source>Sunday Breakfast</source>
@@ -257,7 +257,7 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>Lunch</source>
-        <translation>Déjeuner</translation>
+        <translation>Midi</translation>
     </message>
     <message>
         <source>Sunday Lunch</source>
@@ -265,7 +265,7 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>Dinner</source>
-        <translation>Dîner</translation>
+        <translation>Soir</translation>
     </message>
     <message>
         <source>Sunday Dinner</source>
@@ -561,7 +561,7 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>P, B, and J</source>
-        <translation>Tartines beurre de cacahuète</translation>
+        <translation>Tartines cacahuète</translation>
     </message>
     <message>
         <source>Fish</source>

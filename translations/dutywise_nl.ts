@@ -265,7 +265,7 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>Dinner</source>
-        <translation>Avondeten</translation>
+        <translation>Diner</translation>
     </message>
     <message>
         <source>Sunday Dinner</source>
@@ -393,7 +393,7 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>Sorted</source>
-        <translation>Sorteren</translation>
+        <translation>A–Z</translation>
     </message>
     <message>
         <source>Sort breakfast list</source>
@@ -481,7 +481,7 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>Cocoa Puffs</source>
-        <translation>Chocoladeontbijtgranen</translation>
+        <translation>Chocovlokken</translation>
     </message>
     <message>
         <source>Cocoa Pebbles</source>
@@ -525,7 +525,7 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>Cereal - Other</source>
-        <translation>Ontbijtgranen - overig</translation>
+        <translation>Andere granen</translation>
     </message>
     <message>
         <source>Sandwiches</source>
@@ -561,7 +561,7 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>P, B, and J</source>
-        <translation>Pindakaasboterhammen</translation>
+        <translation>Pindakaasbrood</translation>
     </message>
     <message>
         <source>Fish</source>
@@ -913,11 +913,11 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>Fresh Start</source>
-        <translation>Opnieuw beginnen</translation>
+        <translation>Alles wissen</translation>
     </message>
     <message>
         <source>Regenerate</source>
-        <translation>Opnieuw maken</translation>
+        <translation>Nog eens</translation>
     </message>
     <message>
         <source>About...</source>

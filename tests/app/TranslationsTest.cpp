@@ -1,0 +1,179 @@
+// Every window and wizard page in every language: the texts fit their controls, every control
+// a person can operate has a name a screen reader can say, and that name is the language's.
+#include "Accessibility.h"
+#include "Language.h"
+#include "TextFit.h"
+#include "WindowFlow.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTest>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <utility>
+
+namespace {
+
+// The wizard's button that ticks every day, so that every day's meals show.
+constexpr const char* kAllDaysButton = "FlatSpeedButton6";
+// The context of the suggestion label's text, and each label with its hidden candidate list.
+constexpr const char* kSuggestionContext = "TForm2";
+constexpr std::pair<const char*, const char*> kSuggestionLabelsAndLists[] = {
+    {"JvAppearingLabel1", "BS"},
+    {"JvAppearingLabel2", "LS"},
+    {"JvAppearingLabel3", "ds"},
+    {"JvAppearingLabel4", "SS"},
+    {"JvAppearingLabel5", "DRS"}};
+
+// The catalogue's entries whose translation is the English text itself ("OK", "Lunch").
+QSet<QString> UntranslatedOnPurpose(const QString& language) {
+    QSet<QString> same;
+    QFile file(QStringLiteral(DUTYWISE_TRANSLATIONS_DIR "/dutywise_%1.ts").arg(language));
+    if (!file.open(QIODevice::ReadOnly))
+        return same;
+    QXmlStreamReader xml(&file);
+    QString source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("source"))
+            source = xml.readElementText();
+        else if (xml.name() == QLatin1String("translation") && xml.readElementText() == source)
+            same.insert(source);
+    }
+    return same;
+}
+
+bool Operable(QAccessible::Role role) {
+    switch (role) {
+    case QAccessible::PushButton:
+    case QAccessible::CheckBox:
+    case QAccessible::EditableText:
+    case QAccessible::List:
+    case QAccessible::ComboBox:
+    case QAccessible::SpinBox:
+    case QAccessible::PageTab:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CollectNames(QAccessibleInterface* iface, QStringList& names, QStringList& unnamed) {
+    for (int i = 0; i < iface->childCount(); ++i) {
+        QAccessibleInterface* child = iface->child(i);
+        if (!child || child->state().invisible)
+            continue;
+        if (Operable(child->role())) {
+            const QString name = child->text(QAccessible::Name).trimmed();
+            if (name.isEmpty())
+                unnamed << (child->object() ? child->object()->objectName() : QString("?"));
+            else
+                names << name;
+        }
+        CollectNames(child, names, unnamed);
+    }
+}
+
+struct Seen {
+    QStringList problems; // texts that do not fit
+    QStringList names;    // accessible names of operable controls
+    QStringList unnamed;
+};
+
+void Look(QWidget& window, Seen& seen) {
+    QApplication::processEvents();
+    seen.problems << testsupport::TextsThatDoNotFit(window);
+    if (QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&window))
+        CollectNames(iface, seen.names, seen.unnamed);
+}
+
+// Each suggestion label, showing in turn every candidate of its hidden list.
+void ShowEverySuggestion(QWidget& page, Seen& seen) {
+    for (auto [labelName, listName] : kSuggestionLabelsAndLists) {
+        auto* label = page.findChild<QLabel*>(QLatin1String(labelName));
+        auto* list = page.findChild<QListWidget*>(QLatin1String(listName));
+        if (!label || !list)
+            continue;
+        const QString before = label->text();
+        label->show();
+        for (int i = 0; i < list->count(); ++i) {
+            label->setText(QCoreApplication::translate(kSuggestionContext, "Suggestion: %1")
+                               .arg(list->item(i)->text()));
+            seen.problems << testsupport::TextsThatDoNotFit(*label);
+        }
+        label->hide();
+        label->setText(before);
+    }
+}
+
+// Shows every window of a fresh window flow, every page of the wizard with every day's meals
+// showing and each suggestion label showing its longest candidate.
+Seen LookAtEverything() {
+    Seen seen;
+    dutywise::app::WindowFlow flow;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* dialog = qobject_cast<QDialog*>(window);
+        if (!dialog || dialog->objectName().isEmpty())
+            continue;
+        dialog->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog));
+        auto* tabs = dialog->findChild<QTabWidget*>();
+        if (!tabs) {
+            Look(*dialog, seen);
+            dialog->hide();
+            continue;
+        }
+        for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+            if (button->objectName() == QLatin1String(kAllDaysButton))
+                button->click();
+        for (int page = 0; page < tabs->count(); ++page) {
+            tabs->setCurrentIndex(page);
+            Look(*dialog, seen);
+            ShowEverySuggestion(*tabs->currentWidget(), seen);
+        }
+        dialog->hide();
+    }
+    return seen;
+}
+
+class Translations : public ::testing::TestWithParam<const char*> {
+protected:
+    static void SetUpTestSuite() { InstallWidgetAccessibility(); }
+    void TearDown() override { dutywise::InstallLanguage(QStringLiteral("en")); }
+};
+
+TEST_P(Translations, EveryTextFitsAndEveryControlHasANameInTheLanguage) {
+    const QString language = QString::fromLatin1(GetParam());
+    ASSERT_TRUE(dutywise::InstallLanguage(language));
+    const Seen seen = LookAtEverything();
+    EXPECT_TRUE(seen.problems.isEmpty()) << seen.problems.size() << " texts do not fit:\n"
+                                         << seen.problems.join("\n").toStdString();
+    EXPECT_TRUE(seen.unnamed.isEmpty()) << seen.unnamed.join(", ").toStdString();
+    EXPECT_GT(seen.names.size(), 60);
+
+    if (language == QLatin1String("en"))
+        return;
+    // Every name is the language's: the English text only where the catalogue says so.
+    dutywise::InstallLanguage(QStringLiteral("en"));
+    const QStringList englishNames = LookAtEverything().names;
+    const QSet<QString> english(englishNames.begin(), englishNames.end());
+    const QSet<QString> same = UntranslatedOnPurpose(language);
+    QStringList stillEnglish;
+    for (const QString& name : seen.names)
+        if (english.contains(name) && !same.contains(name))
+            stillEnglish << name;
+    EXPECT_TRUE(stillEnglish.isEmpty()) << stillEnglish.join(" | ").toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, Translations, ::testing::Values("en", "de", "fr", "es", "nl"));
+
+} // namespace
