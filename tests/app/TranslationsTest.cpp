@@ -3,7 +3,7 @@
 #include "Accessibility.h"
 #include "Language.h"
 #include "TextFit.h"
-#include "WindowFlow.h"
+#include "TranslatedWindows.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -21,17 +21,6 @@
 #include <utility>
 
 namespace {
-
-// The wizard's button that ticks every day, so that every day's meals show.
-constexpr const char* kAllDaysButton = "FlatSpeedButton6";
-// The context of the suggestion label's text, and each label with its hidden candidate list.
-constexpr const char* kSuggestionContext = "TForm2";
-constexpr std::pair<const char*, const char*> kSuggestionLabelsAndLists[] = {
-    {"JvAppearingLabel1", "BS"},
-    {"JvAppearingLabel2", "LS"},
-    {"JvAppearingLabel3", "ds"},
-    {"JvAppearingLabel4", "SS"},
-    {"JvAppearingLabel5", "DRS"}};
 
 // The catalogue's entries whose translation is the English text itself ("OK", "Lunch").
 QSet<QString> UntranslatedOnPurpose(const QString& language) {
@@ -98,7 +87,7 @@ void Look(QWidget& window, Seen& seen) {
 
 // Each suggestion label, showing in turn every candidate of its hidden list.
 void ShowEverySuggestion(QWidget& page, Seen& seen) {
-    for (auto [labelName, listName] : kSuggestionLabelsAndLists) {
+    for (auto [labelName, listName] : translationtest::kSuggestionLabelsAndLists) {
         auto* label = page.findChild<QLabel*>(QLatin1String(labelName));
         auto* list = page.findChild<QListWidget*>(QLatin1String(listName));
         if (!label || !list)
@@ -106,8 +95,9 @@ void ShowEverySuggestion(QWidget& page, Seen& seen) {
         const QString before = label->text();
         label->show();
         for (int i = 0; i < list->count(); ++i) {
-            label->setText(QCoreApplication::translate(kSuggestionContext, "Suggestion: %1")
-                               .arg(list->item(i)->text()));
+            label->setText(
+                QCoreApplication::translate(translationtest::kWizardContext, "Suggestion: %1")
+                    .arg(list->item(i)->text()));
             seen.problems << testsupport::TextsThatDoNotFit(*label);
         }
         label->hide();
@@ -115,33 +105,13 @@ void ShowEverySuggestion(QWidget& page, Seen& seen) {
     }
 }
 
-// Shows every window of a fresh window flow, every page of the wizard with every day's meals
-// showing and each suggestion label showing its longest candidate.
 Seen LookAtEverything() {
     Seen seen;
-    dutywise::app::WindowFlow flow;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        auto* dialog = qobject_cast<QDialog*>(window);
-        if (!dialog || dialog->objectName().isEmpty())
-            continue;
-        dialog->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog));
-        auto* tabs = dialog->findChild<QTabWidget*>();
-        if (!tabs) {
-            Look(*dialog, seen);
-            dialog->hide();
-            continue;
-        }
-        for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
-            if (button->objectName() == QLatin1String(kAllDaysButton))
-                button->click();
-        for (int page = 0; page < tabs->count(); ++page) {
-            tabs->setCurrentIndex(page);
-            Look(*dialog, seen);
-            ShowEverySuggestion(*tabs->currentWidget(), seen);
-        }
-        dialog->hide();
-    }
+    translationtest::VisitEveryWindowAndPage([&](QWidget& window, QWidget* page, const QString&) {
+        Look(window, seen);
+        if (page)
+            ShowEverySuggestion(*page, seen);
+    });
     return seen;
 }
 
