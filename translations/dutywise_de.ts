@@ -2,6 +2,101 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>EngineMessages</name>
+    <message>
+        <source>Cannot open plan %1. %2</source>
+        <translation>Der Plan %1 lässt sich nicht öffnen. %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1. %2</source>
+        <translation>Die Datei %1 lässt sich nicht anlegen. %2</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1. %2</source>
+        <translation>Die Datei %1 lässt sich nicht schreiben. %2</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a plan.</source>
+        <translation>Das ist ein Ordner, kein Plan.</translation>
+    </message>
+    <message>
+        <source>It is not a plain file.</source>
+        <translation>Das ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>The file is larger than 16 MiB; a plan is far smaller.</source>
+        <translation>Die Datei ist größer als 16 MiB; ein Plan ist viel kleiner.</translation>
+    </message>
+    <message>
+        <source>This file is not UTF-8 text.</source>
+        <translation>Diese Datei ist kein UTF-8-Text.</translation>
+    </message>
+    <message>
+        <source>This file is not a Dutywise plan.</source>
+        <translation>Diese Datei ist kein Dutywise-Plan.</translation>
+    </message>
+    <message>
+        <source>This file is not valid JSON (at byte %1).</source>
+        <translation>Diese Datei ist kein gültiges JSON (bei Byte %1).</translation>
+    </message>
+    <message>
+        <source>The plan does not say its version.</source>
+        <translation>Der Plan nennt seine Version nicht.</translation>
+    </message>
+    <message>
+        <source>This plan was written by a newer Dutywise (version %1).</source>
+        <translation>Dieser Plan stammt von einem neueren Dutywise (Version %1).</translation>
+    </message>
+    <message>
+        <source>The plan&apos;s version (%1) is not one Dutywise knows.</source>
+        <translation>Die Version des Plans (%1) kennt Dutywise nicht.</translation>
+    </message>
+    <message>
+        <source>The field &quot;sorted&quot; must hold true or false for each list.</source>
+        <translation>Das Feld &quot;sorted&quot; muss für jede Liste true oder false enthalten.</translation>
+    </message>
+    <message>
+        <source>The field &quot;days&quot; must be a list of day names.</source>
+        <translation>Das Feld &quot;days&quot; muss eine Liste von Tagesnamen sein.</translation>
+    </message>
+    <message>
+        <source>The field &quot;meals&quot; must hold a list of meal names for each day.</source>
+        <translation>Das Feld &quot;meals&quot; muss für jeden Tag eine Liste von Mahlzeiten enthalten.</translation>
+    </message>
+    <message>
+        <source>The field %1 must be a text.</source>
+        <translation>Das Feld %1 muss ein Text sein.</translation>
+    </message>
+    <message>
+        <source>The field %1 must be a list of texts.</source>
+        <translation>Das Feld %1 muss eine Liste von Texten sein.</translation>
+    </message>
+    <message>
+        <source>The field %1 must be true or false.</source>
+        <translation>Das Feld %1 muss true oder false sein.</translation>
+    </message>
+    <message>
+        <source>The field %1 must be a whole number.</source>
+        <translation>Das Feld %1 muss eine ganze Zahl sein.</translation>
+    </message>
+    <message>
+        <source>The field %1 must be a list of meal names.</source>
+        <translation>Das Feld %1 muss eine Liste von Mahlzeiten sein.</translation>
+    </message>
+    <message>
+        <source>Unknown day %1 in the field %2.</source>
+        <translation>Unbekannter Tag %1 im Feld %2.</translation>
+    </message>
+    <message>
+        <source>Unknown meal %1 in the field %2.</source>
+        <translation>Unbekannte Mahlzeit %1 im Feld %2.</translation>
+    </message>
+</context>
+<context>
     <name>RosterWords</name>
     <message>
         <source>Sunday</source>

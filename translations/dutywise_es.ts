@@ -2,6 +2,101 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>EngineMessages</name>
+    <message>
+        <source>Cannot open plan %1. %2</source>
+        <translation>No se puede abrir el plan %1. %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1. %2</source>
+        <translation>No se puede crear el archivo %1. %2</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1. %2</source>
+        <translation>No se puede escribir el archivo %1. %2</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>No es un archivo normal</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a plan.</source>
+        <translation>Es una carpeta, no un plan.</translation>
+    </message>
+    <message>
+        <source>It is not a plain file.</source>
+        <translation>No es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>The file is larger than 16 MiB; a plan is far smaller.</source>
+        <translation>El archivo ocupa más de 16 MiB; un plan es mucho más pequeño.</translation>
+    </message>
+    <message>
+        <source>This file is not UTF-8 text.</source>
+        <translation>Este archivo no es texto UTF-8.</translation>
+    </message>
+    <message>
+        <source>This file is not a Dutywise plan.</source>
+        <translation>Este archivo no es un plan de Dutywise.</translation>
+    </message>
+    <message>
+        <source>This file is not valid JSON (at byte %1).</source>
+        <translation>Este archivo no es JSON válido (en el byte %1).</translation>
+    </message>
+    <message>
+        <source>The plan does not say its version.</source>
+        <translation>El plan no indica su versión.</translation>
+    </message>
+    <message>
+        <source>This plan was written by a newer Dutywise (version %1).</source>
+        <translation>Este plan es de un Dutywise más reciente (versión %1).</translation>
+    </message>
+    <message>
+        <source>The plan&apos;s version (%1) is not one Dutywise knows.</source>
+        <translation>Dutywise no conoce la versión del plan (%1).</translation>
+    </message>
+    <message>
+        <source>The field &quot;sorted&quot; must hold true or false for each list.</source>
+        <translation>El campo &quot;sorted&quot; debe valer true o false para cada lista.</translation>
+    </message>
+    <message>
+        <source>The field &quot;days&quot; must be a list of day names.</source>
+        <translation>El campo &quot;days&quot; debe ser una lista de nombres de días.</translation>
+    </message>
+    <message>
+        <source>The field &quot;meals&quot; must hold a list of meal names for each day.</source>
+        <translation>El campo &quot;meals&quot; debe tener una lista de comidas para cada día.</translation>
+    </message>
+    <message>
+        <source>The field %1 must be a text.</source>
+        <translation>El campo %1 debe ser un texto.</translation>
+    </message>
+    <message>
+        <source>The field %1 must be a list of texts.</source>
+        <translation>El campo %1 debe ser una lista de textos.</translation>
+    </message>
+    <message>
+        <source>The field %1 must be true or false.</source>
+        <translation>El campo %1 debe ser true o false.</translation>
+    </message>
+    <message>
+        <source>The field %1 must be a whole number.</source>
+        <translation>El campo %1 debe ser un número entero.</translation>
+    </message>
+    <message>
+        <source>The field %1 must be a list of meal names.</source>
+        <translation>El campo %1 debe ser una lista de comidas.</translation>
+    </message>
+    <message>
+        <source>Unknown day %1 in the field %2.</source>
+        <translation>Día desconocido %1 en el campo %2.</translation>
+    </message>
+    <message>
+        <source>Unknown meal %1 in the field %2.</source>
+        <translation>Comida desconocida %1 en el campo %2.</translation>
+    </message>
+</context>
+<context>
     <name>RosterWords</name>
     <message>
         <source>Sunday</source>

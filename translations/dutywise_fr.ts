@@ -2,6 +2,101 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>EngineMessages</name>
+    <message>
+        <source>Cannot open plan %1. %2</source>
+        <translation>Impossible d&apos;ouvrir le plan %1. %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1. %2</source>
+        <translation>Impossible de créer le fichier %1. %2</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1. %2</source>
+        <translation>Impossible d&apos;écrire le fichier %1. %2</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a plan.</source>
+        <translation>C&apos;est un dossier, pas un plan.</translation>
+    </message>
+    <message>
+        <source>It is not a plain file.</source>
+        <translation>Ce n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>The file is larger than 16 MiB; a plan is far smaller.</source>
+        <translation>Le fichier dépasse 16 Mio ; un plan est bien plus petit.</translation>
+    </message>
+    <message>
+        <source>This file is not UTF-8 text.</source>
+        <translation>Ce fichier n&apos;est pas du texte UTF-8.</translation>
+    </message>
+    <message>
+        <source>This file is not a Dutywise plan.</source>
+        <translation>Ce fichier n&apos;est pas un plan Dutywise.</translation>
+    </message>
+    <message>
+        <source>This file is not valid JSON (at byte %1).</source>
+        <translation>Ce fichier n&apos;est pas du JSON valide (à l&apos;octet %1).</translation>
+    </message>
+    <message>
+        <source>The plan does not say its version.</source>
+        <translation>Le plan n&apos;indique pas sa version.</translation>
+    </message>
+    <message>
+        <source>This plan was written by a newer Dutywise (version %1).</source>
+        <translation>Ce plan vient d&apos;un Dutywise plus récent (version %1).</translation>
+    </message>
+    <message>
+        <source>The plan&apos;s version (%1) is not one Dutywise knows.</source>
+        <translation>Dutywise ne connaît pas la version du plan (%1).</translation>
+    </message>
+    <message>
+        <source>The field &quot;sorted&quot; must hold true or false for each list.</source>
+        <translation>Le champ &quot;sorted&quot; doit valoir true ou false pour chaque liste.</translation>
+    </message>
+    <message>
+        <source>The field &quot;days&quot; must be a list of day names.</source>
+        <translation>Le champ &quot;days&quot; doit être une liste de noms de jours.</translation>
+    </message>
+    <message>
+        <source>The field &quot;meals&quot; must hold a list of meal names for each day.</source>
+        <translation>Le champ &quot;meals&quot; doit contenir une liste de repas pour chaque jour.</translation>
+    </message>
+    <message>
+        <source>The field %1 must be a text.</source>
+        <translation>Le champ %1 doit être un texte.</translation>
+    </message>
+    <message>
+        <source>The field %1 must be a list of texts.</source>
+        <translation>Le champ %1 doit être une liste de textes.</translation>
+    </message>
+    <message>
+        <source>The field %1 must be true or false.</source>
+        <translation>Le champ %1 doit valoir true ou false.</translation>
+    </message>
+    <message>
+        <source>The field %1 must be a whole number.</source>
+        <translation>Le champ %1 doit être un nombre entier.</translation>
+    </message>
+    <message>
+        <source>The field %1 must be a list of meal names.</source>
+        <translation>Le champ %1 doit être une liste de repas.</translation>
+    </message>
+    <message>
+        <source>Unknown day %1 in the field %2.</source>
+        <translation>Jour inconnu %1 dans le champ %2.</translation>
+    </message>
+    <message>
+        <source>Unknown meal %1 in the field %2.</source>
+        <translation>Repas inconnu %1 dans le champ %2.</translation>
+    </message>
+</context>
+<context>
     <name>RosterWords</name>
     <message>
         <source>Sunday</source>

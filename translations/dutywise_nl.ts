@@ -2,6 +2,101 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>EngineMessages</name>
+    <message>
+        <source>Cannot open plan %1. %2</source>
+        <translation>Kan plan %1 niet openen. %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1. %2</source>
+        <translation>Kan bestand %1 niet aanmaken. %2</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1. %2</source>
+        <translation>Kan bestand %1 niet schrijven. %2</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a plan.</source>
+        <translation>Dit is een map, geen plan.</translation>
+    </message>
+    <message>
+        <source>It is not a plain file.</source>
+        <translation>Dit is geen gewoon bestand.</translation>
+    </message>
+    <message>
+        <source>The file is larger than 16 MiB; a plan is far smaller.</source>
+        <translation>Het bestand is groter dan 16 MiB; een plan is veel kleiner.</translation>
+    </message>
+    <message>
+        <source>This file is not UTF-8 text.</source>
+        <translation>Dit bestand is geen UTF-8-tekst.</translation>
+    </message>
+    <message>
+        <source>This file is not a Dutywise plan.</source>
+        <translation>Dit bestand is geen Dutywise-plan.</translation>
+    </message>
+    <message>
+        <source>This file is not valid JSON (at byte %1).</source>
+        <translation>Dit bestand is geen geldige JSON (bij byte %1).</translation>
+    </message>
+    <message>
+        <source>The plan does not say its version.</source>
+        <translation>Het plan vermeldt zijn versie niet.</translation>
+    </message>
+    <message>
+        <source>This plan was written by a newer Dutywise (version %1).</source>
+        <translation>Dit plan komt van een nieuwere Dutywise (versie %1).</translation>
+    </message>
+    <message>
+        <source>The plan&apos;s version (%1) is not one Dutywise knows.</source>
+        <translation>Dutywise kent de versie van het plan (%1) niet.</translation>
+    </message>
+    <message>
+        <source>The field &quot;sorted&quot; must hold true or false for each list.</source>
+        <translation>Het veld &quot;sorted&quot; moet voor elke lijst true of false bevatten.</translation>
+    </message>
+    <message>
+        <source>The field &quot;days&quot; must be a list of day names.</source>
+        <translation>Het veld &quot;days&quot; moet een lijst met dagnamen zijn.</translation>
+    </message>
+    <message>
+        <source>The field &quot;meals&quot; must hold a list of meal names for each day.</source>
+        <translation>Het veld &quot;meals&quot; moet voor elke dag een lijst met maaltijden bevatten.</translation>
+    </message>
+    <message>
+        <source>The field %1 must be a text.</source>
+        <translation>Het veld %1 moet een tekst zijn.</translation>
+    </message>
+    <message>
+        <source>The field %1 must be a list of texts.</source>
+        <translation>Het veld %1 moet een lijst met teksten zijn.</translation>
+    </message>
+    <message>
+        <source>The field %1 must be true or false.</source>
+        <translation>Het veld %1 moet true of false zijn.</translation>
+    </message>
+    <message>
+        <source>The field %1 must be a whole number.</source>
+        <translation>Het veld %1 moet een geheel getal zijn.</translation>
+    </message>
+    <message>
+        <source>The field %1 must be a list of meal names.</source>
+        <translation>Het veld %1 moet een lijst met maaltijden zijn.</translation>
+    </message>
+    <message>
+        <source>Unknown day %1 in the field %2.</source>
+        <translation>Onbekende dag %1 in het veld %2.</translation>
+    </message>
+    <message>
+        <source>Unknown meal %1 in the field %2.</source>
+        <translation>Onbekende maaltijd %1 in het veld %2.</translation>
+    </message>
+</context>
+<context>
     <name>RosterWords</name>
     <message>
         <source>Sunday</source>
