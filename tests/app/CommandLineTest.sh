@@ -4,6 +4,8 @@
 # error and status 2, and nothing on standard output.
 # Usage: CommandLineTest.sh PROGRAM
 set -u
+# The program speaks English here, whatever the desktop's language.
+export LANGUAGE=en
 program=${1:?usage: CommandLineTest.sh PROGRAM}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -3,6 +3,8 @@
 # "Dutywise v4.1" shows within seconds, and closing that window from its title bar ends the program with status 0.
 # Usage: RealProgramTest.sh RUN_FOLDER. Skips (77) when a tool is missing, unless CI=true.
 set -u
+# The program speaks English here, whatever the desktop's language.
+export LANGUAGE=en
 run_dir=$1
 here=$(cd "$(dirname "$0")" && pwd)
 

@@ -2,6 +2,8 @@
 # Every template of the run folder opens in AbiWord through the run folder's bin/abiword, and each day template holds exactly its
 # number of days. Usage: TemplatesTest.sh RUN_FOLDER. Skips (77) without AbiWord, unless CI=true.
 set -u
+# The program speaks English here, whatever the desktop's language.
+export LANGUAGE=en
 run_dir=$(cd "$1" && pwd)
 if ! command -v abiword >/dev/null; then
   if [ "${CI:-}" = true ]; then echo "FAIL: abiword is missing"; exit 1; fi
