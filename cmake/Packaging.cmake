@@ -16,6 +16,9 @@ endif()
 # The run folder, from the same sources that the build lays out in build/run.
 file(GLOB DUTYWISE_INSTALL_TEMPLATES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/templates/*.abw)
 install(FILES ${DUTYWISE_INSTALL_TEMPLATES} DESTINATION ${DUTYWISE_DATA_DIR})
+# Each language's templates in a folder of its own, as the template chooser looks for them.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/templates/
+  DESTINATION ${DUTYWISE_DATA_DIR} FILES_MATCHING PATTERN "*/*.abw")
 install(PROGRAMS ${PROJECT_SOURCE_DIR}/resources/abiword-launcher.sh
   DESTINATION ${DUTYWISE_DATA_DIR}/bin RENAME abiword)
 

@@ -46,6 +46,11 @@ for n in 1 2 3 4 5 6 7; do
   [ -s "$root/usr/share/dutywise/${n}daytemp.abw" ] || fail "template ${n}daytemp.abw is missing"
 done
 [ -s "$root/usr/share/dutywise/template.abw" ] || fail "the master template is missing"
+for l in de fr es nl; do
+  for t in 1daytemp.abw 7daytemp.abw template.abw; do
+    [ -s "$root/usr/share/dutywise/$l/$t" ] || fail "the $l template $t is missing"
+  done
+done
 [ -s "$root/usr/share/icons/hicolor/scalable/apps/$id.svg" ] || fail "the SVG icon is missing"
 
 # Each bitmap icon is a PNG of the size its folder names.

@@ -1,6 +1,6 @@
 #!/bin/bash
 # Every template of the run folder opens in AbiWord through the run folder's bin/abiword, and each day template holds exactly its
-# number of days. Usage: TemplatesTest.sh RUN_FOLDER. Skips (77) without AbiWord, unless CI=true.
+# number of days; the same for each language's templates in LL/, in that language's words. Usage: TemplatesTest.sh RUN_FOLDER. Skips (77) without AbiWord, unless CI=true.
 set -u
 # The program speaks English here, whatever the desktop's language.
 export LANGUAGE=en
@@ -14,25 +14,36 @@ trap 'rm -rf "$work"' EXIT
 export HOME=$work   # AbiWord writes its settings there
 
 fail=0
-check() { # FILE DAYS
-  local file=$1 days=$2 txt
-  cp "$run_dir/$file" "$work/" || { echo "FAIL: $file is not in the run folder"; fail=1; return; }
-  if ! (cd "$work" && timeout 120 "$run_dir/bin/abiword" --to=txt "$file" >/dev/null 2>&1); then
-    echo "FAIL: AbiWord cannot convert $file"; fail=1; return
+check() { # LANGUAGE_DIR FILE DAYS DAY_WORD BREAKFAST WORDS...
+  local dir=$1 file=$2 days=$3 day=$4 breakfast=$5 txt
+  shift 5
+  mkdir -p "$work/$dir"
+  cp "$run_dir/$dir/$file" "$work/$dir/" || { echo "FAIL: $dir/$file is not in the run folder"; fail=1; return; }
+  if ! (cd "$work/$dir" && timeout 120 "$run_dir/bin/abiword" --to=txt "$file" >/dev/null 2>&1); then
+    echo "FAIL: AbiWord cannot convert $dir/$file"; fail=1; return
   fi
-  txt="$work/${file%.abw}.txt"
+  txt="$work/$dir/${file%.abw}.txt"
   local found
-  found=$(grep -cE '^Day [0-9]+$' "$txt")
-  if [ "$found" -ne "$days" ] || ! grep -qx "Day $days" "$txt"; then
-    echo "FAIL: $file shows $found days, expected Day 1 to Day $days"; fail=1; return
+  found=$(grep -cE "^$day [0-9]+\$" "$txt")
+  if [ "$found" -ne "$days" ] || ! grep -qx "$day $days" "$txt"; then
+    echo "FAIL: $dir/$file shows $found days, expected $day 1 to $day $days"; fail=1; return
   fi
-  for word in Breakfast Lunch Dinner Cook: Cleanup: Meal: Snacks: Drinks:; do
-    grep -q "$word" "$txt" || { echo "FAIL: $file lacks $word"; fail=1; return; }
+  for word in "$breakfast" "$@"; do
+    grep -q "$word" "$txt" || { echo "FAIL: $dir/$file lacks $word"; fail=1; return; }
   done
-  [ "$(grep -c '^Breakfast$' "$txt")" -eq "$days" ] || { echo "FAIL: $file: one breakfast a day"; fail=1; return; }
-  echo "ok: $file, $days day(s)"
+  [ "$(grep -c "^$breakfast\$" "$txt")" -eq "$days" ] || { echo "FAIL: $dir/$file: one breakfast a day"; fail=1; return; }
+  echo "ok: $dir/$file, $days day(s)"
 }
-for n in 1 2 3 4 5 6 7; do check "${n}daytemp.abw" "$n"; done
-check template.abw 1
+check_language() { # LANGUAGE_DIR DAY_WORD BREAKFAST WORDS...
+  local dir=$1
+  shift
+  for n in 1 2 3 4 5 6 7; do check "$dir" "${n}daytemp.abw" "$n" "$@"; done
+  check "$dir" template.abw 1 "$@"
+}
+check_language . Day Breakfast Lunch Dinner Cook: Cleanup: Meal: Snacks: Drinks:
+check_language de Tag Frühstück Mittagessen Abendessen Kochen: Abwasch: Gericht: Snacks: Getränke:
+check_language fr Jour Petit-déjeuner Déjeuner Dîner "Cuisine :" "Vaisselle :" "Plat :" "Goûter :" "Boissons :"
+check_language es Día Desayuno Comida Cena Cocina: Limpieza: Plato: Picoteo: Bebidas:
+check_language nl Dag Ontbijt Lunch Avondeten Koken: Afwas: Gerecht: Snacks: Drinken:
 [ -x "$run_dir/bin/abiword" ] || { echo "FAIL: bin/abiword is not an executable launcher"; fail=1; }
 exit $fail
