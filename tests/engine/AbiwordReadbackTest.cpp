@@ -214,6 +214,50 @@ TEST(AbiwordReadback, DutyCountSectionReadsBackAfterTheDrinks) {
     ExpectReadBackRunByRun(doc);
 }
 
+// A roster in the translations' words: every heading and crew line with letters beyond ASCII.
+TEST(AbiwordReadback, RosterInTranslatedWordsReadsBack) {
+    DUTYWISE_REQUIRE_ABIWORD();
+    class TranslatedHost final : public BuildHost {
+    public:
+        RosterWords words;
+        void ShowMessage(const std::string&) override {}
+        void ShowHiddenPicture() override {}
+        void HideNotice() override {}
+        void AdvanceGauge(int) override {}
+        const RosterWords& Words() const override { return words; }
+    } host;
+    host.words.dayNames = {"Zondag", "Lundi",   "Dienstag", "Miércoles",
+                           "Jeudi",  "Freitag", "Sábado"};
+    host.words.mealNames = {"Frühstück", "Déjeuner", "Cena ñ"};
+    host.words.rosterTitle = "Dienstplan – %1 (ĳsbeer, straße)";
+    host.words.cookLine = "Cuisine : %1";
+    host.words.cleanupLine = "Afwas: %1";
+    host.words.mealLine = "Plato: %1";
+    host.words.snacksHeading = "Goûter";
+    host.words.drinksHeading = "Getränke";
+    host.words.dutiesHeading = "Dienste";
+    host.words.dutyCountLine = "%1 : %2 (%3× cocina, %4× afwas)";
+    OutingPlan plan;
+    plan.outingName = "Pfingstlager";
+    plan.patrolName = "Mañana";
+    plan.people = {"Jörg", "Iñigo", "Ĳsbrand", "Zoë"};
+    plan.days.fill(true);
+    for (auto& day : plan.mealTicks)
+        day = {true, true, true};
+    plan.breakfasts = {"Müsli"};
+    plan.lunches = {"Crêpes"};
+    plan.dinners = {"Paella"};
+    plan.drinks = {"Tee"};
+    plan.evenShares = true;
+    SteadyClock clock;
+    Generator random(clock);
+    AdviceFlag advice;
+    MemoryDocument doc;
+    BuildRoster(plan, doc, host, random, advice);
+    ASSERT_EQ(doc.Paragraphs()[1].Text(), "Dienstplan – Mañana (ĳsbeer, straße)");
+    ExpectReadBackRunByRun(doc);
+}
+
 TEST(AbiwordReadback, NamesFromEveryScriptAndRtfSpecialCharacters) {
     DUTYWISE_REQUIRE_ABIWORD();
     MemoryDocument doc;
