@@ -38,7 +38,7 @@ bool DutywiseApplication::notify(QObject* receiver, QEvent* event) {
     } catch (const std::exception& error) {
         ShowErrorBox(QString::fromUtf8(error.what()));
     } catch (...) {
-        ShowErrorBox(QStringLiteral("Unknown error"));
+        ShowErrorBox(QCoreApplication::translate("Application", "Unknown error"));
     }
     return false;
 }

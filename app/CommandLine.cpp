@@ -6,11 +6,25 @@
 #include <algorithm>
 #include <iterator>
 
+#include "Language.h"
+
 namespace dutywise::app {
 
 namespace {
 
-const QString kUsage = QStringLiteral("Usage: dutywise [--help] [--version] [PLAN.dutywise]\n");
+// The command line is read before the application object exists: its texts come straight
+// from the catalogue of the desktop's language.
+QString Usage() {
+    return TranslateEarly("CommandLine", "Usage: dutywise [--help] [--version] [PLAN.dutywise]") +
+           u'\n';
+}
+
+// The parser's own headings, from Qt's catalogue.
+QString WithQtHeadings(QString help) {
+    for (const char* heading : {"Options:", "Arguments:"})
+        help.replace(QLatin1String(heading), TranslateQtEarly("QCommandLineParser", heading));
+    return help;
+}
 
 // The options that Qt's application object takes out of the command line itself (the style,
 // the layout direction, the session a session manager restores, the platform's own). Qt takes
@@ -58,17 +72,19 @@ QStringList WithoutQtOptions(const QStringList& arguments) {
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Dutywise builds the duty roster of a scout patrol's camping outing."));
+    parser.setApplicationDescription(TranslateEarly(
+        "CommandLine", "Dutywise builds the duty roster of a scout patrol's camping outing."));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the program's version and exit."));
+                                  TranslateEarly("CommandLine", "Show this help and exit."));
+    const QCommandLineOption version(
+        QStringList{QStringLiteral("v"), QStringLiteral("version")},
+        TranslateEarly("CommandLine", "Show the program's version and exit."));
     parser.addOption(help);
     parser.addOption(version);
-    parser.addPositionalArgument(QStringLiteral("PLAN.dutywise"),
-                                 QStringLiteral("An outing plan to load into the wizard."),
-                                 QStringLiteral("[PLAN.dutywise]"));
+    parser.addPositionalArgument(
+        QStringLiteral("PLAN.dutywise"),
+        TranslateEarly("CommandLine", "An outing plan to load into the wizard."),
+        QStringLiteral("[PLAN.dutywise]"));
 
     // "-style" is one option, as Qt reads it, not the five letters s, t, y, l, e.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -78,9 +94,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     if (parsed && parser.isSet(help)) {
         line.action = CommandLine::Action::Help;
         // The parser names the program after argv[0]; the usage line names it as installed.
-        QString text = parser.helpText();
+        QString text = WithQtHeadings(parser.helpText());
         const qsizetype eol = text.indexOf(u'\n');
-        text.replace(0, eol + 1, kUsage);
+        text.replace(0, eol + 1, Usage());
         line.output = text;
         return line;
     }
@@ -92,9 +108,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     const QStringList plans = parser.positionalArguments();
     if (!parsed || plans.size() > 1) {
         line.action = CommandLine::Action::Usage;
-        const QString why =
-            parsed ? QStringLiteral("give at most one plan file.") : parser.errorText();
-        line.output = QStringLiteral("dutywise: ") + why + u'\n' + kUsage;
+        const QString why = parsed ? TranslateEarly("CommandLine", "give at most one plan file.")
+                                   : parser.errorText();
+        line.output = QStringLiteral("dutywise: ") + why + u'\n' + Usage();
         line.exitCode = 2;
         return line;
     }

@@ -1,5 +1,6 @@
 #include "Shell.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -21,7 +22,8 @@ void ShellExecute(const std::string& file, const std::string& params, const std:
     for (const std::string* value : {&dir, &params, &file}) {
         if (value->size() >= kLaunchBufferSize) {
             dutywise::app::ShowMessage(
-                QStringLiteral("Cannot start \"%1\": \"%2\" is longer than %3 characters.")
+                QCoreApplication::translate(
+                    "Shell", "Cannot start \"%1\": \"%2\" is longer than %3 characters.")
                     .arg(PosixPath(file).left(40),
                          QString::fromStdString(*value).left(40) + QStringLiteral("..."))
                     .arg(kLaunchBufferSize - 1));
@@ -45,7 +47,7 @@ void ShellExecute(const std::string& file, const std::string& params, const std:
     process.setWorkingDirectory(workDir);
     process.setStandardInputFile(QProcess::nullDevice());
     if (!process.startDetached()) {
-        dutywise::app::ShowMessage(
-            QStringLiteral("Cannot start \"%1\": %2").arg(PosixPath(file), process.errorString()));
+        dutywise::app::ShowMessage(QCoreApplication::translate("Shell", "Cannot start \"%1\": %2")
+                                       .arg(PosixPath(file), process.errorString()));
     }
 }

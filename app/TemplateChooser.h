@@ -3,6 +3,7 @@
 // template, in the word processor.
 
 #include <QDialog>
+#include <string>
 
 #include "ui_TemplateChooser.h"
 
@@ -14,7 +15,11 @@ public:
 
     static constexpr const char* kProgram = "bin\\abiword.exe";
     static constexpr const char* kMasterTemplate = "template.abw";
-    static constexpr const char* kNoSelection = "Please select the number of days in the outing!";
+    // In English; the message said is its translation.
+    static constexpr const char* kNoSelection =
+        QT_TRANSLATE_NOOP("TemplateChooser", "Please select the number of days in the outing!");
+    // The templates of the running language, when it has them: "de/1daytemp.abw".
+    static std::string TemplatePath(const std::string& file);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -17,17 +17,16 @@ WelcomeWindow::WelcomeWindow(QWidget* parent) : QDialog(parent) {
     setWindowIconText(windowTitle());
     welcomeText->setText(WelcomeText());
     authorName->setText(QString::fromLatin1(kAuthorName));
-    authorRole->setText(QString::fromLatin1(kAuthorRole));
+    authorRole->setText(tr(kAuthorRole));
     connect(okButton, &QPushButton::clicked, this, &WelcomeWindow::openChooser);
 }
 
 QString WelcomeWindow::WelcomeText() {
-    return QStringLiteral(
-               "Welcome to Dutywise 4.1. I have changed the program just a LITTLE. At least this "
-               "time, you have a choice of a template or a generated roster. If you have any "
-               "questions or problems, my email is:") +
-           QString::fromLatin1(kAuthorAddress) +
-           QStringLiteral(". Thank you for using this program.\n\nHappy Roster Generating.");
+    return tr("Welcome to Dutywise 4.1. I have changed the program just a LITTLE. At least this "
+              "time, you have a choice of a template or a generated roster. If you have any "
+              "questions or problems, my email is:%1. Thank you for using this program.\n\n"
+              "Happy Roster Generating.")
+        .arg(QString::fromLatin1(kAuthorAddress));
 }
 
 void WelcomeWindow::openChooser() {

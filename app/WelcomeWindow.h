@@ -12,7 +12,8 @@ public:
     explicit WelcomeWindow(QWidget* parent = nullptr);
 
     static constexpr const char* kAuthorName = "Sam Ridley";
-    static constexpr const char* kAuthorRole = "Scoutmaster, Trailhead Software";
+    static constexpr const char* kAuthorRole =
+        QT_TRANSLATE_NOOP("WelcomeWindow", "Scoutmaster, Trailhead Software");
     static constexpr const char* kAuthorAddress = "rosters@example.org";
     static QString WelcomeText();
 

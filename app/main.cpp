@@ -1,10 +1,12 @@
 // Dutywise: builds the duty roster of a scout patrol's camping outing.
 
 #include <cstdio>
+#include <QLocale>
 
 #include "Accessibility.h"
 #include "Application.h"
 #include "CommandLine.h"
+#include "Language.h"
 #include "WindowFlow.h"
 
 int main(int argc, char** argv) {
@@ -18,6 +20,8 @@ int main(int argc, char** argv) {
     }
 
     dutywise::app::DutywiseApplication app(argc, argv);
+    // Before any window is made: the forms take their texts when they are set up.
+    dutywise::InstallLanguage(dutywise::ChooseLanguage(QLocale::system().uiLanguages()));
     InstallWidgetAccessibility(); // the painted widgets, as a screen reader sees them
     dutywise::app::WindowFlow windows;
     if (line.planGiven)

@@ -2,6 +2,113 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>About...</source>
+        <translation>Info...</translation>
+    </message>
+    <message>
+        <source>Dutywise</source>
+        <translation>Dutywise</translation>
+    </message>
+    <message>
+        <source>Version: 4.1</source>
+        <translation>Version: 4.1</translation>
+    </message>
+    <message>
+        <source>Build Date: Sep. 23, 2004 4:11 PM</source>
+        <translation>Erstellt: 23.09.2004, 16:11</translation>
+    </message>
+    <message>
+        <source>Trailhead Software, for every patrol</source>
+        <translation>Trailhead Software, für jede Sippe</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>ChooserWindow</name>
+    <message>
+        <source>Welcome</source>
+        <translation>Willkommen</translation>
+    </message>
+    <message>
+        <source>Please select which option you would like for your Boy Scout Roster:</source>
+        <translation>Wie möchtest du deinen Dienstplan erstellen?</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Vorlage</translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation>Assistent</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: dutywise [--help] [--version] [PLAN.dutywise]</source>
+        <translation>Aufruf: dutywise [--help] [--version] [PLAN.dutywise]</translation>
+    </message>
+    <message>
+        <source>Dutywise builds the duty roster of a scout patrol&apos;s camping outing.</source>
+        <translation>Dutywise erstellt den Dienstplan einer Pfadfindersippe für Fahrt und Lager.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version and exit.</source>
+        <translation>Die Version zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>An outing plan to load into the wizard.</source>
+        <translation>Ein Fahrtenplan, den der Assistent laden soll.</translation>
+    </message>
+    <message>
+        <source>give at most one plan file.</source>
+        <translation>höchstens eine Plandatei angeben.</translation>
+    </message>
+</context>
+<context>
+    <name>EditorDocument</name>
+    <message>
+        <source>Self Interpreter</source>
+        <translation>Selbstinterpreter</translation>
+    </message>
+    <message>
+        <source>Dutywise roster generator</source>
+        <translation>Dutywise-Dienstplangenerator</translation>
+    </message>
+    <message>
+        <source>Build a roster on the Finalization page</source>
+        <translation>Erstelle einen Dienstplan auf der Seite „Abschluss“</translation>
+    </message>
+    <message>
+        <source>NO RESULTS ARE GENERATED</source>
+        <translation>NOCH KEINE ERGEBNISSE</translation>
+    </message>
+    <message>
+        <source>ALL PROGRAM ENVIRONMENT VARIABLES ARE NIL</source>
+        <translation>ALLE UMGEBUNGSVARIABLEN SIND NIL</translation>
+    </message>
+</context>
+<context>
     <name>EngineMessages</name>
     <message>
         <source>Cannot open plan %1. %2</source>
@@ -94,6 +201,192 @@
     <message>
         <source>Unknown meal %1 in the field %2.</source>
         <translation>Unbekannte Mahlzeit %1 im Feld %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FlatColorComboBox</name>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Kastanienbraun</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Oliv</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Marineblau</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Lila</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Blaugrün</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Silber</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Hellgrün</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Fuchsia</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Türkis</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Eigene</translation>
+    </message>
+</context>
+<context>
+    <name>FlatSpinEdit</name>
+    <message>
+        <source>Up</source>
+        <translation>Höher</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Niedriger</translation>
+    </message>
+</context>
+<context>
+    <name>HiddenPictureWindow</name>
+    <message>
+        <source>You found my Easter Egg</source>
+        <translation>Du hast mein Osterei gefunden</translation>
+    </message>
+    <message>
+        <source>Scoutmaster, Trailhead Software
+Sam Ridley</source>
+        <translation>Truppführer, Trailhead Software
+Sam Ridley</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>InputBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>QtPdfService</name>
+    <message>
+        <source>The PDF could not be made in memory.</source>
+        <translation>Das PDF konnte nicht im Speicher erstellt werden.</translation>
+    </message>
+    <message>
+        <source>The PDF writer could not finish the document.</source>
+        <translation>Das PDF konnte nicht fertig geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>QtPlanDialogs</name>
+    <message>
+        <source>Dutywise Plans (*.dutywise)</source>
+        <translation>Dutywise-Pläne (*.dutywise)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Save Plan</source>
+        <translation>Plan speichern</translation>
+    </message>
+    <message>
+        <source>Open Plan</source>
+        <translation>Plan öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>QtPrintService</name>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be used.</source>
+        <translation>Der Drucker „%1“ kann nicht benutzt werden.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; could not start the job &quot;%2&quot;.</source>
+        <translation>Der Drucker „%1“ konnte den Auftrag „%2“ nicht beginnen.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; failed to print &quot;%2&quot;.</source>
+        <translation>Der Drucker „%1“ konnte „%2“ nicht drucken.</translation>
+    </message>
+    <message>
+        <source>No default printer is set up. Set up a printer as the default printer of this computer, then print again.</source>
+        <translation>Es ist kein Standarddrucker eingerichtet. Richte einen Drucker als Standarddrucker dieses Computers ein und drucke dann erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>QtSaveTarget</name>
+    <message>
+        <source>Rich Text (*.RTF)</source>
+        <translation>Rich Text (*.RTF)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
     </message>
 </context>
 <context>
@@ -212,7 +505,77 @@ Wenn dir keins einfällt, nimm einen Vorschlag.</translation>
     </message>
 </context>
 <context>
-    <name>TForm1</name>
+    <name>Shell</name>
+    <message>
+        <source>Cannot start &quot;%1&quot;: &quot;%2&quot; is longer than %3 characters.</source>
+        <translation>„%1“ kann nicht starten: „%2“ ist länger als %3 Zeichen.</translation>
+    </message>
+    <message>
+        <source>Cannot start &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht starten: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TemplateChooser</name>
+    <message>
+        <source>Packready Templates</source>
+        <translation>Fertige Vorlagen</translation>
+    </message>
+    <message>
+        <source>Please select how many days there will be on the outing:</source>
+        <translation>Wie viele Tage dauert die Fahrt?</translation>
+    </message>
+    <message>
+        <source>Number of days</source>
+        <translation>Anzahl der Tage</translation>
+    </message>
+    <message>
+        <source>1 Day</source>
+        <translation>1 Tag</translation>
+    </message>
+    <message>
+        <source>2 Days</source>
+        <translation>2 Tage</translation>
+    </message>
+    <message>
+        <source>3 Days</source>
+        <translation>3 Tage</translation>
+    </message>
+    <message>
+        <source>4 Days</source>
+        <translation>4 Tage</translation>
+    </message>
+    <message>
+        <source>5 Days</source>
+        <translation>5 Tage</translation>
+    </message>
+    <message>
+        <source>6 Days</source>
+        <translation>6 Tage</translation>
+    </message>
+    <message>
+        <source>7 Days</source>
+        <translation>7 Tage</translation>
+    </message>
+    <message>
+        <source>Edit a Template</source>
+        <translation>Vorlage bearbeiten</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Please select the number of days in the outing!</source>
+        <translation>Bitte wähle die Anzahl der Tage der Fahrt!</translation>
+    </message>
+</context>
+<context>
+    <name>WelcomeWindow</name>
     <message>
         <source>Dutywise v4.1</source>
         <translation>Dutywise v4.1</translation>
@@ -233,9 +596,17 @@ Wenn dir keins einfällt, nimm einen Vorschlag.</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Welcome to Dutywise 4.1. I have changed the program just a LITTLE. At least this time, you have a choice of a template or a generated roster. If you have any questions or problems, my email is:%1. Thank you for using this program.
+
+Happy Roster Generating.</source>
+        <translation>Willkommen bei Dutywise 4.1. Ich habe das Programm nur ein KLEIN wenig geändert. Jetzt kannst du zwischen Vorlage und fertigem Dienstplan wählen. Fragen oder Probleme? Schreib mir:%1. Danke, dass du das Programm benutzt.
+
+Viel Spaß beim Planen!</translation>
+    </message>
 </context>
 <context>
-    <name>TForm2</name>
+    <name>WizardWindow</name>
     <message>
         <source>Dutywise v4.1</source>
         <translation>Dutywise v4.1</translation>
@@ -1022,127 +1393,77 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
         <source>I can&apos;t see the text!</source>
         <translation>Ich sehe den Text nicht!</translation>
     </message>
-</context>
-<context>
-    <name>TForm3</name>
     <message>
-        <source>You found my Easter Egg</source>
-        <translation>Du hast mein Osterei gefunden</translation>
+        <source>I&apos;m sorry, I can&apos;t add the same meal to the list!</source>
+        <translation>Tut mir leid, dasselbe Gericht kann nicht zweimal in die Liste!</translation>
     </message>
     <message>
-        <source>Scoutmaster, Trailhead Software
-Sam Ridley</source>
-        <translation>Truppführer, Trailhead Software
-Sam Ridley</translation>
+        <source>I&apos;m sorry, I can&apos;t add the same snack to the list!</source>
+        <translation>Tut mir leid, derselbe Snack kann nicht zweimal in die Liste!</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>I&apos;m sorry, I can&apos;t add the same drink to the list!</source>
+        <translation>Tut mir leid, dasselbe Getränk kann nicht zweimal in die Liste!</translation>
     </message>
-</context>
-<context>
-    <name>TForm4</name>
     <message>
-        <source>About...</source>
-        <translation>Info...</translation>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Namen</translation>
+    </message>
+    <message>
+        <source>The name you have entered is already in the list, add to the list?</source>
+        <translation>Der Name steht schon in der Liste. Trotzdem hinzufügen?</translation>
     </message>
     <message>
         <source>Dutywise</source>
         <translation>Dutywise</translation>
     </message>
     <message>
-        <source>Version: 4.1</source>
-        <translation>Version: 4.1</translation>
+        <source>Replace the entries of the wizard with the plan &quot;%1&quot;?</source>
+        <translation>Die Einträge des Assistenten durch den Plan „%1“ ersetzen?</translation>
     </message>
     <message>
-        <source>Build Date: Sep. 23, 2004 4:11 PM</source>
-        <translation>Erstellt: 23.09.2004, 16:11</translation>
+        <source>Suggestion: %1</source>
+        <translation>Vorschlag: %1</translation>
     </message>
     <message>
-        <source>Trailhead Software, for every patrol</source>
-        <translation>Trailhead Software, für jede Sippe</translation>
+        <source>Person</source>
+        <translation>Person</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>TForm5</name>
-    <message>
-        <source>Welcome</source>
-        <translation>Willkommen</translation>
+        <source>What is the person&apos;s name?</source>
+        <translation>Wie heißt die Person?</translation>
     </message>
     <message>
-        <source>Please select which option you would like for your Boy Scout Roster:</source>
-        <translation>Wie möchtest du deinen Dienstplan erstellen?</translation>
+        <source>What is the name of the Meal for Breakfast?</source>
+        <translation>Welches Gericht gibt es zum Frühstück?</translation>
     </message>
     <message>
-        <source>Template</source>
-        <translation>Vorlage</translation>
+        <source>What is the name of the Meal for Lunch?</source>
+        <translation>Welches Gericht gibt es mittags?</translation>
     </message>
     <message>
-        <source>Wizard</source>
-        <translation>Assistent</translation>
+        <source>What is the name of the Meal for Dinner?</source>
+        <translation>Welches Gericht gibt es abends?</translation>
     </message>
     <message>
-        <source>Exit</source>
-        <translation>Beenden</translation>
-    </message>
-</context>
-<context>
-    <name>TForm6</name>
-    <message>
-        <source>Packready Templates</source>
-        <translation>Fertige Vorlagen</translation>
+        <source>Snack</source>
+        <translation>Snack</translation>
     </message>
     <message>
-        <source>Please select how many days there will be on the outing:</source>
-        <translation>Wie viele Tage dauert die Fahrt?</translation>
+        <source>What is the name of the Snack?</source>
+        <translation>Welcher Snack?</translation>
     </message>
     <message>
-        <source>Number of days</source>
-        <translation>Anzahl der Tage</translation>
+        <source>Drink</source>
+        <translation>Getränk</translation>
     </message>
     <message>
-        <source>1 Day</source>
-        <translation>1 Tag</translation>
-    </message>
-    <message>
-        <source>2 Days</source>
-        <translation>2 Tage</translation>
-    </message>
-    <message>
-        <source>3 Days</source>
-        <translation>3 Tage</translation>
-    </message>
-    <message>
-        <source>4 Days</source>
-        <translation>4 Tage</translation>
-    </message>
-    <message>
-        <source>5 Days</source>
-        <translation>5 Tage</translation>
-    </message>
-    <message>
-        <source>6 Days</source>
-        <translation>6 Tage</translation>
-    </message>
-    <message>
-        <source>7 Days</source>
-        <translation>7 Tage</translation>
-    </message>
-    <message>
-        <source>Edit a Template</source>
-        <translation>Vorlage bearbeiten</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Beenden</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Start</translation>
+        <source>What is the name of the Drink?</source>
+        <translation>Welches Getränk?</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,113 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>About...</source>
+        <translation>Acerca de...</translation>
+    </message>
+    <message>
+        <source>Dutywise</source>
+        <translation>Dutywise</translation>
+    </message>
+    <message>
+        <source>Version: 4.1</source>
+        <translation>Versión: 4.1</translation>
+    </message>
+    <message>
+        <source>Build Date: Sep. 23, 2004 4:11 PM</source>
+        <translation>Compilado: 23/09/2004, 16:11</translation>
+    </message>
+    <message>
+        <source>Trailhead Software, for every patrol</source>
+        <translation>Trailhead Software, para cada patrulla</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Error desconocido</translation>
+    </message>
+</context>
+<context>
+    <name>ChooserWindow</name>
+    <message>
+        <source>Welcome</source>
+        <translation>Bienvenida</translation>
+    </message>
+    <message>
+        <source>Please select which option you would like for your Boy Scout Roster:</source>
+        <translation>¿Cómo quieres hacer tu cuadrante de servicios?</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Plantilla</translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation>Asistente</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: dutywise [--help] [--version] [PLAN.dutywise]</source>
+        <translation>Uso: dutywise [--help] [--version] [PLAN.dutywise]</translation>
+    </message>
+    <message>
+        <source>Dutywise builds the duty roster of a scout patrol&apos;s camping outing.</source>
+        <translation>Dutywise hace el cuadrante de servicios de una patrulla scout para una salida o campamento.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostrar esta ayuda y salir.</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version and exit.</source>
+        <translation>Mostrar la versión y salir.</translation>
+    </message>
+    <message>
+        <source>An outing plan to load into the wizard.</source>
+        <translation>Un plan de salida para cargar en el asistente.</translation>
+    </message>
+    <message>
+        <source>give at most one plan file.</source>
+        <translation>indica como mucho un archivo de plan.</translation>
+    </message>
+</context>
+<context>
+    <name>EditorDocument</name>
+    <message>
+        <source>Self Interpreter</source>
+        <translation>Autointérprete</translation>
+    </message>
+    <message>
+        <source>Dutywise roster generator</source>
+        <translation>Generador de cuadrantes Dutywise</translation>
+    </message>
+    <message>
+        <source>Build a roster on the Finalization page</source>
+        <translation>Haz un cuadrante en la página «Final»</translation>
+    </message>
+    <message>
+        <source>NO RESULTS ARE GENERATED</source>
+        <translation>SIN RESULTADOS</translation>
+    </message>
+    <message>
+        <source>ALL PROGRAM ENVIRONMENT VARIABLES ARE NIL</source>
+        <translation>TODAS LAS VARIABLES DE ENTORNO SON NIL</translation>
+    </message>
+</context>
+<context>
     <name>EngineMessages</name>
     <message>
         <source>Cannot open plan %1. %2</source>
@@ -94,6 +201,192 @@
     <message>
         <source>Unknown meal %1 in the field %2.</source>
         <translation>Comida desconocida %1 en el campo %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FlatColorComboBox</name>
+    <message>
+        <source>Black</source>
+        <translation>Negro</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Granate</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Oliva</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Azul marino</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Morado</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Verde azulado</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Plata</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Lima</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Fucsia</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Turquesa</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanco</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+</context>
+<context>
+    <name>FlatSpinEdit</name>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bajar</translation>
+    </message>
+</context>
+<context>
+    <name>HiddenPictureWindow</name>
+    <message>
+        <source>You found my Easter Egg</source>
+        <translation>Has encontrado mi huevo de Pascua</translation>
+    </message>
+    <message>
+        <source>Scoutmaster, Trailhead Software
+Sam Ridley</source>
+        <translation>Scouter, Trailhead Software
+Sam Ridley</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>InputBox</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>QtPdfService</name>
+    <message>
+        <source>The PDF could not be made in memory.</source>
+        <translation>No se pudo crear el PDF en memoria.</translation>
+    </message>
+    <message>
+        <source>The PDF writer could not finish the document.</source>
+        <translation>No se pudo terminar el PDF.</translation>
+    </message>
+</context>
+<context>
+    <name>QtPlanDialogs</name>
+    <message>
+        <source>Dutywise Plans (*.dutywise)</source>
+        <translation>Planes de Dutywise (*.dutywise)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Todos los archivos (*.*)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Save Plan</source>
+        <translation>Guardar plan</translation>
+    </message>
+    <message>
+        <source>Open Plan</source>
+        <translation>Abrir plan</translation>
+    </message>
+</context>
+<context>
+    <name>QtPrintService</name>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be used.</source>
+        <translation>No se puede usar la impresora «%1».</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; could not start the job &quot;%2&quot;.</source>
+        <translation>La impresora «%1» no pudo empezar el trabajo «%2».</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; failed to print &quot;%2&quot;.</source>
+        <translation>La impresora «%1» no pudo imprimir «%2».</translation>
+    </message>
+    <message>
+        <source>No default printer is set up. Set up a printer as the default printer of this computer, then print again.</source>
+        <translation>No hay ninguna impresora predeterminada. Configura una impresora predeterminada en este ordenador y vuelve a imprimir.</translation>
+    </message>
+</context>
+<context>
+    <name>QtSaveTarget</name>
+    <message>
+        <source>Rich Text (*.RTF)</source>
+        <translation>Texto enriquecido (*.RTF)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Todos los archivos (*.*)</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
     </message>
 </context>
 <context>
@@ -212,7 +505,77 @@ Si no se te ocurre ninguna, elige una idea.</translation>
     </message>
 </context>
 <context>
-    <name>TForm1</name>
+    <name>Shell</name>
+    <message>
+        <source>Cannot start &quot;%1&quot;: &quot;%2&quot; is longer than %3 characters.</source>
+        <translation>No se puede iniciar «%1»: «%2» tiene más de %3 caracteres.</translation>
+    </message>
+    <message>
+        <source>Cannot start &quot;%1&quot;: %2</source>
+        <translation>No se puede iniciar «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TemplateChooser</name>
+    <message>
+        <source>Packready Templates</source>
+        <translation>Plantillas listas</translation>
+    </message>
+    <message>
+        <source>Please select how many days there will be on the outing:</source>
+        <translation>¿Cuántos días dura la salida?</translation>
+    </message>
+    <message>
+        <source>Number of days</source>
+        <translation>Número de días</translation>
+    </message>
+    <message>
+        <source>1 Day</source>
+        <translation>1 día</translation>
+    </message>
+    <message>
+        <source>2 Days</source>
+        <translation>2 días</translation>
+    </message>
+    <message>
+        <source>3 Days</source>
+        <translation>3 días</translation>
+    </message>
+    <message>
+        <source>4 Days</source>
+        <translation>4 días</translation>
+    </message>
+    <message>
+        <source>5 Days</source>
+        <translation>5 días</translation>
+    </message>
+    <message>
+        <source>6 Days</source>
+        <translation>6 días</translation>
+    </message>
+    <message>
+        <source>7 Days</source>
+        <translation>7 días</translation>
+    </message>
+    <message>
+        <source>Edit a Template</source>
+        <translation>Editar plantilla</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Empezar</translation>
+    </message>
+    <message>
+        <source>Please select the number of days in the outing!</source>
+        <translation>¡Elige el número de días de la salida!</translation>
+    </message>
+</context>
+<context>
+    <name>WelcomeWindow</name>
     <message>
         <source>Dutywise v4.1</source>
         <translation>Dutywise v4.1</translation>
@@ -233,9 +596,17 @@ Si no se te ocurre ninguna, elige una idea.</translation>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>Welcome to Dutywise 4.1. I have changed the program just a LITTLE. At least this time, you have a choice of a template or a generated roster. If you have any questions or problems, my email is:%1. Thank you for using this program.
+
+Happy Roster Generating.</source>
+        <translation>Bienvenido a Dutywise 4.1. He cambiado el programa solo UN POCO. Al menos esta vez puedes elegir entre una plantilla y un cuadrante hecho. Si tienes preguntas o problemas, mi correo es:%1. Gracias por usar este programa.
+
+¡Felices cuadrantes!</translation>
+    </message>
 </context>
 <context>
-    <name>TForm2</name>
+    <name>WizardWindow</name>
     <message>
         <source>Dutywise v4.1</source>
         <translation>Dutywise v4.1</translation>
@@ -1022,127 +1393,77 @@ Un cuadrante para cada salida, justo para todos</translation>
         <source>I can&apos;t see the text!</source>
         <translation>¡No veo el texto!</translation>
     </message>
-</context>
-<context>
-    <name>TForm3</name>
     <message>
-        <source>You found my Easter Egg</source>
-        <translation>Has encontrado mi huevo de Pascua</translation>
+        <source>I&apos;m sorry, I can&apos;t add the same meal to the list!</source>
+        <translation>Lo siento, ese plato ya está en la lista.</translation>
     </message>
     <message>
-        <source>Scoutmaster, Trailhead Software
-Sam Ridley</source>
-        <translation>Scouter, Trailhead Software
-Sam Ridley</translation>
+        <source>I&apos;m sorry, I can&apos;t add the same snack to the list!</source>
+        <translation>Lo siento, ese picoteo ya está en la lista.</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
+        <source>I&apos;m sorry, I can&apos;t add the same drink to the list!</source>
+        <translation>Lo siento, esa bebida ya está en la lista.</translation>
     </message>
-</context>
-<context>
-    <name>TForm4</name>
     <message>
-        <source>About...</source>
-        <translation>Acerca de...</translation>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Nombres</translation>
+    </message>
+    <message>
+        <source>The name you have entered is already in the list, add to the list?</source>
+        <translation>Ese nombre ya está en la lista. ¿Añadirlo igualmente?</translation>
     </message>
     <message>
         <source>Dutywise</source>
         <translation>Dutywise</translation>
     </message>
     <message>
-        <source>Version: 4.1</source>
-        <translation>Versión: 4.1</translation>
+        <source>Replace the entries of the wizard with the plan &quot;%1&quot;?</source>
+        <translation>¿Cambiar lo escrito en el asistente por el plan «%1»?</translation>
     </message>
     <message>
-        <source>Build Date: Sep. 23, 2004 4:11 PM</source>
-        <translation>Compilado: 23/09/2004, 16:11</translation>
+        <source>Suggestion: %1</source>
+        <translation>Idea: %1</translation>
     </message>
     <message>
-        <source>Trailhead Software, for every patrol</source>
-        <translation>Trailhead Software, para cada patrulla</translation>
+        <source>Person</source>
+        <translation>Persona</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-</context>
-<context>
-    <name>TForm5</name>
-    <message>
-        <source>Welcome</source>
-        <translation>Bienvenida</translation>
+        <source>What is the person&apos;s name?</source>
+        <translation>¿Cómo se llama la persona?</translation>
     </message>
     <message>
-        <source>Please select which option you would like for your Boy Scout Roster:</source>
-        <translation>¿Cómo quieres hacer tu cuadrante de servicios?</translation>
+        <source>What is the name of the Meal for Breakfast?</source>
+        <translation>¿Qué plato hay de desayuno?</translation>
     </message>
     <message>
-        <source>Template</source>
-        <translation>Plantilla</translation>
+        <source>What is the name of the Meal for Lunch?</source>
+        <translation>¿Qué plato hay de comida?</translation>
     </message>
     <message>
-        <source>Wizard</source>
-        <translation>Asistente</translation>
+        <source>What is the name of the Meal for Dinner?</source>
+        <translation>¿Qué plato hay de cena?</translation>
     </message>
     <message>
-        <source>Exit</source>
-        <translation>Salir</translation>
-    </message>
-</context>
-<context>
-    <name>TForm6</name>
-    <message>
-        <source>Packready Templates</source>
-        <translation>Plantillas listas</translation>
+        <source>Snack</source>
+        <translation>Picoteo</translation>
     </message>
     <message>
-        <source>Please select how many days there will be on the outing:</source>
-        <translation>¿Cuántos días dura la salida?</translation>
+        <source>What is the name of the Snack?</source>
+        <translation>¿Qué picoteo?</translation>
     </message>
     <message>
-        <source>Number of days</source>
-        <translation>Número de días</translation>
+        <source>Drink</source>
+        <translation>Bebida</translation>
     </message>
     <message>
-        <source>1 Day</source>
-        <translation>1 día</translation>
-    </message>
-    <message>
-        <source>2 Days</source>
-        <translation>2 días</translation>
-    </message>
-    <message>
-        <source>3 Days</source>
-        <translation>3 días</translation>
-    </message>
-    <message>
-        <source>4 Days</source>
-        <translation>4 días</translation>
-    </message>
-    <message>
-        <source>5 Days</source>
-        <translation>5 días</translation>
-    </message>
-    <message>
-        <source>6 Days</source>
-        <translation>6 días</translation>
-    </message>
-    <message>
-        <source>7 Days</source>
-        <translation>7 días</translation>
-    </message>
-    <message>
-        <source>Edit a Template</source>
-        <translation>Editar plantilla</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Salir</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Empezar</translation>
+        <source>What is the name of the Drink?</source>
+        <translation>¿Qué bebida?</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,113 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>About...</source>
+        <translation>À propos...</translation>
+    </message>
+    <message>
+        <source>Dutywise</source>
+        <translation>Dutywise</translation>
+    </message>
+    <message>
+        <source>Version: 4.1</source>
+        <translation>Version : 4.1</translation>
+    </message>
+    <message>
+        <source>Build Date: Sep. 23, 2004 4:11 PM</source>
+        <translation>Compilé le 23/09/2004 à 16 h 11</translation>
+    </message>
+    <message>
+        <source>Trailhead Software, for every patrol</source>
+        <translation>Trailhead Software, pour chaque équipe</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erreur inconnue</translation>
+    </message>
+</context>
+<context>
+    <name>ChooserWindow</name>
+    <message>
+        <source>Welcome</source>
+        <translation>Bienvenue</translation>
+    </message>
+    <message>
+        <source>Please select which option you would like for your Boy Scout Roster:</source>
+        <translation>Comment veux-tu faire ton planning des services ?</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation>Assistant</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: dutywise [--help] [--version] [PLAN.dutywise]</source>
+        <translation>Utilisation : dutywise [--help] [--version] [PLAN.dutywise]</translation>
+    </message>
+    <message>
+        <source>Dutywise builds the duty roster of a scout patrol&apos;s camping outing.</source>
+        <translation>Dutywise fait le planning des services d&apos;une équipe scoute pour une sortie ou un camp.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version and exit.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <source>An outing plan to load into the wizard.</source>
+        <translation>Un plan de sortie à ouvrir dans l&apos;assistant.</translation>
+    </message>
+    <message>
+        <source>give at most one plan file.</source>
+        <translation>donner un seul fichier de plan au plus.</translation>
+    </message>
+</context>
+<context>
+    <name>EditorDocument</name>
+    <message>
+        <source>Self Interpreter</source>
+        <translation>Auto-interpréteur</translation>
+    </message>
+    <message>
+        <source>Dutywise roster generator</source>
+        <translation>Générateur de plannings Dutywise</translation>
+    </message>
+    <message>
+        <source>Build a roster on the Finalization page</source>
+        <translation>Crée un planning à la page « Dernière étape »</translation>
+    </message>
+    <message>
+        <source>NO RESULTS ARE GENERATED</source>
+        <translation>AUCUN RÉSULTAT</translation>
+    </message>
+    <message>
+        <source>ALL PROGRAM ENVIRONMENT VARIABLES ARE NIL</source>
+        <translation>TOUTES LES VARIABLES D&apos;ENVIRONNEMENT SONT NIL</translation>
+    </message>
+</context>
+<context>
     <name>EngineMessages</name>
     <message>
         <source>Cannot open plan %1. %2</source>
@@ -94,6 +201,192 @@
     <message>
         <source>Unknown meal %1 in the field %2.</source>
         <translation>Repas inconnu %1 dans le champ %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FlatColorComboBox</name>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Bordeaux</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Olive</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Bleu marine</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Violet</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Bleu canard</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Vert citron</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Fuchsia</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisée</translation>
+    </message>
+</context>
+<context>
+    <name>FlatSpinEdit</name>
+    <message>
+        <source>Up</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Moins</translation>
+    </message>
+</context>
+<context>
+    <name>HiddenPictureWindow</name>
+    <message>
+        <source>You found my Easter Egg</source>
+        <translation>Tu as trouvé mon œuf de Pâques</translation>
+    </message>
+    <message>
+        <source>Scoutmaster, Trailhead Software
+Sam Ridley</source>
+        <translation>Chef scout, Trailhead Software
+Sam Ridley</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>InputBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>QtPdfService</name>
+    <message>
+        <source>The PDF could not be made in memory.</source>
+        <translation>Le PDF n&apos;a pas pu être créé en mémoire.</translation>
+    </message>
+    <message>
+        <source>The PDF writer could not finish the document.</source>
+        <translation>Le PDF n&apos;a pas pu être terminé.</translation>
+    </message>
+</context>
+<context>
+    <name>QtPlanDialogs</name>
+    <message>
+        <source>Dutywise Plans (*.dutywise)</source>
+        <translation>Plans Dutywise (*.dutywise)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Save Plan</source>
+        <translation>Enregistrer le plan</translation>
+    </message>
+    <message>
+        <source>Open Plan</source>
+        <translation>Ouvrir un plan</translation>
+    </message>
+</context>
+<context>
+    <name>QtPrintService</name>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be used.</source>
+        <translation>L&apos;imprimante « %1 » n&apos;est pas utilisable.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; could not start the job &quot;%2&quot;.</source>
+        <translation>L&apos;imprimante « %1 » n&apos;a pas pu lancer la tâche « %2 ».</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; failed to print &quot;%2&quot;.</source>
+        <translation>L&apos;imprimante « %1 » n&apos;a pas pu imprimer « %2 ».</translation>
+    </message>
+    <message>
+        <source>No default printer is set up. Set up a printer as the default printer of this computer, then print again.</source>
+        <translation>Aucune imprimante par défaut n&apos;est configurée. Configure une imprimante par défaut sur cet ordinateur, puis imprime à nouveau.</translation>
+    </message>
+</context>
+<context>
+    <name>QtSaveTarget</name>
+    <message>
+        <source>Rich Text (*.RTF)</source>
+        <translation>Texte enrichi (*.RTF)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
     </message>
 </context>
 <context>
@@ -212,7 +505,77 @@ Si tu n&apos;as pas d&apos;idée, prends une suggestion.</translation>
     </message>
 </context>
 <context>
-    <name>TForm1</name>
+    <name>Shell</name>
+    <message>
+        <source>Cannot start &quot;%1&quot;: &quot;%2&quot; is longer than %3 characters.</source>
+        <translation>Impossible de lancer « %1 » : « %2 » dépasse %3 caractères.</translation>
+    </message>
+    <message>
+        <source>Cannot start &quot;%1&quot;: %2</source>
+        <translation>Impossible de lancer « %1 » : %2</translation>
+    </message>
+</context>
+<context>
+    <name>TemplateChooser</name>
+    <message>
+        <source>Packready Templates</source>
+        <translation>Modèles prêts</translation>
+    </message>
+    <message>
+        <source>Please select how many days there will be on the outing:</source>
+        <translation>Combien de jours dure la sortie ?</translation>
+    </message>
+    <message>
+        <source>Number of days</source>
+        <translation>Nombre de jours</translation>
+    </message>
+    <message>
+        <source>1 Day</source>
+        <translation>1 jour</translation>
+    </message>
+    <message>
+        <source>2 Days</source>
+        <translation>2 jours</translation>
+    </message>
+    <message>
+        <source>3 Days</source>
+        <translation>3 jours</translation>
+    </message>
+    <message>
+        <source>4 Days</source>
+        <translation>4 jours</translation>
+    </message>
+    <message>
+        <source>5 Days</source>
+        <translation>5 jours</translation>
+    </message>
+    <message>
+        <source>6 Days</source>
+        <translation>6 jours</translation>
+    </message>
+    <message>
+        <source>7 Days</source>
+        <translation>7 jours</translation>
+    </message>
+    <message>
+        <source>Edit a Template</source>
+        <translation>Modifier un modèle</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Please select the number of days in the outing!</source>
+        <translation>Choisis le nombre de jours de la sortie !</translation>
+    </message>
+</context>
+<context>
+    <name>WelcomeWindow</name>
     <message>
         <source>Dutywise v4.1</source>
         <translation>Dutywise v4.1</translation>
@@ -233,9 +596,17 @@ Si tu n&apos;as pas d&apos;idée, prends une suggestion.</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Welcome to Dutywise 4.1. I have changed the program just a LITTLE. At least this time, you have a choice of a template or a generated roster. If you have any questions or problems, my email is:%1. Thank you for using this program.
+
+Happy Roster Generating.</source>
+        <translation>Bienvenue dans Dutywise 4.1. J&apos;ai juste UN PEU changé le programme. Cette fois, tu peux au moins choisir entre un modèle et un planning créé. Pour toute question ou tout souci, mon adresse est :%1. Merci d&apos;utiliser ce programme.
+
+Bons plannings !</translation>
+    </message>
 </context>
 <context>
-    <name>TForm2</name>
+    <name>WizardWindow</name>
     <message>
         <source>Dutywise v4.1</source>
         <translation>Dutywise v4.1</translation>
@@ -1022,127 +1393,77 @@ Un planning pour chaque sortie, juste pour tous</translation>
         <source>I can&apos;t see the text!</source>
         <translation>Je ne vois pas le texte !</translation>
     </message>
-</context>
-<context>
-    <name>TForm3</name>
     <message>
-        <source>You found my Easter Egg</source>
-        <translation>Tu as trouvé mon œuf de Pâques</translation>
+        <source>I&apos;m sorry, I can&apos;t add the same meal to the list!</source>
+        <translation>Désolé, ce plat est déjà dans la liste !</translation>
     </message>
     <message>
-        <source>Scoutmaster, Trailhead Software
-Sam Ridley</source>
-        <translation>Chef scout, Trailhead Software
-Sam Ridley</translation>
+        <source>I&apos;m sorry, I can&apos;t add the same snack to the list!</source>
+        <translation>Désolé, cet en-cas est déjà dans la liste !</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>I&apos;m sorry, I can&apos;t add the same drink to the list!</source>
+        <translation>Désolé, cette boisson est déjà dans la liste !</translation>
     </message>
-</context>
-<context>
-    <name>TForm4</name>
     <message>
-        <source>About...</source>
-        <translation>À propos...</translation>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Noms</translation>
+    </message>
+    <message>
+        <source>The name you have entered is already in the list, add to the list?</source>
+        <translation>Ce nom est déjà dans la liste. L&apos;ajouter quand même ?</translation>
     </message>
     <message>
         <source>Dutywise</source>
         <translation>Dutywise</translation>
     </message>
     <message>
-        <source>Version: 4.1</source>
-        <translation>Version : 4.1</translation>
+        <source>Replace the entries of the wizard with the plan &quot;%1&quot;?</source>
+        <translation>Remplacer les saisies de l&apos;assistant par le plan « %1 » ?</translation>
     </message>
     <message>
-        <source>Build Date: Sep. 23, 2004 4:11 PM</source>
-        <translation>Compilé le 23/09/2004 à 16 h 11</translation>
+        <source>Suggestion: %1</source>
+        <translation>Idée : %1</translation>
     </message>
     <message>
-        <source>Trailhead Software, for every patrol</source>
-        <translation>Trailhead Software, pour chaque équipe</translation>
+        <source>Person</source>
+        <translation>Personne</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>TForm5</name>
-    <message>
-        <source>Welcome</source>
-        <translation>Bienvenue</translation>
+        <source>What is the person&apos;s name?</source>
+        <translation>Quel est le nom de la personne ?</translation>
     </message>
     <message>
-        <source>Please select which option you would like for your Boy Scout Roster:</source>
-        <translation>Comment veux-tu faire ton planning des services ?</translation>
+        <source>What is the name of the Meal for Breakfast?</source>
+        <translation>Quel plat au petit-déjeuner ?</translation>
     </message>
     <message>
-        <source>Template</source>
-        <translation>Modèle</translation>
+        <source>What is the name of the Meal for Lunch?</source>
+        <translation>Quel plat au déjeuner ?</translation>
     </message>
     <message>
-        <source>Wizard</source>
-        <translation>Assistant</translation>
+        <source>What is the name of the Meal for Dinner?</source>
+        <translation>Quel plat au dîner ?</translation>
     </message>
     <message>
-        <source>Exit</source>
-        <translation>Quitter</translation>
-    </message>
-</context>
-<context>
-    <name>TForm6</name>
-    <message>
-        <source>Packready Templates</source>
-        <translation>Modèles prêts</translation>
+        <source>Snack</source>
+        <translation>Goûter</translation>
     </message>
     <message>
-        <source>Please select how many days there will be on the outing:</source>
-        <translation>Combien de jours dure la sortie ?</translation>
+        <source>What is the name of the Snack?</source>
+        <translation>Quel goûter ?</translation>
     </message>
     <message>
-        <source>Number of days</source>
-        <translation>Nombre de jours</translation>
+        <source>Drink</source>
+        <translation>Boisson</translation>
     </message>
     <message>
-        <source>1 Day</source>
-        <translation>1 jour</translation>
-    </message>
-    <message>
-        <source>2 Days</source>
-        <translation>2 jours</translation>
-    </message>
-    <message>
-        <source>3 Days</source>
-        <translation>3 jours</translation>
-    </message>
-    <message>
-        <source>4 Days</source>
-        <translation>4 jours</translation>
-    </message>
-    <message>
-        <source>5 Days</source>
-        <translation>5 jours</translation>
-    </message>
-    <message>
-        <source>6 Days</source>
-        <translation>6 jours</translation>
-    </message>
-    <message>
-        <source>7 Days</source>
-        <translation>7 jours</translation>
-    </message>
-    <message>
-        <source>Edit a Template</source>
-        <translation>Modifier un modèle</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Quitter</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Démarrer</translation>
+        <source>What is the name of the Drink?</source>
+        <translation>Quelle boisson ?</translation>
     </message>
 </context>
 </TS>

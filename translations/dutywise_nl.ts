@@ -2,6 +2,113 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>About...</source>
+        <translation>Over...</translation>
+    </message>
+    <message>
+        <source>Dutywise</source>
+        <translation>Dutywise</translation>
+    </message>
+    <message>
+        <source>Version: 4.1</source>
+        <translation>Versie: 4.1</translation>
+    </message>
+    <message>
+        <source>Build Date: Sep. 23, 2004 4:11 PM</source>
+        <translation>Gebouwd: 23-09-2004, 16:11</translation>
+    </message>
+    <message>
+        <source>Trailhead Software, for every patrol</source>
+        <translation>Trailhead Software, voor elke patrouille</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Onbekende fout</translation>
+    </message>
+</context>
+<context>
+    <name>ChooserWindow</name>
+    <message>
+        <source>Welcome</source>
+        <translation>Welkom</translation>
+    </message>
+    <message>
+        <source>Please select which option you would like for your Boy Scout Roster:</source>
+        <translation>Hoe wil je je corveerooster maken?</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Sjabloon</translation>
+    </message>
+    <message>
+        <source>Wizard</source>
+        <translation>Wizard</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Afsluiten</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: dutywise [--help] [--version] [PLAN.dutywise]</source>
+        <translation>Gebruik: dutywise [--help] [--version] [PLAN.dutywise]</translation>
+    </message>
+    <message>
+        <source>Dutywise builds the duty roster of a scout patrol&apos;s camping outing.</source>
+        <translation>Dutywise maakt het corveerooster van een scoutingpatrouille voor tocht of kamp.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Deze hulp tonen en afsluiten.</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version and exit.</source>
+        <translation>De versie tonen en afsluiten.</translation>
+    </message>
+    <message>
+        <source>An outing plan to load into the wizard.</source>
+        <translation>Een tochtplan om in de wizard te laden.</translation>
+    </message>
+    <message>
+        <source>give at most one plan file.</source>
+        <translation>geef hoogstens één planbestand op.</translation>
+    </message>
+</context>
+<context>
+    <name>EditorDocument</name>
+    <message>
+        <source>Self Interpreter</source>
+        <translation>Zelfinterpreter</translation>
+    </message>
+    <message>
+        <source>Dutywise roster generator</source>
+        <translation>Dutywise-roostergenerator</translation>
+    </message>
+    <message>
+        <source>Build a roster on the Finalization page</source>
+        <translation>Maak een rooster op de pagina „Afronden”</translation>
+    </message>
+    <message>
+        <source>NO RESULTS ARE GENERATED</source>
+        <translation>NOG GEEN RESULTATEN</translation>
+    </message>
+    <message>
+        <source>ALL PROGRAM ENVIRONMENT VARIABLES ARE NIL</source>
+        <translation>ALLE OMGEVINGSVARIABELEN ZIJN NIL</translation>
+    </message>
+</context>
+<context>
     <name>EngineMessages</name>
     <message>
         <source>Cannot open plan %1. %2</source>
@@ -94,6 +201,192 @@
     <message>
         <source>Unknown meal %1 in the field %2.</source>
         <translation>Onbekende maaltijd %1 in het veld %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FlatColorComboBox</name>
+    <message>
+        <source>Black</source>
+        <translation>Zwart</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Kastanjebruin</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Groen</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Olijfgroen</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Marineblauw</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Paars</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Blauwgroen</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Grijs</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Zilver</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rood</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Limoen</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Geel</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blauw</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Fuchsia</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Aqua</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Wit</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Eigen</translation>
+    </message>
+</context>
+<context>
+    <name>FlatSpinEdit</name>
+    <message>
+        <source>Up</source>
+        <translation>Omhoog</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Omlaag</translation>
+    </message>
+</context>
+<context>
+    <name>HiddenPictureWindow</name>
+    <message>
+        <source>You found my Easter Egg</source>
+        <translation>Je hebt mijn paasei gevonden</translation>
+    </message>
+    <message>
+        <source>Scoutmaster, Trailhead Software
+Sam Ridley</source>
+        <translation>Leiding, Trailhead Software
+Sam Ridley</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>InputBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>QtPdfService</name>
+    <message>
+        <source>The PDF could not be made in memory.</source>
+        <translation>De pdf kon niet in het geheugen worden gemaakt.</translation>
+    </message>
+    <message>
+        <source>The PDF writer could not finish the document.</source>
+        <translation>De pdf kon niet worden afgemaakt.</translation>
+    </message>
+</context>
+<context>
+    <name>QtPlanDialogs</name>
+    <message>
+        <source>Dutywise Plans (*.dutywise)</source>
+        <translation>Dutywise-plannen (*.dutywise)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Alle bestanden (*.*)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Save Plan</source>
+        <translation>Plan opslaan</translation>
+    </message>
+    <message>
+        <source>Open Plan</source>
+        <translation>Plan openen</translation>
+    </message>
+</context>
+<context>
+    <name>QtPrintService</name>
+    <message>
+        <source>The printer &quot;%1&quot; cannot be used.</source>
+        <translation>De printer „%1” kan niet worden gebruikt.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; could not start the job &quot;%2&quot;.</source>
+        <translation>De printer „%1” kon de opdracht „%2” niet starten.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; failed to print &quot;%2&quot;.</source>
+        <translation>De printer „%1” kon „%2” niet afdrukken.</translation>
+    </message>
+    <message>
+        <source>No default printer is set up. Set up a printer as the default printer of this computer, then print again.</source>
+        <translation>Er is geen standaardprinter ingesteld. Stel een printer in als standaardprinter van deze computer en druk dan opnieuw af.</translation>
+    </message>
+</context>
+<context>
+    <name>QtSaveTarget</name>
+    <message>
+        <source>Rich Text (*.RTF)</source>
+        <translation>Rich Text (*.RTF)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Alle bestanden (*.*)</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Opslaan als</translation>
     </message>
 </context>
 <context>
@@ -212,7 +505,77 @@ Weet je er geen, kies dan een idee.</translation>
     </message>
 </context>
 <context>
-    <name>TForm1</name>
+    <name>Shell</name>
+    <message>
+        <source>Cannot start &quot;%1&quot;: &quot;%2&quot; is longer than %3 characters.</source>
+        <translation>Kan „%1” niet starten: „%2” is langer dan %3 tekens.</translation>
+    </message>
+    <message>
+        <source>Cannot start &quot;%1&quot;: %2</source>
+        <translation>Kan „%1” niet starten: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TemplateChooser</name>
+    <message>
+        <source>Packready Templates</source>
+        <translation>Kant-en-klare sjablonen</translation>
+    </message>
+    <message>
+        <source>Please select how many days there will be on the outing:</source>
+        <translation>Hoeveel dagen duurt de tocht?</translation>
+    </message>
+    <message>
+        <source>Number of days</source>
+        <translation>Aantal dagen</translation>
+    </message>
+    <message>
+        <source>1 Day</source>
+        <translation>1 dag</translation>
+    </message>
+    <message>
+        <source>2 Days</source>
+        <translation>2 dagen</translation>
+    </message>
+    <message>
+        <source>3 Days</source>
+        <translation>3 dagen</translation>
+    </message>
+    <message>
+        <source>4 Days</source>
+        <translation>4 dagen</translation>
+    </message>
+    <message>
+        <source>5 Days</source>
+        <translation>5 dagen</translation>
+    </message>
+    <message>
+        <source>6 Days</source>
+        <translation>6 dagen</translation>
+    </message>
+    <message>
+        <source>7 Days</source>
+        <translation>7 dagen</translation>
+    </message>
+    <message>
+        <source>Edit a Template</source>
+        <translation>Sjabloon bewerken</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Please select the number of days in the outing!</source>
+        <translation>Kies het aantal dagen van de tocht!</translation>
+    </message>
+</context>
+<context>
+    <name>WelcomeWindow</name>
     <message>
         <source>Dutywise v4.1</source>
         <translation>Dutywise v4.1</translation>
@@ -233,9 +596,17 @@ Weet je er geen, kies dan een idee.</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Welcome to Dutywise 4.1. I have changed the program just a LITTLE. At least this time, you have a choice of a template or a generated roster. If you have any questions or problems, my email is:%1. Thank you for using this program.
+
+Happy Roster Generating.</source>
+        <translation>Welkom bij Dutywise 4.1. Ik heb het programma maar een KLEIN beetje veranderd. Deze keer kun je tenminste kiezen tussen een sjabloon en een gemaakt rooster. Heb je vragen of problemen, dan is mijn e-mail:%1. Bedankt dat je dit programma gebruikt.
+
+Veel roosterplezier!</translation>
+    </message>
 </context>
 <context>
-    <name>TForm2</name>
+    <name>WizardWindow</name>
     <message>
         <source>Dutywise v4.1</source>
         <translation>Dutywise v4.1</translation>
@@ -1022,127 +1393,77 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
         <source>I can&apos;t see the text!</source>
         <translation>Ik zie de tekst niet!</translation>
     </message>
-</context>
-<context>
-    <name>TForm3</name>
     <message>
-        <source>You found my Easter Egg</source>
-        <translation>Je hebt mijn paasei gevonden</translation>
+        <source>I&apos;m sorry, I can&apos;t add the same meal to the list!</source>
+        <translation>Sorry, hetzelfde gerecht kan niet twee keer in de lijst!</translation>
     </message>
     <message>
-        <source>Scoutmaster, Trailhead Software
-Sam Ridley</source>
-        <translation>Leiding, Trailhead Software
-Sam Ridley</translation>
+        <source>I&apos;m sorry, I can&apos;t add the same snack to the list!</source>
+        <translation>Sorry, dezelfde snack kan niet twee keer in de lijst!</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>I&apos;m sorry, I can&apos;t add the same drink to the list!</source>
+        <translation>Sorry, hetzelfde drinken kan niet twee keer in de lijst!</translation>
     </message>
-</context>
-<context>
-    <name>TForm4</name>
     <message>
-        <source>About...</source>
-        <translation>Over...</translation>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Namen</translation>
+    </message>
+    <message>
+        <source>The name you have entered is already in the list, add to the list?</source>
+        <translation>Die naam staat al in de lijst. Toch toevoegen?</translation>
     </message>
     <message>
         <source>Dutywise</source>
         <translation>Dutywise</translation>
     </message>
     <message>
-        <source>Version: 4.1</source>
-        <translation>Versie: 4.1</translation>
+        <source>Replace the entries of the wizard with the plan &quot;%1&quot;?</source>
+        <translation>De invoer van de wizard vervangen door het plan „%1”?</translation>
     </message>
     <message>
-        <source>Build Date: Sep. 23, 2004 4:11 PM</source>
-        <translation>Gebouwd: 23-09-2004, 16:11</translation>
+        <source>Suggestion: %1</source>
+        <translation>Idee: %1</translation>
     </message>
     <message>
-        <source>Trailhead Software, for every patrol</source>
-        <translation>Trailhead Software, voor elke patrouille</translation>
+        <source>Person</source>
+        <translation>Persoon</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>TForm5</name>
-    <message>
-        <source>Welcome</source>
-        <translation>Welkom</translation>
+        <source>What is the person&apos;s name?</source>
+        <translation>Hoe heet deze persoon?</translation>
     </message>
     <message>
-        <source>Please select which option you would like for your Boy Scout Roster:</source>
-        <translation>Hoe wil je je corveerooster maken?</translation>
+        <source>What is the name of the Meal for Breakfast?</source>
+        <translation>Welk gerecht is er bij het ontbijt?</translation>
     </message>
     <message>
-        <source>Template</source>
-        <translation>Sjabloon</translation>
+        <source>What is the name of the Meal for Lunch?</source>
+        <translation>Welk gerecht is er bij de lunch?</translation>
     </message>
     <message>
-        <source>Wizard</source>
-        <translation>Wizard</translation>
+        <source>What is the name of the Meal for Dinner?</source>
+        <translation>Welk gerecht is er &apos;s avonds?</translation>
     </message>
     <message>
-        <source>Exit</source>
-        <translation>Afsluiten</translation>
-    </message>
-</context>
-<context>
-    <name>TForm6</name>
-    <message>
-        <source>Packready Templates</source>
-        <translation>Kant-en-klare sjablonen</translation>
+        <source>Snack</source>
+        <translation>Snack</translation>
     </message>
     <message>
-        <source>Please select how many days there will be on the outing:</source>
-        <translation>Hoeveel dagen duurt de tocht?</translation>
+        <source>What is the name of the Snack?</source>
+        <translation>Welke snack?</translation>
     </message>
     <message>
-        <source>Number of days</source>
-        <translation>Aantal dagen</translation>
+        <source>Drink</source>
+        <translation>Drinken</translation>
     </message>
     <message>
-        <source>1 Day</source>
-        <translation>1 dag</translation>
-    </message>
-    <message>
-        <source>2 Days</source>
-        <translation>2 dagen</translation>
-    </message>
-    <message>
-        <source>3 Days</source>
-        <translation>3 dagen</translation>
-    </message>
-    <message>
-        <source>4 Days</source>
-        <translation>4 dagen</translation>
-    </message>
-    <message>
-        <source>5 Days</source>
-        <translation>5 dagen</translation>
-    </message>
-    <message>
-        <source>6 Days</source>
-        <translation>6 dagen</translation>
-    </message>
-    <message>
-        <source>7 Days</source>
-        <translation>7 dagen</translation>
-    </message>
-    <message>
-        <source>Edit a Template</source>
-        <translation>Sjabloon bewerken</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Afsluiten</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Start</translation>
+        <source>What is the name of the Drink?</source>
+        <translation>Welk drinken?</translation>
     </message>
 </context>
 </TS>

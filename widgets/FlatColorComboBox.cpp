@@ -15,23 +15,23 @@ struct NamedColor {
 };
 
 constexpr std::array<NamedColor, 17> Entries{{
-    {"Black", 0x000000},
-    {"Maroon", 0x800000},
-    {"Green", 0x008000},
-    {"Olive", 0x808000},
-    {"Navy", 0x000080},
-    {"Purple", 0x800080},
-    {"Teal", 0x008080},
-    {"Gray", 0x808080},
-    {"Silver", 0xC0C0C0},
-    {"Red", 0xFF0000},
-    {"Lime", 0x00FF00},
-    {"Yellow", 0xFFFF00},
-    {"Blue", 0x0000FF},
-    {"Fuchsia", 0xFF00FF},
-    {"Aqua", 0x00FFFF},
-    {"White", 0xFFFFFF},
-    {"Custom", 0x000000},
+    {QT_TRANSLATE_NOOP("FlatColorComboBox", "Black"), 0x000000},
+    {QT_TRANSLATE_NOOP("FlatColorComboBox", "Maroon"), 0x800000},
+    {QT_TRANSLATE_NOOP("FlatColorComboBox", "Green"), 0x008000},
+    {QT_TRANSLATE_NOOP("FlatColorComboBox", "Olive"), 0x808000},
+    {QT_TRANSLATE_NOOP("FlatColorComboBox", "Navy"), 0x000080},
+    {QT_TRANSLATE_NOOP("FlatColorComboBox", "Purple"), 0x800080},
+    {QT_TRANSLATE_NOOP("FlatColorComboBox", "Teal"), 0x008080},
+    {QT_TRANSLATE_NOOP("FlatColorComboBox", "Gray"), 0x808080},
+    {QT_TRANSLATE_NOOP("FlatColorComboBox", "Silver"), 0xC0C0C0},
+    {QT_TRANSLATE_NOOP("FlatColorComboBox", "Red"), 0xFF0000},
+    {QT_TRANSLATE_NOOP("FlatColorComboBox", "Lime"), 0x00FF00},
+    {QT_TRANSLATE_NOOP("FlatColorComboBox", "Yellow"), 0xFFFF00},
+    {QT_TRANSLATE_NOOP("FlatColorComboBox", "Blue"), 0x0000FF},
+    {QT_TRANSLATE_NOOP("FlatColorComboBox", "Fuchsia"), 0xFF00FF},
+    {QT_TRANSLATE_NOOP("FlatColorComboBox", "Aqua"), 0x00FFFF},
+    {QT_TRANSLATE_NOOP("FlatColorComboBox", "White"), 0xFFFFFF},
+    {QT_TRANSLATE_NOOP("FlatColorComboBox", "Custom"), 0x000000},
 }};
 
 // One entry: the swatch 2 pixels inside the left, top and bottom edges, outlined in black,
@@ -94,7 +94,7 @@ FlatColorComboBox::FlatColorComboBox(QWidget* parent)
     };
     clear();
     for (const NamedColor& e : Entries)
-        addItem(QString::fromLatin1(e.name), QColor(e.rgb));
+        addItem(tr(e.name), QColor(e.rgb));
     setCurrentIndex(0);
     m_value = entryColor(0);
     connect(this, &QComboBox::activated, this, &FlatColorComboBox::onActivated);

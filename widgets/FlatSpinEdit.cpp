@@ -76,8 +76,8 @@ FlatSpinEdit::FlatSpinEdit(QWidget* parent)
     m_edit->installEventFilter(this);
     m_up->setObjectName(QStringLiteral("Up"));
     m_down->setObjectName(QStringLiteral("Down"));
-    m_up->setAccessibleName(QStringLiteral("Up"));
-    m_down->setAccessibleName(QStringLiteral("Down"));
+    m_up->setAccessibleName(tr("Up"));
+    m_down->setAccessibleName(tr("Down"));
     connect(m_edit, &QLineEdit::textChanged, this, &FlatSpinEdit::changed);
     connect(m_up, &QAbstractButton::clicked, this, [this] { step(+1); });
     connect(m_down, &QAbstractButton::clicked, this, [this] { step(-1); });

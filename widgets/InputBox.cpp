@@ -65,11 +65,11 @@ QDialog* InputBox::createDialog(QWidget* parent) const {
     prompt->setBuddy(edit);
 
     const int buttonTop = edit->geometry().bottom() + 1 + 15;
-    auto* ok = new QPushButton(QStringLiteral("OK"), dialog);
+    auto* ok = new QPushButton(QCoreApplication::translate("InputBox", "OK"), dialog);
     ok->setObjectName(QStringLiteral("OK"));
     ok->setDefault(true);
     ok->setGeometry(du.h(38), buttonTop, du.h(50), du.v(14));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), dialog);
+    auto* cancel = new QPushButton(QCoreApplication::translate("InputBox", "Cancel"), dialog);
     cancel->setObjectName(QStringLiteral("Cancel"));
     cancel->setAutoDefault(false);
     cancel->setGeometry(du.h(92), buttonTop, du.h(50), du.v(14));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <QCoreApplication>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -352,9 +353,16 @@ ParagraphStyle EditorDocument::CurrentStyle() const {
 void EditorDocument::WriteInitialContent() {
     ClearDocument();
     editor_.setCurrentCharFormat(ToFormat(ParagraphStyle::Default()));
-    AppendParagraphs({"Self Interpreter", std::string(17, '*'), "Dutywise roster generator",
-                      "Build a roster on the Finalization page", std::string(50, '*'),
-                      "NO RESULTS ARE GENERATED", "ALL PROGRAM ENVIRONMENT VARIABLES ARE NIL"});
+    const auto text = [](const char* english) {
+        return QCoreApplication::translate("EditorDocument", english).toStdString();
+    };
+    AppendParagraphs(
+        {text(QT_TRANSLATE_NOOP("EditorDocument", "Self Interpreter")), std::string(17, '*'),
+         text(QT_TRANSLATE_NOOP("EditorDocument", "Dutywise roster generator")),
+         text(QT_TRANSLATE_NOOP("EditorDocument", "Build a roster on the Finalization page")),
+         std::string(50, '*'),
+         text(QT_TRANSLATE_NOOP("EditorDocument", "NO RESULTS ARE GENERATED")),
+         text(QT_TRANSLATE_NOOP("EditorDocument", "ALL PROGRAM ENVIRONMENT VARIABLES ARE NIL"))});
     // The editor opens at the top, as the user would expect to read it.
     editor_.moveCursor(QTextCursor::Start);
 }

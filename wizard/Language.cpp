@@ -100,6 +100,26 @@ QString TranslateEarly(const char* context, const char* sourceText) {
     return QString::fromUtf8(sourceText);
 }
 
+QString TranslateQtEarly(const char* context, const char* sourceText) {
+    if (QCoreApplication::instance())
+        return QCoreApplication::translate(context, sourceText);
+    static const std::unique_ptr<QTranslator> early = [] {
+        const QString language = ChooseLanguage(QLocale::system().uiLanguages());
+        auto qt = std::make_unique<QTranslator>();
+        if (language == QLatin1String("en") ||
+            !qt->load(QStringLiteral("qtbase_") + language,
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            qt.reset();
+        return qt;
+    }();
+    if (early) {
+        const QString text = early->translate(context, sourceText);
+        if (!text.isEmpty())
+            return text;
+    }
+    return QString::fromUtf8(sourceText);
+}
+
 RosterWords TranslatedRosterWords() {
     RosterWords w;
     w.dayNames = {Std(QCoreApplication::translate("RosterWords", "Sunday")),

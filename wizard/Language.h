@@ -28,6 +28,10 @@ QString InstalledLanguage();
 // object exists (the command line's help and refusals).
 QString TranslateEarly(const char* context, const char* sourceText);
 
+// A text of Qt's own catalogue for the desktop's language, likewise before the application
+// object exists (the parser's headings in the command line's help).
+QString TranslateQtEarly(const char* context, const char* sourceText);
+
 // The roster's words and the build's messages in the installed language.
 RosterWords TranslatedRosterWords();
 

@@ -1,6 +1,7 @@
 #include "QtPdfService.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -14,6 +15,10 @@ bool Complete(const QByteArray& pdf) {
     return pdf.startsWith("%PDF-") && pdf.trimmed().endsWith("%%EOF");
 }
 
+std::string Text(const char* english) {
+    return QCoreApplication::translate("QtPdfService", english).toStdString();
+}
+
 } // namespace
 
 std::optional<std::string> QtPdfService::MakePdf(const std::vector<Paragraph>& paragraphs,
@@ -21,7 +26,7 @@ std::optional<std::string> QtPdfService::MakePdf(const std::vector<Paragraph>& p
     bytes.clear();
     QBuffer buffer; // the writer does not open its device itself
     if (!buffer.open(QIODevice::WriteOnly))
-        return "The PDF could not be made in memory.";
+        return Text(QT_TRANSLATE_NOOP("QtPdfService", "The PDF could not be made in memory."));
     const RosterPageSetup page = DefaultRosterPageSetup();
     bool made = false;
     {
@@ -37,7 +42,8 @@ std::optional<std::string> QtPdfService::MakePdf(const std::vector<Paragraph>& p
         }
     }
     if (!made || !Complete(buffer.data()))
-        return "The PDF writer could not finish the document.";
+        return Text(
+            QT_TRANSLATE_NOOP("QtPdfService", "The PDF writer could not finish the document."));
     bytes.assign(buffer.data().constData(), static_cast<std::size_t>(buffer.data().size()));
     return std::nullopt;
 }

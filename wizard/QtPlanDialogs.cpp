@@ -1,5 +1,6 @@
 #include "QtPlanDialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -10,9 +11,11 @@ QtPlanDialogs::QtPlanDialogs(QWidget* parent) : parent_(parent) {}
 QStringList QtPlanDialogs::nameFilters() {
     // Worded like the roster's save dialog: "*.*" on POSIX would hide names without a dot.
 #ifdef Q_OS_WIN
-    return {QStringLiteral("Dutywise Plans (*.dutywise)"), QStringLiteral("All Files (*.*)")};
+    return {QCoreApplication::translate("QtPlanDialogs", "Dutywise Plans (*.dutywise)"),
+            QCoreApplication::translate("QtPlanDialogs", "All Files (*.*)")};
 #else
-    return {QStringLiteral("Dutywise Plans (*.dutywise)"), QStringLiteral("All Files (*)")};
+    return {QCoreApplication::translate("QtPlanDialogs", "Dutywise Plans (*.dutywise)"),
+            QCoreApplication::translate("QtPlanDialogs", "All Files (*)")};
 #endif
 }
 
@@ -25,7 +28,8 @@ std::optional<QString> QtPlanDialogs::AskSaveName() {
 }
 
 std::optional<QString> QtPlanDialogs::Ask(bool save) {
-    QFileDialog dialog(parent_, save ? QStringLiteral("Save Plan") : QStringLiteral("Open Plan"));
+    QFileDialog dialog(parent_, save ? QCoreApplication::translate("QtPlanDialogs", "Save Plan")
+                                     : QCoreApplication::translate("QtPlanDialogs", "Open Plan"));
     dialog.setObjectName(save ? QStringLiteral("PlanSaveDialog")
                               : QStringLiteral("PlanOpenDialog"));
     // Qt's own dialog everywhere, as for the roster, so it looks and answers the same.

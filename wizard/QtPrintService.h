@@ -1,6 +1,8 @@
 #pragma once
 // Printing the roster on the system's default printer, as one job under a title.
 
+#include <QtGlobal>
+
 #include "Output.h"
 
 namespace dutywise {
@@ -10,9 +12,10 @@ public:
     std::optional<std::string> Print(const std::vector<Paragraph>& paragraphs,
                                      const std::string& jobTitle) override;
 
-    static constexpr const char* kNoDefaultPrinter =
-        "No default printer is set up. Set up a printer as the default printer of this "
-        "computer, then print again.";
+    // In English; the message said is its translation.
+    static constexpr const char* kNoDefaultPrinter = QT_TRANSLATE_NOOP(
+        "QtPrintService", "No default printer is set up. Set up a printer as the default printer "
+                          "of this computer, then print again.");
 };
 
 } // namespace dutywise

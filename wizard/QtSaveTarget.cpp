@@ -1,5 +1,6 @@
 #include "QtSaveTarget.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -32,11 +33,13 @@ QtSaveTarget::QtSaveTarget(QWidget* parent) : parent_(parent) {}
 QStringList QtSaveTarget::nameFilters() {
     // "All Files" means every file; on POSIX "*.*" would hide names without a dot.
 #ifdef Q_OS_WIN
-    return {QStringLiteral("Rich Text (*.RTF)"), QStringLiteral("All Files (*.*)"),
-            QStringLiteral("PDF (*.pdf)")};
+    return {QCoreApplication::translate("QtSaveTarget", "Rich Text (*.RTF)"),
+            QCoreApplication::translate("QtSaveTarget", "All Files (*.*)"),
+            QCoreApplication::translate("QtSaveTarget", "PDF (*.pdf)")};
 #else
-    return {QStringLiteral("Rich Text (*.RTF)"), QStringLiteral("All Files (*)"),
-            QStringLiteral("PDF (*.pdf)")};
+    return {QCoreApplication::translate("QtSaveTarget", "Rich Text (*.RTF)"),
+            QCoreApplication::translate("QtSaveTarget", "All Files (*)"),
+            QCoreApplication::translate("QtSaveTarget", "PDF (*.pdf)")};
 #endif
 }
 
@@ -50,7 +53,7 @@ QString QtSaveTarget::DefaultSuffix(SaveFormat format) {
 
 std::optional<SaveChoice> QtSaveTarget::AskFileName() {
     const QStringList filters = nameFilters();
-    QFileDialog dialog(parent_, QStringLiteral("Save As"));
+    QFileDialog dialog(parent_, QCoreApplication::translate("QtSaveTarget", "Save As"));
     dialog.setObjectName(QStringLiteral("SaveDialog1"));
     // Qt's own dialog on every platform, so that it looks and answers the same everywhere.
     dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);

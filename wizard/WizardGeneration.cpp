@@ -3,6 +3,7 @@
 #include "AppearingLabel.h"
 #include "DocumentTools.h"
 #include "EditorDocument.h"
+#include "EngineMessages.h"
 #include "FlatColorComboBox.h"
 #include "FlatControls.h"
 #include "FlatListBox.h"
@@ -38,14 +39,14 @@ void WizardWindow::applySize() {
 
 void WizardWindow::saveRoster() {
     const dutywise::SaveResult result = dutywise::SaveRoster(
-        *document_, patrolNameEdit->text().toStdString(), saveTarget_, pdfService_);
+        *document_, patrolNameEdit->text().toStdString(), saveTarget_, pdfService_, words_);
     if (result.status == dutywise::SaveResult::Status::Failed)
-        ShowMessage(result.message);
+        ShowMessage(dutywise::TranslateEngineMessage(result.message).toStdString());
 }
 
 void WizardWindow::printRoster() {
-    if (auto error =
-            dutywise::PrintRoster(*document_, patrolNameEdit->text().toStdString(), printService_))
+    if (auto error = dutywise::PrintRoster(*document_, patrolNameEdit->text().toStdString(),
+                                           printService_, words_))
         ShowMessage(*error);
 }
 

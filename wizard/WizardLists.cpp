@@ -26,7 +26,7 @@ bool Holds(const FlatListBox& list, const QString& text) {
 } // namespace
 
 std::array<WizardWindow::EditableList, 6> WizardWindow::editableLists() const {
-    const QString sameMeal = QStringLiteral("I'm sorry, I can't add the same meal to the list!");
+    const QString sameMeal = tr("I'm sorry, I can't add the same meal to the list!");
     using dutywise::PlanList;
     return {{
         {PlanList::People, peopleList, addPersonButton, deletePersonButton, peopleSortedBox,
@@ -38,9 +38,9 @@ std::array<WizardWindow::EditableList, 6> WizardWindow::editableLists() const {
         {PlanList::Dinners, dinnersList, addDinnerButton, deleteDinnerButton, dinnersSortedBox,
          dinnerInput, sameMeal},
         {PlanList::Snacks, snacksList, addSnackButton, deleteSnackButton, snacksSortedBox,
-         snackInput, QStringLiteral("I'm sorry, I can't add the same snack to the list!")},
+         snackInput, tr("I'm sorry, I can't add the same snack to the list!")},
         {PlanList::Drinks, drinksList, addDrinkButton, deleteDrinkButton, drinksSortedBox,
-         drinkInput, QStringLiteral("I'm sorry, I can't add the same drink to the list!")},
+         drinkInput, tr("I'm sorry, I can't add the same drink to the list!")},
     }};
 }
 
@@ -64,16 +64,14 @@ void WizardWindow::addEntry(const EditableList& entry) {
         return;
     }
     if (!entry.refusal.isEmpty()) {
-        QMessageBox message(QMessageBox::NoIcon, QStringLiteral("Error"), entry.refusal,
-                            QMessageBox::Ok, this);
+        QMessageBox message(QMessageBox::NoIcon, tr("Error"), entry.refusal, QMessageBox::Ok, this);
         message.exec();
         return;
     }
     // Two scouts may share a name: the user decides.
-    QMessageBox question(
-        QMessageBox::NoIcon, QStringLiteral("Names"),
-        QStringLiteral("The name you have entered is already in the list, add to the list?"),
-        QMessageBox::Yes | QMessageBox::No, this);
+    QMessageBox question(QMessageBox::NoIcon, tr("Names"),
+                         tr("The name you have entered is already in the list, add to the list?"),
+                         QMessageBox::Yes | QMessageBox::No, this);
     if (question.exec() == QMessageBox::Yes)
         list.addItemKeeping(text);
 }

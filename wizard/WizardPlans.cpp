@@ -13,6 +13,7 @@
 #include <QUrl>
 #include <system_error>
 
+#include "EngineMessages.h"
 #include "WizardWindow.h"
 
 namespace {
@@ -104,7 +105,7 @@ std::optional<QString> WizardWindow::LoadPlanFile(const QByteArray& fileName) {
             absolute = full.lexically_normal().string();
     const dutywise::PlanReadResult read = dutywise::ReadPlanFile(absolute);
     if (!read.plan)
-        return QString::fromStdString(read.message);
+        return dutywise::TranslateEngineMessage(read.message);
     ShowPlanFile(*read.plan);
     lastPlan_ = CurrentPlanFile();
     planDialogs_.setLastFileName(QFile::decodeName(QByteArray::fromStdString(absolute)));
@@ -121,8 +122,8 @@ bool WizardWindow::mayReplaceEntries(const QString& path) {
     const bool keep = entries != dutywise::PlanFile{} && (!lastPlan_ || now != *lastPlan_);
     if (!keep)
         return true;
-    QMessageBox question(QMessageBox::NoIcon, QStringLiteral("Dutywise"),
-                         QStringLiteral("Replace the entries of the wizard with the plan \"%1\"?")
+    QMessageBox question(QMessageBox::NoIcon, tr("Dutywise"),
+                         tr("Replace the entries of the wizard with the plan \"%1\"?")
                              .arg(QFileInfo(path).fileName()),
                          QMessageBox::Yes | QMessageBox::No, this);
     return question.exec() == QMessageBox::Yes;
@@ -133,7 +134,7 @@ void WizardWindow::OpenPlanFile(const QString& path) {
     // Read first: a file that cannot be used is refused before anything is asked.
     const dutywise::PlanReadResult read = dutywise::ReadPlanFile(absolute.toStdString());
     if (!read.plan) {
-        ShowMessage(read.message);
+        ShowMessage(dutywise::TranslateEngineMessage(read.message).toStdString());
         return;
     }
     if (!mayReplaceEntries(absolute))
@@ -156,7 +157,7 @@ void WizardWindow::savePlan() {
         return;
     const dutywise::PlanFile plan = CurrentPlanFile();
     if (const auto error = dutywise::WritePlanFile(path->toStdString(), plan)) {
-        ShowMessage(*error);
+        ShowMessage(dutywise::TranslateEngineMessage(*error).toStdString());
         return;
     }
     lastPlan_ = plan;

@@ -35,7 +35,7 @@ void WizardWindow::suggest(Suggestion& suggestion) {
         static_cast<qsizetype>(random.RandomBelow(static_cast<std::int32_t>(entries.size() - 1)));
     if (k >= entries.size())
         return;
-    label.setText(QStringLiteral("Suggestion: ") + entries[k]);
+    label.setText(tr("Suggestion: %1").arg(entries[k]));
     suggestion.shown = entries[k];
     label.Appear();
 }

@@ -12,6 +12,7 @@
 #include "EditorDocument.h"
 #include "InputBox.h"
 #include "JpegImage.h"
+#include "Language.h"
 #include "WindowFonts.h"
 
 namespace {
@@ -73,23 +74,19 @@ WizardWindow::WizardWindow(QWidget* parent) : QDialog(parent) {
     for (FlatSpinEdit* spin : {crewSizeBox, sizeBox})
         spin->lineEdit()->setAccessibleName(spin->accessibleName());
 
-    for (const char* day :
-         {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"})
-        daysList->addItem(QString::fromLatin1(day));
+    // Only the names shown change with the language: the plan keeps the days by position.
+    for (const QString& day : {tr("Sunday"), tr("Monday"), tr("Tuesday"), tr("Wednesday"),
+                               tr("Thursday"), tr("Friday"), tr("Saturday")})
+        daysList->addItem(day);
 
-    personInput =
-        new InputBox(QStringLiteral("Person"), QStringLiteral("What is the person's name?"), this);
+    personInput = new InputBox(tr("Person"), tr("What is the person's name?"), this);
     breakfastInput =
-        new InputBox(QStringLiteral("Breakfast"),
-                     QStringLiteral("What is the name of the Meal for Breakfast?"), this);
-    lunchInput = new InputBox(QStringLiteral("Lunch"),
-                              QStringLiteral("What is the name of the Meal for Lunch?"), this);
-    dinnerInput = new InputBox(QStringLiteral("Dinner"),
-                               QStringLiteral("What is the name of the Meal for Dinner?"), this);
-    snackInput = new InputBox(QStringLiteral("Snack"),
-                              QStringLiteral("What is the name of the Snack?"), this);
-    drinkInput = new InputBox(QStringLiteral("Drink"),
-                              QStringLiteral("What is the name of the Drink?"), this);
+        new InputBox(tr("Breakfast"), tr("What is the name of the Meal for Breakfast?"), this);
+    lunchInput = new InputBox(tr("Lunch"), tr("What is the name of the Meal for Lunch?"), this);
+    dinnerInput = new InputBox(tr("Dinner"), tr("What is the name of the Meal for Dinner?"), this);
+    snackInput = new InputBox(tr("Snack"), tr("What is the name of the Snack?"), this);
+    drinkInput = new InputBox(tr("Drink"), tr("What is the name of the Drink?"), this);
+    words_ = dutywise::TranslatedRosterWords();
     personInput->setObjectName(QStringLiteral("personInput"));
     breakfastInput->setObjectName(QStringLiteral("breakfastInput"));
     lunchInput->setObjectName(QStringLiteral("lunchInput"));
@@ -249,7 +246,7 @@ void WizardWindow::build() {
 void WizardWindow::ShowMessage(const std::string& text) {
     // What the build wrote so far shows behind the message.
     document_->EndBatch();
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Dutywise"), QString::fromStdString(text),
+    QMessageBox box(QMessageBox::NoIcon, tr("Dutywise"), QString::fromStdString(text),
                     QMessageBox::Ok, this);
     box.exec();
 }

@@ -68,6 +68,8 @@ public:
     void ShowHiddenPicture() override;
     void HideNotice() override;
     void AdvanceGauge(int amount) override;
+    // The roster's words in the language the window was made in.
+    const dutywise::RosterWords& Words() const override { return words_; }
 
 signals:
     // The window was closed by the user; the chooser beneath comes back.
@@ -186,6 +188,7 @@ private:
 
     std::unique_ptr<EditorDocument> document_;
     dutywise::AdviceFlag advice_;
+    dutywise::RosterWords words_;
 
     std::array<Suggestion, 5> suggestions_;
 

@@ -15,9 +15,9 @@
 namespace translationtest {
 
 // The wizard's button that ticks every day, so that every day's meals show.
-inline constexpr const char* kAllDaysButton = "FlatSpeedButton6";
+inline constexpr const char* kAllDaysButton = "checkAllDaysButton";
 // The context of the suggestion label's text, and each label with its hidden candidate list.
-inline constexpr const char* kWizardContext = "TForm2";
+inline constexpr const char* kWizardContext = "WizardWindow";
 inline constexpr std::pair<const char*, const char*> kSuggestionLabelsAndLists[] = {
     {"JvAppearingLabel1", "BS"},
     {"JvAppearingLabel2", "LS"},
@@ -26,7 +26,7 @@ inline constexpr std::pair<const char*, const char*> kSuggestionLabelsAndLists[]
     {"JvAppearingLabel5", "DRS"}};
 
 // Calls `look` with each window as it shows, and with the wizard once per page; `name` is the
-// window's object name, with the page's number for the wizard ("TForm2-3").
+// window's object name, with the page's number for the wizard ("WizardWindow-3").
 inline void VisitEveryWindowAndPage(
     const std::function<void(QWidget& window, QWidget* page, const QString& name)>& look) {
     dutywise::app::WindowFlow flow;

@@ -2,12 +2,18 @@
 # Every catalogue is complete and up to date with the code:
 #  - lupdate over the sources changes nothing in it (no English text missing, none left over),
 #  - lrelease compiles every entry, none unfinished and none untranslated.
-# Usage: check-catalogues.sh LUPDATE LRELEASE SOURCES_LIST TS...
+# Usage: check-catalogues.sh LUPDATE LRELEASE SOURCES_LIST LUPDATE_OPTION... -- TS...
 set -uo pipefail
 lupdate=$1
 lrelease=$2
 sources=$3
 shift 3
+options=()
+while [ $# -gt 0 ] && [ "$1" != -- ]; do
+  options+=("$1")
+  shift
+done
+shift
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -16,7 +22,7 @@ for ts in "$@"; do
   name=$(basename "$ts")
   copy="$work/$name"
   cp "$ts" "$copy"
-  if ! "$lupdate" -no-obsolete -locations none "@$sources" -ts "$copy" >"$work/lupdate.log" 2>&1; then
+  if ! "$lupdate" "${options[@]}" "@$sources" -ts "$copy" >"$work/lupdate.log" 2>&1; then
     echo "FAIL $name: lupdate failed"
     cat "$work/lupdate.log"
     status=1
