@@ -26,9 +26,11 @@ inline constexpr std::pair<const char*, const char*> kSuggestionLabelsAndLists[]
     {"JvAppearingLabel5", "DRS"}};
 
 // Calls `look` with each window as it shows, and with the wizard once per page; `name` is the
-// window's object name, with the page's number for the wizard ("WizardWindow-3").
+// window's object name, with the page's number for the wizard ("WizardWindow-3"). `prepare`,
+// when given, runs on the wizard before it shows.
 inline void VisitEveryWindowAndPage(
-    const std::function<void(QWidget& window, QWidget* page, const QString& name)>& look) {
+    const std::function<void(QWidget& window, QWidget* page, const QString& name)>& look,
+    const std::function<void(QWidget& wizard)>& prepare = {}) {
     dutywise::app::WindowFlow flow;
     for (QWidget* window : QApplication::topLevelWidgets()) {
         auto* dialog = qobject_cast<QDialog*>(window);
@@ -38,6 +40,8 @@ inline void VisitEveryWindowAndPage(
         if (!QTest::qWaitForWindowExposed(dialog))
             continue;
         auto* tabs = dialog->findChild<QTabWidget*>();
+        if (tabs && prepare)
+            prepare(*dialog);
         if (!tabs) {
             QApplication::processEvents();
             look(*dialog, nullptr, dialog->objectName());
