@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "FlatListBox.h"
+#include "Language.h"
 #include "ModalAnswer.h"
 #include "Shell.h"
 #include "TemplateChooser.h"
@@ -83,6 +84,33 @@ TEST_F(TemplateLauncherTest, StartHandsOverTheSelectedDayTemplateInTheRunFolderE
     EXPECT_EQ(launches[0], "1daytemp.abw|" + Here());
     EXPECT_EQ(launches[1], "7daytemp.abw|" + Here());
     EXPECT_EQ(launches[2], "7daytemp.abw|" + Here());
+}
+
+// In another language the chooser hands over that language's templates where the run folder
+// has them, and the English ones where it has not.
+TEST_F(TemplateLauncherTest, TheRunningLanguagesTemplatesAreOpenedWhereThereAreAny) {
+    InstallStandIn("abiword");
+    QDir(run.path()).mkpath("de");
+    for (const char* name : {"de/3daytemp.abw", "de/template.abw"}) {
+        QFile file(run.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    ASSERT_TRUE(dutywise::InstallLanguage("de"));
+    chooser.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&chooser));
+    ClickRow(2);
+    Click("startButton");
+    ASSERT_TRUE(WaitForLaunches(1));
+    Click("editTemplateButton");
+    ASSERT_TRUE(WaitForLaunches(2));
+    ClickRow(3); // no German four-day template here
+    Click("startButton");
+    ASSERT_TRUE(WaitForLaunches(3));
+    ASSERT_TRUE(dutywise::InstallLanguage("en"));
+    Click("startButton");
+    ASSERT_TRUE(WaitForLaunches(4));
+    EXPECT_EQ(Launches(), (QStringList{"de/3daytemp.abw|" + Here(), "de/template.abw|" + Here(),
+                                       "4daytemp.abw|" + Here(), "4daytemp.abw|" + Here()}));
 }
 
 TEST_F(TemplateLauncherTest, StartWithoutAnEntrySelectedAsksForOneAndLaunchesNothing) {
