@@ -7,6 +7,10 @@
 namespace testsupport {
 
 void PrepareGuiTestEnvironment() {
+    // The windows speak English here whatever the desktop's language; a test of another
+    // language installs it itself.
+    qputenv("LANGUAGE", "en");
+    qputenv("LANG", "C.UTF-8");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
