@@ -559,7 +559,7 @@ Si tu n&apos;as pas d&apos;idée, prends une suggestion.</translation>
     </message>
     <message>
         <source>Edit a Template</source>
-        <translation>Modifier un modèle</translation>
+        <translation>Éditer un modèle</translation>
     </message>
     <message>
         <source>Exit</source>
