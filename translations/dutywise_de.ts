@@ -314,6 +314,17 @@ Sam Ridley</translation>
     </message>
 </context>
 <context>
+    <name>PresenceModel</name>
+    <message>
+        <source>Person</source>
+        <translation>Person</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
     <name>QtPdfService</name>
     <message>
         <source>The PDF could not be made in memory.</source>
@@ -503,6 +514,16 @@ Wenn dir keins einfällt, nimm einen Vorschlag.</translation>
         <source>You found the hidden picture!</source>
         <translation>Du hast das versteckte Bild gefunden!</translation>
     </message>
+    <message>
+        <source>, at %1 of %2 meals</source>
+        <translation>, bei %1 von %2 Mahlzeiten da</translation>
+    </message>
+    <message>
+        <source>Not enough people are there for %1 %2!
+Please shorten the limit or mark more people as there.</source>
+        <translation>Für %1 %2 sind nicht genug Leute da!
+Bitte setz die Dienstgröße herab oder markiere mehr Leute als da.</translation>
+    </message>
 </context>
 <context>
     <name>Shell</name>
@@ -603,6 +624,29 @@ Happy Roster Generating.</source>
         <translation>Willkommen bei Dutywise 4.1. Ich habe das Programm nur ein KLEIN wenig geändert. Jetzt kannst du zwischen Vorlage und fertigem Dienstplan wählen. Fragen oder Probleme? Schreib mir:%1. Danke, dass du das Programm benutzt.
 
 Viel Spaß beim Planen!</translation>
+    </message>
+</context>
+<context>
+    <name>WhoIsThereDialog</name>
+    <message>
+        <source>Who is there when?</source>
+        <translation>Wer ist wann da?</translation>
+    </message>
+    <message>
+        <source>Untick the meals a person is away from. The tick on a name ticks or clears the whole row.</source>
+        <translation>Nimm das Häkchen bei den Mahlzeiten weg, bei denen jemand fehlt. Das Häkchen am Namen setzt oder löscht die ganze Zeile.</translation>
+    </message>
+    <message>
+        <source>Who is there when</source>
+        <translation>Wer ist wann da</translation>
+    </message>
+    <message>
+        <source>There for Every Meal</source>
+        <translation>Bei jeder Mahlzeit da</translation>
+    </message>
+    <message>
+        <source>Away from Every Meal</source>
+        <translation>Bei keiner Mahlzeit da</translation>
     </message>
 </context>
 <context>
@@ -1464,6 +1508,18 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     <message>
         <source>What is the name of the Drink?</source>
         <translation>Welches Getränk?</translation>
+    </message>
+    <message>
+        <source>Who Is There...</source>
+        <translation>Wer ist da...</translation>
+    </message>
+    <message>
+        <source>Who is there</source>
+        <translation>Wer ist da</translation>
+    </message>
+    <message>
+        <source>Tick the days and meals of the outing first.</source>
+        <translation>Hake zuerst die Tage und Mahlzeiten der Fahrt an.</translation>
     </message>
 </context>
 </TS>

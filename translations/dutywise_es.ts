@@ -314,6 +314,17 @@ Sam Ridley</translation>
     </message>
 </context>
 <context>
+    <name>PresenceModel</name>
+    <message>
+        <source>Person</source>
+        <translation>Persona</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
     <name>QtPdfService</name>
     <message>
         <source>The PDF could not be made in memory.</source>
@@ -503,6 +514,16 @@ Si no se te ocurre ninguna, elige una idea.</translation>
         <source>You found the hidden picture!</source>
         <translation>¡Has encontrado la imagen oculta!</translation>
     </message>
+    <message>
+        <source>, at %1 of %2 meals</source>
+        <translation>, en %1 de %2 comidas</translation>
+    </message>
+    <message>
+        <source>Not enough people are there for %1 %2!
+Please shorten the limit or mark more people as there.</source>
+        <translation>¡No hay bastante gente para %1 %2!
+Reduce el tamaño del turno o marca a más personas como presentes.</translation>
+    </message>
 </context>
 <context>
     <name>Shell</name>
@@ -603,6 +624,29 @@ Happy Roster Generating.</source>
         <translation>Bienvenido a Dutywise 4.1. He cambiado el programa solo UN POCO. Al menos esta vez puedes elegir entre una plantilla y un cuadrante hecho. Si tienes preguntas o problemas, mi correo es:%1. Gracias por usar este programa.
 
 ¡Felices cuadrantes!</translation>
+    </message>
+</context>
+<context>
+    <name>WhoIsThereDialog</name>
+    <message>
+        <source>Who is there when?</source>
+        <translation>¿Quién está y cuándo?</translation>
+    </message>
+    <message>
+        <source>Untick the meals a person is away from. The tick on a name ticks or clears the whole row.</source>
+        <translation>Desmarca las comidas en las que falta alguien. La casilla del nombre marca o desmarca toda la fila.</translation>
+    </message>
+    <message>
+        <source>Who is there when</source>
+        <translation>Quién está y cuándo</translation>
+    </message>
+    <message>
+        <source>There for Every Meal</source>
+        <translation>En todas las comidas</translation>
+    </message>
+    <message>
+        <source>Away from Every Meal</source>
+        <translation>En ninguna comida</translation>
     </message>
 </context>
 <context>
@@ -1464,6 +1508,18 @@ Un cuadrante para cada salida, justo para todos</translation>
     <message>
         <source>What is the name of the Drink?</source>
         <translation>¿Qué bebida?</translation>
+    </message>
+    <message>
+        <source>Who Is There...</source>
+        <translation>¿Quién está?...</translation>
+    </message>
+    <message>
+        <source>Who is there</source>
+        <translation>Quién está</translation>
+    </message>
+    <message>
+        <source>Tick the days and meals of the outing first.</source>
+        <translation>Marca primero los días y las comidas de la salida.</translation>
     </message>
 </context>
 </TS>

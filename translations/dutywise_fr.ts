@@ -314,6 +314,17 @@ Sam Ridley</translation>
     </message>
 </context>
 <context>
+    <name>PresenceModel</name>
+    <message>
+        <source>Person</source>
+        <translation>Personne</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
     <name>QtPdfService</name>
     <message>
         <source>The PDF could not be made in memory.</source>
@@ -503,6 +514,16 @@ Si tu n&apos;as pas d&apos;idée, prends une suggestion.</translation>
         <source>You found the hidden picture!</source>
         <translation>Tu as trouvé l&apos;image cachée !</translation>
     </message>
+    <message>
+        <source>, at %1 of %2 meals</source>
+        <translation>, présent à %1 repas sur %2</translation>
+    </message>
+    <message>
+        <source>Not enough people are there for %1 %2!
+Please shorten the limit or mark more people as there.</source>
+        <translation>Pas assez de monde pour %1 %2 !
+Réduis la taille des équipes ou marque plus de présents.</translation>
+    </message>
 </context>
 <context>
     <name>Shell</name>
@@ -603,6 +624,29 @@ Happy Roster Generating.</source>
         <translation>Bienvenue dans Dutywise 4.1. J&apos;ai juste UN PEU changé le programme. Cette fois, tu peux au moins choisir entre un modèle et un planning créé. Pour toute question ou tout souci, mon adresse est :%1. Merci d&apos;utiliser ce programme.
 
 Bons plannings !</translation>
+    </message>
+</context>
+<context>
+    <name>WhoIsThereDialog</name>
+    <message>
+        <source>Who is there when?</source>
+        <translation>Qui est là, et quand ?</translation>
+    </message>
+    <message>
+        <source>Untick the meals a person is away from. The tick on a name ticks or clears the whole row.</source>
+        <translation>Décoche les repas où une personne est absente. La case du nom coche ou décoche toute la ligne.</translation>
+    </message>
+    <message>
+        <source>Who is there when</source>
+        <translation>Qui est là et quand</translation>
+    </message>
+    <message>
+        <source>There for Every Meal</source>
+        <translation>Présent à tous les repas</translation>
+    </message>
+    <message>
+        <source>Away from Every Meal</source>
+        <translation>Absent de tous les repas</translation>
     </message>
 </context>
 <context>
@@ -1464,6 +1508,18 @@ Un planning pour chaque sortie, juste pour tous</translation>
     <message>
         <source>What is the name of the Drink?</source>
         <translation>Quelle boisson ?</translation>
+    </message>
+    <message>
+        <source>Who Is There...</source>
+        <translation>Qui est là...</translation>
+    </message>
+    <message>
+        <source>Who is there</source>
+        <translation>Qui est là</translation>
+    </message>
+    <message>
+        <source>Tick the days and meals of the outing first.</source>
+        <translation>Coche d&apos;abord les jours et les repas de la sortie.</translation>
     </message>
 </context>
 </TS>

@@ -314,6 +314,17 @@ Sam Ridley</translation>
     </message>
 </context>
 <context>
+    <name>PresenceModel</name>
+    <message>
+        <source>Person</source>
+        <translation>Persoon</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
     <name>QtPdfService</name>
     <message>
         <source>The PDF could not be made in memory.</source>
@@ -503,6 +514,16 @@ Weet je er geen, kies dan een idee.</translation>
         <source>You found the hidden picture!</source>
         <translation>Je hebt de verborgen afbeelding gevonden!</translation>
     </message>
+    <message>
+        <source>, at %1 of %2 meals</source>
+        <translation>, bij %1 van %2 maaltijden</translation>
+    </message>
+    <message>
+        <source>Not enough people are there for %1 %2!
+Please shorten the limit or mark more people as there.</source>
+        <translation>Niet genoeg mensen aanwezig voor %1 %2!
+Kies een kleinere ploeg of zet meer mensen op aanwezig.</translation>
+    </message>
 </context>
 <context>
     <name>Shell</name>
@@ -603,6 +624,29 @@ Happy Roster Generating.</source>
         <translation>Welkom bij Dutywise 4.1. Ik heb het programma maar een KLEIN beetje veranderd. Deze keer kun je tenminste kiezen tussen een sjabloon en een gemaakt rooster. Heb je vragen of problemen, dan is mijn e-mail:%1. Bedankt dat je dit programma gebruikt.
 
 Veel roosterplezier!</translation>
+    </message>
+</context>
+<context>
+    <name>WhoIsThereDialog</name>
+    <message>
+        <source>Who is there when?</source>
+        <translation>Wie is er wanneer?</translation>
+    </message>
+    <message>
+        <source>Untick the meals a person is away from. The tick on a name ticks or clears the whole row.</source>
+        <translation>Vink de maaltijden uit waarbij iemand er niet is. Het vinkje bij een naam zet of wist de hele rij.</translation>
+    </message>
+    <message>
+        <source>Who is there when</source>
+        <translation>Wie is er wanneer</translation>
+    </message>
+    <message>
+        <source>There for Every Meal</source>
+        <translation>Bij elke maaltijd aanwezig</translation>
+    </message>
+    <message>
+        <source>Away from Every Meal</source>
+        <translation>Bij geen maaltijd aanwezig</translation>
     </message>
 </context>
 <context>
@@ -1464,6 +1508,18 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     <message>
         <source>What is the name of the Drink?</source>
         <translation>Welk drinken?</translation>
+    </message>
+    <message>
+        <source>Who Is There...</source>
+        <translation>Wie is er...</translation>
+    </message>
+    <message>
+        <source>Who is there</source>
+        <translation>Wie is er</translation>
+    </message>
+    <message>
+        <source>Tick the days and meals of the outing first.</source>
+        <translation>Vink eerst de dagen en maaltijden van de tocht aan.</translation>
     </message>
 </context>
 </TS>

@@ -141,6 +141,10 @@ RosterWords TranslatedRosterWords() {
     w.dutiesHeading = Std(QCoreApplication::translate("RosterWords", "Duties"));
     w.dutyCountLine =
         Std(QCoreApplication::translate("RosterWords", "%1: %2 (%3 cook, %4 cleanup)"));
+    w.mealsThereNote = Std(QCoreApplication::translate("RosterWords", ", at %1 of %2 meals"));
+    w.shortMeal = Std(QCoreApplication::translate(
+        "RosterWords", "Not enough people are there for %1 %2!\nPlease shorten the limit or mark "
+                       "more people as there."));
     w.noOutingName = Std(QCoreApplication::translate(
         "RosterWords", "Please enter the name of the Boy Scout Outing!"));
     w.tooFewPeople = Std(QCoreApplication::translate(

@@ -1,5 +1,6 @@
 #include "PresenceModel.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 PresenceModel::PresenceModel(QStringList people, std::vector<dutywise::MealSlot> meals,
@@ -86,9 +87,12 @@ QVariant PresenceModel::headerData(int section, Qt::Orientation orientation, int
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (section == 0)
-        return QStringLiteral("Person");
+        return tr("Person");
     if (section < 1 || section > static_cast<int>(meals_.size()))
         return {};
-    return QString::fromStdString(
-        dutywise::SlotName(meals_[static_cast<std::size_t>(section - 1)]));
+    // The roster's names of the day and the meal, in the running language.
+    const dutywise::MealSlot slot = meals_[static_cast<std::size_t>(section - 1)];
+    return tr("%1 %2").arg(
+        QCoreApplication::translate("RosterWords", dutywise::DayName(slot.day)),
+        QCoreApplication::translate("RosterWords", dutywise::MealName(slot.meal)));
 }

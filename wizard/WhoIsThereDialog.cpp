@@ -16,16 +16,16 @@ WhoIsThereDialog::WhoIsThereDialog(const QStringList& people,
                                    const std::vector<dutywise::MealSet>& away, QWidget* parent)
     : QDialog(parent), model_(new PresenceModel(people, meals, away, this)),
       presenceTable_(new QTableView(this)) {
-    setWindowTitle(QStringLiteral("Who is there when?"));
+    setWindowTitle(tr("Who is there when?"));
     setObjectName(QStringLiteral("WhoIsThereDialog"));
 
-    auto* hint = new QLabel(QStringLiteral("Untick the meals a person is away from. The tick "
-                                           "on a name ticks or clears the whole row."),
+    auto* hint = new QLabel(tr("Untick the meals a person is away from. The tick on a name ticks "
+                               "or clears the whole row."),
                             this);
     hint->setWordWrap(true);
 
     presenceTable_->setObjectName(QStringLiteral("presenceTable"));
-    presenceTable_->setAccessibleName(QStringLiteral("Who is there when"));
+    presenceTable_->setAccessibleName(tr("Who is there when"));
     presenceTable_->setModel(model_);
     presenceTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
     presenceTable_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -37,7 +37,7 @@ WhoIsThereDialog::WhoIsThereDialog(const QStringList& people,
     QHeaderView* header = presenceTable_->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Interactive);
     const QFontMetrics metrics = presenceTable_->fontMetrics();
-    int nameWidth = metrics.horizontalAdvance(QStringLiteral("Person"));
+    int nameWidth = metrics.horizontalAdvance(model_->headerData(0, Qt::Horizontal).toString());
     for (const QString& name : people)
         nameWidth = std::max(nameWidth, metrics.horizontalAdvance(name));
     header->resizeSection(0, std::min(nameWidth + 40, 240));
@@ -46,8 +46,8 @@ WhoIsThereDialog::WhoIsThereDialog(const QStringList& people,
         header->resizeSection(column, metrics.horizontalAdvance(title) + 16);
     }
 
-    auto* everyMeal = new QAction(QStringLiteral("There for Every Meal"), presenceTable_);
-    auto* noMeal = new QAction(QStringLiteral("Away from Every Meal"), presenceTable_);
+    auto* everyMeal = new QAction(tr("There for Every Meal"), presenceTable_);
+    auto* noMeal = new QAction(tr("Away from Every Meal"), presenceTable_);
     everyMeal->setObjectName(QStringLiteral("thereForEveryMeal"));
     noMeal->setObjectName(QStringLiteral("awayFromEveryMeal"));
     presenceTable_->addAction(everyMeal);

@@ -9,12 +9,6 @@
 #include "WhoIsThereDialog.h"
 #include "WizardWindow.h"
 
-namespace {
-
-const QString kNoActiveMeal = QStringLiteral("Tick the days and meals of the outing first.");
-
-} // namespace
-
 std::vector<dutywise::MealSlot> WizardWindow::ActiveMeals() const {
     std::vector<dutywise::MealSlot> meals;
     for (int day = 0; day < dutywise::kDays; ++day)
@@ -59,8 +53,8 @@ void WizardWindow::dropAbsencesOfDeletedPeople() {
 void WizardWindow::showWhoIsThere() {
     const std::vector<dutywise::MealSlot> meals = ActiveMeals();
     if (meals.empty()) {
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Dutywise"), kNoActiveMeal,
-                        QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::NoIcon, tr("Dutywise"),
+                        tr("Tick the days and meals of the outing first."), QMessageBox::Ok, this);
         box.exec();
         return;
     }
