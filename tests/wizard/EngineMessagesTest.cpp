@@ -58,8 +58,11 @@ std::vector<std::string> EveryEngineMessage(const QString& folder) {
     EXPECT_EQ(truncate(large.c_str(), 17 * 1024 * 1024), 0);
     messages.push_back(dutywise::ReadPlanFile(large).message);
     messages.push_back(dutywise::ReadPlanFile(dir + "/missing.dutywise").message);
-    messages.push_back(*dutywise::WriteFileAtomically(dir + "/no/such/folder.rtf", "x"));
-    messages.push_back(*dutywise::WriteFileAtomically(fifo, "x"));
+    for (const std::string& target : {dir + "/no/such/folder.rtf", fifo}) {
+        const std::optional<std::string> refused = dutywise::WriteFileAtomically(target, "x");
+        EXPECT_TRUE(refused.has_value()) << target;
+        messages.push_back(refused.value_or(""));
+    }
     return messages;
 }
 
