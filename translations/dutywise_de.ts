@@ -1521,5 +1521,9 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
         <source>Tick the days and meals of the outing first.</source>
         <translation>Hake zuerst die Tage und Mahlzeiten der Fahrt an.</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 </TS>

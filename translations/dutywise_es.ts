@@ -1521,5 +1521,9 @@ Un cuadrante para cada salida, justo para todos</translation>
         <source>Tick the days and meals of the outing first.</source>
         <translation>Marca primero los días y las comidas de la salida.</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 </TS>

@@ -1521,5 +1521,9 @@ Un planning pour chaque sortie, juste pour tous</translation>
         <source>Tick the days and meals of the outing first.</source>
         <translation>Coche d&apos;abord les jours et les repas de la sortie.</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 </TS>

@@ -1521,5 +1521,9 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
         <source>Tick the days and meals of the outing first.</source>
         <translation>Vink eerst de dagen en maaltijden van de tocht aan.</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 </TS>
