@@ -19,11 +19,11 @@ inline constexpr const char* kAllDaysButton = "checkAllDaysButton";
 // The context of the suggestion label's text, and each label with its hidden candidate list.
 inline constexpr const char* kWizardContext = "WizardWindow";
 inline constexpr std::pair<const char*, const char*> kSuggestionLabelsAndLists[] = {
-    {"JvAppearingLabel1", "BS"},
-    {"JvAppearingLabel2", "LS"},
-    {"JvAppearingLabel3", "ds"},
-    {"JvAppearingLabel4", "SS"},
-    {"JvAppearingLabel5", "DRS"}};
+    {"breakfastSuggestionLabel", "breakfastCandidates"},
+    {"lunchSuggestionLabel", "lunchCandidates"},
+    {"dinnerSuggestionLabel", "dinnerCandidates"},
+    {"snackSuggestionLabel", "snackCandidates"},
+    {"drinkSuggestionLabel", "drinkCandidates"}};
 
 // Calls `look` with each window as it shows, and with the wizard once per page; `name` is the
 // window's object name, with the page's number for the wizard ("WizardWindow-3"). `prepare`,

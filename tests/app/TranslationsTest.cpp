@@ -76,6 +76,7 @@ struct Seen {
     QStringList problems; // texts that do not fit
     QStringList names;    // accessible names of operable controls
     QStringList unnamed;
+    int suggestionLabels = 0; // the suggestion labels found and tried
 };
 
 void Look(QWidget& window, Seen& seen) {
@@ -92,6 +93,7 @@ void ShowEverySuggestion(QWidget& page, Seen& seen) {
         auto* list = page.findChild<QListWidget*>(QLatin1String(listName));
         if (!label || !list)
             continue;
+        ++seen.suggestionLabels;
         const QString before = label->text();
         label->show();
         for (int i = 0; i < list->count(); ++i) {
@@ -129,6 +131,7 @@ TEST_P(Translations, EveryTextFitsAndEveryControlHasANameInTheLanguage) {
                                          << seen.problems.join("\n").toStdString();
     EXPECT_TRUE(seen.unnamed.isEmpty()) << seen.unnamed.join(", ").toStdString();
     EXPECT_GT(seen.names.size(), 60);
+    EXPECT_EQ(seen.suggestionLabels, 5);
 
     if (language == QLatin1String("en"))
         return;
