@@ -3,6 +3,7 @@
 // users rely on are checked by role.
 #include "Accessibility.h"
 #include "FlatSpinEdit.h"
+#include "OperableRoles.h"
 #include "WindowFlow.h"
 
 #include <QAbstractButton>
@@ -24,22 +25,6 @@
 namespace {
 
 using RoleName = std::pair<QAccessible::Role, QString>;
-
-bool Operable(QAccessible::Role role) {
-    switch (role) {
-    case QAccessible::PushButton:
-    case QAccessible::CheckBox:
-    case QAccessible::RadioButton:
-    case QAccessible::EditableText:
-    case QAccessible::List:
-    case QAccessible::ComboBox:
-    case QAccessible::SpinBox:
-    case QAccessible::PageTab:
-        return true;
-    default:
-        return false;
-    }
-}
 
 // The six windows, by their object names.
 QWidget* Window(const char* name) {
@@ -70,7 +55,7 @@ void Walk(QAccessibleInterface* iface, QStringList& unnamed, QSet<RoleName>& see
             continue;
         const QString name = child->text(QAccessible::Name).trimmed();
         seen.insert({child->role(), name});
-        if (Operable(child->role()) && name.isEmpty())
+        if (testsupport::IsOperable(child->role()) && name.isEmpty())
             unnamed << Describe(child);
         Walk(child, unnamed, seen);
     }

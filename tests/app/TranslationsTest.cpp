@@ -2,6 +2,7 @@
 // a person can operate has a name a screen reader can say, and that name is the language's.
 #include "Accessibility.h"
 #include "Language.h"
+#include "OperableRoles.h"
 #include "TextFit.h"
 #include "TranslatedWindows.h"
 
@@ -41,27 +42,12 @@ QSet<QString> UntranslatedOnPurpose(const QString& language) {
     return same;
 }
 
-bool Operable(QAccessible::Role role) {
-    switch (role) {
-    case QAccessible::PushButton:
-    case QAccessible::CheckBox:
-    case QAccessible::EditableText:
-    case QAccessible::List:
-    case QAccessible::ComboBox:
-    case QAccessible::SpinBox:
-    case QAccessible::PageTab:
-        return true;
-    default:
-        return false;
-    }
-}
-
 void CollectNames(QAccessibleInterface* iface, QStringList& names, QStringList& unnamed) {
     for (int i = 0; i < iface->childCount(); ++i) {
         QAccessibleInterface* child = iface->child(i);
         if (!child || child->state().invisible)
             continue;
-        if (Operable(child->role())) {
+        if (testsupport::IsOperable(child->role())) {
             const QString name = child->text(QAccessible::Name).trimmed();
             if (name.isEmpty())
                 unnamed << (child->object() ? child->object()->objectName() : QString("?"));
