@@ -4,12 +4,14 @@
 #include <array>
 #include <bitset>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "CalendarDate.h"
+
 namespace dutywise {
 
-enum class Weekday { Sunday, Monday, Tuesday, Wednesday, Thursday, Friday, Saturday };
 enum class Meal { Breakfast, Lunch, Dinner };
 
 inline constexpr int kDays = 7;
@@ -23,6 +25,8 @@ inline constexpr int kDefaultCrewSize = 2;
 struct MealSlot {
     Weekday day;
     Meal meal;
+
+    friend bool operator==(const MealSlot&, const MealSlot&) = default;
 };
 
 const char* DayName(Weekday day);    // "Sunday" ... "Saturday"
@@ -53,6 +57,8 @@ struct OutingPlan {
     // list may be shorter than the people, or empty) is there for every meal. Absences from
     // meals that are not active do nothing.
     std::vector<MealSet> away;
+    // The outing's first day, when the leader gave one: the days then run from its weekday.
+    std::optional<CalendarDate> startDate;
 
     bool Ticked(MealSlot slot) const {
         return mealTicks[static_cast<int>(slot.day)][static_cast<int>(slot.meal)];
