@@ -5,7 +5,7 @@
     <name>AboutBox</name>
     <message>
         <source>About...</source>
-        <translation>Info...</translation>
+        <translation>Info…</translation>
     </message>
     <message>
         <source>Dutywise</source>
@@ -164,15 +164,15 @@
     </message>
     <message>
         <source>The field &quot;sorted&quot; must hold true or false for each list.</source>
-        <translation>Das Feld &quot;sorted&quot; muss für jede Liste true oder false enthalten.</translation>
+        <translation>Das Feld „sorted“ muss für jede Liste true oder false enthalten.</translation>
     </message>
     <message>
         <source>The field &quot;days&quot; must be a list of day names.</source>
-        <translation>Das Feld &quot;days&quot; muss eine Liste von Tagesnamen sein.</translation>
+        <translation>Das Feld „days“ muss eine Liste von Tagesnamen sein.</translation>
     </message>
     <message>
         <source>The field &quot;meals&quot; must hold a list of meal names for each day.</source>
-        <translation>Das Feld &quot;meals&quot; muss für jeden Tag eine Liste von Mahlzeiten enthalten.</translation>
+        <translation>Das Feld „meals“ muss für jeden Tag eine Liste von Mahlzeiten enthalten.</translation>
     </message>
     <message>
         <source>The field %1 must be a text.</source>
@@ -294,7 +294,7 @@
     <message>
         <source>Scoutmaster, Trailhead Software
 Sam Ridley</source>
-        <translation>Truppführer, Trailhead Software
+        <translation>Leiter, Trailhead Software
 Sam Ridley</translation>
     </message>
     <message>
@@ -321,7 +321,7 @@ Sam Ridley</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation>%1 %2</translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -444,7 +444,7 @@ Sam Ridley</translation>
     </message>
     <message>
         <source>%1&apos;s Roster</source>
-        <translation>Dienstplan %1</translation>
+        <translation>Dienstplan der Sippe %1</translation>
     </message>
     <message>
         <source>Cook: %1</source>
@@ -472,7 +472,7 @@ Sam Ridley</translation>
     </message>
     <message>
         <source>%1: %2 (%3 cook, %4 cleanup)</source>
-        <translation>%1: %2 (%3 Kochen, %4 Abwasch)</translation>
+        <translation>%1: %2 (%3× Kochen, %4× Abwasch)</translation>
     </message>
     <message>
         <source>Please enter the name of the Boy Scout Outing!</source>
@@ -481,12 +481,12 @@ Sam Ridley</translation>
     <message>
         <source>You don&apos;t have enough people to perform the task of cleaning up or cooking!
 Please shorten the limit!</source>
-        <translation>Ihr seid zu wenige Leute zum Kochen oder Abwaschen!
-Bitte setz die Dienstgröße herab!</translation>
+        <translation>Es sind zu wenige Leute zum Kochen und Abwaschen da!
+Stell weniger Leute pro Dienst ein!</translation>
     </message>
     <message>
         <source>Just a suggestion, please enter some more names in the beginning!</source>
-        <translation>Nur ein Vorschlag: gib am Anfang noch ein paar Namen mehr ein!</translation>
+        <translation>Nur ein Tipp: gib am Anfang noch ein paar Namen mehr ein!</translation>
     </message>
     <message>
         <source>I can&apos;t let you generate a roster without Breakfast.
@@ -521,8 +521,51 @@ Wenn dir keins einfällt, nimm einen Vorschlag.</translation>
     <message>
         <source>Not enough people are there for %1 %2!
 Please shorten the limit or mark more people as there.</source>
-        <translation>Für %1 %2 sind nicht genug Leute da!
-Bitte setz die Dienstgröße herab oder markiere mehr Leute als da.</translation>
+        <translation>Für %2 am %1 sind nicht genug Leute da!
+Stell weniger Leute pro Dienst ein oder hake bei mehr Leuten diese Mahlzeit an.</translation>
+    </message>
+</context>
+<context>
+    <name>RosterWordsInSentence</name>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>Breakfast</source>
+        <translation>das Frühstück</translation>
+    </message>
+    <message>
+        <source>Lunch</source>
+        <translation>das Mittagessen</translation>
+    </message>
+    <message>
+        <source>Dinner</source>
+        <translation>das Abendessen</translation>
     </message>
 </context>
 <context>
@@ -611,7 +654,7 @@ Bitte setz die Dienstgröße herab oder markiere mehr Leute als da.</translation
     </message>
     <message>
         <source>Scoutmaster, Trailhead Software</source>
-        <translation>Truppführer, Trailhead Software</translation>
+        <translation>Leiter, Trailhead Software</translation>
     </message>
     <message>
         <source>OK</source>
@@ -621,7 +664,7 @@ Bitte setz die Dienstgröße herab oder markiere mehr Leute als da.</translation
         <source>Welcome to Dutywise 4.1. I have changed the program just a LITTLE. At least this time, you have a choice of a template or a generated roster. If you have any questions or problems, my email is:%1. Thank you for using this program.
 
 Happy Roster Generating.</source>
-        <translation>Willkommen bei Dutywise 4.1. Ich habe das Programm nur ein KLEIN wenig geändert. Jetzt kannst du zwischen Vorlage und fertigem Dienstplan wählen. Fragen oder Probleme? Schreib mir:%1. Danke, dass du das Programm benutzt.
+        <translation>Willkommen bei Dutywise 4.1. Ich habe das Programm nur ein KLEIN WENIG geändert. Jetzt kannst du zwischen einer Vorlage und einem vom Programm erstellten Dienstplan wählen. Fragen oder Probleme? Schreib mir: %1. Danke, dass du das Programm benutzt.
 
 Viel Spaß beim Planen!</translation>
     </message>
@@ -634,7 +677,7 @@ Viel Spaß beim Planen!</translation>
     </message>
     <message>
         <source>Untick the meals a person is away from. The tick on a name ticks or clears the whole row.</source>
-        <translation>Nimm das Häkchen bei den Mahlzeiten weg, bei denen jemand fehlt. Das Häkchen am Namen setzt oder löscht die ganze Zeile.</translation>
+        <translation>Nimm das Häkchen bei den Mahlzeiten weg, bei denen jemand fehlt. Das Häkchen am Namen setzt oder entfernt alle Häkchen der Zeile.</translation>
     </message>
     <message>
         <source>Who is there when</source>
@@ -689,7 +732,7 @@ Viel Spaß beim Planen!</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation>Dazu</translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>Add person</source>
@@ -697,7 +740,7 @@ Viel Spaß beim Planen!</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation>Entf.</translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Delete person</source>
@@ -709,7 +752,7 @@ Viel Spaß beim Planen!</translation>
     </message>
     <message>
         <source>Open Plan...</source>
-        <translation>Plan öffnen...</translation>
+        <translation>Plan öffnen…</translation>
     </message>
     <message>
         <source>Open plan</source>
@@ -717,7 +760,7 @@ Viel Spaß beim Planen!</translation>
     </message>
     <message>
         <source>Save Plan...</source>
-        <translation>Plan sichern...</translation>
+        <translation>Speichern…</translation>
     </message>
     <message>
         <source>Save plan</source>
@@ -739,19 +782,19 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     </message>
     <message>
         <source>Check All Days</source>
-        <translation>Alle Tage an</translation>
+        <translation>Alle Tage wählen</translation>
     </message>
     <message>
         <source>Uncheck All Days</source>
-        <translation>Alle Tage aus</translation>
+        <translation>Keinen Tag wählen</translation>
     </message>
     <message>
         <source>Check All Meals</source>
-        <translation>Alle Mahlzeiten an</translation>
+        <translation>Alle Mahlzeiten wählen</translation>
     </message>
     <message>
         <source>Uncheck All Meals</source>
-        <translation>Alle Mahlzeiten aus</translation>
+        <translation>Keine Mahlzeit wählen</translation>
     </message>
     <message>
         <source>Sunday</source>
@@ -763,7 +806,7 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     </message>
     <message>
         <source>Sunday Breakfast</source>
-        <translation>Sonntag Frühstück</translation>
+        <translation>Sonntag, Frühstück</translation>
     </message>
     <message>
         <source>Lunch</source>
@@ -771,7 +814,7 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     </message>
     <message>
         <source>Sunday Lunch</source>
-        <translation>Sonntag Mittagessen</translation>
+        <translation>Sonntag, Mittagessen</translation>
     </message>
     <message>
         <source>Dinner</source>
@@ -779,7 +822,7 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     </message>
     <message>
         <source>Sunday Dinner</source>
-        <translation>Sonntag Abendessen</translation>
+        <translation>Sonntag, Abendessen</translation>
     </message>
     <message>
         <source>Monday</source>
@@ -787,15 +830,15 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     </message>
     <message>
         <source>Monday Breakfast</source>
-        <translation>Montag Frühstück</translation>
+        <translation>Montag, Frühstück</translation>
     </message>
     <message>
         <source>Monday Lunch</source>
-        <translation>Montag Mittagessen</translation>
+        <translation>Montag, Mittagessen</translation>
     </message>
     <message>
         <source>Monday Dinner</source>
-        <translation>Montag Abendessen</translation>
+        <translation>Montag, Abendessen</translation>
     </message>
     <message>
         <source>Tuesday</source>
@@ -803,15 +846,15 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     </message>
     <message>
         <source>Tuesday Breakfast</source>
-        <translation>Dienstag Frühstück</translation>
+        <translation>Dienstag, Frühstück</translation>
     </message>
     <message>
         <source>Tuesday Lunch</source>
-        <translation>Dienstag Mittagessen</translation>
+        <translation>Dienstag, Mittagessen</translation>
     </message>
     <message>
         <source>Tuesday Dinner</source>
-        <translation>Dienstag Abendessen</translation>
+        <translation>Dienstag, Abendessen</translation>
     </message>
     <message>
         <source>Wednesday</source>
@@ -819,15 +862,15 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     </message>
     <message>
         <source>Wednesday Breakfast</source>
-        <translation>Mittwoch Frühstück</translation>
+        <translation>Mittwoch, Frühstück</translation>
     </message>
     <message>
         <source>Wednesday Lunch</source>
-        <translation>Mittwoch Mittagessen</translation>
+        <translation>Mittwoch, Mittagessen</translation>
     </message>
     <message>
         <source>Wednesday Dinner</source>
-        <translation>Mittwoch Abendessen</translation>
+        <translation>Mittwoch, Abendessen</translation>
     </message>
     <message>
         <source>Thursday</source>
@@ -835,15 +878,15 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     </message>
     <message>
         <source>Thursday Breakfast</source>
-        <translation>Donnerstag Frühstück</translation>
+        <translation>Donnerstag, Frühstück</translation>
     </message>
     <message>
         <source>Thursday Lunch</source>
-        <translation>Donnerstag Mittagessen</translation>
+        <translation>Donnerstag, Mittagessen</translation>
     </message>
     <message>
         <source>Thursday Dinner</source>
-        <translation>Donnerstag Abendessen</translation>
+        <translation>Donnerstag, Abendessen</translation>
     </message>
     <message>
         <source>Friday</source>
@@ -851,15 +894,15 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     </message>
     <message>
         <source>Friday Breakfast</source>
-        <translation>Freitag Frühstück</translation>
+        <translation>Freitag, Frühstück</translation>
     </message>
     <message>
         <source>Friday Lunch</source>
-        <translation>Freitag Mittagessen</translation>
+        <translation>Freitag, Mittagessen</translation>
     </message>
     <message>
         <source>Friday Dinner</source>
-        <translation>Freitag Abendessen</translation>
+        <translation>Freitag, Abendessen</translation>
     </message>
     <message>
         <source>Saturday</source>
@@ -867,15 +910,15 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     </message>
     <message>
         <source>Saturday Breakfast</source>
-        <translation>Samstag Frühstück</translation>
+        <translation>Samstag, Frühstück</translation>
     </message>
     <message>
         <source>Saturday Lunch</source>
-        <translation>Samstag Mittagessen</translation>
+        <translation>Samstag, Mittagessen</translation>
     </message>
     <message>
         <source>Saturday Dinner</source>
-        <translation>Samstag Abendessen</translation>
+        <translation>Samstag, Abendessen</translation>
     </message>
     <message>
         <source>Meals</source>
@@ -935,7 +978,7 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     </message>
     <message>
         <source>Sort lunch list</source>
-        <translation>Mittagsliste sortieren</translation>
+        <translation>Mittagessen-Liste sortieren</translation>
     </message>
     <message>
         <source>Lunch suggestion</source>
@@ -959,7 +1002,7 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     </message>
     <message>
         <source>Sort dinner list</source>
-        <translation>Abendliste sortieren</translation>
+        <translation>Abendessen-Liste sortieren</translation>
     </message>
     <message>
         <source>Dinner suggestion</source>
@@ -971,11 +1014,11 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     </message>
     <message>
         <source>Click this label to add this suggestion to the Lunch list.</source>
-        <translation>Klicke hier, um den Vorschlag in die Mittagsliste zu übernehmen.</translation>
+        <translation>Klicke hier, um den Vorschlag in die Mittagessen-Liste zu übernehmen.</translation>
     </message>
     <message>
         <source>Click this label to add this suggestion to the Dinner list.</source>
-        <translation>Klicke hier, um den Vorschlag in die Abendliste zu übernehmen.</translation>
+        <translation>Klicke hier, um den Vorschlag in die Abendessen-Liste zu übernehmen.</translation>
     </message>
     <message>
         <source>Cinnamon Rolls</source>
@@ -1243,7 +1286,7 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     </message>
     <message>
         <source>Slim Jims</source>
-        <translation>Kaminwurzen</translation>
+        <translation>Minisalamis</translation>
     </message>
     <message>
         <source>Bug Juice</source>
@@ -1271,7 +1314,7 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     </message>
     <message>
         <source>Pepsi</source>
-        <translation>Cola</translation>
+        <translation>Spezi</translation>
     </message>
     <message>
         <source>Sprite</source>
@@ -1319,11 +1362,11 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     </message>
     <message>
         <source>Crew size</source>
-        <translation>Dienstgröße</translation>
+        <translation>Leute pro Dienst</translation>
     </message>
     <message>
         <source>Your limit is 1 - 5 scouts!</source>
-        <translation>Erlaubt sind 1 - 5 Leute!</translation>
+        <translation>Erlaubt sind 1 bis 5 Leute!</translation>
     </message>
     <message>
         <source>Why add this Limit?</source>
@@ -1379,7 +1422,7 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     </message>
     <message>
         <source>Use this button to save this roster...</source>
-        <translation>Dienstplan speichern...</translation>
+        <translation>Dienstplan speichern…</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1387,7 +1430,7 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     </message>
     <message>
         <source>Use this button to print a file...</source>
-        <translation>Drucken...</translation>
+        <translation>Drucken…</translation>
     </message>
     <message>
         <source>Print</source>
@@ -1395,7 +1438,7 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     </message>
     <message>
         <source>Use this drop-down box to change the font...</source>
-        <translation>Schriftart ändern...</translation>
+        <translation>Schriftart ändern…</translation>
     </message>
     <message>
         <source>Font name</source>
@@ -1403,7 +1446,7 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     </message>
     <message>
         <source>Use this drop-down box to change the color of the font...</source>
-        <translation>Schriftfarbe ändern...</translation>
+        <translation>Schriftfarbe ändern…</translation>
     </message>
     <message>
         <source>Font colour</source>
@@ -1411,7 +1454,7 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     </message>
     <message>
         <source>Use this spin editor to control the size of your font...</source>
-        <translation>Schriftgröße ändern...</translation>
+        <translation>Schriftgröße ändern…</translation>
     </message>
     <message>
         <source>Font size</source>
@@ -1431,7 +1474,7 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation>Info...</translation>
+        <translation>Info…</translation>
     </message>
     <message>
         <source>I can&apos;t see the text!</source>
@@ -1511,7 +1554,7 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     </message>
     <message>
         <source>Who Is There...</source>
-        <translation>Wer ist da...</translation>
+        <translation>Wer ist da…</translation>
     </message>
     <message>
         <source>Who is there</source>

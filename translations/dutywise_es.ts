@@ -5,7 +5,7 @@
     <name>AboutBox</name>
     <message>
         <source>About...</source>
-        <translation>Acerca de...</translation>
+        <translation>Acerca de…</translation>
     </message>
     <message>
         <source>Dutywise</source>
@@ -164,15 +164,15 @@
     </message>
     <message>
         <source>The field &quot;sorted&quot; must hold true or false for each list.</source>
-        <translation>El campo &quot;sorted&quot; debe valer true o false para cada lista.</translation>
+        <translation>El campo «sorted» debe valer true o false para cada lista.</translation>
     </message>
     <message>
         <source>The field &quot;days&quot; must be a list of day names.</source>
-        <translation>El campo &quot;days&quot; debe ser una lista de nombres de días.</translation>
+        <translation>El campo «days» debe ser una lista de nombres de días.</translation>
     </message>
     <message>
         <source>The field &quot;meals&quot; must hold a list of meal names for each day.</source>
-        <translation>El campo &quot;meals&quot; debe tener una lista de comidas para cada día.</translation>
+        <translation>El campo «meals» debe tener una lista de comidas para cada día.</translation>
     </message>
     <message>
         <source>The field %1 must be a text.</source>
@@ -247,7 +247,7 @@
     </message>
     <message>
         <source>Lime</source>
-        <translation>Lima</translation>
+        <translation>Verde lima</translation>
     </message>
     <message>
         <source>Yellow</source>
@@ -321,7 +321,7 @@ Sam Ridley</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation>%1 %2</translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -444,7 +444,7 @@ Sam Ridley</translation>
     </message>
     <message>
         <source>%1&apos;s Roster</source>
-        <translation>Cuadrante %1</translation>
+        <translation>Cuadrante de la patrulla %1</translation>
     </message>
     <message>
         <source>Cook: %1</source>
@@ -472,7 +472,7 @@ Sam Ridley</translation>
     </message>
     <message>
         <source>%1: %2 (%3 cook, %4 cleanup)</source>
-        <translation>%1: %2 (%3 cocina, %4 limpieza)</translation>
+        <translation>%1: %2 (cocina: %3, limpieza: %4)</translation>
     </message>
     <message>
         <source>Please enter the name of the Boy Scout Outing!</source>
@@ -481,12 +481,12 @@ Sam Ridley</translation>
     <message>
         <source>You don&apos;t have enough people to perform the task of cleaning up or cooking!
 Please shorten the limit!</source>
-        <translation>¡No sois suficientes para cocinar o limpiar!
-¡Reduce el tamaño del turno!</translation>
+        <translation>¡No sois suficientes para cocinar y limpiar!
+¡Pon menos personas por turno!</translation>
     </message>
     <message>
         <source>Just a suggestion, please enter some more names in the beginning!</source>
-        <translation>Solo una idea: ¡escribe algunos nombres más al principio!</translation>
+        <translation>Un consejo: ¡escribe algunos nombres más al principio!</translation>
     </message>
     <message>
         <source>I can&apos;t let you generate a roster without Breakfast.
@@ -497,8 +497,8 @@ Si no se te ocurre ninguno, elige una idea.</translation>
     <message>
         <source>I can&apos;t let you generate a roster without Lunch.
 If you can&apos;t think of a lunch, choose a suggestion.</source>
-        <translation>No puedo hacer un cuadrante sin comida.
-Si no se te ocurre ninguna, elige una idea.</translation>
+        <translation>No puedo hacer un cuadrante sin ningún plato para la comida.
+Si no se te ocurre ninguno, elige una idea.</translation>
     </message>
     <message>
         <source>I can&apos;t let you generate a roster without Dinner.
@@ -516,13 +516,56 @@ Si no se te ocurre ninguna, elige una idea.</translation>
     </message>
     <message>
         <source>, at %1 of %2 meals</source>
-        <translation>, en %1 de %2 comidas</translation>
+        <translation>, presente en %1 de %2 comidas</translation>
     </message>
     <message>
         <source>Not enough people are there for %1 %2!
 Please shorten the limit or mark more people as there.</source>
-        <translation>¡No hay bastante gente para %1 %2!
-Reduce el tamaño del turno o marca a más personas como presentes.</translation>
+        <translation>¡No hay bastante gente para %2 del %1!
+Pon menos personas por turno o marca a más personas como presentes.</translation>
+    </message>
+</context>
+<context>
+    <name>RosterWordsInSentence</name>
+    <message>
+        <source>Sunday</source>
+        <translation>domingo</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>lunes</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>martes</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>miércoles</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>jueves</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>viernes</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>sábado</translation>
+    </message>
+    <message>
+        <source>Breakfast</source>
+        <translation>el desayuno</translation>
+    </message>
+    <message>
+        <source>Lunch</source>
+        <translation>la comida</translation>
+    </message>
+    <message>
+        <source>Dinner</source>
+        <translation>la cena</translation>
     </message>
 </context>
 <context>
@@ -621,7 +664,7 @@ Reduce el tamaño del turno o marca a más personas como presentes.</translation
         <source>Welcome to Dutywise 4.1. I have changed the program just a LITTLE. At least this time, you have a choice of a template or a generated roster. If you have any questions or problems, my email is:%1. Thank you for using this program.
 
 Happy Roster Generating.</source>
-        <translation>Bienvenido a Dutywise 4.1. He cambiado el programa solo UN POCO. Al menos esta vez puedes elegir entre una plantilla y un cuadrante hecho. Si tienes preguntas o problemas, mi correo es:%1. Gracias por usar este programa.
+        <translation>Bienvenido a Dutywise 4.1. He cambiado el programa solo UN POCO. Al menos esta vez puedes elegir entre una plantilla y un cuadrante hecho por el programa. Si tienes preguntas o problemas, mi correo es: %1. Gracias por usar este programa.
 
 ¡Felices cuadrantes!</translation>
     </message>
@@ -689,7 +732,7 @@ Happy Roster Generating.</source>
     </message>
     <message>
         <source>Add</source>
-        <translation>Más</translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Add person</source>
@@ -697,11 +740,11 @@ Happy Roster Generating.</source>
     </message>
     <message>
         <source>Delete</source>
-        <translation>Borrar</translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <source>Delete person</source>
-        <translation>Borrar persona</translation>
+        <translation>Quitar persona</translation>
     </message>
     <message>
         <source>This list should be sorted</source>
@@ -709,7 +752,7 @@ Happy Roster Generating.</source>
     </message>
     <message>
         <source>Open Plan...</source>
-        <translation>Abrir plan...</translation>
+        <translation>Abrir plan…</translation>
     </message>
     <message>
         <source>Open plan</source>
@@ -717,7 +760,7 @@ Happy Roster Generating.</source>
     </message>
     <message>
         <source>Save Plan...</source>
-        <translation>Guardar plan...</translation>
+        <translation>Guardar plan…</translation>
     </message>
     <message>
         <source>Save plan</source>
@@ -763,7 +806,7 @@ Un cuadrante para cada salida, justo para todos</translation>
     </message>
     <message>
         <source>Sunday Breakfast</source>
-        <translation>Domingo desayuno</translation>
+        <translation>Desayuno del domingo</translation>
     </message>
     <message>
         <source>Lunch</source>
@@ -771,7 +814,7 @@ Un cuadrante para cada salida, justo para todos</translation>
     </message>
     <message>
         <source>Sunday Lunch</source>
-        <translation>Domingo comida</translation>
+        <translation>Comida del domingo</translation>
     </message>
     <message>
         <source>Dinner</source>
@@ -779,7 +822,7 @@ Un cuadrante para cada salida, justo para todos</translation>
     </message>
     <message>
         <source>Sunday Dinner</source>
-        <translation>Domingo cena</translation>
+        <translation>Cena del domingo</translation>
     </message>
     <message>
         <source>Monday</source>
@@ -787,15 +830,15 @@ Un cuadrante para cada salida, justo para todos</translation>
     </message>
     <message>
         <source>Monday Breakfast</source>
-        <translation>Lunes desayuno</translation>
+        <translation>Desayuno del lunes</translation>
     </message>
     <message>
         <source>Monday Lunch</source>
-        <translation>Lunes comida</translation>
+        <translation>Comida del lunes</translation>
     </message>
     <message>
         <source>Monday Dinner</source>
-        <translation>Lunes cena</translation>
+        <translation>Cena del lunes</translation>
     </message>
     <message>
         <source>Tuesday</source>
@@ -803,15 +846,15 @@ Un cuadrante para cada salida, justo para todos</translation>
     </message>
     <message>
         <source>Tuesday Breakfast</source>
-        <translation>Martes desayuno</translation>
+        <translation>Desayuno del martes</translation>
     </message>
     <message>
         <source>Tuesday Lunch</source>
-        <translation>Martes comida</translation>
+        <translation>Comida del martes</translation>
     </message>
     <message>
         <source>Tuesday Dinner</source>
-        <translation>Martes cena</translation>
+        <translation>Cena del martes</translation>
     </message>
     <message>
         <source>Wednesday</source>
@@ -819,15 +862,15 @@ Un cuadrante para cada salida, justo para todos</translation>
     </message>
     <message>
         <source>Wednesday Breakfast</source>
-        <translation>Miércoles desayuno</translation>
+        <translation>Desayuno del miércoles</translation>
     </message>
     <message>
         <source>Wednesday Lunch</source>
-        <translation>Miércoles comida</translation>
+        <translation>Comida del miércoles</translation>
     </message>
     <message>
         <source>Wednesday Dinner</source>
-        <translation>Miércoles cena</translation>
+        <translation>Cena del miércoles</translation>
     </message>
     <message>
         <source>Thursday</source>
@@ -835,15 +878,15 @@ Un cuadrante para cada salida, justo para todos</translation>
     </message>
     <message>
         <source>Thursday Breakfast</source>
-        <translation>Jueves desayuno</translation>
+        <translation>Desayuno del jueves</translation>
     </message>
     <message>
         <source>Thursday Lunch</source>
-        <translation>Jueves comida</translation>
+        <translation>Comida del jueves</translation>
     </message>
     <message>
         <source>Thursday Dinner</source>
-        <translation>Jueves cena</translation>
+        <translation>Cena del jueves</translation>
     </message>
     <message>
         <source>Friday</source>
@@ -851,15 +894,15 @@ Un cuadrante para cada salida, justo para todos</translation>
     </message>
     <message>
         <source>Friday Breakfast</source>
-        <translation>Viernes desayuno</translation>
+        <translation>Desayuno del viernes</translation>
     </message>
     <message>
         <source>Friday Lunch</source>
-        <translation>Viernes comida</translation>
+        <translation>Comida del viernes</translation>
     </message>
     <message>
         <source>Friday Dinner</source>
-        <translation>Viernes cena</translation>
+        <translation>Cena del viernes</translation>
     </message>
     <message>
         <source>Saturday</source>
@@ -867,15 +910,15 @@ Un cuadrante para cada salida, justo para todos</translation>
     </message>
     <message>
         <source>Saturday Breakfast</source>
-        <translation>Sábado desayuno</translation>
+        <translation>Desayuno del sábado</translation>
     </message>
     <message>
         <source>Saturday Lunch</source>
-        <translation>Sábado comida</translation>
+        <translation>Comida del sábado</translation>
     </message>
     <message>
         <source>Saturday Dinner</source>
-        <translation>Sábado cena</translation>
+        <translation>Cena del sábado</translation>
     </message>
     <message>
         <source>Meals</source>
@@ -899,7 +942,7 @@ Un cuadrante para cada salida, justo para todos</translation>
     </message>
     <message>
         <source>Delete breakfast</source>
-        <translation>Borrar desayuno</translation>
+        <translation>Quitar desayuno</translation>
     </message>
     <message>
         <source>Sorted</source>
@@ -923,7 +966,7 @@ Un cuadrante para cada salida, justo para todos</translation>
     </message>
     <message>
         <source>Lunches</source>
-        <translation>Comidas</translation>
+        <translation>Platos de la comida</translation>
     </message>
     <message>
         <source>Add lunch</source>
@@ -931,11 +974,11 @@ Un cuadrante para cada salida, justo para todos</translation>
     </message>
     <message>
         <source>Delete lunch</source>
-        <translation>Borrar comida</translation>
+        <translation>Quitar comida</translation>
     </message>
     <message>
         <source>Sort lunch list</source>
-        <translation>Ordenar la lista de comidas</translation>
+        <translation>Ordenar los platos de la comida</translation>
     </message>
     <message>
         <source>Lunch suggestion</source>
@@ -955,7 +998,7 @@ Un cuadrante para cada salida, justo para todos</translation>
     </message>
     <message>
         <source>Delete dinner</source>
-        <translation>Borrar cena</translation>
+        <translation>Quitar cena</translation>
     </message>
     <message>
         <source>Sort dinner list</source>
@@ -971,7 +1014,7 @@ Un cuadrante para cada salida, justo para todos</translation>
     </message>
     <message>
         <source>Click this label to add this suggestion to the Lunch list.</source>
-        <translation>Pulsa aquí para añadir esta idea a las comidas.</translation>
+        <translation>Pulsa aquí para añadir esta idea a los platos de la comida.</translation>
     </message>
     <message>
         <source>Click this label to add this suggestion to the Dinner list.</source>
@@ -1035,7 +1078,7 @@ Un cuadrante para cada salida, justo para todos</translation>
     </message>
     <message>
         <source>Cereal - Other</source>
-        <translation>Cereales - otros</translation>
+        <translation>Otros cereales</translation>
     </message>
     <message>
         <source>Sandwiches</source>
@@ -1131,7 +1174,7 @@ Un cuadrante para cada salida, justo para todos</translation>
     </message>
     <message>
         <source>Add snack</source>
-        <translation>Añadir picoteo</translation>
+        <translation>Añadir tentempié</translation>
     </message>
     <message>
         <source>Add drink</source>
@@ -1139,11 +1182,11 @@ Un cuadrante para cada salida, justo para todos</translation>
     </message>
     <message>
         <source>Delete snack</source>
-        <translation>Borrar picoteo</translation>
+        <translation>Quitar tentempié</translation>
     </message>
     <message>
         <source>Delete drink</source>
-        <translation>Borrar bebida</translation>
+        <translation>Quitar bebida</translation>
     </message>
     <message>
         <source>Sort snacks list</source>
@@ -1155,7 +1198,7 @@ Un cuadrante para cada salida, justo para todos</translation>
     </message>
     <message>
         <source>Snack suggestion</source>
-        <translation>Idea de picoteo</translation>
+        <translation>Idea de tentempié</translation>
     </message>
     <message>
         <source>Drink suggestion</source>
@@ -1283,7 +1326,7 @@ Un cuadrante para cada salida, justo para todos</translation>
     </message>
     <message>
         <source>Coca Cola</source>
-        <translation>Cola</translation>
+        <translation>Refresco de limón</translation>
     </message>
     <message>
         <source>Cool Aid</source>
@@ -1299,7 +1342,7 @@ Un cuadrante para cada salida, justo para todos</translation>
     </message>
     <message>
         <source>Root Beer</source>
-        <translation>Cerveza sin alcohol</translation>
+        <translation>Mosto</translation>
     </message>
     <message>
         <source>Sarsaparilla</source>
@@ -1319,7 +1362,7 @@ Un cuadrante para cada salida, justo para todos</translation>
     </message>
     <message>
         <source>Crew size</source>
-        <translation>Tamaño del turno</translation>
+        <translation>Personas por turno</translation>
     </message>
     <message>
         <source>Your limit is 1 - 5 scouts!</source>
@@ -1379,7 +1422,7 @@ Un cuadrante para cada salida, justo para todos</translation>
     </message>
     <message>
         <source>Use this button to save this roster...</source>
-        <translation>Guardar este cuadrante...</translation>
+        <translation>Guardar este cuadrante…</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1387,7 +1430,7 @@ Un cuadrante para cada salida, justo para todos</translation>
     </message>
     <message>
         <source>Use this button to print a file...</source>
-        <translation>Imprimir...</translation>
+        <translation>Imprimir…</translation>
     </message>
     <message>
         <source>Print</source>
@@ -1395,7 +1438,7 @@ Un cuadrante para cada salida, justo para todos</translation>
     </message>
     <message>
         <source>Use this drop-down box to change the font...</source>
-        <translation>Cambiar la fuente...</translation>
+        <translation>Cambiar la fuente…</translation>
     </message>
     <message>
         <source>Font name</source>
@@ -1403,7 +1446,7 @@ Un cuadrante para cada salida, justo para todos</translation>
     </message>
     <message>
         <source>Use this drop-down box to change the color of the font...</source>
-        <translation>Cambiar el color del texto...</translation>
+        <translation>Cambiar el color del texto…</translation>
     </message>
     <message>
         <source>Font colour</source>
@@ -1411,7 +1454,7 @@ Un cuadrante para cada salida, justo para todos</translation>
     </message>
     <message>
         <source>Use this spin editor to control the size of your font...</source>
-        <translation>Cambiar el tamaño del texto...</translation>
+        <translation>Cambiar el tamaño del texto…</translation>
     </message>
     <message>
         <source>Font size</source>
@@ -1431,7 +1474,7 @@ Un cuadrante para cada salida, justo para todos</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation>Acerca de...</translation>
+        <translation>Acerca de…</translation>
     </message>
     <message>
         <source>I can&apos;t see the text!</source>
@@ -1443,7 +1486,7 @@ Un cuadrante para cada salida, justo para todos</translation>
     </message>
     <message>
         <source>I&apos;m sorry, I can&apos;t add the same snack to the list!</source>
-        <translation>Lo siento, ese picoteo ya está en la lista.</translation>
+        <translation>Lo siento, ese tentempié ya está en la lista.</translation>
     </message>
     <message>
         <source>I&apos;m sorry, I can&apos;t add the same drink to the list!</source>
@@ -1495,11 +1538,11 @@ Un cuadrante para cada salida, justo para todos</translation>
     </message>
     <message>
         <source>Snack</source>
-        <translation>Picoteo</translation>
+        <translation>Tentempié</translation>
     </message>
     <message>
         <source>What is the name of the Snack?</source>
-        <translation>¿Qué picoteo?</translation>
+        <translation>¿Qué tentempié?</translation>
     </message>
     <message>
         <source>Drink</source>
@@ -1511,7 +1554,7 @@ Un cuadrante para cada salida, justo para todos</translation>
     </message>
     <message>
         <source>Who Is There...</source>
-        <translation>¿Quién está?...</translation>
+        <translation>Asistencia…</translation>
     </message>
     <message>
         <source>Who is there</source>

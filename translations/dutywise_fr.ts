@@ -5,7 +5,7 @@
     <name>AboutBox</name>
     <message>
         <source>About...</source>
-        <translation>À propos...</translation>
+        <translation>À propos…</translation>
     </message>
     <message>
         <source>Dutywise</source>
@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Version: 4.1</source>
-        <translation>Version : 4.1</translation>
+        <translation>Version&#xa0;: 4.1</translation>
     </message>
     <message>
         <source>Build Date: Sep. 23, 2004 4:11 PM</source>
@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>Please select which option you would like for your Boy Scout Roster:</source>
-        <translation>Comment veux-tu faire ton planning des services ?</translation>
+        <translation>Comment veux-tu faire ton planning des services&#x202f;?</translation>
     </message>
     <message>
         <source>Template</source>
@@ -62,7 +62,7 @@
     <name>CommandLine</name>
     <message>
         <source>Usage: dutywise [--help] [--version] [PLAN.dutywise]</source>
-        <translation>Utilisation : dutywise [--help] [--version] [PLAN.dutywise]</translation>
+        <translation>Utilisation&#xa0;: dutywise [--help] [--version] [PLAN.dutywise]</translation>
     </message>
     <message>
         <source>Dutywise builds the duty roster of a scout patrol&apos;s camping outing.</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Build a roster on the Finalization page</source>
-        <translation>Crée un planning à la page « Dernière étape »</translation>
+        <translation>Crée un planning à la page «&#x202f;Dernière étape&#x202f;»</translation>
     </message>
     <message>
         <source>NO RESULTS ARE GENERATED</source>
@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>The file is larger than 16 MiB; a plan is far smaller.</source>
-        <translation>Le fichier dépasse 16 Mio ; un plan est bien plus petit.</translation>
+        <translation>Le fichier dépasse 16 Mio&#x202f;; un plan est bien plus petit.</translation>
     </message>
     <message>
         <source>This file is not UTF-8 text.</source>
@@ -164,15 +164,15 @@
     </message>
     <message>
         <source>The field &quot;sorted&quot; must hold true or false for each list.</source>
-        <translation>Le champ &quot;sorted&quot; doit valoir true ou false pour chaque liste.</translation>
+        <translation>Le champ «&#x202f;sorted&#x202f;» doit valoir true ou false pour chaque liste.</translation>
     </message>
     <message>
         <source>The field &quot;days&quot; must be a list of day names.</source>
-        <translation>Le champ &quot;days&quot; doit être une liste de noms de jours.</translation>
+        <translation>Le champ «&#x202f;days&#x202f;» doit être une liste de noms de jours.</translation>
     </message>
     <message>
         <source>The field &quot;meals&quot; must hold a list of meal names for each day.</source>
-        <translation>Le champ &quot;meals&quot; doit contenir une liste de repas pour chaque jour.</translation>
+        <translation>Le champ «&#x202f;meals&#x202f;» doit contenir une liste de repas pour chaque jour.</translation>
     </message>
     <message>
         <source>The field %1 must be a text.</source>
@@ -321,7 +321,7 @@ Sam Ridley</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation>%1 %2</translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -362,15 +362,15 @@ Sam Ridley</translation>
     <name>QtPrintService</name>
     <message>
         <source>The printer &quot;%1&quot; cannot be used.</source>
-        <translation>L&apos;imprimante « %1 » n&apos;est pas utilisable.</translation>
+        <translation>L&apos;imprimante «&#x202f;%1&#x202f;» n&apos;est pas utilisable.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not start the job &quot;%2&quot;.</source>
-        <translation>L&apos;imprimante « %1 » n&apos;a pas pu lancer la tâche « %2 ».</translation>
+        <translation>L&apos;imprimante «&#x202f;%1&#x202f;» n&apos;a pas pu lancer la tâche «&#x202f;%2&#x202f;».</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; failed to print &quot;%2&quot;.</source>
-        <translation>L&apos;imprimante « %1 » n&apos;a pas pu imprimer « %2 ».</translation>
+        <translation>L&apos;imprimante «&#x202f;%1&#x202f;» n&apos;a pas pu imprimer «&#x202f;%2&#x202f;».</translation>
     </message>
     <message>
         <source>No default printer is set up. Set up a printer as the default printer of this computer, then print again.</source>
@@ -444,19 +444,19 @@ Sam Ridley</translation>
     </message>
     <message>
         <source>%1&apos;s Roster</source>
-        <translation>Planning %1</translation>
+        <translation>Planning de l&apos;équipe %1</translation>
     </message>
     <message>
         <source>Cook: %1</source>
-        <translation>Cuisine : %1</translation>
+        <translation>Cuisine&#xa0;: %1</translation>
     </message>
     <message>
         <source>Cleanup: %1</source>
-        <translation>Vaisselle : %1</translation>
+        <translation>Vaisselle&#xa0;: %1</translation>
     </message>
     <message>
         <source>Meal: %1</source>
-        <translation>Plat : %1</translation>
+        <translation>Plat&#xa0;: %1</translation>
     </message>
     <message>
         <source>Snacks</source>
@@ -472,68 +472,111 @@ Sam Ridley</translation>
     </message>
     <message>
         <source>%1: %2 (%3 cook, %4 cleanup)</source>
-        <translation>%1 : %2 (%3 cuisine, %4 vaisselle)</translation>
+        <translation>%1&#xa0;: %2 (cuisine&#xa0;: %3, vaisselle&#xa0;: %4)</translation>
     </message>
     <message>
         <source>Please enter the name of the Boy Scout Outing!</source>
-        <translation>Saisis le nom de la sortie !</translation>
+        <translation>Saisis le nom de la sortie&#x202f;!</translation>
     </message>
     <message>
         <source>You don&apos;t have enough people to perform the task of cleaning up or cooking!
 Please shorten the limit!</source>
-        <translation>Vous n&apos;êtes pas assez nombreux pour la cuisine ou la vaisselle !
-Réduis la taille des équipes !</translation>
+        <translation>Il n&apos;y a pas assez de monde pour la cuisine et la vaisselle&#x202f;!
+Mets moins de scouts par service&#x202f;!</translation>
     </message>
     <message>
         <source>Just a suggestion, please enter some more names in the beginning!</source>
-        <translation>Juste une idée : saisis quelques noms de plus au début !</translation>
+        <translation>Petit conseil&#xa0;: saisis quelques noms de plus au début&#x202f;!</translation>
     </message>
     <message>
         <source>I can&apos;t let you generate a roster without Breakfast.
 If you can&apos;t think of a breakfast, choose a suggestion.</source>
         <translation>Je ne peux pas faire de planning sans petit-déjeuner.
-Si tu n&apos;as pas d&apos;idée, prends une suggestion.</translation>
+Si tu n&apos;as pas d&apos;idée, clique sur «&#x202f;Idée&#x202f;».</translation>
     </message>
     <message>
         <source>I can&apos;t let you generate a roster without Lunch.
 If you can&apos;t think of a lunch, choose a suggestion.</source>
         <translation>Je ne peux pas faire de planning sans déjeuner.
-Si tu n&apos;as pas d&apos;idée, prends une suggestion.</translation>
+Si tu n&apos;as pas d&apos;idée, clique sur «&#x202f;Idée&#x202f;».</translation>
     </message>
     <message>
         <source>I can&apos;t let you generate a roster without Dinner.
 If you can&apos;t think of a dinner, choose a suggestion.</source>
         <translation>Je ne peux pas faire de planning sans dîner.
-Si tu n&apos;as pas d&apos;idée, prends une suggestion.</translation>
+Si tu n&apos;as pas d&apos;idée, clique sur «&#x202f;Idée&#x202f;».</translation>
     </message>
     <message>
         <source>Completed!</source>
-        <translation>Terminé !</translation>
+        <translation>Terminé&#x202f;!</translation>
     </message>
     <message>
         <source>You found the hidden picture!</source>
-        <translation>Tu as trouvé l&apos;image cachée !</translation>
+        <translation>Tu as trouvé l&apos;image cachée&#x202f;!</translation>
     </message>
     <message>
         <source>, at %1 of %2 meals</source>
-        <translation>, présent à %1 repas sur %2</translation>
+        <translation>, à %1 repas sur %2</translation>
     </message>
     <message>
         <source>Not enough people are there for %1 %2!
 Please shorten the limit or mark more people as there.</source>
-        <translation>Pas assez de monde pour %1 %2 !
-Réduis la taille des équipes ou marque plus de présents.</translation>
+        <translation>Pas assez de monde pour %2 de %1&#x202f;!
+Mets moins de scouts par service ou coche d&apos;autres présents.</translation>
+    </message>
+</context>
+<context>
+    <name>RosterWordsInSentence</name>
+    <message>
+        <source>Sunday</source>
+        <translation>dimanche</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>lundi</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>mardi</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>mercredi</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>jeudi</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>vendredi</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>samedi</translation>
+    </message>
+    <message>
+        <source>Breakfast</source>
+        <translation>le petit-déjeuner</translation>
+    </message>
+    <message>
+        <source>Lunch</source>
+        <translation>le déjeuner</translation>
+    </message>
+    <message>
+        <source>Dinner</source>
+        <translation>le dîner</translation>
     </message>
 </context>
 <context>
     <name>Shell</name>
     <message>
         <source>Cannot start &quot;%1&quot;: &quot;%2&quot; is longer than %3 characters.</source>
-        <translation>Impossible de lancer « %1 » : « %2 » dépasse %3 caractères.</translation>
+        <translation>Impossible de lancer «&#x202f;%1&#x202f;»&#xa0;: «&#x202f;%2&#x202f;» dépasse %3 caractères.</translation>
     </message>
     <message>
         <source>Cannot start &quot;%1&quot;: %2</source>
-        <translation>Impossible de lancer « %1 » : %2</translation>
+        <translation>Impossible de lancer «&#x202f;%1&#x202f;»&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -544,7 +587,7 @@ Réduis la taille des équipes ou marque plus de présents.</translation>
     </message>
     <message>
         <source>Please select how many days there will be on the outing:</source>
-        <translation>Combien de jours dure la sortie ?</translation>
+        <translation>Combien de jours dure la sortie&#x202f;?</translation>
     </message>
     <message>
         <source>Number of days</source>
@@ -580,7 +623,7 @@ Réduis la taille des équipes ou marque plus de présents.</translation>
     </message>
     <message>
         <source>Edit a Template</source>
-        <translation>Éditer un modèle</translation>
+        <translation>Modifier un modèle</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -592,7 +635,7 @@ Réduis la taille des équipes ou marque plus de présents.</translation>
     </message>
     <message>
         <source>Please select the number of days in the outing!</source>
-        <translation>Choisis le nombre de jours de la sortie !</translation>
+        <translation>Choisis le nombre de jours de la sortie&#x202f;!</translation>
     </message>
 </context>
 <context>
@@ -621,16 +664,16 @@ Réduis la taille des équipes ou marque plus de présents.</translation>
         <source>Welcome to Dutywise 4.1. I have changed the program just a LITTLE. At least this time, you have a choice of a template or a generated roster. If you have any questions or problems, my email is:%1. Thank you for using this program.
 
 Happy Roster Generating.</source>
-        <translation>Bienvenue dans Dutywise 4.1. J&apos;ai juste UN PEU changé le programme. Cette fois, tu peux au moins choisir entre un modèle et un planning créé. Pour toute question ou tout souci, mon adresse est :%1. Merci d&apos;utiliser ce programme.
+        <translation>Bienvenue dans Dutywise 4.1. J&apos;ai juste UN PEU changé le programme. Cette fois, tu peux au moins choisir entre un modèle et un planning fait par le programme. Pour toute question ou tout souci, mon adresse est&#xa0;: %1. Merci d&apos;utiliser ce programme.
 
-Bons plannings !</translation>
+Bons plannings&#x202f;!</translation>
     </message>
 </context>
 <context>
     <name>WhoIsThereDialog</name>
     <message>
         <source>Who is there when?</source>
-        <translation>Qui est là, et quand ?</translation>
+        <translation>Qui est là, et quand&#x202f;?</translation>
     </message>
     <message>
         <source>Untick the meals a person is away from. The tick on a name ticks or clears the whole row.</source>
@@ -642,11 +685,11 @@ Bons plannings !</translation>
     </message>
     <message>
         <source>There for Every Meal</source>
-        <translation>Présent à tous les repas</translation>
+        <translation>Présence à tous les repas</translation>
     </message>
     <message>
         <source>Away from Every Meal</source>
-        <translation>Absent de tous les repas</translation>
+        <translation>Absence à tous les repas</translation>
     </message>
 </context>
 <context>
@@ -661,11 +704,11 @@ Bons plannings !</translation>
     </message>
     <message>
         <source>Welcome to Dutywise. This program will generate a Boy Scout Outing Roster for any Boy Scout Troop. First, you must enter the &quot;basics&quot;, which start out a roster. If you would fill out the text boxes below, the roster can continue.</source>
-        <translation>Bienvenue dans Dutywise. Ce programme fait le planning des services d&apos;une sortie pour toute unité scoute. Saisis d&apos;abord les « bases » du planning. Quand tu auras rempli les champs ci-dessous, tu pourras continuer.</translation>
+        <translation>Bienvenue dans Dutywise. Ce programme fait le planning des services d&apos;une sortie pour toute unité scoute. Saisis d&apos;abord les «&#x202f;bases&#x202f;» du planning. Quand tu auras rempli les champs ci-dessous, tu pourras continuer.</translation>
     </message>
     <message>
         <source>What is the name of the Boy Scout Outing?</source>
-        <translation>Quel est le nom de la sortie ?</translation>
+        <translation>Quel est le nom de la sortie&#x202f;?</translation>
     </message>
     <message>
         <source>Outing name</source>
@@ -673,7 +716,7 @@ Bons plannings !</translation>
     </message>
     <message>
         <source>What is the name of the patrol?</source>
-        <translation>Quel est le nom de l&apos;équipe ?</translation>
+        <translation>Quel est le nom de l&apos;équipe&#x202f;?</translation>
     </message>
     <message>
         <source>Patrol name</source>
@@ -681,7 +724,7 @@ Bons plannings !</translation>
     </message>
     <message>
         <source>Who are the people on the outing/in the patrol?</source>
-        <translation>Qui participe à la sortie, qui est dans l&apos;équipe ?</translation>
+        <translation>Qui participe à la sortie, qui est dans l&apos;équipe&#x202f;?</translation>
     </message>
     <message>
         <source>People</source>
@@ -689,7 +732,7 @@ Bons plannings !</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation>Ajout</translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Add person</source>
@@ -709,7 +752,7 @@ Bons plannings !</translation>
     </message>
     <message>
         <source>Open Plan...</source>
-        <translation>Ouvrir un plan...</translation>
+        <translation>Ouvrir…</translation>
     </message>
     <message>
         <source>Open plan</source>
@@ -717,7 +760,7 @@ Bons plannings !</translation>
     </message>
     <message>
         <source>Save Plan...</source>
-        <translation>Enregistrer...</translation>
+        <translation>Enregistrer…</translation>
     </message>
     <message>
         <source>Save plan</source>
@@ -735,7 +778,7 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>Which days of the week are you going on the Outing?</source>
-        <translation>Quels jours de la semaine dure la sortie ?</translation>
+        <translation>Quels jours de la semaine dure la sortie&#x202f;?</translation>
     </message>
     <message>
         <source>Check All Days</source>
@@ -759,11 +802,11 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>Breakfast</source>
-        <translation>Petit-déj</translation>
+        <translation>Matin</translation>
     </message>
     <message>
         <source>Sunday Breakfast</source>
-        <translation>Dimanche petit-déjeuner</translation>
+        <translation>Dimanche, petit-déjeuner</translation>
     </message>
     <message>
         <source>Lunch</source>
@@ -771,7 +814,7 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>Sunday Lunch</source>
-        <translation>Dimanche déjeuner</translation>
+        <translation>Dimanche, déjeuner</translation>
     </message>
     <message>
         <source>Dinner</source>
@@ -779,7 +822,7 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>Sunday Dinner</source>
-        <translation>Dimanche dîner</translation>
+        <translation>Dimanche, dîner</translation>
     </message>
     <message>
         <source>Monday</source>
@@ -787,15 +830,15 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>Monday Breakfast</source>
-        <translation>Lundi petit-déjeuner</translation>
+        <translation>Lundi, petit-déjeuner</translation>
     </message>
     <message>
         <source>Monday Lunch</source>
-        <translation>Lundi déjeuner</translation>
+        <translation>Lundi, déjeuner</translation>
     </message>
     <message>
         <source>Monday Dinner</source>
-        <translation>Lundi dîner</translation>
+        <translation>Lundi, dîner</translation>
     </message>
     <message>
         <source>Tuesday</source>
@@ -803,15 +846,15 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>Tuesday Breakfast</source>
-        <translation>Mardi petit-déjeuner</translation>
+        <translation>Mardi, petit-déjeuner</translation>
     </message>
     <message>
         <source>Tuesday Lunch</source>
-        <translation>Mardi déjeuner</translation>
+        <translation>Mardi, déjeuner</translation>
     </message>
     <message>
         <source>Tuesday Dinner</source>
-        <translation>Mardi dîner</translation>
+        <translation>Mardi, dîner</translation>
     </message>
     <message>
         <source>Wednesday</source>
@@ -819,15 +862,15 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>Wednesday Breakfast</source>
-        <translation>Mercredi petit-déjeuner</translation>
+        <translation>Mercredi, petit-déjeuner</translation>
     </message>
     <message>
         <source>Wednesday Lunch</source>
-        <translation>Mercredi déjeuner</translation>
+        <translation>Mercredi, déjeuner</translation>
     </message>
     <message>
         <source>Wednesday Dinner</source>
-        <translation>Mercredi dîner</translation>
+        <translation>Mercredi, dîner</translation>
     </message>
     <message>
         <source>Thursday</source>
@@ -835,15 +878,15 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>Thursday Breakfast</source>
-        <translation>Jeudi petit-déjeuner</translation>
+        <translation>Jeudi, petit-déjeuner</translation>
     </message>
     <message>
         <source>Thursday Lunch</source>
-        <translation>Jeudi déjeuner</translation>
+        <translation>Jeudi, déjeuner</translation>
     </message>
     <message>
         <source>Thursday Dinner</source>
-        <translation>Jeudi dîner</translation>
+        <translation>Jeudi, dîner</translation>
     </message>
     <message>
         <source>Friday</source>
@@ -851,15 +894,15 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>Friday Breakfast</source>
-        <translation>Vendredi petit-déjeuner</translation>
+        <translation>Vendredi, petit-déjeuner</translation>
     </message>
     <message>
         <source>Friday Lunch</source>
-        <translation>Vendredi déjeuner</translation>
+        <translation>Vendredi, déjeuner</translation>
     </message>
     <message>
         <source>Friday Dinner</source>
-        <translation>Vendredi dîner</translation>
+        <translation>Vendredi, dîner</translation>
     </message>
     <message>
         <source>Saturday</source>
@@ -867,15 +910,15 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>Saturday Breakfast</source>
-        <translation>Samedi petit-déjeuner</translation>
+        <translation>Samedi, petit-déjeuner</translation>
     </message>
     <message>
         <source>Saturday Lunch</source>
-        <translation>Samedi déjeuner</translation>
+        <translation>Samedi, déjeuner</translation>
     </message>
     <message>
         <source>Saturday Dinner</source>
-        <translation>Samedi dîner</translation>
+        <translation>Samedi, dîner</translation>
     </message>
     <message>
         <source>Meals</source>
@@ -883,11 +926,11 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>What are some of the meals that will be made on the outing?</source>
-        <translation>Quels plats allez-vous cuisiner pendant la sortie ?</translation>
+        <translation>Quels plats allez-vous cuisiner pendant la sortie&#x202f;?</translation>
     </message>
     <message>
         <source>What&apos;s for Breakfast?</source>
-        <translation>Au petit-déjeuner ?</translation>
+        <translation>Au petit-déjeuner&#x202f;?</translation>
     </message>
     <message>
         <source>Breakfasts</source>
@@ -919,7 +962,7 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>What&apos;s for Lunch?</source>
-        <translation>Au déjeuner ?</translation>
+        <translation>Au déjeuner&#x202f;?</translation>
     </message>
     <message>
         <source>Lunches</source>
@@ -943,7 +986,7 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>What&apos;s for Dinner?</source>
-        <translation>Au dîner ?</translation>
+        <translation>Au dîner&#x202f;?</translation>
     </message>
     <message>
         <source>Dinners</source>
@@ -1023,7 +1066,7 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>Frosted Flakes</source>
-        <translation>Pétales givrés</translation>
+        <translation>Pétales de maïs glacés</translation>
     </message>
     <message>
         <source>Smart Start</source>
@@ -1035,7 +1078,7 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>Cereal - Other</source>
-        <translation>Céréales - autres</translation>
+        <translation>Autres céréales</translation>
     </message>
     <message>
         <source>Sandwiches</source>
@@ -1071,7 +1114,7 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>P, B, and J</source>
-        <translation>Tartines cacahuète</translation>
+        <translation>Tartines au beurre de cacahuète</translation>
     </message>
     <message>
         <source>Fish</source>
@@ -1111,15 +1154,15 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>Like every Boy Scout Outing, it would be good to have snacks, and definitely Drinks.</source>
-        <translation>Comme à chaque sortie, prévoyez un goûter et surtout des boissons.</translation>
+        <translation>Comme à chaque sortie, prévois un goûter et surtout des boissons.</translation>
     </message>
     <message>
         <source>Please add your snacks here:</source>
-        <translation>Ton goûter :</translation>
+        <translation>Ton goûter&#xa0;:</translation>
     </message>
     <message>
         <source>Please add your drinks here:</source>
-        <translation>Tes boissons :</translation>
+        <translation>Tes boissons&#xa0;:</translation>
     </message>
     <message>
         <source>Snacks</source>
@@ -1131,7 +1174,7 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>Add snack</source>
-        <translation>Ajouter au goûter</translation>
+        <translation>Ajouter un en-cas</translation>
     </message>
     <message>
         <source>Add drink</source>
@@ -1139,7 +1182,7 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>Delete snack</source>
-        <translation>Retirer du goûter</translation>
+        <translation>Retirer l&apos;en-cas</translation>
     </message>
     <message>
         <source>Delete drink</source>
@@ -1155,7 +1198,7 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>Snack suggestion</source>
-        <translation>Idée de goûter</translation>
+        <translation>Idée d&apos;en-cas</translation>
     </message>
     <message>
         <source>Drink suggestion</source>
@@ -1175,7 +1218,7 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>Doritos</source>
-        <translation>Tortillas chips</translation>
+        <translation>Chips tortilla</translation>
     </message>
     <message>
         <source>Fritos</source>
@@ -1299,7 +1342,7 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>Root Beer</source>
-        <translation>Bière sans alcool</translation>
+        <translation>Diabolo menthe</translation>
     </message>
     <message>
         <source>Sarsaparilla</source>
@@ -1315,27 +1358,27 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>The last step of the roster is to figure out how many cooks and clean up people there should be.</source>
-        <translation>Dernière étape : combien de scouts à la cuisine et combien à la vaisselle ?</translation>
+        <translation>Dernière étape&#xa0;: combien de scouts à la cuisine et combien à la vaisselle&#x202f;?</translation>
     </message>
     <message>
         <source>Crew size</source>
-        <translation>Taille des équipes</translation>
+        <translation>Scouts par service</translation>
     </message>
     <message>
         <source>Your limit is 1 - 5 scouts!</source>
-        <translation>Entre 1 et 5 scouts !</translation>
+        <translation>Entre 1 et 5 scouts&#x202f;!</translation>
     </message>
     <message>
         <source>Why add this Limit?</source>
-        <translation>Pourquoi cette limite ?</translation>
+        <translation>Pourquoi cette limite&#x202f;?</translation>
     </message>
     <message>
         <source>Since a program is a program and not a living person, you can&apos;t have 0 people clean up or have 18 people cook!</source>
-        <translation>Un programme n&apos;est pas une personne : pas de vaisselle à 0 ni de cuisine à 18 !</translation>
+        <translation>Un programme n&apos;est pas une personne&#xa0;: pas de vaisselle à 0 ni de cuisine à 18&#x202f;!</translation>
     </message>
     <message>
         <source>Now, after you have selected the number of cooks and clean up people for a meal, click on the &quot;Build&quot; button below, to build your roster and generate a document for printing.</source>
-        <translation>Une fois choisi le nombre de scouts à la cuisine et à la vaisselle, clique sur « Créer » ci-dessous pour faire ton planning à imprimer.</translation>
+        <translation>Une fois choisi le nombre de scouts à la cuisine et à la vaisselle, clique sur «&#x202f;Créer&#x202f;» ci-dessous pour faire ton planning à imprimer.</translation>
     </message>
     <message>
         <source>Build</source>
@@ -1351,7 +1394,7 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>This page is only used when building a roster, so if your roster isn&apos;t built, please go back to the &quot;Finalization&quot; page and build it from there.</source>
-        <translation>Cette page montre le planning créé. S&apos;il n&apos;est pas encore fait, retourne à la page « Dernière étape » pour le créer.</translation>
+        <translation>Cette page montre le planning créé. S&apos;il n&apos;est pas encore fait, retourne à la page «&#x202f;Dernière étape&#x202f;» pour le créer.</translation>
     </message>
     <message>
         <source>Use this button to make the font bold</source>
@@ -1379,7 +1422,7 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>Use this button to save this roster...</source>
-        <translation>Enregistrer ce planning...</translation>
+        <translation>Enregistrer ce planning…</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1387,7 +1430,7 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>Use this button to print a file...</source>
-        <translation>Imprimer...</translation>
+        <translation>Imprimer…</translation>
     </message>
     <message>
         <source>Print</source>
@@ -1395,7 +1438,7 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>Use this drop-down box to change the font...</source>
-        <translation>Changer la police...</translation>
+        <translation>Changer la police…</translation>
     </message>
     <message>
         <source>Font name</source>
@@ -1403,7 +1446,7 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>Use this drop-down box to change the color of the font...</source>
-        <translation>Changer la couleur du texte...</translation>
+        <translation>Changer la couleur du texte…</translation>
     </message>
     <message>
         <source>Font colour</source>
@@ -1411,7 +1454,7 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>Use this spin editor to control the size of your font...</source>
-        <translation>Changer la taille du texte...</translation>
+        <translation>Changer la taille du texte…</translation>
     </message>
     <message>
         <source>Font size</source>
@@ -1431,23 +1474,23 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation>À propos...</translation>
+        <translation>À propos…</translation>
     </message>
     <message>
         <source>I can&apos;t see the text!</source>
-        <translation>Je ne vois pas le texte !</translation>
+        <translation>Je ne vois pas le texte&#x202f;!</translation>
     </message>
     <message>
         <source>I&apos;m sorry, I can&apos;t add the same meal to the list!</source>
-        <translation>Désolé, ce plat est déjà dans la liste !</translation>
+        <translation>Désolé, ce plat est déjà dans la liste&#x202f;!</translation>
     </message>
     <message>
         <source>I&apos;m sorry, I can&apos;t add the same snack to the list!</source>
-        <translation>Désolé, cet en-cas est déjà dans la liste !</translation>
+        <translation>Désolé, cet en-cas est déjà dans la liste&#x202f;!</translation>
     </message>
     <message>
         <source>I&apos;m sorry, I can&apos;t add the same drink to the list!</source>
-        <translation>Désolé, cette boisson est déjà dans la liste !</translation>
+        <translation>Désolé, cette boisson est déjà dans la liste&#x202f;!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -1459,7 +1502,7 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>The name you have entered is already in the list, add to the list?</source>
-        <translation>Ce nom est déjà dans la liste. L&apos;ajouter quand même ?</translation>
+        <translation>Ce nom est déjà dans la liste. L&apos;ajouter quand même&#x202f;?</translation>
     </message>
     <message>
         <source>Dutywise</source>
@@ -1467,11 +1510,11 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>Replace the entries of the wizard with the plan &quot;%1&quot;?</source>
-        <translation>Remplacer les saisies de l&apos;assistant par le plan « %1 » ?</translation>
+        <translation>Remplacer les saisies de l&apos;assistant par le plan «&#x202f;%1&#x202f;»&#x202f;?</translation>
     </message>
     <message>
         <source>Suggestion: %1</source>
-        <translation>Idée : %1</translation>
+        <translation>Idée&#xa0;: %1</translation>
     </message>
     <message>
         <source>Person</source>
@@ -1479,27 +1522,27 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>What is the person&apos;s name?</source>
-        <translation>Quel est le nom de la personne ?</translation>
+        <translation>Quel est le nom de la personne&#x202f;?</translation>
     </message>
     <message>
         <source>What is the name of the Meal for Breakfast?</source>
-        <translation>Quel plat au petit-déjeuner ?</translation>
+        <translation>Quel plat au petit-déjeuner&#x202f;?</translation>
     </message>
     <message>
         <source>What is the name of the Meal for Lunch?</source>
-        <translation>Quel plat au déjeuner ?</translation>
+        <translation>Quel plat au déjeuner&#x202f;?</translation>
     </message>
     <message>
         <source>What is the name of the Meal for Dinner?</source>
-        <translation>Quel plat au dîner ?</translation>
+        <translation>Quel plat au dîner&#x202f;?</translation>
     </message>
     <message>
         <source>Snack</source>
-        <translation>Goûter</translation>
+        <translation>En-cas</translation>
     </message>
     <message>
         <source>What is the name of the Snack?</source>
-        <translation>Quel goûter ?</translation>
+        <translation>Quel en-cas&#x202f;?</translation>
     </message>
     <message>
         <source>Drink</source>
@@ -1507,11 +1550,11 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>What is the name of the Drink?</source>
-        <translation>Quelle boisson ?</translation>
+        <translation>Quelle boisson&#x202f;?</translation>
     </message>
     <message>
         <source>Who Is There...</source>
-        <translation>Qui est là...</translation>
+        <translation>Qui est là…</translation>
     </message>
     <message>
         <source>Who is there</source>

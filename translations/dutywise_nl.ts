@@ -5,7 +5,7 @@
     <name>AboutBox</name>
     <message>
         <source>About...</source>
-        <translation>Over...</translation>
+        <translation>Over…</translation>
     </message>
     <message>
         <source>Dutywise</source>
@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Build Date: Sep. 23, 2004 4:11 PM</source>
-        <translation>Gebouwd: 23-09-2004, 16:11</translation>
+        <translation>Gemaakt op 23-09-2004 om 16:11</translation>
     </message>
     <message>
         <source>Trailhead Software, for every patrol</source>
@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>Dutywise builds the duty roster of a scout patrol&apos;s camping outing.</source>
-        <translation>Dutywise maakt het corveerooster van een scoutingpatrouille voor tocht of kamp.</translation>
+        <translation>Dutywise maakt het corveerooster van een scoutingpatrouille op kamp.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
@@ -78,7 +78,7 @@
     </message>
     <message>
         <source>An outing plan to load into the wizard.</source>
-        <translation>Een tochtplan om in de wizard te laden.</translation>
+        <translation>Een kampplan om in de wizard te laden.</translation>
     </message>
     <message>
         <source>give at most one plan file.</source>
@@ -164,15 +164,15 @@
     </message>
     <message>
         <source>The field &quot;sorted&quot; must hold true or false for each list.</source>
-        <translation>Het veld &quot;sorted&quot; moet voor elke lijst true of false bevatten.</translation>
+        <translation>Het veld „sorted” moet voor elke lijst true of false bevatten.</translation>
     </message>
     <message>
         <source>The field &quot;days&quot; must be a list of day names.</source>
-        <translation>Het veld &quot;days&quot; moet een lijst met dagnamen zijn.</translation>
+        <translation>Het veld „days” moet een lijst met dagnamen zijn.</translation>
     </message>
     <message>
         <source>The field &quot;meals&quot; must hold a list of meal names for each day.</source>
-        <translation>Het veld &quot;meals&quot; moet voor elke dag een lijst met maaltijden bevatten.</translation>
+        <translation>Het veld „meals” moet voor elke dag een lijst met maaltijden bevatten.</translation>
     </message>
     <message>
         <source>The field %1 must be a text.</source>
@@ -247,7 +247,7 @@
     </message>
     <message>
         <source>Lime</source>
-        <translation>Limoen</translation>
+        <translation>Limoengroen</translation>
     </message>
     <message>
         <source>Yellow</source>
@@ -321,7 +321,7 @@ Sam Ridley</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation>%1 %2</translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -444,7 +444,7 @@ Sam Ridley</translation>
     </message>
     <message>
         <source>%1&apos;s Roster</source>
-        <translation>Rooster %1</translation>
+        <translation>Corveerooster patrouille %1</translation>
     </message>
     <message>
         <source>Cook: %1</source>
@@ -476,7 +476,7 @@ Sam Ridley</translation>
     </message>
     <message>
         <source>Please enter the name of the Boy Scout Outing!</source>
-        <translation>Vul de naam van de tocht in!</translation>
+        <translation>Vul de naam van het kamp in!</translation>
     </message>
     <message>
         <source>You don&apos;t have enough people to perform the task of cleaning up or cooking!
@@ -516,13 +516,56 @@ Weet je er geen, kies dan een idee.</translation>
     </message>
     <message>
         <source>, at %1 of %2 meals</source>
-        <translation>, bij %1 van %2 maaltijden</translation>
+        <translation>, bij %1 van de %2 maaltijden aanwezig</translation>
     </message>
     <message>
         <source>Not enough people are there for %1 %2!
 Please shorten the limit or mark more people as there.</source>
-        <translation>Niet genoeg mensen aanwezig voor %1 %2!
+        <translation>Niet genoeg mensen aanwezig bij %2 op %1!
 Kies een kleinere ploeg of zet meer mensen op aanwezig.</translation>
+    </message>
+</context>
+<context>
+    <name>RosterWordsInSentence</name>
+    <message>
+        <source>Sunday</source>
+        <translation>zondag</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>maandag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>dinsdag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>woensdag</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>donderdag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>vrijdag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>zaterdag</translation>
+    </message>
+    <message>
+        <source>Breakfast</source>
+        <translation>het ontbijt</translation>
+    </message>
+    <message>
+        <source>Lunch</source>
+        <translation>de lunch</translation>
+    </message>
+    <message>
+        <source>Dinner</source>
+        <translation>het avondeten</translation>
     </message>
 </context>
 <context>
@@ -544,7 +587,7 @@ Kies een kleinere ploeg of zet meer mensen op aanwezig.</translation>
     </message>
     <message>
         <source>Please select how many days there will be on the outing:</source>
-        <translation>Hoeveel dagen duurt de tocht?</translation>
+        <translation>Hoeveel dagen duurt het kamp?</translation>
     </message>
     <message>
         <source>Number of days</source>
@@ -592,7 +635,7 @@ Kies een kleinere ploeg of zet meer mensen op aanwezig.</translation>
     </message>
     <message>
         <source>Please select the number of days in the outing!</source>
-        <translation>Kies het aantal dagen van de tocht!</translation>
+        <translation>Kies het aantal dagen van het kamp!</translation>
     </message>
 </context>
 <context>
@@ -621,7 +664,7 @@ Kies een kleinere ploeg of zet meer mensen op aanwezig.</translation>
         <source>Welcome to Dutywise 4.1. I have changed the program just a LITTLE. At least this time, you have a choice of a template or a generated roster. If you have any questions or problems, my email is:%1. Thank you for using this program.
 
 Happy Roster Generating.</source>
-        <translation>Welkom bij Dutywise 4.1. Ik heb het programma maar een KLEIN beetje veranderd. Deze keer kun je tenminste kiezen tussen een sjabloon en een gemaakt rooster. Heb je vragen of problemen, dan is mijn e-mail:%1. Bedankt dat je dit programma gebruikt.
+        <translation>Welkom bij Dutywise 4.1. Ik heb het programma maar een KLEIN beetje veranderd. Deze keer kun je tenminste kiezen tussen een sjabloon en een rooster dat het programma maakt. Heb je vragen of problemen, dan is mijn e-mailadres: %1. Bedankt dat je dit programma gebruikt.
 
 Veel roosterplezier!</translation>
     </message>
@@ -634,7 +677,7 @@ Veel roosterplezier!</translation>
     </message>
     <message>
         <source>Untick the meals a person is away from. The tick on a name ticks or clears the whole row.</source>
-        <translation>Vink de maaltijden uit waarbij iemand er niet is. Het vinkje bij een naam zet of wist de hele rij.</translation>
+        <translation>Vink de maaltijden uit waarbij iemand er niet is. Het vinkje bij een naam vinkt de hele rij aan of uit.</translation>
     </message>
     <message>
         <source>Who is there when</source>
@@ -661,15 +704,15 @@ Veel roosterplezier!</translation>
     </message>
     <message>
         <source>Welcome to Dutywise. This program will generate a Boy Scout Outing Roster for any Boy Scout Troop. First, you must enter the &quot;basics&quot;, which start out a roster. If you would fill out the text boxes below, the roster can continue.</source>
-        <translation>Welkom bij Dutywise. Dit programma maakt het corveerooster van een tocht voor elke scoutinggroep. Vul eerst de „basis” in waarmee een rooster begint. Als je de vakken hieronder invult, kun je verder.</translation>
+        <translation>Welkom bij Dutywise. Dit programma maakt het corveerooster van een kamp voor elke scoutinggroep. Vul eerst de „basis” in waarmee een rooster begint. Als je de vakken hieronder invult, kun je verder.</translation>
     </message>
     <message>
         <source>What is the name of the Boy Scout Outing?</source>
-        <translation>Hoe heet de tocht?</translation>
+        <translation>Hoe heet het kamp?</translation>
     </message>
     <message>
         <source>Outing name</source>
-        <translation>Naam van de tocht</translation>
+        <translation>Naam van het kamp</translation>
     </message>
     <message>
         <source>What is the name of the patrol?</source>
@@ -689,7 +732,7 @@ Veel roosterplezier!</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation>Erbij</translation>
+        <translation>Nieuw</translation>
     </message>
     <message>
         <source>Add person</source>
@@ -709,7 +752,7 @@ Veel roosterplezier!</translation>
     </message>
     <message>
         <source>Open Plan...</source>
-        <translation>Plan openen...</translation>
+        <translation>Plan openen…</translation>
     </message>
     <message>
         <source>Open plan</source>
@@ -717,7 +760,7 @@ Veel roosterplezier!</translation>
     </message>
     <message>
         <source>Save Plan...</source>
-        <translation>Plan opslaan...</translation>
+        <translation>Plan opslaan…</translation>
     </message>
     <message>
         <source>Save plan</source>
@@ -727,7 +770,7 @@ Veel roosterplezier!</translation>
         <source>Dutywise
 A roster for every outing, fair to every scout</source>
         <translation>Dutywise
-Een rooster voor elke tocht, eerlijk voor iedereen</translation>
+Een rooster voor elk kamp, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>Days</source>
@@ -735,23 +778,23 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>Which days of the week are you going on the Outing?</source>
-        <translation>Op welke dagen van de week zijn jullie op tocht?</translation>
+        <translation>Op welke dagen van de week zijn jullie op kamp?</translation>
     </message>
     <message>
         <source>Check All Days</source>
-        <translation>Alle dagen aan</translation>
+        <translation>Alle dagen</translation>
     </message>
     <message>
         <source>Uncheck All Days</source>
-        <translation>Alle dagen uit</translation>
+        <translation>Geen dagen</translation>
     </message>
     <message>
         <source>Check All Meals</source>
-        <translation>Alle maaltijden aan</translation>
+        <translation>Alle maaltijden</translation>
     </message>
     <message>
         <source>Uncheck All Meals</source>
-        <translation>Alle maaltijden uit</translation>
+        <translation>Geen maaltijden</translation>
     </message>
     <message>
         <source>Sunday</source>
@@ -763,7 +806,7 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>Sunday Breakfast</source>
-        <translation>Zondag ontbijt</translation>
+        <translation>Zondag, ontbijt</translation>
     </message>
     <message>
         <source>Lunch</source>
@@ -771,15 +814,15 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>Sunday Lunch</source>
-        <translation>Zondag lunch</translation>
+        <translation>Zondag, lunch</translation>
     </message>
     <message>
         <source>Dinner</source>
-        <translation>Diner</translation>
+        <translation>Avond</translation>
     </message>
     <message>
         <source>Sunday Dinner</source>
-        <translation>Zondag avondeten</translation>
+        <translation>Zondag, avondeten</translation>
     </message>
     <message>
         <source>Monday</source>
@@ -787,15 +830,15 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>Monday Breakfast</source>
-        <translation>Maandag ontbijt</translation>
+        <translation>Maandag, ontbijt</translation>
     </message>
     <message>
         <source>Monday Lunch</source>
-        <translation>Maandag lunch</translation>
+        <translation>Maandag, lunch</translation>
     </message>
     <message>
         <source>Monday Dinner</source>
-        <translation>Maandag avondeten</translation>
+        <translation>Maandag, avondeten</translation>
     </message>
     <message>
         <source>Tuesday</source>
@@ -803,15 +846,15 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>Tuesday Breakfast</source>
-        <translation>Dinsdag ontbijt</translation>
+        <translation>Dinsdag, ontbijt</translation>
     </message>
     <message>
         <source>Tuesday Lunch</source>
-        <translation>Dinsdag lunch</translation>
+        <translation>Dinsdag, lunch</translation>
     </message>
     <message>
         <source>Tuesday Dinner</source>
-        <translation>Dinsdag avondeten</translation>
+        <translation>Dinsdag, avondeten</translation>
     </message>
     <message>
         <source>Wednesday</source>
@@ -819,15 +862,15 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>Wednesday Breakfast</source>
-        <translation>Woensdag ontbijt</translation>
+        <translation>Woensdag, ontbijt</translation>
     </message>
     <message>
         <source>Wednesday Lunch</source>
-        <translation>Woensdag lunch</translation>
+        <translation>Woensdag, lunch</translation>
     </message>
     <message>
         <source>Wednesday Dinner</source>
-        <translation>Woensdag avondeten</translation>
+        <translation>Woensdag, avondeten</translation>
     </message>
     <message>
         <source>Thursday</source>
@@ -835,15 +878,15 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>Thursday Breakfast</source>
-        <translation>Donderdag ontbijt</translation>
+        <translation>Donderdag, ontbijt</translation>
     </message>
     <message>
         <source>Thursday Lunch</source>
-        <translation>Donderdag lunch</translation>
+        <translation>Donderdag, lunch</translation>
     </message>
     <message>
         <source>Thursday Dinner</source>
-        <translation>Donderdag avondeten</translation>
+        <translation>Donderdag, avondeten</translation>
     </message>
     <message>
         <source>Friday</source>
@@ -851,15 +894,15 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>Friday Breakfast</source>
-        <translation>Vrijdag ontbijt</translation>
+        <translation>Vrijdag, ontbijt</translation>
     </message>
     <message>
         <source>Friday Lunch</source>
-        <translation>Vrijdag lunch</translation>
+        <translation>Vrijdag, lunch</translation>
     </message>
     <message>
         <source>Friday Dinner</source>
-        <translation>Vrijdag avondeten</translation>
+        <translation>Vrijdag, avondeten</translation>
     </message>
     <message>
         <source>Saturday</source>
@@ -867,15 +910,15 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>Saturday Breakfast</source>
-        <translation>Zaterdag ontbijt</translation>
+        <translation>Zaterdag, ontbijt</translation>
     </message>
     <message>
         <source>Saturday Lunch</source>
-        <translation>Zaterdag lunch</translation>
+        <translation>Zaterdag, lunch</translation>
     </message>
     <message>
         <source>Saturday Dinner</source>
-        <translation>Zaterdag avondeten</translation>
+        <translation>Zaterdag, avondeten</translation>
     </message>
     <message>
         <source>Meals</source>
@@ -883,7 +926,7 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>What are some of the meals that will be made on the outing?</source>
-        <translation>Welke gerechten koken jullie op de tocht?</translation>
+        <translation>Welke gerechten koken jullie op kamp?</translation>
     </message>
     <message>
         <source>What&apos;s for Breakfast?</source>
@@ -991,7 +1034,7 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>Cocoa Puffs</source>
-        <translation>Chocovlokken</translation>
+        <translation>Chocopops</translation>
     </message>
     <message>
         <source>Cocoa Pebbles</source>
@@ -1035,7 +1078,7 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>Cereal - Other</source>
-        <translation>Andere granen</translation>
+        <translation>Andere ontbijtgranen</translation>
     </message>
     <message>
         <source>Sandwiches</source>
@@ -1111,7 +1154,7 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>Like every Boy Scout Outing, it would be good to have snacks, and definitely Drinks.</source>
-        <translation>Zoals op elke tocht zijn snacks handig en drinken onmisbaar.</translation>
+        <translation>Zoals op elk kamp zijn snacks handig en drinken onmisbaar.</translation>
     </message>
     <message>
         <source>Please add your snacks here:</source>
@@ -1135,7 +1178,7 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>Add drink</source>
-        <translation>Drinken toevoegen</translation>
+        <translation>Drank toevoegen</translation>
     </message>
     <message>
         <source>Delete snack</source>
@@ -1143,7 +1186,7 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>Delete drink</source>
-        <translation>Drinken wissen</translation>
+        <translation>Drank wissen</translation>
     </message>
     <message>
         <source>Sort snacks list</source>
@@ -1159,7 +1202,7 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>Drink suggestion</source>
-        <translation>Idee voor drinken</translation>
+        <translation>Idee voor een drankje</translation>
     </message>
     <message>
         <source>Click this label to add this suggestion to the Snacks list.</source>
@@ -1231,7 +1274,7 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>Oreos</source>
-        <translation>Dubbele koekjes</translation>
+        <translation>Sandwichkoekjes</translation>
     </message>
     <message>
         <source>Chips Ahoy</source>
@@ -1243,7 +1286,7 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>Slim Jims</source>
-        <translation>Knakworstjes</translation>
+        <translation>Salamistokjes</translation>
     </message>
     <message>
         <source>Bug Juice</source>
@@ -1271,7 +1314,7 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>Pepsi</source>
-        <translation>Cola</translation>
+        <translation>IJsthee</translation>
     </message>
     <message>
         <source>Sprite</source>
@@ -1299,7 +1342,7 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>Root Beer</source>
-        <translation>Malt</translation>
+        <translation>Cassis</translation>
     </message>
     <message>
         <source>Sarsaparilla</source>
@@ -1323,7 +1366,7 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>Your limit is 1 - 5 scouts!</source>
-        <translation>Kies 1 - 5 scouts!</translation>
+        <translation>Kies 1 tot 5 scouts!</translation>
     </message>
     <message>
         <source>Why add this Limit?</source>
@@ -1379,7 +1422,7 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>Use this button to save this roster...</source>
-        <translation>Dit rooster opslaan...</translation>
+        <translation>Dit rooster opslaan…</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1387,7 +1430,7 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>Use this button to print a file...</source>
-        <translation>Afdrukken...</translation>
+        <translation>Afdrukken…</translation>
     </message>
     <message>
         <source>Print</source>
@@ -1395,7 +1438,7 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>Use this drop-down box to change the font...</source>
-        <translation>Lettertype wijzigen...</translation>
+        <translation>Lettertype wijzigen…</translation>
     </message>
     <message>
         <source>Font name</source>
@@ -1403,7 +1446,7 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>Use this drop-down box to change the color of the font...</source>
-        <translation>Tekstkleur wijzigen...</translation>
+        <translation>Tekstkleur wijzigen…</translation>
     </message>
     <message>
         <source>Font colour</source>
@@ -1411,7 +1454,7 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>Use this spin editor to control the size of your font...</source>
-        <translation>Tekstgrootte wijzigen...</translation>
+        <translation>Tekstgrootte wijzigen…</translation>
     </message>
     <message>
         <source>Font size</source>
@@ -1427,11 +1470,11 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>Regenerate</source>
-        <translation>Nog eens</translation>
+        <translation>Opnieuw</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation>Over...</translation>
+        <translation>Over…</translation>
     </message>
     <message>
         <source>I can&apos;t see the text!</source>
@@ -1447,7 +1490,7 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>I&apos;m sorry, I can&apos;t add the same drink to the list!</source>
-        <translation>Sorry, hetzelfde drinken kan niet twee keer in de lijst!</translation>
+        <translation>Sorry, dezelfde drank kan niet twee keer in de lijst!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -1503,15 +1546,15 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>Drink</source>
-        <translation>Drinken</translation>
+        <translation>Drank</translation>
     </message>
     <message>
         <source>What is the name of the Drink?</source>
-        <translation>Welk drinken?</translation>
+        <translation>Welke drank?</translation>
     </message>
     <message>
         <source>Who Is There...</source>
-        <translation>Wie is er...</translation>
+        <translation>Wie is er…</translation>
     </message>
     <message>
         <source>Who is there</source>
@@ -1519,7 +1562,7 @@ Een rooster voor elke tocht, eerlijk voor iedereen</translation>
     </message>
     <message>
         <source>Tick the days and meals of the outing first.</source>
-        <translation>Vink eerst de dagen en maaltijden van de tocht aan.</translation>
+        <translation>Vink eerst de dagen en maaltijden van het kamp aan.</translation>
     </message>
     <message>
         <source>%1, %2</source>
