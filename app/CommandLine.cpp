@@ -26,6 +26,19 @@ QString WithQtHeadings(QString help) {
     return help;
 }
 
+// The parser's complaint about unknown options in the words of Qt's catalogue, which the parser
+// itself cannot reach before the application object exists.
+QString ParserError(const QCommandLineParser& parser) {
+    const QStringList unknown = parser.unknownOptionNames();
+    const QString english = parser.errorText();
+    if (unknown.size() == 1 && english == QStringLiteral("Unknown option '%1'.").arg(unknown[0]))
+        return TranslateQtEarly("QCommandLineParser", "Unknown option '%1'.").arg(unknown[0]);
+    const QString names = unknown.join(QStringLiteral(", "));
+    if (unknown.size() > 1 && english == QStringLiteral("Unknown options: %1.").arg(names))
+        return TranslateQtEarly("QCommandLineParser", "Unknown options: %1.").arg(names);
+    return english;
+}
+
 // The options that Qt's application object takes out of the command line itself (the style,
 // the layout direction, the session a session manager restores, the platform's own). Qt takes
 // them with one dash or two, wherever they stand.
@@ -109,7 +122,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     if (!parsed || plans.size() > 1) {
         line.action = CommandLine::Action::Usage;
         const QString why = parsed ? TranslateEarly("CommandLine", "give at most one plan file.")
-                                   : parser.errorText();
+                                   : ParserError(parser);
         line.output = QStringLiteral("dutywise: ") + why + u'\n' + Usage();
         line.exitCode = 2;
         return line;

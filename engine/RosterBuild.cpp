@@ -54,7 +54,8 @@ std::optional<MealSlot> ShortMeal(const OutingPlan& plan) {
 }
 
 std::string ShortMealMessage(MealSlot slot, const RosterWords& words) {
-    return FillIn(words.shortMeal, {words.DayName(slot.day), words.MealName(slot.meal)});
+    return FillIn(words.shortMeal, {words.dayNamesInSentence[static_cast<int>(slot.day)],
+                                    words.mealNamesInSentence[static_cast<int>(slot.meal)]});
 }
 
 // Shows the reason when the plan cannot be built; true when it can.

@@ -43,11 +43,16 @@ struct RosterWords {
         "If you can't think of a lunch, choose a suggestion.",
         "I can't let you generate a roster without Dinner.\n"
         "If you can't think of a dinner, choose a suggestion."};
-    // A meal with fewer people there than a crew; %1: the day, %2: the meal
+    // A meal with fewer people there than a crew; %1: the day, %2: the meal, both as a
+    // sentence names them
     std::string shortMeal = "Not enough people are there for %1 %2!\nPlease shorten the limit or "
                             "mark more people as there.";
     std::string completed = "Completed!";
     std::string hiddenPicture = "You found the hidden picture!";
+    // Day and meal as a sentence names them (shortMeal): lower case where the language writes
+    // them so, the meal with its article ("samedi", "le déjeuner").
+    std::array<std::string, kDays> dayNamesInSentence = dayNames;
+    std::array<std::string, kMeals> mealNamesInSentence = mealNames;
 
     const std::string& DayName(Weekday day) const { return dayNames[static_cast<int>(day)]; }
     const std::string& MealName(Meal meal) const { return mealNames[static_cast<int>(meal)]; }

@@ -664,7 +664,7 @@ Stell weniger Leute pro Dienst ein oder hake bei mehr Leuten diese Mahlzeit an.<
         <source>Welcome to Dutywise 4.1. I have changed the program just a LITTLE. At least this time, you have a choice of a template or a generated roster. If you have any questions or problems, my email is:%1. Thank you for using this program.
 
 Happy Roster Generating.</source>
-        <translation>Willkommen bei Dutywise 4.1. Ich habe das Programm nur ein KLEIN WENIG geändert. Jetzt kannst du zwischen einer Vorlage und einem vom Programm erstellten Dienstplan wählen. Fragen oder Probleme? Schreib mir: %1. Danke, dass du das Programm benutzt.
+        <translation>Willkommen bei Dutywise 4.1. Ich habe das Programm nur ein KLEIN WENIG geändert. Jetzt kannst du zwischen einer Vorlage und einem Dienstplan vom Programm wählen. Fragen oder Probleme? Schreib mir: %1. Danke fürs Benutzen!
 
 Viel Spaß beim Planen!</translation>
     </message>

@@ -1558,7 +1558,7 @@ Un cuadrante para cada salida, justo para todos</translation>
     </message>
     <message>
         <source>Who is there</source>
-        <translation>Quién está</translation>
+        <translation>Asistencia</translation>
     </message>
     <message>
         <source>Tick the days and meals of the outing first.</source>

@@ -1114,7 +1114,7 @@ Un planning pour chaque sortie, juste pour tous</translation>
     </message>
     <message>
         <source>P, B, and J</source>
-        <translation>Tartines au beurre de cacahuète</translation>
+        <translation>Tartines à la cacahuète</translation>
     </message>
     <message>
         <source>Fish</source>

@@ -664,7 +664,7 @@ Kies een kleinere ploeg of zet meer mensen op aanwezig.</translation>
         <source>Welcome to Dutywise 4.1. I have changed the program just a LITTLE. At least this time, you have a choice of a template or a generated roster. If you have any questions or problems, my email is:%1. Thank you for using this program.
 
 Happy Roster Generating.</source>
-        <translation>Welkom bij Dutywise 4.1. Ik heb het programma maar een KLEIN beetje veranderd. Deze keer kun je tenminste kiezen tussen een sjabloon en een rooster dat het programma maakt. Heb je vragen of problemen, dan is mijn e-mailadres: %1. Bedankt dat je dit programma gebruikt.
+        <translation>Welkom bij Dutywise 4.1. Ik heb het programma maar een KLEIN beetje veranderd. Deze keer kun je tenminste kiezen tussen een sjabloon en een door het programma gemaakt rooster. Vragen of problemen? Mail me: %1. Bedankt dat je dit programma gebruikt.
 
 Veel roosterplezier!</translation>
     </message>

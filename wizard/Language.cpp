@@ -165,6 +165,17 @@ RosterWords TranslatedRosterWords() {
     w.completed = Std(QCoreApplication::translate("RosterWords", "Completed!"));
     w.hiddenPicture =
         Std(QCoreApplication::translate("RosterWords", "You found the hidden picture!"));
+    // A context of their own: inside a sentence the names read differently from the headings.
+    w.dayNamesInSentence = {Std(QCoreApplication::translate("RosterWordsInSentence", "Sunday")),
+                            Std(QCoreApplication::translate("RosterWordsInSentence", "Monday")),
+                            Std(QCoreApplication::translate("RosterWordsInSentence", "Tuesday")),
+                            Std(QCoreApplication::translate("RosterWordsInSentence", "Wednesday")),
+                            Std(QCoreApplication::translate("RosterWordsInSentence", "Thursday")),
+                            Std(QCoreApplication::translate("RosterWordsInSentence", "Friday")),
+                            Std(QCoreApplication::translate("RosterWordsInSentence", "Saturday"))};
+    w.mealNamesInSentence = {Std(QCoreApplication::translate("RosterWordsInSentence", "Breakfast")),
+                             Std(QCoreApplication::translate("RosterWordsInSentence", "Lunch")),
+                             Std(QCoreApplication::translate("RosterWordsInSentence", "Dinner"))};
     return w;
 }
 

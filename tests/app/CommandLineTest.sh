@@ -39,5 +39,11 @@ for args in "a.dutywise b.dutywise" "--frobnicate" "-x a.dutywise"; do
   grep -q '^Usage: dutywise ' "$work/err" || fail "dutywise $args gave no usage line: $(cat "$work/err")"
 done
 
+# Qt's own complaint in the desktop's language, from Qt's catalogue (it stayed English).
+LANGUAGE=de
+run 2 --frobnicate
+grep -q "^dutywise: Unbekannte Option" "$work/err" || fail "--frobnicate in German: $(cat "$work/err")"
+LANGUAGE=en
+
 [ "$failures" -eq 0 ] || exit 1
 echo "ok: the command line answers as it should"

@@ -42,8 +42,15 @@ check_language() { # LANGUAGE_DIR DAY_WORD BREAKFAST WORDS...
 }
 check_language . Day Breakfast Lunch Dinner Cook: Cleanup: Meal: Snacks: Drinks:
 check_language de Tag Frühstück Mittagessen Abendessen Kochen: Abwasch: Gericht: Snacks: Getränke:
-check_language fr Jour Petit-déjeuner Déjeuner Dîner "Cuisine :" "Vaisselle :" "Plat :" "Goûter :" "Boissons :"
+nb=$'\xc2\xa0' # French keeps a no-break space before the colon
+check_language fr Jour Petit-déjeuner Déjeuner Dîner "Cuisine$nb:" "Vaisselle$nb:" "Plat$nb:" "Goûter$nb:" "Boissons$nb:"
 check_language es Día Desayuno Comida Cena Cocina: Limpieza: Plato: Picoteo: Bebidas:
 check_language nl Dag Ontbijt Lunch Avondeten Koken: Afwas: Gerecht: Snacks: Drinken:
+# One day in the singular ("1 Tage" was printed), and A4 paper outside the United States.
+for title in "de:für 1 Tag<" "fr:, 1 jour<" "es:, 1 día<" "nl:voor 1 dag<"; do
+  file="$run_dir/${title%%:*}/1daytemp.abw"
+  grep -q "${title#*:}" "$file" || { echo "FAIL: $file: no one-day title"; fail=1; }
+  grep -q 'pagetype="A4"' "$file" || { echo "FAIL: $file is not A4"; fail=1; }
+done
 [ -x "$run_dir/bin/abiword" ] || { echo "FAIL: bin/abiword is not an executable launcher"; fail=1; }
 exit $fail
