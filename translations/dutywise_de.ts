@@ -946,7 +946,7 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     </message>
     <message>
         <source>Sorted</source>
-        <translation>A–Z</translation>
+        <translation>Sortiert</translation>
     </message>
     <message>
         <source>Sort breakfast list</source>
