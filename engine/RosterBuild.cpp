@@ -53,10 +53,14 @@ std::optional<MealSlot> ShortMeal(const OutingPlan& plan) {
     return std::nullopt;
 }
 
+} // namespace
+
 std::string ShortMealMessage(MealSlot slot, const RosterWords& words) {
     return FillIn(words.shortMeal, {words.dayNamesInSentence[static_cast<int>(slot.day)],
                                     words.mealNamesInSentence[static_cast<int>(slot.meal)]});
 }
+
+namespace {
 
 // Shows the reason when the plan cannot be built; true when it can.
 bool Validate(const OutingPlan& plan, BuildHost& host, AdviceFlag& advice) {

@@ -2,6 +2,7 @@
 // Turns an outing plan into a complete roster document.
 
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "BuildHost.h"
@@ -29,5 +30,9 @@ inline constexpr std::string_view kMessage = "You found the hidden picture!"; //
 // message. A refusal leaves the document and the plan as they were.
 void BuildRoster(const OutingPlan& plan, RosterDocument& doc, BuildHost& host, Generator& random,
                  AdviceFlag& advice);
+
+// The refusal of a meal that fewer people than a crew are there for, the day and the meal named
+// as a sentence names them.
+std::string ShortMealMessage(MealSlot slot, const RosterWords& words);
 
 } // namespace dutywise

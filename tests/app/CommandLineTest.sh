@@ -40,10 +40,8 @@ for args in "a.dutywise b.dutywise" "--frobnicate" "-x a.dutywise"; do
 done
 
 # Qt's own complaint in the desktop's language, from Qt's catalogue (it stayed English).
-LANGUAGE=de
-run 2 --frobnicate
+LANGUAGE=de run 2 --frobnicate
 grep -q "^dutywise: Unbekannte Option" "$work/err" || fail "--frobnicate in German: $(cat "$work/err")"
-LANGUAGE=en
 
 [ "$failures" -eq 0 ] || exit 1
 echo "ok: the command line answers as it should"
