@@ -59,14 +59,41 @@ int DrawPersonThere(const std::vector<int>& there, DrawState& state, Generator& 
     return state.PreviousPick;
 }
 
-std::string DrawCrew(const std::vector<std::string>& people, const std::vector<int>& there,
-                     int crewSize, DrawState& state, Generator& random) {
-    std::string crew;
+namespace {
+// The person a place keeps, or -1 when the place is drawn.
+int KeptAt(const std::vector<int>& kept, int position) {
+    const auto i = static_cast<std::size_t>(position);
+    return i < kept.size() ? kept[i] : -1;
+}
+} // namespace
+
+std::vector<int> DrawCrewPlaces(const std::vector<int>& there, int crewSize, DrawState& state,
+                                Generator& random, const std::vector<int>& kept) {
+    std::vector<int> crew;
     if (there.empty())
         return crew;
-    for (int position = 0; position < crewSize; ++position)
-        AppendName(crew, people[static_cast<std::size_t>(DrawPersonThere(there, state, random))]);
+    crew.reserve(static_cast<std::size_t>(std::max(crewSize, 0)));
+    for (int position = 0; position < crewSize; ++position) {
+        if (const int person = KeptAt(kept, position); person >= 0) {
+            state.PreviousPick = person;
+            crew.push_back(person);
+        } else {
+            crew.push_back(DrawPersonThere(there, state, random));
+        }
+    }
     return crew;
+}
+
+std::string CrewNames(const std::vector<std::string>& people, const std::vector<int>& crew) {
+    std::string text;
+    for (int person : crew)
+        AppendName(text, people[static_cast<std::size_t>(person)]);
+    return text;
+}
+
+std::string DrawCrew(const std::vector<std::string>& people, const std::vector<int>& there,
+                     int crewSize, DrawState& state, Generator& random) {
+    return CrewNames(people, DrawCrewPlaces(there, crewSize, state, random));
 }
 
 std::string DrawCrew(const std::vector<std::string>& people, int crewSize, DrawState& state,
@@ -168,31 +195,42 @@ int DrawEvenShare(const std::vector<int>& there, const std::vector<int>& crew, D
     EvenShareCandidates(there, crew, duty, state);
     const int k = static_cast<int>(state.Candidates.size());
     const int x = state.Candidates[static_cast<std::size_t>(DrawBelow(k, random))];
+    CountEvenShare(x, duty, state);
+    return x;
+}
 
-    const auto size = static_cast<std::size_t>(x) + 1;
+void CountEvenShare(int person, Duty duty, DrawState& state) {
+    const auto size = static_cast<std::size_t>(person) + 1;
     for (std::vector<int>* counts : {&state.Duties, &state.Cooks})
         if (counts->size() < size)
             counts->resize(size, 0);
-    ++state.Duties[static_cast<std::size_t>(x)];
+    ++state.Duties[static_cast<std::size_t>(person)];
     if (duty == Duty::Cook)
-        ++state.Cooks[static_cast<std::size_t>(x)];
-    state.LastDrawn = x;
-    return x;
+        ++state.Cooks[static_cast<std::size_t>(person)];
+    state.LastDrawn = person;
+}
+
+std::vector<int> DrawEvenCrewPlaces(const std::vector<int>& there, int crewSize, Duty duty,
+                                    DrawState& state, Generator& random,
+                                    const std::vector<int>& kept) {
+    std::vector<int> crew;
+    if (there.empty())
+        return crew;
+    crew.reserve(static_cast<std::size_t>(std::max(crewSize, 0)));
+    for (int position = 0; position < crewSize; ++position) {
+        if (const int person = KeptAt(kept, position); person >= 0) {
+            CountEvenShare(person, duty, state);
+            crew.push_back(person);
+        } else {
+            crew.push_back(DrawEvenShare(there, crew, duty, state, random));
+        }
+    }
+    return crew;
 }
 
 std::string DrawEvenCrew(const std::vector<std::string>& people, const std::vector<int>& there,
                          int crewSize, Duty duty, DrawState& state, Generator& random) {
-    std::string text;
-    if (there.empty())
-        return text;
-    std::vector<int> crew;
-    crew.reserve(static_cast<std::size_t>(std::max(crewSize, 0)));
-    for (int position = 0; position < crewSize; ++position) {
-        const int x = DrawEvenShare(there, crew, duty, state, random);
-        crew.push_back(x);
-        AppendName(text, people[static_cast<std::size_t>(x)]);
-    }
-    return text;
+    return CrewNames(people, DrawEvenCrewPlaces(there, crewSize, duty, state, random));
 }
 
 std::vector<std::string> DutyCountLines(const std::vector<std::string>& people,

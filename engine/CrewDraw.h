@@ -52,6 +52,11 @@ int DrawPerson(int n, DrawState& state, Generator& random);
 // DrawPerson over the people there, in their order: the previous pick is avoided when that
 // person is there. Gives, and records as the previous pick, a list position.
 int DrawPersonThere(const std::vector<int>& there, DrawState& state, Generator& random);
+// CrewSize people there, as list positions, drawn place by place. A place that `kept` gives a
+// list position (not -1) is not drawn: its person stands there as if drawn, and the rule carries
+// on from them.
+std::vector<int> DrawCrewPlaces(const std::vector<int>& there, int crewSize, DrawState& state,
+                                Generator& random, const std::vector<int>& kept = {});
 // CrewSize names of people there, joined with ", ".
 std::string DrawCrew(const std::vector<std::string>& people, const std::vector<int>& there,
                      int crewSize, DrawState& state, Generator& random);
@@ -71,6 +76,15 @@ void EvenShareCandidates(int n, const std::vector<int>& crew, DrawState& state);
 // One of the candidates, each equally likely; counts the duty and becomes the last drawn.
 int DrawEvenShare(const std::vector<int>& there, const std::vector<int>& crew, Duty duty,
                   DrawState& state, Generator& random);
+// Counts a duty for the person, who becomes the last drawn.
+void CountEvenShare(int person, Duty duty, DrawState& state);
+// CrewSize people drawn by even shares, as list positions; `kept` as for DrawCrewPlaces, a kept
+// place counting as the duty it is.
+std::vector<int> DrawEvenCrewPlaces(const std::vector<int>& there, int crewSize, Duty duty,
+                                    DrawState& state, Generator& random,
+                                    const std::vector<int>& kept = {});
+// The names at the list positions, joined with ", ".
+std::string CrewNames(const std::vector<std::string>& people, const std::vector<int>& crew);
 // CrewSize names drawn by even shares, joined as DrawCrew joins them.
 std::string DrawEvenCrew(const std::vector<std::string>& people, const std::vector<int>& there,
                          int crewSize, Duty duty, DrawState& state, Generator& random);

@@ -12,6 +12,7 @@
 #include <nlohmann/json.hpp>
 
 #include "AtomicFile.h"
+#include "CrewDraw.h"
 
 namespace dutywise {
 
@@ -310,6 +311,164 @@ std::vector<MealSet> Absences(const Json& value, std::size_t people) {
     return away;
 }
 
+std::string SlotText(MealSlot slot) {
+    return Quoted(SlotName(slot));
+}
+
+// The list position of a roster's name: the first entry of the people with that name.
+int PersonNamed(const std::vector<std::string>& people, const std::string& name,
+                const std::string& field) {
+    const auto it = std::find(people.begin(), people.end(), name);
+    if (it == people.end())
+        Refuse("The name " + Quoted(name) + " in the field " + Quoted(field) +
+               " is not among the plan's people.");
+    return static_cast<int>(it - people.begin());
+}
+
+std::vector<CrewPlace> Crew(const Json& entry, const char* key, const std::vector<std::string>& people) {
+    const std::string field = std::string("roster.") + key;
+    static const Json kMissing;
+    const Json* value = Field(entry, key);
+    std::vector<CrewPlace> crew;
+    for (const std::string& name : Texts(value ? *value : kMissing, field))
+        crew.push_back({PersonNamed(people, name, field), false});
+    return crew;
+}
+
+// The places of a crew set by hand, by their positions in the crew.
+void MarkByHand(const Json& byHand, const char* key, std::vector<CrewPlace>& crew) {
+    const Json* value = Field(byHand, key);
+    if (!value)
+        return;
+    const std::string field = std::string("roster.byHand.") + key;
+    if (!value->is_array())
+        Refuse("The field " + Quoted(field) + " must be a list of places in the crew.");
+    for (const Json& place : *value) {
+        const long long i = place.is_number() ? WholeNumber(place, field) : -1;
+        if (i < 0 || static_cast<std::size_t>(i) >= crew.size())
+            Refuse("The field " + Quoted(field) + " must be a list of places in the crew.");
+        crew[static_cast<std::size_t>(i)].byHand = true;
+    }
+}
+
+// The roster as the file keeps it: its meals must be ticked in the plan and its names among the
+// plan's people; the days, dates and who was there follow from the plan.
+Roster ReadRoster(const Json& value, const PlanFile& file) {
+    const OutingPlan plan = OutingPlanOf(file);
+    const std::vector<MealSlot> order = OutingMeals(plan);
+    if (!value.is_array())
+        Refuse("The field \"roster\" must be a list of meals.");
+    Roster roster;
+    roster.outingName = plan.outingName;
+    roster.patrolName = plan.patrolName;
+    roster.people = plan.people;
+    roster.crewSize = plan.crewSize;
+    roster.evenShares = plan.evenShares;
+    roster.days = OutingDays(plan);
+    roster.snacks = plan.snacks;
+    roster.drinks = plan.drinks;
+    static const Json kMissing;
+    const auto field = [&](const Json& entry, const char* key) -> const Json& {
+        const Json* v = Field(entry, key);
+        return v ? *v : kMissing;
+    };
+    for (const Json& entry : value) {
+        if (!entry.is_object())
+            Refuse("The field \"roster\" must be a list of meals.");
+        const std::string dayName = Text(field(entry, "day"), "roster.day");
+        const std::string mealName = Text(field(entry, "meal"), "roster.meal");
+        const auto day = DayIndex(dayName);
+        if (!day)
+            Refuse("Unknown day " + Quoted(dayName) + " in the field \"roster.day\".");
+        const auto meal = MealIndex(mealName);
+        if (!meal)
+            Refuse("Unknown meal " + Quoted(mealName) + " in the field \"roster.meal\".");
+        RosterMeal& read = roster.meals.emplace_back();
+        read.slot = {static_cast<Weekday>(*day), static_cast<Meal>(*meal)};
+        if (std::find(order.begin(), order.end(), read.slot) == order.end())
+            Refuse("The meal " + SlotText(read.slot) +
+                   " in the field \"roster\" is not one of the plan's ticked meals.");
+        if (std::any_of(roster.meals.begin(), roster.meals.end() - 1,
+                        [&](const RosterMeal& m) { return m.slot == read.slot; }))
+            Refuse("The meal " + SlotText(read.slot) + " is twice in the field \"roster\".");
+        read.cooks = Crew(entry, "cooks", plan.people);
+        read.cleanup = Crew(entry, "cleanup", plan.people);
+        read.dish = Text(field(entry, "dish"), "roster.dish");
+        if (const Json* byHand = Field(entry, "byHand")) {
+            if (!byHand->is_object())
+                Refuse("The field \"roster.byHand\" must hold the places set by hand for each "
+                       "crew.");
+            MarkByHand(*byHand, "cooks", read.cooks);
+            MarkByHand(*byHand, "cleanup", read.cleanup);
+        }
+        read.there = PeopleThere(plan, read.slot);
+    }
+    // The outing's order, whatever order the file lists the meals in; the dates follow the days.
+    const auto rank = [&](const RosterMeal& m) {
+        return std::find(order.begin(), order.end(), m.slot) - order.begin();
+    };
+    std::stable_sort(roster.meals.begin(), roster.meals.end(),
+                     [&](const RosterMeal& a, const RosterMeal& b) { return rank(a) < rank(b); });
+    for (RosterMeal& m : roster.meals)
+        for (const RosterDay& d : roster.days)
+            if (d.day == m.slot.day)
+                m.date = d.date;
+    return roster;
+}
+
+// Whether the file could read the roster back: its meals ticked in the plan, once each, and
+// every name among the plan's people.
+bool RosterFits(const Roster& roster, const PlanFile& file) {
+    const std::vector<MealSlot> order = OutingMeals(OutingPlanOf(file));
+    const std::vector<std::string>& people = file.List(PlanList::People);
+    const auto named = [&](const CrewPlace& place) {
+        return place.person >= 0 && static_cast<std::size_t>(place.person) < roster.people.size() &&
+               std::find(people.begin(), people.end(),
+                         roster.people[static_cast<std::size_t>(place.person)]) != people.end();
+    };
+    for (auto m = roster.meals.begin(); m != roster.meals.end(); ++m) {
+        if (std::find(order.begin(), order.end(), m->slot) == order.end() ||
+            std::any_of(roster.meals.begin(), m, [&](const RosterMeal& o) { return o.slot == m->slot; }))
+            return false;
+        if (!std::all_of(m->cooks.begin(), m->cooks.end(), named) ||
+            !std::all_of(m->cleanup.begin(), m->cleanup.end(), named))
+            return false;
+    }
+    return true;
+}
+
+OrderedJson RosterJson(const Roster& roster) {
+    const auto names = [&](const std::vector<CrewPlace>& crew) {
+        OrderedJson list = OrderedJson::array();
+        for (const CrewPlace& place : crew)
+            list.push_back(roster.people[static_cast<std::size_t>(place.person)]);
+        return list;
+    };
+    const auto byHand = [](const std::vector<CrewPlace>& crew) {
+        OrderedJson places = OrderedJson::array();
+        for (std::size_t i = 0; i < crew.size(); ++i)
+            if (crew[i].byHand)
+                places.push_back(i);
+        return places;
+    };
+    OrderedJson list = OrderedJson::array();
+    for (const RosterMeal& meal : roster.meals) {
+        OrderedJson entry;
+        entry["day"] = DayName(meal.slot.day);
+        entry["meal"] = MealName(meal.slot.meal);
+        if (meal.date)
+            entry["date"] = IsoDate(*meal.date);
+        entry["cooks"] = names(meal.cooks);
+        entry["cleanup"] = names(meal.cleanup);
+        entry["dish"] = meal.dish;
+        OrderedJson cooks = byHand(meal.cooks), cleanup = byHand(meal.cleanup);
+        if (!cooks.empty() || !cleanup.empty())
+            entry["byHand"] = {{"cooks", std::move(cooks)}, {"cleanup", std::move(cleanup)}};
+        list.push_back(std::move(entry));
+    }
+    return list;
+}
+
 PlanFile ReadFields(const Json& root) {
     PlanFile plan;
     if (const Json* v = Field(root, "outing"))
@@ -371,6 +530,14 @@ PlanFile ReadFields(const Json& root) {
         plan.evenShares = Flag(*v, "evenShares");
     if (const Json* v = Field(root, "away"))
         plan.away = Absences(*v, plan.List(PlanList::People).size());
+    if (const Json* v = Field(root, "startDate")) {
+        plan.startDate = ParseIsoDate(Text(*v, "startDate"));
+        if (!plan.startDate)
+            Refuse("The field \"startDate\" must be a date written as YYYY-MM-DD.");
+    }
+    // Last: the roster is checked against everything above.
+    if (const Json* v = Field(root, "roster"))
+        plan.roster = ReadRoster(*v, plan);
     return plan;
 }
 
@@ -400,6 +567,25 @@ const char* PlanListKey(PlanList list) {
         return "drinks";
     }
     return "";
+}
+
+OutingPlan OutingPlanOf(const PlanFile& file) {
+    OutingPlan plan;
+    plan.outingName = file.outingName;
+    plan.patrolName = file.patrolName;
+    plan.people = file.List(PlanList::People);
+    plan.days = file.days;
+    plan.mealTicks = file.mealTicks;
+    plan.breakfasts = file.List(PlanList::Breakfasts);
+    plan.lunches = file.List(PlanList::Lunches);
+    plan.dinners = file.List(PlanList::Dinners);
+    plan.snacks = file.List(PlanList::Snacks);
+    plan.drinks = file.List(PlanList::Drinks);
+    plan.crewSize = file.crewSize;
+    plan.evenShares = file.evenShares;
+    plan.away = file.away;
+    plan.startDate = file.startDate;
+    return plan;
 }
 
 std::string WritePlanJson(const PlanFile& plan) {
@@ -445,6 +631,10 @@ std::string WritePlanJson(const PlanFile& plan) {
         }
         root["away"] = std::move(away);
     }
+    if (plan.startDate)
+        root["startDate"] = IsoDate(*plan.startDate);
+    if (plan.roster && RosterFits(*plan.roster, plan))
+        root["roster"] = RosterJson(*plan.roster);
     // Texts are written as they are; a broken byte sequence (none comes from the wizard) becomes
     // U+FFFD rather than failing the save.
     return root.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "OutingPlan.h"
+#include "Roster.h"
 
 namespace dutywise {
 
@@ -37,6 +38,11 @@ struct PlanFile {
     bool evenShares = false;
     // The meals each person is away from, one entry per person; empty when nobody is away.
     std::vector<MealSet> away;
+    // The outing's first day, when the leader gave one.
+    std::optional<CalendarDate> startDate;
+    // The roster drawn last, when one was built. It is written only while it fits the plan (its
+    // names among the people, its meals ticked), so that whatever is written can be read back.
+    std::optional<Roster> roster;
 
     std::vector<std::string>& List(PlanList list) { return lists[static_cast<std::size_t>(list)]; }
     const std::vector<std::string>& List(PlanList list) const {
@@ -53,6 +59,9 @@ struct PlanReadResult {
     std::optional<PlanFile> plan;
     std::string message;
 };
+
+// The outing plan a build would read from this plan.
+OutingPlan OutingPlanOf(const PlanFile& plan);
 
 // The file's bytes: stable key order, two-space indentation, a final line break.
 std::string WritePlanJson(const PlanFile& plan);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "CrewDraw.h"
+#include "RosterWriter.h"
 
 namespace dutywise {
 
@@ -36,19 +37,14 @@ const std::string* MissingMealMessage(const OutingPlan& plan, Meal meal, const R
     return &words.missingMeal[static_cast<int>(meal)];
 }
 
-// The first active meal, in day-then-meal order, with fewer people there than a crew needs.
+// The first active meal, in the outing's order, with fewer people there than a crew needs.
 std::optional<MealSlot> ShortMeal(const OutingPlan& plan) {
-    for (int d = 0; d < kDays; ++d) {
-        for (Meal meal : {Meal::Breakfast, Meal::Lunch, Meal::Dinner}) {
-            const MealSlot slot{static_cast<Weekday>(d), meal};
-            if (!plan.Active(slot))
-                continue;
-            long long there = 0;
-            for (std::size_t i = 0; i < plan.people.size(); ++i)
-                there += plan.There(i, slot) ? 1 : 0;
-            if (there < plan.crewSize)
-                return slot;
-        }
+    for (const MealSlot slot : OutingMeals(plan)) {
+        long long there = 0;
+        for (std::size_t i = 0; i < plan.people.size(); ++i)
+            there += plan.There(i, slot) ? 1 : 0;
+        if (there < plan.crewSize)
+            return slot;
     }
     return std::nullopt;
 }
@@ -91,76 +87,109 @@ bool Validate(const OutingPlan& plan, BuildHost& host, AdviceFlag& advice) {
     return true;
 }
 
-void WriteRoster(const OutingPlan& plan, RosterDocument& doc, BuildHost& host, Generator& random) {
-    const RosterWords& words = host.Words();
-    const StyleSet bold{FontStyle::Bold};
-    const StyleSet boldUnderlined{FontStyle::Bold, FontStyle::Underline};
+// The person a place set by hand in `previous` keeps in the new draw, or -1 to draw it: the same
+// entry when it still has that name, else the first entry of that name; only someone there.
+int KeptPerson(const OutingPlan& plan, const Roster& previous, const CrewPlace& place,
+               const std::vector<int>& there) {
+    if (!place.byHand || place.person < 0 ||
+        static_cast<std::size_t>(place.person) >= previous.people.size())
+        return -1;
+    const std::string& name = previous.people[static_cast<std::size_t>(place.person)];
+    int person = -1;
+    if (static_cast<std::size_t>(place.person) < plan.people.size() &&
+        plan.people[static_cast<std::size_t>(place.person)] == name)
+        person = place.person;
+    else if (const auto it = std::find(plan.people.begin(), plan.people.end(), name);
+             it != plan.people.end())
+        person = static_cast<int>(it - plan.people.begin());
+    return std::binary_search(there.begin(), there.end(), person) ? person : -1;
+}
 
-    doc.ClearDocument();
-    host.HideNotice();
-
-    SetRosterStyle(doc, 14, bold);
-    doc.AppendParagraph(plan.outingName);
-    host.AdvanceGauge(5);
-    if (!plan.patrolName.empty())
-        doc.AppendParagraph(FillIn(words.rosterTitle, {plan.patrolName}));
-    host.AdvanceGauge(1);
-    doc.AppendParagraph("");
-    host.AdvanceGauge(1);
-    random.ReseedFromClock();
-    host.AdvanceGauge(1);
-    doc.AppendParagraph("");
-
-    DrawState state;
-    CountMealsThere(plan, state);
-    for (int d = 0; d < kDays; ++d) {
-        if (!plan.days[d])
-            continue;
-        const auto day = static_cast<Weekday>(d);
-        SetRosterStyle(doc, 12, StyleSet{FontStyle::Underline});
-        doc.AppendParagraph(words.DayName(day));
-        for (Meal meal : {Meal::Breakfast, Meal::Lunch, Meal::Dinner}) {
-            const MealSlot slot{day, meal};
-            if (!plan.Ticked(slot))
-                continue;
-            SetRosterStyle(doc, 10, bold);
-            doc.AppendParagraph(words.MealName(meal));
-            FillMealSlot(plan, slot, state, doc, random, words);
-        }
+// The kept person of each of a crew's places; empty when nothing is kept.
+std::vector<int> KeptPlaces(const OutingPlan& plan, const Roster* previous, MealSlot slot,
+                            Duty duty, const std::vector<int>& there) {
+    std::vector<int> kept;
+    if (!previous)
+        return kept;
+    const auto meal = std::find_if(previous->meals.begin(), previous->meals.end(),
+                                   [slot](const RosterMeal& m) { return m.slot == slot; });
+    if (meal == previous->meals.end())
+        return kept;
+    const std::vector<CrewPlace>& crew = duty == Duty::Cook ? meal->cooks : meal->cleanup;
+    bool any = false;
+    for (std::size_t i = 0; i < crew.size() && i < static_cast<std::size_t>(plan.crewSize); ++i) {
+        kept.push_back(KeptPerson(plan, *previous, crew[i], there));
+        any = any || kept.back() >= 0;
     }
-    // In whatever style the days left behind.
-    doc.AppendParagraph("");
+    if (!any)
+        kept.clear();
+    return kept;
+}
 
-    SetRosterStyle(doc, 10, boldUnderlined);
-    doc.AppendParagraph(words.snacksHeading);
-    doc.AppendParagraphs(plan.snacks);
-    doc.AppendParagraph("");
-    SetRosterStyle(doc, 10, boldUnderlined);
-    doc.AppendParagraph(words.drinksHeading);
-    doc.AppendParagraphs(plan.drinks);
-
-    if (plan.evenShares) {
-        doc.AppendParagraph("");
-        SetRosterStyle(doc, 10, boldUnderlined);
-        doc.AppendParagraph(words.dutiesHeading);
-        SetRosterStyle(doc, 10, StyleSet{});
-        doc.AppendParagraphs(DutyCountLines(plan.people, state, words));
-    }
+std::vector<CrewPlace> Places(const std::vector<int>& crew, const std::vector<int>& kept) {
+    std::vector<CrewPlace> places;
+    places.reserve(crew.size());
+    for (std::size_t i = 0; i < crew.size(); ++i)
+        places.push_back({crew[i], i < kept.size() && kept[i] >= 0});
+    return places;
 }
 
 } // namespace
 
-void BuildRoster(const OutingPlan& plan, RosterDocument& doc, BuildHost& host, Generator& random,
-                 AdviceFlag& advice) {
+Roster DrawRoster(const OutingPlan& plan, Generator& random, const Roster* previous) {
+    Roster roster;
+    roster.outingName = plan.outingName;
+    roster.patrolName = plan.patrolName;
+    roster.people = plan.people;
+    roster.crewSize = plan.crewSize;
+    roster.evenShares = plan.evenShares;
+    roster.days = OutingDays(plan);
+    roster.snacks = plan.snacks;
+    roster.drinks = plan.drinks;
+
+    random.ReseedFromClock();
+    DrawState state;
+    CountMealsThere(plan, state);
+    for (const RosterDay& day : roster.days) {
+        for (Meal meal : {Meal::Breakfast, Meal::Lunch, Meal::Dinner}) {
+            const MealSlot slot{day.day, meal};
+            if (!plan.Ticked(slot))
+                continue;
+            RosterMeal& drawn = roster.meals.emplace_back();
+            drawn.slot = slot;
+            drawn.date = day.date;
+            drawn.there = PeopleThere(plan, slot);
+            for (const Duty duty : {Duty::Cook, Duty::Cleanup}) {
+                const std::vector<int> kept = KeptPlaces(plan, previous, slot, duty, drawn.there);
+                const std::vector<int> crew =
+                    plan.evenShares ? DrawEvenCrewPlaces(drawn.there, plan.crewSize, duty, state,
+                                                         random, kept)
+                                    : DrawCrewPlaces(drawn.there, plan.crewSize, state, random, kept);
+                (duty == Duty::Cook ? drawn.cooks : drawn.cleanup) = Places(crew, kept);
+            }
+            drawn.dish = PickMeal(plan.MealList(meal), random);
+        }
+    }
+    return roster;
+}
+
+std::optional<Roster> BuildRoster(const OutingPlan& plan, RosterDocument& doc, BuildHost& host,
+                                  Generator& random, AdviceFlag& advice, const Roster* previous) {
     if (HiddenPictureFound(plan)) {
         host.ShowMessage(host.Words().hiddenPicture);
         host.ShowHiddenPicture();
-        return;
+        return std::nullopt;
     }
     if (!Validate(plan, host, advice))
-        return;
-    WriteRoster(plan, doc, host, random);
+        return std::nullopt;
+    host.HideNotice();
+    // The gauge's steps as the writing of the title always advanced it.
+    for (const int step : {5, 1, 1, 1})
+        host.AdvanceGauge(step);
+    Roster roster = DrawRoster(plan, random, previous);
+    WriteRosterDocument(roster, doc, host.Words());
     host.ShowMessage(host.Words().completed);
+    return roster;
 }
 
 } // namespace dutywise

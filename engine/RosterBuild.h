@@ -2,12 +2,14 @@
 // Turns an outing plan into a complete roster document.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "BuildHost.h"
 #include "OutingPlan.h"
 #include "Random.h"
+#include "Roster.h"
 #include "RosterDocument.h"
 
 namespace dutywise {
@@ -26,10 +28,19 @@ inline constexpr std::string_view kFirstDinner = "Stew"; // ticked on Friday too
 inline constexpr std::string_view kMessage = "You found the hidden picture!"; // in English
 } // namespace hidden_picture
 
-// Runs the hidden-picture check, the validation, the writing of the document and the closing
-// message. A refusal leaves the document and the plan as they were.
-void BuildRoster(const OutingPlan& plan, RosterDocument& doc, BuildHost& host, Generator& random,
-                 AdviceFlag& advice);
+// Draws the roster of a plan that passes the build's checks: its meals in the outing's order,
+// each with its crews, dish and the people there. The places that `previous` set by hand are kept
+// where they still fit (the same meal and place, the same person by name, there for that meal);
+// the draw runs around them.
+Roster DrawRoster(const OutingPlan& plan, Generator& random, const Roster* previous = nullptr);
+
+// Runs the hidden-picture check, the validation, the draw, the writing of the document and the
+// closing message, and gives the roster drawn. A refusal (or the hidden picture) gives nothing
+// and leaves the document and the plan as they were. `previous` as for DrawRoster: Regenerate
+// hands in the roster on show, Build nothing.
+std::optional<Roster> BuildRoster(const OutingPlan& plan, RosterDocument& doc, BuildHost& host,
+                                  Generator& random, AdviceFlag& advice,
+                                  const Roster* previous = nullptr);
 
 // The refusal of a meal that fewer people than a crew are there for, the day and the meal named
 // as a sentence names them.

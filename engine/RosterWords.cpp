@@ -13,6 +13,16 @@ const RosterWords& BuildHost::Words() const {
     return EnglishRosterWords();
 }
 
+std::string RosterWords::LongDate(const CalendarDate& date) const {
+    if (longDate)
+        return longDate(date);
+    static constexpr const char* kMonths[12] = {"January", "February", "March",     "April",
+                                                "May",     "June",     "July",      "August",
+                                                "September", "October", "November", "December"};
+    return std::string(dutywise::DayName(WeekdayOf(date))) + " " + std::to_string(date.day) + " " +
+           kMonths[date.month - 1] + " " + std::to_string(date.year);
+}
+
 std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> values) {
     std::string text;
     text.reserve(pattern.size() + 16);

@@ -4,10 +4,12 @@
 // value goes in.
 
 #include <array>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
 
+#include "CalendarDate.h"
 #include "OutingPlan.h"
 
 namespace dutywise {
@@ -54,6 +56,11 @@ struct RosterWords {
     std::array<std::string, kDays> dayNamesInSentence = dayNames;
     std::array<std::string, kMeals> mealNamesInSentence = mealNames;
 
+    // A day heading when the outing has a start date: the date in the language's long form.
+    // Empty: the English "Friday 11 June 2027".
+    std::function<std::string(const CalendarDate&)> longDate;
+
+    std::string LongDate(const CalendarDate& date) const;
     const std::string& DayName(Weekday day) const { return dayNames[static_cast<int>(day)]; }
     const std::string& MealName(Meal meal) const { return mealNames[static_cast<int>(meal)]; }
 };
