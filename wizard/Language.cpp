@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <QCoreApplication>
+#include <QDate>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -163,6 +164,13 @@ RosterWords TranslatedRosterWords() {
                                         "I can't let you generate a roster without Dinner.\n"
                                         "If you can't think of a dinner, choose a suggestion."))};
     w.completed = Std(QCoreApplication::translate("RosterWords", "Completed!"));
+    // English keeps the engine's "Friday 11 June 2027"; the other languages their long form.
+    if (const QString language = InstalledLanguage(); language != QLatin1String("en")) {
+        const QLocale locale(language);
+        w.longDate = [locale](const CalendarDate& date) {
+            return Std(locale.toString(QDate(date.year, date.month, date.day), QLocale::LongFormat));
+        };
+    }
     w.hiddenPicture =
         Std(QCoreApplication::translate("RosterWords", "You found the hidden picture!"));
     // A context of their own: inside a sentence the names read differently from the headings.

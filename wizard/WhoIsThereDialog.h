@@ -15,7 +15,7 @@ class WhoIsThereDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // People in the list's order, the active meals in day-then-meal order, and each person's
+    // People in the list's order, the active meals in the outing's order, and each person's
     // absences (one entry per person).
     WhoIsThereDialog(const QStringList& people, const std::vector<dutywise::MealSlot>& meals,
                      const std::vector<dutywise::MealSet>& away, QWidget* parent = nullptr);

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "FlatDateEdit.h"
 #include "WizardWindow.h"
 
 QCheckBox* WizardWindow::mealBox(int day, int meal) const {
@@ -45,4 +46,26 @@ void WizardWindow::uncheckAllMeals() {
     for (int day = 0; day < dutywise::kDays; ++day)
         for (int meal = 0; meal < dutywise::kMeals; ++meal)
             mealBox(day, meal)->setChecked(false);
+}
+
+// The start date: empty until ticked; a tick offers today, to be changed in the field.
+void WizardWindow::startDateTicked(bool ticked) {
+    startDateEdit->setEnabled(ticked);
+    if (!ticked)
+        startDateEdit->setShownDate({});
+    else if (!startDateEdit->shownDate().isValid())
+        startDateEdit->setShownDate(QDate::currentDate());
+}
+
+void WizardWindow::setStartDate(const std::optional<dutywise::CalendarDate>& date) {
+    startDateBox->setChecked(date.has_value());
+    startDateEdit->setEnabled(date.has_value());
+    startDateEdit->setShownDate(date ? QDate(date->year, date->month, date->day) : QDate());
+}
+
+std::optional<dutywise::CalendarDate> WizardWindow::startDate() const {
+    const QDate date = startDateEdit->shownDate();
+    if (!startDateBox->isChecked() || !date.isValid())
+        return std::nullopt;
+    return dutywise::CalendarDate{date.year(), date.month(), date.day()};
 }

@@ -5,10 +5,27 @@
 #include "EditorDocument.h"
 #include "EngineMessages.h"
 #include "FlatColorComboBox.h"
+#include "RosterWriter.h"
 #include "FlatControls.h"
 #include "FlatListBox.h"
 #include "FlatSpinEdit.h"
 #include "WizardWindow.h"
+
+void WizardWindow::showRoster() {
+    if (!roster_) {
+        document_->ClearDocument();
+        generationNotice->show();
+    } else {
+        const EditorDocument::Batch batch(*document_);
+        dutywise::WriteRosterDocument(*roster_, *document_, words_);
+        generationNotice->hide();
+    }
+    rosterEditor->document()->setModified(false);
+}
+
+bool WizardWindow::rosterEditedByHand() const {
+    return rosterEditor->document()->isModified();
+}
 
 void WizardWindow::toggleBold() {
     dutywise::ToggleBold(*document_);
@@ -53,6 +70,7 @@ void WizardWindow::printRoster() {
 void WizardWindow::freshStart() {
     generationNotice->show();
     document_->ClearDocument();
+    roster_.reset();
     outingNameEdit->clear();
     patrolNameEdit->clear();
     peopleList->clear();
@@ -70,11 +88,13 @@ void WizardWindow::freshStart() {
     drinksList->clear();
     crewSizeBox->setValue(2);
     shareEvenlyBox->setChecked(false);
+    setStartDate(std::nullopt);
     pages->setCurrentIndex(0);
 }
 
 void WizardWindow::regenerate() {
-    build();
+    // The places set by hand in the roster on show stay; the draw runs around them.
+    buildRoster(roster_ ? &*roster_ : nullptr);
 }
 
 void WizardWindow::requestAbout() {

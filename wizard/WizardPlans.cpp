@@ -66,6 +66,8 @@ dutywise::PlanFile WizardWindow::CurrentPlanFile() const {
         std::clamp(crewSizeBox->value(), dutywise::kMinCrewSize, dutywise::kMaxCrewSize);
     plan.evenShares = shareEvenlyBox->isChecked();
     plan.away = Absences();
+    plan.startDate = startDate();
+    plan.roster = roster_;
     return plan;
 }
 
@@ -91,6 +93,10 @@ void WizardWindow::ShowPlanFile(const dutywise::PlanFile& plan) {
     showMealsOfTickedDays(); // the day groups show or hide as a tick of the user's would make them
     crewSizeBox->setValue(plan.crewSize);
     shareEvenlyBox->setChecked(plan.evenShares);
+    setStartDate(plan.startDate);
+    // The Generation page shows the plan's own roster, or none: never another outing's.
+    roster_ = plan.roster;
+    showRoster();
 }
 
 std::optional<QString> WizardWindow::LoadPlan(const QString& path) {

@@ -6,17 +6,13 @@
 #include <QSet>
 
 #include "FlatListBox.h"
+#include "Roster.h"
 #include "WhoIsThereDialog.h"
 #include "WizardWindow.h"
 
 std::vector<dutywise::MealSlot> WizardWindow::ActiveMeals() const {
-    std::vector<dutywise::MealSlot> meals;
-    for (int day = 0; day < dutywise::kDays; ++day)
-        for (int meal = 0; meal < dutywise::kMeals; ++meal)
-            if (daysList->checked(day) && mealBox(day, meal)->isChecked())
-                meals.push_back(
-                    {static_cast<dutywise::Weekday>(day), static_cast<dutywise::Meal>(meal)});
-    return meals;
+    // In the outing's order, from the start date's weekday when there is one.
+    return dutywise::OutingMeals(ReadPlan());
 }
 
 std::vector<dutywise::MealSet> WizardWindow::Absences() const {

@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 
 #include "EditorDocument.h"
+#include "FlatDateEdit.h"
 #include "InputBox.h"
 #include "JpegImage.h"
 #include "Language.h"
@@ -132,6 +133,7 @@ void WizardWindow::connectHandlers() {
     click(checkAllMealsButton, &WizardWindow::checkAllMeals);
     click(uncheckAllMealsButton, &WizardWindow::uncheckAllMeals);
     click(checkAllDaysButton, &WizardWindow::checkAllDays);
+    connect(startDateBox, &QAbstractButton::toggled, this, &WizardWindow::startDateTicked);
     click(uncheckAllDaysButton, &WizardWindow::uncheckAllDays);
 
     connectSuggestions();
@@ -230,6 +232,7 @@ dutywise::OutingPlan WizardWindow::ReadPlan() const {
     plan.crewSize = crewSizeBox->value();
     plan.evenShares = shareEvenlyBox->isChecked();
     plan.away = Absences();
+    plan.startDate = startDate();
     return plan;
 }
 
@@ -238,9 +241,22 @@ dutywise::RosterDocument& WizardWindow::Document() {
 }
 
 void WizardWindow::build() {
-    // One layout for the whole roster rather than one per paragraph.
-    const EditorDocument::Batch batch(*document_);
-    dutywise::BuildRoster(ReadPlan(), *document_, *this, dutywise::ProgramGenerator(), advice_);
+    // Build draws afresh: no place set by hand survives it.
+    buildRoster(nullptr);
+}
+
+void WizardWindow::buildRoster(const dutywise::Roster* previous) {
+    std::optional<dutywise::Roster> drawn;
+    {
+        // One layout for the whole roster rather than one per paragraph.
+        const EditorDocument::Batch batch(*document_);
+        drawn = dutywise::BuildRoster(ReadPlan(), *document_, *this, dutywise::ProgramGenerator(),
+                                      advice_, previous);
+    }
+    if (!drawn)
+        return; // refused: the roster on show stays, and so does its text
+    roster_ = std::move(drawn);
+    rosterEditor->document()->setModified(false);
 }
 
 void WizardWindow::ShowMessage(const std::string& text) {

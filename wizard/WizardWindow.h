@@ -20,6 +20,7 @@
 #include "QtPlanDialogs.h"
 #include "QtPrintService.h"
 #include "QtSaveTarget.h"
+#include "Roster.h"
 #include "RosterBuild.h"
 #include "ui_WizardWindow.h"
 
@@ -43,12 +44,22 @@ public:
     dutywise::OutingPlan ReadPlan() const;
     // The roster shown in the editor.
     dutywise::RosterDocument& Document();
+
+    // The roster on show (WizardGeneration.cpp): the one drawn last, or the one a plan brought;
+    // nothing before a build, after Fresh Start, or after opening a plan that has none.
+    const std::optional<dutywise::Roster>& shownRoster() const { return roster_; }
+    // Writes the editor's document from roster_ through the one writer, in the window's words.
+    void showRoster();
+    // Whether the document was changed in the editor (typed or restyled) since it was written.
+    bool rosterEditedByHand() const;
+    // The start date field: the outing's first day, or nothing while it is empty.
+    std::optional<dutywise::CalendarDate> startDate() const;
     // The font box's entries: "Default" and each family once by its name alone, sorted
     // ignoring case.
     static QStringList FontBoxEntries(const QStringList& families);
 
     // Who is there when (WizardPresence.cpp): each person's absences in the people list's
-    // order, empty when nobody is away; the active meals in day-then-meal order.
+    // order, empty when nobody is away; the active meals in the outing's order.
     std::vector<dutywise::MealSet> Absences() const;
     std::vector<dutywise::MealSlot> ActiveMeals() const;
 
@@ -126,6 +137,8 @@ private:
     void reportClosed();
     void pageChanged(int index);
     void build();
+    // Build and Regenerate: a new draw; `previous` keeps its places set by hand.
+    void buildRoster(const dutywise::Roster* previous);
 
     // People and food lists: Add, Delete, Sorted, one handler each over a table (WizardLists.cpp)
     std::array<EditableList, 6> editableLists() const;
@@ -140,6 +153,8 @@ private:
     void checkAllMeals();
     void uncheckAllMeals();
     QCheckBox* mealBox(int day, int meal) const;
+    void startDateTicked(bool ticked);
+    void setStartDate(const std::optional<dutywise::CalendarDate>& date);
 
     // Suggestions: draw a proposal, add it with a click on its label (WizardSuggestions.cpp)
     void connectSuggestions();
@@ -187,6 +202,8 @@ private:
     InputBox* drinkInput = nullptr;
 
     std::unique_ptr<EditorDocument> document_;
+    // What the Generation page shows was written from this; see shownRoster().
+    std::optional<dutywise::Roster> roster_;
     dutywise::AdviceFlag advice_;
     dutywise::RosterWords words_;
 

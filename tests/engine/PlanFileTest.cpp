@@ -11,6 +11,8 @@
 
 #include "Abiword.h"
 #include "PlanFile.h"
+#include "RosterBuild.h"
+#include "ScriptedClock.h"
 
 using namespace dutywise;
 using dutywise::testing::ReadFileBytes;
@@ -149,6 +151,46 @@ TEST(PlanFileRoundTrip, SeveralHundredRandomPlansComeBackEqualAndRewriteToTheSam
     EXPECT_GT(withAbsences, 60);
 }
 
+// Catches: a roster or start date lost or changed on the way through the file (places set by
+// hand, shared names, dates), and a roster written that the file could not read back.
+TEST(PlanFileRoundTrip, TheRosterAndStartDateComeBackAndARosterThatNoLongerFitsIsNotWritten) {
+    for (unsigned n = 0; n < 40; ++n) {
+        PlanFile plan = RandomPlan(n * 8 + 1);
+        plan.List(PlanList::People) = {"Ann", "Bob", "Cy", "Ann", "Dee", "Eve"};
+        plan.List(PlanList::Breakfasts) = plan.List(PlanList::Lunches) =
+            plan.List(PlanList::Dinners) = {"Stew"};
+        plan.crewSize = 1 + static_cast<int>(n % 3);
+        plan.away.clear();
+        if (n % 2)
+            plan.startDate = CalendarDate{2027, 6, 1 + static_cast<int>(n % 28)};
+        dutywise::testing::ScriptedClock clock(n);
+        Generator random(clock);
+        plan.roster = DrawRoster(OutingPlanOf(plan), random);
+        for (RosterMeal& meal : plan.roster->meals) {
+            for (CrewPlace& place : meal.cleanup) {
+                place.person = place.person == 3 ? 0 : place.person; // the first "Ann" stands for both
+                place.byHand = (place.person + n) % 3 == 0;
+            }
+        }
+        const PlanReadResult read = ParsePlanJson(WritePlanJson(plan));
+        ASSERT_TRUE(read.plan) << "case " << n << ": " << read.message;
+        for (RosterMeal& meal : plan.roster->meals)
+            for (CrewPlace& place : meal.cooks)
+                place.person = place.person == 3 ? 0 : place.person;
+        EXPECT_TRUE(*read.plan == plan) << "case " << n;
+
+        if (plan.roster->meals.empty())
+            continue;
+        // The people changed after the build: the roster no longer fits and is left out.
+        PlanFile renamed = plan;
+        std::fill(renamed.List(PlanList::People).begin(), renamed.List(PlanList::People).end(),
+                  "Zed");
+        const std::string bytes = WritePlanJson(renamed);
+        EXPECT_EQ(bytes.find("\"roster\""), std::string::npos) << "case " << n;
+        ASSERT_TRUE(ParsePlanJson(bytes).plan) << "case " << n;
+    }
+}
+
 TEST(PlanFileRoundTrip, ThroughARealFileTheWrittenBytesReadBackAndTwoSpacesIndent) {
     TempDir dir;
     const std::string path = dir / "spring.dutywise";
@@ -207,6 +249,8 @@ TEST(PlanFileRead, MissingFieldsTakeStartValuesUnknownOnesAreIgnoredCrewSizeIsHe
 
 TEST(PlanFileRead, EveryKindOfBadInputIsRefusedWithItsOwnMessage) {
     const std::string head = R"({"format": "dutywise-plan", "version": 1, )";
+    const std::string friday =
+        R"("people": ["Ann", "Bob"], "days": ["Friday"], "meals": {"Friday": ["Dinner"]}, )";
     const struct {
         std::string bytes;
         std::string message;
@@ -299,6 +343,29 @@ TEST(PlanFileRead, EveryKindOfBadInputIsRefusedWithItsOwnMessage) {
          "Unknown meal \"Friday Brunch\" in the field \"away\"."},
         {head + R"("people": ["Ann"], "away": [["FridayDinner"]]})",
          "Unknown meal \"FridayDinner\" in the field \"away\"."},
+        // A roster must name the plan's people and its ticked meals only.
+        {head + R"("startDate": "2027-06-31"})",
+         "The field \"startDate\" must be a date written as YYYY-MM-DD."},
+        {head + friday + R"("roster": {}})", "The field \"roster\" must be a list of meals."},
+        {head + friday + R"("roster": [{"day": "Friday", "meal": "Dinner", "cooks": ["Zed"]}]})",
+         "The name \"Zed\" in the field \"roster.cooks\" is not among the plan's people."},
+        {head + friday + R"("roster": [{"day": "Friday", "meal": "Dinner", "cooks": [],
+            "cleanup": ["ann"]}]})",
+         "The name \"ann\" in the field \"roster.cleanup\" is not among the plan's people."},
+        {head + friday + R"("roster": [{"day": "Friday", "meal": "Lunch"}]})",
+         "The meal \"Friday Lunch\" in the field \"roster\" is not one of the plan's ticked "
+         "meals."},
+        {head + R"("meals": {"Friday": ["Dinner"]}, "roster": [{"day": "Friday", "meal": "Dinner"}]})",
+         "The meal \"Friday Dinner\" in the field \"roster\" is not one of the plan's ticked "
+         "meals."},
+        {head + friday + R"("roster": [{"day": "Fri", "meal": "Dinner"}]})",
+         "Unknown day \"Fri\" in the field \"roster.day\"."},
+        {head + friday + R"("roster": [{"day": "Friday", "meal": "Dinner", "cooks": [], "cleanup": [],
+            "dish": "", "byHand": {"cooks": [0]}}]})",
+         "The field \"roster.byHand.cooks\" must be a list of places in the crew."},
+        {head + friday + R"("roster": [{"day": "Friday", "meal": "Dinner", "cooks": [], "cleanup": [],
+            "dish": ""}, {"day": "Friday", "meal": "Dinner"}]})",
+         "The meal \"Friday Dinner\" is twice in the field \"roster\"."},
     };
     for (const auto& c : cases) {
         const PlanReadResult r = ParsePlanJson(c.bytes);

@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QTextEdit>
 #include <QUrl>
 #include <string>
 
@@ -278,6 +279,28 @@ TEST_F(PlanFiles, AFreshWizardWithEntriesAsksBeforeItsFirstPlan) {
     auto no = OpenPlan(PathOf("p.dutywise"), "No");
     EXPECT_EQ(no->text, "Replace the entries of the wizard with the plan \"p.dutywise\"?");
     EXPECT_EQ(Find<QLineEdit>(w, "patrolNameEdit")->text(), "Owls");
+}
+
+// Catches: an opened plan's roster not shown without a build, or one outing's roster left on
+// screen under the next outing's plan.
+TEST_F(PlanFiles, APlansRosterIsShownAndAPlanWithoutOneEmptiesTheGenerationPage) {
+    const std::string head = R"({"format": "dutywise-plan", "version": 1, "people": ["Ann", "Bob"],
+        "dinners": ["Stew"], "days": ["Friday"], "meals": {"Friday": ["Dinner"]}, "crewSize": 1, )";
+    WriteFileBytes(dir / "lake.dutywise",
+                   head + R"("outing": "Lake", "roster": [{"day": "Friday", "meal": "Dinner",
+                       "cooks": ["Bob"], "cleanup": ["Ann"], "dish": "Stew"}]})");
+    WriteFileBytes(dir / "hill.dutywise", head + R"("outing": "Hill"})");
+    auto* editor = Find<QTextEdit>(w, "rosterEditor");
+
+    OpenPlan(PathOf("lake.dutywise"));
+    EXPECT_EQ(editor->toPlainText().split('\n').mid(3, 5),
+              (QStringList{"Friday", "Dinner", "Cook: Bob", "Cleanup: Ann", "Meal: Stew"}));
+    EXPECT_TRUE(w.shownRoster());
+    EXPECT_FALSE(w.rosterEditedByHand());
+
+    OpenPlan(PathOf("hill.dutywise"));
+    EXPECT_EQ(editor->toPlainText(), "");
+    EXPECT_FALSE(w.shownRoster());
 }
 
 TEST_F(PlanFiles, RefusedFilesLeaveEveryControlAsItWas) {
