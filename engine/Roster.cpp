@@ -53,12 +53,20 @@ std::vector<DutyCount> CountDuties(const Roster& roster) {
 }
 
 std::string CrewText(const Roster& roster, const std::vector<CrewPlace>& crew) {
+    const auto valid = [&](int person) {
+        return person >= 0 && static_cast<std::size_t>(person) < roster.people.size();
+    };
+    // Sized once: five long names would otherwise grow the text four times.
+    std::size_t size = 0;
+    for (const CrewPlace& place : crew)
+        size += 2 + (valid(place.person) ? roster.people[static_cast<std::size_t>(place.person)].size() : 0);
     std::string text;
+    text.reserve(size);
     for (const CrewPlace& place : crew) {
         // An empty first name leaves the text empty, so no separator goes before the next one.
         if (!text.empty())
             text += ", ";
-        if (place.person >= 0 && static_cast<std::size_t>(place.person) < roster.people.size())
+        if (valid(place.person))
             text += roster.people[static_cast<std::size_t>(place.person)];
     }
     return text;

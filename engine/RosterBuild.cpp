@@ -182,6 +182,8 @@ std::optional<Roster> BuildRoster(const OutingPlan& plan, RosterDocument& doc, B
     }
     if (!Validate(plan, host, advice))
         return std::nullopt;
+    // Cleared before the draw, so that the roster's texts take the room the old lines leave.
+    doc.ClearDocument();
     host.HideNotice();
     // The gauge's steps as the writing of the title always advanced it.
     for (const int step : {5, 1, 1, 1})

@@ -24,8 +24,14 @@ std::string RosterWords::LongDate(const CalendarDate& date) const {
 }
 
 std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> values) {
+    // Sized once: a crew of five long names is a value of over a thousand bytes.
+    std::size_t size = pattern.size();
+    for (std::size_t i = 0; i + 1 < pattern.size(); ++i)
+        if (pattern[i] == '%' && pattern[i + 1] >= '1' && pattern[i + 1] <= '9' &&
+            static_cast<std::size_t>(pattern[i + 1] - '1') < values.size())
+            size += values.begin()[pattern[i + 1] - '1'].size();
     std::string text;
-    text.reserve(pattern.size() + 16);
+    text.reserve(size);
     for (std::size_t i = 0; i < pattern.size(); ++i) {
         const char c = pattern[i];
         if (c == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {

@@ -202,6 +202,34 @@
         <source>Unknown meal %1 in the field %2.</source>
         <translation>Unbekannte Mahlzeit %1 im Feld %2.</translation>
     </message>
+    <message>
+        <source>The field &quot;roster&quot; must be a list of meals.</source>
+        <translation>Das Feld &quot;roster&quot; muss eine Liste von Mahlzeiten sein.</translation>
+    </message>
+    <message>
+        <source>The field &quot;roster.byHand&quot; must hold the places set by hand for each crew.</source>
+        <translation>Das Feld &quot;roster.byHand&quot; muss für jede Mannschaft die von Hand gesetzten Plätze enthalten.</translation>
+    </message>
+    <message>
+        <source>The field &quot;startDate&quot; must be a date written as YYYY-MM-DD.</source>
+        <translation>Das Feld &quot;startDate&quot; muss ein Datum in der Form YYYY-MM-DD sein.</translation>
+    </message>
+    <message>
+        <source>The field %1 must be a list of places in the crew.</source>
+        <translation>Das Feld %1 muss eine Liste von Plätzen der Mannschaft sein.</translation>
+    </message>
+    <message>
+        <source>The meal %1 in the field %2 is not one of the plan&apos;s ticked meals.</source>
+        <translation>Die Mahlzeit %1 im Feld %2 ist keine der angekreuzten Mahlzeiten des Plans.</translation>
+    </message>
+    <message>
+        <source>The meal %1 is twice in the field %2.</source>
+        <translation>Die Mahlzeit %1 steht zweimal im Feld %2.</translation>
+    </message>
+    <message>
+        <source>The name %1 in the field %2 is not among the plan&apos;s people.</source>
+        <translation>Der Name %1 im Feld %2 gehört zu keiner Person des Plans.</translation>
+    </message>
 </context>
 <context>
     <name>FlatColorComboBox</name>
@@ -1567,6 +1595,14 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     <message>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Start date</source>
+        <translation>Startdatum</translation>
+    </message>
+    <message>
+        <source>Date of the first day</source>
+        <translation>Datum des ersten Tages</translation>
     </message>
 </context>
 </TS>

@@ -202,6 +202,34 @@
         <source>Unknown meal %1 in the field %2.</source>
         <translation>Comida desconocida %1 en el campo %2.</translation>
     </message>
+    <message>
+        <source>The field &quot;roster&quot; must be a list of meals.</source>
+        <translation>El campo &quot;roster&quot; debe ser una lista de comidas.</translation>
+    </message>
+    <message>
+        <source>The field &quot;roster.byHand&quot; must hold the places set by hand for each crew.</source>
+        <translation>El campo &quot;roster.byHand&quot; debe indicar para cada equipo los puestos fijados a mano.</translation>
+    </message>
+    <message>
+        <source>The field &quot;startDate&quot; must be a date written as YYYY-MM-DD.</source>
+        <translation>El campo &quot;startDate&quot; debe ser una fecha escrita como YYYY-MM-DD.</translation>
+    </message>
+    <message>
+        <source>The field %1 must be a list of places in the crew.</source>
+        <translation>El campo %1 debe ser una lista de puestos del equipo.</translation>
+    </message>
+    <message>
+        <source>The meal %1 in the field %2 is not one of the plan&apos;s ticked meals.</source>
+        <translation>La comida %1 en el campo %2 no es una de las comidas marcadas del plan.</translation>
+    </message>
+    <message>
+        <source>The meal %1 is twice in the field %2.</source>
+        <translation>La comida %1 aparece dos veces en el campo %2.</translation>
+    </message>
+    <message>
+        <source>The name %1 in the field %2 is not among the plan&apos;s people.</source>
+        <translation>El nombre %1 en el campo %2 no está entre las personas del plan.</translation>
+    </message>
 </context>
 <context>
     <name>FlatColorComboBox</name>
@@ -1567,6 +1595,14 @@ Un cuadrante para cada salida, justo para todos</translation>
     <message>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Start date</source>
+        <translation>Fecha de inicio</translation>
+    </message>
+    <message>
+        <source>Date of the first day</source>
+        <translation>Fecha del primer día</translation>
     </message>
 </context>
 </TS>

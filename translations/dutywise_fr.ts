@@ -202,6 +202,34 @@
         <source>Unknown meal %1 in the field %2.</source>
         <translation>Repas inconnu %1 dans le champ %2.</translation>
     </message>
+    <message>
+        <source>The field &quot;roster&quot; must be a list of meals.</source>
+        <translation>Le champ &quot;roster&quot; doit être une liste de repas.</translation>
+    </message>
+    <message>
+        <source>The field &quot;roster.byHand&quot; must hold the places set by hand for each crew.</source>
+        <translation>Le champ &quot;roster.byHand&quot; doit indiquer pour chaque équipe les places fixées à la main.</translation>
+    </message>
+    <message>
+        <source>The field &quot;startDate&quot; must be a date written as YYYY-MM-DD.</source>
+        <translation>Le champ &quot;startDate&quot; doit être une date écrite YYYY-MM-DD.</translation>
+    </message>
+    <message>
+        <source>The field %1 must be a list of places in the crew.</source>
+        <translation>Le champ %1 doit être une liste de places de l&apos;équipe.</translation>
+    </message>
+    <message>
+        <source>The meal %1 in the field %2 is not one of the plan&apos;s ticked meals.</source>
+        <translation>Le repas %1 dans le champ %2 n&apos;est pas un des repas cochés du plan.</translation>
+    </message>
+    <message>
+        <source>The meal %1 is twice in the field %2.</source>
+        <translation>Le repas %1 figure deux fois dans le champ %2.</translation>
+    </message>
+    <message>
+        <source>The name %1 in the field %2 is not among the plan&apos;s people.</source>
+        <translation>Le nom %1 dans le champ %2 n&apos;est pas parmi les personnes du plan.</translation>
+    </message>
 </context>
 <context>
     <name>FlatColorComboBox</name>
@@ -1567,6 +1595,14 @@ Un planning pour chaque sortie, juste pour tous</translation>
     <message>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Start date</source>
+        <translation>Date de début</translation>
+    </message>
+    <message>
+        <source>Date of the first day</source>
+        <translation>Date du premier jour</translation>
     </message>
 </context>
 </TS>

@@ -202,6 +202,34 @@
         <source>Unknown meal %1 in the field %2.</source>
         <translation>Onbekende maaltijd %1 in het veld %2.</translation>
     </message>
+    <message>
+        <source>The field &quot;roster&quot; must be a list of meals.</source>
+        <translation>Het veld &quot;roster&quot; moet een lijst van maaltijden zijn.</translation>
+    </message>
+    <message>
+        <source>The field &quot;roster.byHand&quot; must hold the places set by hand for each crew.</source>
+        <translation>Het veld &quot;roster.byHand&quot; moet voor elke ploeg de met de hand gezette plaatsen bevatten.</translation>
+    </message>
+    <message>
+        <source>The field &quot;startDate&quot; must be a date written as YYYY-MM-DD.</source>
+        <translation>Het veld &quot;startDate&quot; moet een datum in de vorm YYYY-MM-DD zijn.</translation>
+    </message>
+    <message>
+        <source>The field %1 must be a list of places in the crew.</source>
+        <translation>Het veld %1 moet een lijst van plaatsen in de ploeg zijn.</translation>
+    </message>
+    <message>
+        <source>The meal %1 in the field %2 is not one of the plan&apos;s ticked meals.</source>
+        <translation>De maaltijd %1 in het veld %2 is geen van de aangevinkte maaltijden van het plan.</translation>
+    </message>
+    <message>
+        <source>The meal %1 is twice in the field %2.</source>
+        <translation>De maaltijd %1 staat twee keer in het veld %2.</translation>
+    </message>
+    <message>
+        <source>The name %1 in the field %2 is not among the plan&apos;s people.</source>
+        <translation>De naam %1 in het veld %2 hoort niet bij de mensen van het plan.</translation>
+    </message>
 </context>
 <context>
     <name>FlatColorComboBox</name>
@@ -1567,6 +1595,14 @@ Een rooster voor elk kamp, eerlijk voor iedereen</translation>
     <message>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Start date</source>
+        <translation>Startdatum</translation>
+    </message>
+    <message>
+        <source>Date of the first day</source>
+        <translation>Datum van de eerste dag</translation>
     </message>
 </context>
 </TS>

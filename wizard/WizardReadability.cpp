@@ -47,6 +47,8 @@ void WizardWindow::makeTextReadable() {
     shareEvenlyBox->setTransparent(false);
     BlackCaption(*shareEvenlyBox);
 
+    startDateBox->setTransparent(false);
+
     for (FlatGroupBox* group :
          {sundayGroup, mondayGroup, tuesdayGroup, wednesdayGroup, thursdayGroup, fridayGroup})
         group->setTransparent(false);

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QSignalBlocker>
@@ -74,6 +75,14 @@ WizardWindow::WizardWindow(QWidget* parent) : QDialog(parent) {
     // screen reader says "Crew size" or "Font size" when the user tabs in.
     for (FlatSpinEdit* spin : {crewSizeBox, sizeBox})
         spin->lineEdit()->setAccessibleName(spin->accessibleName());
+    // The start date is typed and shown the way the running language writes dates, the year in
+    // full.
+    const QLocale dateLocale(dutywise::InstalledLanguage());
+    QString dateFormat = dateLocale.dateFormat(QLocale::ShortFormat);
+    if (!dateFormat.contains(QStringLiteral("yyyy")))
+        dateFormat.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    startDateEdit->setLocale(dateLocale);
+    startDateEdit->setDisplayFormat(dateFormat);
 
     // Only the names shown change with the language: the plan keeps the days by position.
     for (const QString& day : {tr("Sunday"), tr("Monday"), tr("Tuesday"), tr("Wednesday"),

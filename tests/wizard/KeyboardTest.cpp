@@ -82,7 +82,8 @@ TEST_F(Keyboard, TabVisitsEveryControlOfEachPageInReadingOrderAndComesBack) {
          {"outingNameEdit", "patrolNameEdit", "openPlanButton", "savePlanButton", "peopleList",
           "addPersonButton", "deletePersonButton", "peopleSortedBox"}},
         // Monday and Friday are ticked below: their meal boxes only, in the order of the week.
-        {1, QStringList{"daysList", "checkAllDaysButton", "uncheckAllDaysButton",
+        // The start date's field is skipped while its box is unticked.
+        {1, QStringList{"daysList", "checkAllDaysButton", "uncheckAllDaysButton", "startDateBox",
                         "checkAllMealsButton", "uncheckAllMealsButton"} +
                 MealBoxes({1, 5})},
         {2,
