@@ -450,7 +450,7 @@ def walk_keys(saved):
     expect("Sunday ticked", lambda: sunday.getState().contains(pyatspi.STATE_CHECKED))
     find("panel", "Sunday")  # its meals show
     breakfast = find("check box", "Sunday Breakfast")
-    tab_to(breakfast, 5)  # past the four Check and Uncheck buttons
+    tab_to(breakfast, 6)  # past Check All Days, Uncheck All Days, Start date, the two meal buttons
     for meal in ("Breakfast", "Lunch", "Dinner"):
         box = find("check box", f"Sunday {meal}")
         if meal != "Breakfast":
