@@ -137,6 +137,29 @@ struct ClosedAtEnd {
     ~ClosedAtEnd() { ::close(fd); }
 };
 
+// Whether the process may write a file of this many bytes. Past its size limit (ulimit -f) a
+// write raises SIGXFSZ, whose default action ends the program with the user's work in it.
+bool WithinSizeLimit(std::size_t size) {
+    rlimit limit{};
+    return getrlimit(RLIMIT_FSIZE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY ||
+           static_cast<rlim_t>(size) <= limit.rlim_cur;
+}
+
+// Whether the kernel's protection of shared folders (fs.protected_regular, as Debian sets it)
+// would refuse to open this existing file for a save: another user's file in a sticky folder
+// that everyone or a group may write, unless the folder's owner owns it. Applied whatever that
+// setting says, as for links: a file planted there is not written for its planter to read.
+bool PlantedInSharedFolder(const std::string& target, const struct stat& file) {
+    if (file.st_uid == geteuid())
+        return false;
+    const std::string folder = FolderOf(target);
+    struct stat st {};
+    if (stat(folder.empty() ? "." : folder.c_str(), &st) != 0)
+        return false; // the steps below report what is wrong with it
+    return (st.st_mode & S_ISVTX) && (st.st_mode & (S_IWOTH | S_IWGRP)) &&
+           st.st_uid != file.st_uid;
+}
+
 bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
@@ -180,12 +203,7 @@ std::optional<std::string> WriteInPlace(const std::string& path, const std::stri
     const auto length = static_cast<off_t>(bytes.size());
     if (length > 0) {
         // Reserved beyond the end where the file system can, so that the file keeps its old
-        // length until the new bytes are written; the size limit of the process is not
-        // checked by that, so it is here.
-        rlimit limit{};
-        if (getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
-            static_cast<rlim_t>(length) > limit.rlim_cur)
-            return fail(EFBIG);
+        // length until the new bytes are written.
         int error = fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, length) == 0 ? 0 : errno;
         if (error == EOPNOTSUPP || error == ENOSYS)
             error = posix_fallocate(fd, 0, length);
@@ -241,9 +259,14 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, std::str
         // folder would allow a rename over it. Asked for the effective user, as opening does.
         if (faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
             return Failure("Cannot create file", path, errno);
+        if (PlantedInSharedFolder(target, st))
+            return Failure("Cannot create file", path, EACCES);
     } else if (errno != ENOENT) {
         return Failure("Cannot create file", path, errno);
     }
+    // Refused before any file is touched, on either way of writing.
+    if (!WithinSizeLimit(bytes.size()))
+        return Failure("Cannot write file", path, EFBIG);
 
     RemoveLeftoverTempFiles(folder, base);
 

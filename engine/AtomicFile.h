@@ -15,6 +15,9 @@ namespace dutywise {
 // - A symbolic link is followed, not replaced; a dangling one gets the file it points at. As the
 //   kernel does, a link in a sticky folder that everyone may write is followed only when it
 //   belongs to the user or to the folder's owner, else the save is refused.
+// - As the kernel's protection of shared folders does, another user's file in a sticky folder
+//   that everyone or a group may write is refused, unless the folder's owner owns it.
+// - A save larger than the process may write (ulimit -f) is refused before anything is written.
 // - A folder, pipe, device or socket is refused and never opened.
 // - An existing target is rewritten in place, keeping its identity, where it has other hard
 //   links, where a new file could not be given its owner or group, and where the folder refuses

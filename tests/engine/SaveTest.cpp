@@ -314,7 +314,20 @@ TEST_F(Save, RefusalsLeaveEverythingAsItWas) {
         fs::create_symlink("shared/roster.rtf", f / via);
         return (f / via).string();
     };
+    // A file that another user put in a sticky folder of this user's, shared by `mode`.
+    const auto plantedFile = [&](const fs::path& f, unsigned mode) {
+        fs::create_directory(f / "shared");
+        file(f / "shared/roster.rtf", "planted", 0666);
+        EXPECT_EQ(chmod((f / "shared").c_str(), mode), 0);
+        if (chown((f / "shared/roster.rtf").c_str(), kNobody, kNogroup) != 0)
+            return std::string();
+        return (f / "shared/roster.rtf").string();
+    };
     const Case cases[] = {
+        {"another user's file in a sticky folder everyone may write",
+         [&](const fs::path& f) { return plantedFile(f, 01777); }, denied},
+        {"another user's file in a sticky folder a group may write",
+         [&](const fs::path& f) { return plantedFile(f, 01770); }, denied},
         {"another user's link in a shared sticky folder",
          [&](const fs::path& f) { return planted(f, "victim.rtf", ""); }, denied},
         {"another user's dangling link in a shared sticky folder",
@@ -630,18 +643,24 @@ TEST_F(Save, SavingKeepsTheFilesIdentity) {
     }
 }
 
-// Written in place, a file that cannot grow to the new length is left exactly as it was, and the
-// save says why: on a full disk (a small file system of this test's own, mounted where only its
-// process sees it), and past the size this process may write.
-TEST_F(Save, InPlaceSaveThatCannotGrowTheFileChangesNothing) {
+// A file that cannot grow to the new length is left exactly as it was, and the save says why:
+// on a full disk (a small file system of this test's own, mounted where only its process sees
+// it), and past the size this process may write, with SIGXFSZ left to its default action, which
+// would end the program. Written in place, and through a temporary file, which is not left.
+TEST_F(Save, SaveThatCannotGrowTheFileChangesNothing) {
     DUTYWISE_HELD_TO_FILE_MODES();
     enum Outcome { Kept = 0, Saved, Changed, OtherReason, CannotSetUp };
     const auto nothing = [](const fs::path&) { return true; };
+    const auto limited = [](const fs::path&) {
+        const rlimit small{1000, RLIM_INFINITY};
+        return signal(SIGXFSZ, SIG_DFL) != SIG_ERR && setrlimit(RLIMIT_FSIZE, &small) == 0;
+    };
     const struct {
         const char* name;
         // In the saving process, before and after the roster is written.
         std::function<bool(const fs::path&folder)> before, after;
         int error;
+        bool inPlace = true;
     } cases[] = {
         {"full disk",
          [](const fs::path& folder) {
@@ -658,13 +677,8 @@ TEST_F(Save, InPlaceSaveThatCannotGrowTheFileChangesNothing) {
              return filler >= 0;
          },
          ENOSPC},
-        {"size limit of the process", nothing,
-         [](const fs::path&) {
-             signal(SIGXFSZ, SIG_IGN);
-             const rlimit small{1000, RLIM_INFINITY};
-             return setrlimit(RLIMIT_FSIZE, &small) == 0;
-         },
-         EFBIG},
+        {"size limit of the process", nothing, limited, EFBIG},
+        {"size limit of the process, through a temporary file", nothing, limited, EFBIG, false},
     };
     int index = 0;
     for (const auto& c : cases) {
@@ -681,13 +695,16 @@ TEST_F(Save, InPlaceSaveThatCannotGrowTheFileChangesNothing) {
             WriteFileBytes(roster, old);
             // New files refused: written in place.
             if (ReadFileBytes(roster) != old || !c.after(folder) ||
-                chmod(folder.c_str(), 0555) != 0)
+                (c.inPlace && chmod(folder.c_str(), 0555) != 0))
                 _exit(CannotSetUp);
             const auto failure = WriteFileAtomically(roster, std::string(20000, 'n'));
             const std::string reason = std::strerror(c.error);
             if (!failure)
                 _exit(Saved);
-            if (ReadFileBytes(roster) != old)
+            std::size_t files = 0; // besides the full disk's filler
+            for (const auto& e : fs::directory_iterator(folder))
+                files += e.path().filename() != "filler";
+            if (ReadFileBytes(roster) != old || files != 1)
                 _exit(Changed);
             _exit(failure->size() > reason.size() &&
                           failure->compare(failure->size() - reason.size(), reason.size(),
@@ -697,14 +714,14 @@ TEST_F(Save, InPlaceSaveThatCannotGrowTheFileChangesNothing) {
         }
         int status = 0;
         ASSERT_EQ(waitpid(child, &status, 0), child);
-        ASSERT_TRUE(WIFEXITED(status));
+        ASSERT_TRUE(WIFEXITED(status)) << "the save was killed by signal " << WTERMSIG(status);
         Unlock(folder);
         if (WEXITSTATUS(status) == CannotSetUp) {
             std::cout << "[ NOTE ] case \"" << c.name << "\" cannot be set up here\n";
             continue;
         }
         EXPECT_EQ(WEXITSTATUS(status), Kept)
-            << "1: saved, 2: the file changed, 3: another reason was given";
+            << "1: saved, 2: the file changed or a temporary file was left, 3: another reason";
     }
 }
 
