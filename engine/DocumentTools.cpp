@@ -3,6 +3,8 @@
 #include "AtomicFile.h"
 #include "RichText.h"
 
+#include <algorithm>
+
 namespace dutywise {
 
 namespace {
@@ -14,7 +16,42 @@ void Toggle(RosterDocument& doc, FontStyle flag) {
     doc.SetStyleSet(s.Has(flag) ? s.Without(flag) : s.With(flag));
 }
 
+// Each format's extension; FormatOfName reads it the other way round.
+constexpr struct {
+    SaveFormat format;
+    std::string_view extension;
+} kFileTypes[] = {{SaveFormat::RichText, "rtf"}, {SaveFormat::Pdf, "pdf"}};
+
+// The file name's extension without the dot: empty for none, for "roster." and for a name that
+// only starts with a dot (".notes" is a hidden name, not an extension). Nothing for a folder.
+std::optional<std::string_view> ExtensionOfName(std::string_view path) {
+    const std::size_t slash = path.rfind('/');
+    const std::string_view name = path.substr(slash == std::string_view::npos ? 0 : slash + 1);
+    if (name.empty())
+        return std::nullopt;
+    const std::size_t dot = name.rfind('.');
+    return dot == std::string_view::npos || dot == 0 ? std::string_view() : name.substr(dot + 1);
+}
+
 } // namespace
+
+std::string_view ExtensionOf(SaveFormat format) {
+    for (const auto& type : kFileTypes)
+        if (type.format == format)
+            return type.extension;
+    return kFileTypes[0].extension;
+}
+
+std::optional<SaveFormat> FormatOfName(std::string_view path) {
+    const std::string_view extension = ExtensionOfName(path).value_or(std::string_view());
+    for (const auto& type : kFileTypes) {
+        if (extension.size() == type.extension.size() &&
+            std::equal(extension.begin(), extension.end(), type.extension.begin(),
+                       [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a + 32 : a) == b; }))
+            return type.format;
+    }
+    return std::nullopt;
+}
 
 void ToggleBold(RosterDocument& doc) {
     Toggle(doc, FontStyle::Bold);
@@ -41,18 +78,12 @@ void SetSelectionSize(RosterDocument& doc, int points) {
 }
 
 std::string WithDefaultExtension(const std::string& path, SaveFormat format) {
-    const char* extension = format == SaveFormat::Pdf ? "pdf" : "rtf";
-    const std::size_t slash = path.rfind('/');
-    const std::string_view name =
-        std::string_view(path).substr(slash == std::string::npos ? 0 : slash + 1);
-    if (name.empty())
+    const std::optional<std::string_view> extension = ExtensionOfName(path);
+    if (!extension)
         return path; // a folder: the save then reports it
-    const std::size_t dot = name.rfind('.');
-    if (dot == std::string_view::npos || dot == 0)
-        return path + "." + extension; // ".notes" is a hidden name, not an extension
-    if (dot + 1 == name.size())
-        return path + extension;
-    return path;
+    if (!extension->empty())
+        return path;
+    return (path.back() == '.' ? path : path + ".") + std::string(ExtensionOf(format));
 }
 
 SaveResult SaveRoster(const RosterDocument& doc, const std::string& patrolName, SaveTarget& target,
@@ -62,8 +93,10 @@ SaveResult SaveRoster(const RosterDocument& doc, const std::string& patrolName, 
     if (!chosen || chosen->path.empty())
         return result; // Cancelled: nothing written
     result.path = WithDefaultExtension(chosen->path, chosen->format);
+    // "roster.pdf" is a PDF whatever file type the dialog showed.
+    const SaveFormat format = FormatOfName(result.path).value_or(chosen->format);
     std::string bytes;
-    if (chosen->format == SaveFormat::Pdf) {
+    if (format == SaveFormat::Pdf) {
         // Made whole in memory first: a writer that fails leaves nothing under the user's name.
         if (std::optional<std::string> error =
                 pdf.MakePdf(doc.Paragraphs(), RosterJobTitle(patrolName, words), bytes)) {

@@ -29,8 +29,9 @@ struct SaveResult {
 std::string WithDefaultExtension(const std::string& path, SaveFormat format = SaveFormat::RichText);
 
 // Asks the target for a name and a file type (the extension added when the name has none) and
-// writes the whole document, atomically: the old file is intact after any failure. Rich Text
-// unless the PDF type was chosen; a PDF carries the print job's title for the patrol.
+// writes the whole document, atomically: the old file is intact after any failure. A name
+// ending in ".pdf" or ".rtf" is written in that format; any other in the file type chosen. A
+// PDF carries the print job's title for the patrol.
 SaveResult SaveRoster(const RosterDocument& doc, const std::string& patrolName, SaveTarget& target,
                       PdfService& pdf, const RosterWords& words = EnglishRosterWords());
 

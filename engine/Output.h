@@ -4,14 +4,23 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "RosterDocument.h"
 
 namespace dutywise {
 
-// What a saved file holds; the save dialog's file-type choice decides it, not the name's extension.
+// What a saved file holds. A name ending in one of the formats' extensions decides it; for any
+// other name the save dialog's file-type choice does. A new format is a value here and a row of
+// the extension table (DocumentTools.cpp).
 enum class SaveFormat { RichText, Pdf };
+
+// The extension of the format's files, lower case and without the dot ("rtf", "pdf").
+std::string_view ExtensionOf(SaveFormat format);
+// The format whose extension the path's file name ends with, in any case; nothing for another
+// extension or none.
+std::optional<SaveFormat> FormatOfName(std::string_view path);
 
 struct SaveChoice {
     std::string path;

@@ -762,9 +762,10 @@ TEST_F(Save, PathNearTheSystemsLimitIsSaved) {
     EXPECT_EQ(Listing(folder), std::vector<std::string>{name});
 }
 
-// The file type chosen decides what is written and which extension a bare name gets; the name's
-// own extension never does.
-TEST_F(Save, FileTypeDecidesContentsAndDefaultExtension) {
+// A name ending in .pdf or .rtf, in any case, decides what is written: "roster.pdf" typed under
+// Rich Text must not be Rich Text that every PDF reader refuses. For any other name the file
+// type chosen decides, and gives a bare name its extension.
+TEST_F(Save, NamesOwnExtensionElseFileTypeDecidesContents) {
     struct Case {
         std::string name;
         SaveFormat format;
@@ -774,8 +775,9 @@ TEST_F(Save, FileTypeDecidesContentsAndDefaultExtension) {
     const std::vector<Case> cases = {
         {"a", SaveFormat::RichText, "a.rtf", false},     {"b", SaveFormat::Pdf, "b.pdf", true},
         {"c.", SaveFormat::Pdf, "c.pdf", true},          {".d", SaveFormat::Pdf, ".d.pdf", true},
-        {"e.pdf", SaveFormat::RichText, "e.pdf", false}, // Rich Text whatever the name says
-        {"f.rtf", SaveFormat::Pdf, "f.rtf", true},       {"g.PDF", SaveFormat::Pdf, "g.PDF", true},
+        {"e.pdf", SaveFormat::RichText, "e.pdf", true},  {"f.rtf", SaveFormat::Pdf, "f.rtf", false},
+        {"g.PDF", SaveFormat::RichText, "g.PDF", true},  {"h.doc", SaveFormat::Pdf, "h.doc", true},
+        {"i.pdf.doc", SaveFormat::RichText, "i.pdf.doc", false},
     };
     for (const Case& c : cases) {
         const SaveResult r = SaveTo(dir / c.name, c.format);
@@ -787,7 +789,7 @@ TEST_F(Save, FileTypeDecidesContentsAndDefaultExtension) {
     }
     // The PDF writer was asked only for the PDFs, each time for the whole document under the
     // print job's title.
-    ASSERT_EQ(pdf.asked.size(), 5u);
+    ASSERT_EQ(pdf.asked.size(), 6u);
     for (const auto& [paragraphs, title] : pdf.asked) {
         EXPECT_EQ(paragraphs, doc.Paragraphs());
         EXPECT_EQ(title, "Falcons's Roster");
