@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "QtSaveTarget.h"
+
 namespace dutywise {
 
 QtPlanDialogs::QtPlanDialogs(QWidget* parent) : parent_(parent) {}
@@ -39,12 +41,12 @@ std::optional<QString> QtPlanDialogs::Ask(bool save) {
     dialog.setNameFilters(nameFilters());
     dialog.selectNameFilter(nameFilters().first());
     dialog.setDefaultSuffix(QStringLiteral("dutywise"));
-    if (!last_.isEmpty()) {
-        if (save)
-            dialog.selectFile(last_);
-        else
-            dialog.setDirectory(QFileInfo(last_).absolutePath());
-    }
+    if (last_.isEmpty())
+        dialog.setDirectory(DialogStartFolder());
+    else if (save)
+        dialog.selectFile(last_);
+    else
+        dialog.setDirectory(QFileInfo(last_).absolutePath());
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const QStringList files = dialog.selectedFiles();

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace dutywise {
 namespace {
@@ -28,6 +29,11 @@ void ProposeName(QFileDialog& dialog, const QString& path) {
 
 } // namespace
 
+QString DialogStartFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
 QtSaveTarget::QtSaveTarget(QWidget* parent) : parent_(parent) {}
 
 QStringList QtSaveTarget::nameFilters() {
@@ -48,13 +54,14 @@ SaveFormat QtSaveTarget::FormatOfFilter(int index) {
 }
 
 QString QtSaveTarget::DefaultSuffix(SaveFormat format) {
-    return format == SaveFormat::Pdf ? QStringLiteral("pdf") : QStringLiteral("rtf");
+    const std::string_view extension = ExtensionOf(format);
+    return QString::fromUtf8(extension.data(), static_cast<qsizetype>(extension.size()));
 }
 
 std::optional<SaveChoice> QtSaveTarget::AskFileName() {
     const QStringList filters = nameFilters();
     QFileDialog dialog(parent_, QCoreApplication::translate("QtSaveTarget", "Save As"));
-    dialog.setObjectName(QStringLiteral("SaveDialog1"));
+    dialog.setObjectName(QStringLiteral("rosterSaveDialog"));
     // Qt's own dialog on every platform, so that it looks and answers the same everywhere.
     dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -70,6 +77,8 @@ std::optional<SaveChoice> QtSaveTarget::AskFileName() {
         });
     if (!last_.isEmpty())
         ProposeName(dialog, last_);
+    else
+        dialog.setDirectory(DialogStartFolder());
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const QStringList files = dialog.selectedFiles();
@@ -78,7 +87,9 @@ std::optional<SaveChoice> QtSaveTarget::AskFileName() {
     const SaveFormat format =
         FormatOfFilter(static_cast<int>(filters.indexOf(dialog.selectedNameFilter())));
     last_ = files.first();
-    lastFormat_ = format;
+    // Proposed next time under the type it was written in: "roster.pdf" typed under Rich Text
+    // is a PDF.
+    lastFormat_ = FormatOfName(last_.toStdString()).value_or(format);
     return SaveChoice{last_.toStdString(), format};
 }
 

@@ -11,11 +11,15 @@ class QWidget;
 
 namespace dutywise {
 
+// Where the file dialogs open until a name has been chosen in this run: the user's Documents
+// folder, or the home folder without one; never the program's own folder.
+QString DialogStartFolder();
+
 class QtSaveTarget : public SaveTarget {
 public:
     explicit QtSaveTarget(QWidget* parent = nullptr);
 
-    std::optional<SaveChoice> AskFileName() override; // shows SaveDialog1
+    std::optional<SaveChoice> AskFileName() override; // shows "rosterSaveDialog"
 
     // The name chosen last, empty until the first choice.
     QString lastFileName() const { return last_; }
