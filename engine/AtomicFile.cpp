@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <climits>
@@ -160,15 +161,34 @@ bool PlantedInSharedFolder(const std::string& target, const struct stat& file) {
            st.st_uid != file.st_uid;
 }
 
+// Where writes fail on purpose in tests: the offset of a file at which a write gives EIO.
+std::optional<std::size_t>& FailingOffset() {
+    static std::optional<std::size_t> offset;
+    return offset;
+}
+
+// pwrite(), failing with EIO at the tests' chosen offset, as a disk error part-way would.
+ssize_t WriteAt(int fd, const char* data, std::size_t size, off_t at) {
+    if (const auto failAt = FailingOffset()) {
+        if (static_cast<std::size_t>(at) >= *failAt) {
+            errno = EIO;
+            return -1;
+        }
+        size = std::min(size, *failAt - static_cast<std::size_t>(at));
+    }
+    return ::pwrite(fd, data, size, at);
+}
+
 bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    for (off_t at = 0; !bytes.empty();) {
+        const ssize_t n = WriteAt(fd, bytes.data(), bytes.size(), at);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
             return false;
         }
         bytes.remove_prefix(static_cast<std::size_t>(n));
+        at += n;
     }
     return true;
 }
@@ -220,7 +240,7 @@ std::optional<std::string> WriteInPlace(const std::string& path, const std::stri
     }
     for (off_t at = 0; at < length;) {
         const ssize_t n =
-            ::pwrite(fd, bytes.data() + at, static_cast<std::size_t>(length - at), at);
+            WriteAt(fd, bytes.data() + at, static_cast<std::size_t>(length - at), at);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -236,6 +256,10 @@ std::optional<std::string> WriteInPlace(const std::string& path, const std::stri
 }
 
 } // namespace
+
+void FailWritesAtForTesting(std::optional<std::size_t> offset) {
+    FailingOffset() = offset;
+}
 
 std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view bytes) {
     std::string target;

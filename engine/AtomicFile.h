@@ -27,4 +27,8 @@ namespace dutywise {
 // - Temporary files of this name left by a save that was killed are removed first.
 std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view bytes);
 
+// For tests: from now on a write reaching this offset of a file fails with EIO, as a disk that
+// fails part-way does; nothing restores normal writing.
+void FailWritesAtForTesting(std::optional<std::size_t> offset);
+
 } // namespace dutywise

@@ -725,6 +725,29 @@ TEST_F(Save, SaveThatCannotGrowTheFileChangesNothing) {
     }
 }
 
+// A write that fails part-way: through a temporary file the old file stays whole and the
+// temporary one goes; written in place (a file with a second name) the file holds the new bytes
+// up to the failure and the old ones after them, never an emptied file.
+TEST_F(Save, WriteThatFailsPartWayNeverEmptiesTheFile) {
+    for (const bool inPlace : {false, true}) {
+        SCOPED_TRACE(inPlace ? "in place" : "through a temporary file");
+        const fs::path folder = dir.path() / (inPlace ? "in-place" : "renamed");
+        fs::create_directory(folder);
+        const std::string roster = folder / "roster.rtf";
+        WriteFileBytes(roster, std::string(600, 'o'));
+        if (inPlace)
+            ASSERT_EQ(link(roster.c_str(), (folder / "second.rtf").c_str()), 0);
+        FailWritesAtForTesting(100);
+        const auto failure = WriteFileAtomically(roster, std::string(1000, 'n'));
+        FailWritesAtForTesting(std::nullopt);
+        ASSERT_TRUE(failure);
+        EXPECT_NE(failure->find(std::strerror(EIO)), std::string::npos) << *failure;
+        EXPECT_EQ(ReadFileBytes(roster), inPlace ? std::string(100, 'n') + std::string(500, 'o')
+                                                 : std::string(600, 'o'));
+        EXPECT_EQ(Listing(folder).size(), inPlace ? 2u : 1u) << "no temporary file left";
+    }
+}
+
 // A target whose path is a few bytes short of the system's limit is saved although its
 // temporary file's path would be longer, and a leftover there is still swept.
 TEST_F(Save, PathNearTheSystemsLimitIsSaved) {
