@@ -1,5 +1,7 @@
 #include "TemplateChooser.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <string>
@@ -21,13 +23,42 @@ TemplateChooser::TemplateChooser(QWidget* parent) : QDialog(parent) {
     connect(editTemplateButton, &QPushButton::clicked, this, &TemplateChooser::editMasterTemplate);
 }
 
+namespace {
+
+QString& DataFolderSet() {
+    static QString folder;
+    return folder;
+}
+
+} // namespace
+
+QString TemplateChooser::DataFolderOf(const QString& programFolder) {
+    const QDir here(programFolder);
+    if (QFileInfo(here.filePath(QStringLiteral("bin/abiword"))).isExecutable())
+        return here.absolutePath();
+    // The installed layout, relative to the program's folder: "../share/dutywise".
+    return QDir::cleanPath(here.filePath(QStringLiteral(DUTYWISE_DATA_FROM_PROGRAM)));
+}
+
+QString TemplateChooser::dataFolder() {
+    QString& folder = DataFolderSet();
+    if (folder.isEmpty())
+        folder = DataFolderOf(QCoreApplication::applicationDirPath());
+    return folder;
+}
+
+void TemplateChooser::setDataFolder(const QString& folder) {
+    DataFolderSet() = folder;
+}
+
 std::string TemplateChooser::TemplatePath(const std::string& file) {
     const QString language = dutywise::InstalledLanguage();
     if (language == QLatin1String("en"))
         return file;
     const QString translated = language + u'/' + QString::fromStdString(file);
-    // Looked for where the word processor starts: the program's run folder.
-    return QFileInfo::exists(translated) ? translated.toStdString() : file;
+    // Relative to the data folder, where the word processor starts.
+    return QFileInfo::exists(QDir(dataFolder()).filePath(translated)) ? translated.toStdString()
+                                                                      : file;
 }
 
 void TemplateChooser::openDayTemplate() {
@@ -40,11 +71,12 @@ void TemplateChooser::openDayTemplate() {
         return;
     }
     // The number of days comes from the position alone.
-    ShellExecute(kProgram, TemplatePath(std::to_string(index + 1) + "daytemp.abw"), "", 1);
+    ShellExecute(kProgram, TemplatePath(std::to_string(index + 1) + "daytemp.abw"),
+                 dataFolder().toStdString(), 1);
 }
 
 void TemplateChooser::editMasterTemplate() {
-    ShellExecute(kProgram, TemplatePath(kMasterTemplate), "", 1);
+    ShellExecute(kProgram, TemplatePath(kMasterTemplate), dataFolder().toStdString(), 1);
 }
 
 void TemplateChooser::backToChooser() {

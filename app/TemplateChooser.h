@@ -21,6 +21,13 @@ public:
     // The templates of the running language, when it has them: "de/1daytemp.abw".
     static std::string TemplatePath(const std::string& file);
 
+    // Where the word processor's launcher (bin/abiword) and the templates are, and where it is
+    // started, whatever the current folder: the program's own folder when it holds the
+    // launcher, as the run folder of a build does, else the data folder of an installed program.
+    static QString dataFolder();
+    static QString DataFolderOf(const QString& programFolder);
+    static void setDataFolder(const QString& folder); // another one, for tests
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -1,8 +1,7 @@
 # Installation and the Debian package.
 #
-# The program expects its word processor as "bin/abiword" and the templates beside it, relative
-# to its working directory; so the run folder is installed whole to share/dutywise, and the
-# desktop entry starts the program there (Path=).
+# The program finds its word processor ("bin/abiword") and the templates in its data folder,
+# share/dutywise beside its own bin folder, whatever folder it is started from.
 
 include(GNUInstallDirs)
 
@@ -22,14 +21,7 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/templates/
 install(PROGRAMS ${PROJECT_SOURCE_DIR}/resources/abiword-launcher.sh
   DESTINATION ${DUTYWISE_DATA_DIR}/bin RENAME abiword)
 
-# The desktop entry's Path= names the run folder under the prefix that is installed to, which
-# is only known at install time (cpack installs to /usr, a plain install to /usr/local).
-install(CODE "
-  file(READ \"${PROJECT_SOURCE_DIR}/packaging/${DUTYWISE_APP_ID}.desktop\" entry)
-  string(REGEX REPLACE \"\\nPath=[^\\n]*\" \"\\nPath=\${CMAKE_INSTALL_PREFIX}/${DUTYWISE_DATA_DIR}\" entry \"\${entry}\")
-  file(WRITE \"${CMAKE_CURRENT_BINARY_DIR}/packaging/${DUTYWISE_APP_ID}.desktop\" \"\${entry}\")
-")
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/${DUTYWISE_APP_ID}.desktop
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/${DUTYWISE_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/${DUTYWISE_APP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

@@ -1,5 +1,7 @@
 // The template chooser and the Shell launcher against a recording stand-in for the word
-// processor, in a temporary run folder that is the current directory, as in `make run`.
+// processor, in a temporary run folder that is the program's data folder. The current folder is
+// another one, as when the program is started from a terminal elsewhere; the Shell's own tests
+// make the run folder current where they mean the current folder.
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -25,10 +27,14 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(run.isValid());
         previous = QDir::currentPath();
-        QDir::setCurrent(run.path());
+        QDir::setCurrent(elsewhere.path());
+        TemplateChooser::setDataFolder(run.path());
         log = run.filePath("launches.log");
     }
-    void TearDown() override { QDir::setCurrent(previous); }
+    void TearDown() override {
+        QDir::setCurrent(previous);
+        TemplateChooser::setDataFolder({});
+    }
 
     // A stand-in that appends "argument|working directory" to the log.
     void InstallStandIn(const QString& name) {
@@ -61,7 +67,7 @@ protected:
     }
     QString Here() const { return QDir(run.path()).canonicalPath(); }
 
-    QTemporaryDir run;
+    QTemporaryDir run, elsewhere;
     QString previous;
     QString log;
     TemplateChooser chooser;
@@ -140,6 +146,7 @@ TEST_F(TemplateLauncherTest, StartWithoutAnEntrySelectedAsksForOneAndLaunchesNot
 
 TEST_F(TemplateLauncherTest, AnExeStandInIsStartedUnderItsOwnName) {
     InstallStandIn("abiword.exe");
+    QDir::setCurrent(run.path());
     ShellExecute("bin\\abiword.exe", "3daytemp.abw", "", 1);
     ASSERT_TRUE(WaitForLaunches(1));
     EXPECT_EQ(Launches().front(), "3daytemp.abw|" + Here());
@@ -173,6 +180,7 @@ TEST_F(TemplateLauncherTest, AMissingWordProcessorIsReportedAndTheWindowGoesOn) 
 
 TEST_F(TemplateLauncherTest, ValuesOf80CharactersOrMoreAreRefusedWholeNotCut) {
     InstallStandIn("abiword");
+    QDir::setCurrent(run.path());
     const std::string longest(79, 'x');
     ShellExecute("bin\\abiword.exe", longest, "", 1); // 79 fits its buffer
     ASSERT_TRUE(WaitForLaunches(1));
@@ -194,6 +202,14 @@ TEST_F(TemplateLauncherTest, ValuesOf80CharactersOrMoreAreRefusedWholeNotCut) {
     ASSERT_TRUE(WaitForLaunches(2));
     EXPECT_EQ(Launches(),
               QStringList({QString::fromStdString(longest) + "|" + Here(), "end|" + Here()}));
+}
+
+// The data folder is the program's own where the launcher is beside it (a build's run folder),
+// and the installed one beside its bin folder otherwise, never the current folder.
+TEST_F(TemplateLauncherTest, TheDataFolderIsFoundFromTheProgramsOwnFolder) {
+    InstallStandIn("abiword");
+    EXPECT_EQ(TemplateChooser::DataFolderOf(run.path()), run.path());
+    EXPECT_EQ(TemplateChooser::DataFolderOf("/opt/x/bin"), "/opt/x/share/dutywise");
 }
 
 TEST_F(TemplateLauncherTest, TheListHoldsSevenEntriesAndTheSelectionSurvivesAVisit) {
