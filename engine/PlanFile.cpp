@@ -30,7 +30,17 @@ struct Refusal {
     std::string message;
 };
 
-std::string Quoted(const std::string& text) {
+// A value from the file is quoted with at most this many characters, then "…": an unknown name
+// of megabytes would otherwise keep the message box busy for a minute.
+constexpr std::size_t kQuotedCharacters = 80;
+
+// The text in double quotes, cut after `limit` characters (never inside one) with "…" after it.
+std::string Quoted(const std::string& text, std::size_t limit = kQuotedCharacters) {
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && characters++ == limit)
+            return "\"" + text.substr(0, i) + "\u2026\"";
+    }
     return "\"" + text + "\"";
 }
 
@@ -546,7 +556,7 @@ std::string Reason(int error) {
 }
 
 PlanReadResult Refused(const std::string& path, const std::string& why) {
-    return {std::nullopt, "Cannot open plan " + Quoted(path) + ". " + why};
+    return {std::nullopt, "Cannot open plan " + Quoted(path, std::string::npos) + ". " + why};
 }
 
 } // namespace
