@@ -54,7 +54,8 @@ constexpr const char* kQtJoinedOptions[] = {"style=", "stylesheet=", "qmljsdebug
 
 // The arguments without Qt's own options, which are left to the application object. An option
 // that wants a value but stands last is not Qt's (Qt leaves it too) and counts as unknown.
-QStringList WithoutQtOptions(const QStringList& arguments) {
+// `origin` gets the position of each kept argument among `arguments`.
+QStringList WithoutQtOptions(const QStringList& arguments, QList<qsizetype>& origin) {
     const auto named = [](QStringView word, const auto& names) {
         return std::any_of(std::begin(names), std::end(names),
                            [&](const char* name) { return word == QLatin1StringView(name); });
@@ -77,8 +78,22 @@ QStringList WithoutQtOptions(const QStringList& arguments) {
                 continue;
         }
         ours.append(argument);
+        origin.append(i);
     }
     return ours;
+}
+
+// The position among `ours` of the first argument that the parser takes as a positional one:
+// our own options take no value, so that is the first after "--", or the first word that is
+// not an option ("-" alone included).
+qsizetype FirstPositional(const QStringList& ours) {
+    for (qsizetype i = 1; i < ours.size(); ++i) {
+        if (ours[i] == QLatin1String("--"))
+            return i + 1 < ours.size() ? i + 1 : -1;
+        if (!ours[i].startsWith(u'-') || ours[i] == QLatin1String("-"))
+            return i;
+    }
+    return -1;
 }
 
 } // namespace
@@ -103,7 +118,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
 
     CommandLine line;
-    const bool parsed = parser.parse(WithoutQtOptions(arguments));
+    QList<qsizetype> origin;
+    const QStringList ours = WithoutQtOptions(arguments, origin);
+    const bool parsed = parser.parse(ours);
     if (parsed && parser.isSet(help)) {
         line.action = CommandLine::Action::Help;
         // The parser names the program after argv[0]; the usage line names it as installed.
@@ -131,6 +148,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         line.planGiven = true;
         line.planPath = plans.first();
         line.planFileName = QFile::encodeName(line.planPath);
+        const qsizetype at = FirstPositional(ours);
+        line.planArgument = at >= 0 ? static_cast<int>(origin[at]) : -1;
     }
     return line;
 }
@@ -140,14 +159,10 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
     for (int i = 0; i < argc; ++i)
         arguments.append(QFile::decodeName(argv[i]));
     CommandLine line = ParseCommandLine(arguments);
-    // Decoding replaces bytes that are not UTF-8, so the name is taken from the bytes it came
-    // from: the last argument that reads as the plan's name.
-    for (int i = argc - 1; line.planGiven && i > 0; --i) {
-        if (arguments[i] == line.planPath) {
-            line.planFileName = QByteArray(argv[i]);
-            break;
-        }
-    }
+    // Decoding replaces bytes that are not UTF-8, so that two names can read alike: the name is
+    // taken from the bytes of the argument at the plan's position.
+    if (line.planGiven && line.planArgument > 0 && line.planArgument < argc)
+        line.planFileName = QByteArray(argv[line.planArgument]);
     return line;
 }
 

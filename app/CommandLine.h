@@ -14,6 +14,7 @@ struct CommandLine {
     bool planGiven = false;  // Run: a plan to load into the wizard was named
     QString planPath;        // its name as text, for showing
     QByteArray planFileName; // its name as the file system knows it, which need not be UTF-8
+    int planArgument = -1;   // its position among the arguments
     // Help, Version: the text for standard output; Usage: the fault and the usage line, for
     // standard error.
     QString output;

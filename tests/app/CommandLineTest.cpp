@@ -134,6 +134,9 @@ TEST(StartWithPlan, ANameThatIsNotUtf8OpensAsTheSystemGaveIt) {
     ASSERT_EQ(line.action, CommandLine::Action::Run);
     ASSERT_TRUE(line.planGiven);
     EXPECT_EQ(line.planFileName.toStdString(), path);
+    // Two names that both decode to "\uFFFD.dutywise": the plan is taken by its position.
+    const char* twoAlike[] = {"dutywise", "\xFE.dutywise", "-qwindowtitle", "\xFF.dutywise"};
+    EXPECT_EQ(dutywise::app::ReadCommandLine(4, twoAlike).planFileName, "\xFE.dutywise");
     dutywise::app::WindowFlow flow;
     flow.SetQuit([] {});
     flow.LoadPlanFileAtStart(line.planFileName);
