@@ -361,6 +361,9 @@ TEST_F(PlanFiles, LoadedListsKeepTheirEntriesExactlyAndSortedListsSortOnce) {
     for (int i = 2999; i >= 0; --i)
         many.List(dutywise::PlanList::People).push_back("Scout " + std::to_string(10000 + i));
     many.Sorted(dutywise::PlanList::People) = true;
+    // The absences go with their people, not with the places they are sorted into.
+    many.away.resize(3000);
+    many.away[0].set(5);
     WriteFileBytes(dir / "many.dutywise", dutywise::WritePlanJson(many));
     OpenPlan(PathOf("many.dutywise"), "Yes");
     const QStringList people = Items(w, "peopleList");
@@ -368,6 +371,10 @@ TEST_F(PlanFiles, LoadedListsKeepTheirEntriesExactlyAndSortedListsSortOnce) {
     EXPECT_EQ(people.front(), "Scout 10000");
     EXPECT_EQ(people.back(), "Scout 12999");
     EXPECT_TRUE(std::is_sorted(people.begin(), people.end()));
+    const std::vector<dutywise::MealSet> away = w.Absences();
+    ASSERT_EQ(away.size(), 3000u);
+    EXPECT_EQ(away.back(), many.away[0]) << "Scout 12999's absence";
+    EXPECT_EQ(std::count_if(away.begin(), away.end(), [](const auto& a) { return a.any(); }), 1);
 }
 
 TEST_F(PlanFiles, ADroppedPlanOpensAsOpenPlanWouldAndOtherFilesAreNotTaken) {
