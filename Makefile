@@ -3,6 +3,8 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
+CONFIGURE = cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
 .PHONY: all deps configure build test run screenshots bench package clean
 
 all: build
@@ -11,7 +13,7 @@ deps:
 	@scripts/install-deps
 
 configure: deps
-	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
+	@$(CONFIGURE) -DDUTYWISE_TESTS=ON -DDUTYWISE_BENCH=ON $(CMAKE_FLAGS) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
@@ -19,7 +21,12 @@ build: configure
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) --timeout 300
 
-run: build
+# Only what building and running the program needs: its packages, and the program with its run
+# folder. A build folder configured already keeps its tests and benchmarks; a new one has none.
+run:
+	@scripts/install-deps run
+	@$(CONFIGURE) $(if $(wildcard $(BUILD)/CMakeCache.txt),,-DDUTYWISE_TESTS=OFF -DDUTYWISE_BENCH=OFF) $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target dutywise
 	@cd $(BUILD)/run && ./dutywise
 
 screenshots: build
