@@ -70,12 +70,12 @@ FlatSpinEdit::FlatSpinEdit(QWidget* parent)
       m_down(new ArrowButton(false, this)) {
     setFocusProxy(m_edit);
     setFocusPolicy(Qt::StrongFocus);
-    m_edit->setObjectName(QStringLiteral("SpinText"));
+    m_edit->setObjectName(QStringLiteral("valueEdit"));
     m_edit->setFrame(false);
     m_edit->setText(QStringLiteral("0"));
     m_edit->installEventFilter(this);
-    m_up->setObjectName(QStringLiteral("Up"));
-    m_down->setObjectName(QStringLiteral("Down"));
+    m_up->setObjectName(QStringLiteral("upButton"));
+    m_down->setObjectName(QStringLiteral("downButton"));
     m_up->setAccessibleName(tr("Up"));
     m_down->setAccessibleName(tr("Down"));
     connect(m_edit, &QLineEdit::textChanged, this, &FlatSpinEdit::changed);

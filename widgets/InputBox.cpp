@@ -37,13 +37,13 @@ InputBox::InputBox(const QString& title, const QString& text, QObject* parent)
 
 QDialog* InputBox::createDialog(QWidget* parent) const {
     auto* dialog = new QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    dialog->setObjectName(QStringLiteral("InputBox"));
+    dialog->setObjectName(QStringLiteral("inputBox"));
     dialog->setWindowTitle(m_title);
     dialog->setModal(true);
     const DialogUnits du(dialog->font());
 
     auto* prompt = new QLabel(m_text, dialog);
-    prompt->setObjectName(QStringLiteral("Prompt"));
+    prompt->setObjectName(QStringLiteral("promptLabel"));
     prompt->setWordWrap(true);
     prompt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     const int textWidth = du.h(164);
@@ -55,7 +55,7 @@ QDialog* InputBox::createDialog(QWidget* parent) const {
                         std::max(needed.height(), fm.height()));
 
     auto* edit = new QLineEdit(dialog);
-    edit->setObjectName(QStringLiteral("Edit"));
+    edit->setObjectName(QStringLiteral("valueEdit"));
     edit->setAccessibleName(m_text);
     edit->setMaxLength(MaxLength);
     edit->setText(m_value);
@@ -66,11 +66,11 @@ QDialog* InputBox::createDialog(QWidget* parent) const {
 
     const int buttonTop = edit->geometry().bottom() + 1 + 15;
     auto* ok = new QPushButton(QCoreApplication::translate("InputBox", "OK"), dialog);
-    ok->setObjectName(QStringLiteral("OK"));
+    ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
     ok->setGeometry(du.h(38), buttonTop, du.h(50), du.v(14));
     auto* cancel = new QPushButton(QCoreApplication::translate("InputBox", "Cancel"), dialog);
-    cancel->setObjectName(QStringLiteral("Cancel"));
+    cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setAutoDefault(false);
     cancel->setGeometry(du.h(92), buttonTop, du.h(50), du.v(14));
     QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
@@ -96,7 +96,7 @@ bool InputBox::Execute() {
     if (!dialog) // destroyed with its parent while it was up
         return false;
     if (accepted)
-        m_value = dialog->findChild<QLineEdit*>(QStringLiteral("Edit"))->text();
+        m_value = dialog->findChild<QLineEdit*>(QStringLiteral("valueEdit"))->text();
     delete dialog.data();
     return accepted;
 }

@@ -129,7 +129,6 @@ void WizardWindow::loadPictures() {
 }
 
 void WizardWindow::connectHandlers() {
-    connect(pages, &QTabWidget::currentChanged, this, &WizardWindow::pageChanged);
     connect(buildButton, &QPushButton::clicked, this, &WizardWindow::build);
 
     const auto click = [this](QPushButton* button, void (WizardWindow::*handler)()) {
@@ -218,8 +217,6 @@ void WizardWindow::keyPressEvent(QKeyEvent* event) {
     }
     QDialog::keyPressEvent(event);
 }
-
-void WizardWindow::pageChanged(int /*index*/) {}
 
 dutywise::OutingPlan WizardWindow::ReadPlan() const {
     dutywise::OutingPlan plan;

@@ -135,7 +135,6 @@ private:
     void loadPictures();
     void resetTools();
     void reportClosed();
-    void pageChanged(int index);
     void build();
     // Build and Regenerate: a new draw; `previous` keeps its places set by hand.
     void buildRoster(const dutywise::Roster* previous);
