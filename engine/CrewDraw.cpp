@@ -23,7 +23,6 @@ int At(const std::vector<int>& counts, int person) {
     return i < counts.size() ? counts[i] : 0;
 }
 
-// The duty count's note for a person away from some meals.
 } // namespace
 
 int DrawPerson(int n, DrawState& state, Generator& random) {
