@@ -247,13 +247,6 @@ TEST(PlanFileRead, MissingFieldsTakeStartValuesUnknownOnesAreIgnoredCrewSizeIsHe
     }
 }
 
-static std::string Repeat(const std::string& text, std::size_t times) {
-    std::string out;
-    for (std::size_t i = 0; i < times; ++i)
-        out += text;
-    return out;
-}
-
 TEST(PlanFileRead, EveryKindOfBadInputIsRefusedWithItsOwnMessage) {
     const std::string head = R"({"format": "dutywise-plan", "version": 1, )";
     const std::string friday =
@@ -373,10 +366,11 @@ TEST(PlanFileRead, EveryKindOfBadInputIsRefusedWithItsOwnMessage) {
         {head + friday + R"("roster": [{"day": "Friday", "meal": "Dinner", "cooks": [], "cleanup": [],
             "dish": ""}, {"day": "Friday", "meal": "Dinner"}]})",
          "The meal \"Friday Dinner\" is twice in the field \"roster\"."},
-        // A name of 4 MB, quoted whole, kept the message box busy for a minute: 80 characters,
-        // none of them cut in two.
-        {head + R"("days": [")" + Repeat("\xC3\xA9", 2'000'000) + "\"]}",
-         "Unknown day \"" + Repeat("\xC3\xA9", 80) + "\xE2\x80\xA6\" in the field \"days\"."},
+        // A name of 4 MB, quoted whole, kept the message box busy for a minute: 80 characters
+        // (the 80th of two bytes), then an ellipsis.
+        {head + R"("days": [")" + std::string(79, 'x') + "\xC3\xA9" + std::string(4'000'000, 'x') +
+             "\"]}",
+         "Unknown day \"" + std::string(79, 'x') + "\xC3\xA9\xE2\x80\xA6\" in the field \"days\"."},
     };
     for (const auto& c : cases) {
         const PlanReadResult r = ParsePlanJson(c.bytes);

@@ -127,8 +127,8 @@ TEST(InputBox, LayoutFollowsDialogUnits) {
 
     auto* label = d->findChild<QLabel*>();
     auto* edit = Field(d.get());
-    auto* ok = d->findChild<QPushButton*>(QStringLiteral("OK"));
-    auto* cancel = d->findChild<QPushButton*>(QStringLiteral("Cancel"));
+    auto* ok = d->findChild<QPushButton*>(QStringLiteral("okButton"));
+    auto* cancel = d->findChild<QPushButton*>(QStringLiteral("cancelButton"));
     ASSERT_TRUE(label && edit && ok && cancel);
     EXPECT_NEAR(d->width(), h(180), 1);
     EXPECT_NEAR(label->x(), h(8), 1);

@@ -122,12 +122,14 @@ TEST_F(PdfSave, PdfFilterWritesTheWholeRosterTitledForThePatrolWithEmbeddedFonts
     EXPECT_EQ(pdfcheck::TextLines(pdf), DocumentLines());
 
     // The same document under the other two choices is Rich Text, byte for byte as it always
-    // was, whatever the name's extension.
+    // was, unless the name ends in ".pdf".
     const std::string rtf = dutywise::WriteRichText(w.Document().Paragraphs());
     EXPECT_EQ(Save(QString::fromStdString(dir / "roster"), kRichText), "");
     EXPECT_EQ(ReadFileBytes(dir / "roster.rtf"), rtf);
+    EXPECT_EQ(Save(QString::fromStdString(dir / "other.doc"), kAllFiles), "");
+    EXPECT_EQ(ReadFileBytes(dir / "other.doc"), rtf);
     EXPECT_EQ(Save(QString::fromStdString(dir / "other.pdf"), kAllFiles), "");
-    EXPECT_EQ(ReadFileBytes(dir / "other.pdf"), rtf);
+    EXPECT_EQ(ReadFileBytes(dir / "other.pdf").rfind("%PDF-", 0), 0u);
 }
 
 // Whether some installed font has a glyph for every character of the text.
