@@ -219,7 +219,9 @@ void WizardWindow::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void WizardWindow::pageChanged(int /*index*/) {}
+void WizardWindow::pageChanged(int /*index*/) {
+    updateCrewsButton();
+}
 
 dutywise::OutingPlan WizardWindow::ReadPlan() const {
     dutywise::OutingPlan plan;
@@ -266,6 +268,7 @@ void WizardWindow::buildRoster(const dutywise::Roster* previous) {
         return; // refused: the roster on show stays, and so does its text
     roster_ = std::move(drawn);
     rosterEditor->document()->setModified(false);
+    updateCrewsButton();
 }
 
 void WizardWindow::ShowMessage(const std::string& text) {
