@@ -97,7 +97,7 @@ QString CrewsModel::placeTitle(const QModelIndex& index) const {
         return {};
     return tr("%1, %2: %3")
         .arg(mealTitle(index.row()), headerData(index.column(), Qt::Horizontal).toString(),
-             personName(at->person));
+             personName(at->person).left(kShownNameLength));
 }
 
 QVariant CrewsModel::data(const QModelIndex& index, int role) const {
