@@ -21,6 +21,7 @@ void WizardWindow::showRoster() {
         generationNotice->hide();
     }
     rosterEditor->document()->setModified(false);
+    updateCrewsButton();
 }
 
 bool WizardWindow::rosterEditedByHand() const {
@@ -71,6 +72,7 @@ void WizardWindow::freshStart() {
     generationNotice->show();
     document_->ClearDocument();
     roster_.reset();
+    updateCrewsButton();
     outingNameEdit->clear();
     patrolNameEdit->clear();
     peopleList->clear();

@@ -31,6 +31,7 @@ std::vector<WizardWindow::KeyAction> WizardWindow::keyActions() const {
         {QKeySequence::Bold, generation, boldButton, &WizardWindow::toggleBold},
         {QKeySequence::Italic, generation, italicButton, &WizardWindow::toggleItalic},
         {QKeySequence::Underline, generation, underlineButton, &WizardWindow::toggleUnderline},
+        {QKeySequence(Qt::CTRL | Qt::Key_E), generation, crewsButton, &WizardWindow::editCrews},
         {QKeySequence::Open, everywhere, openPlanButton, &WizardWindow::openPlan},
         {StandardOr(QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
          everywhere, savePlanButton, &WizardWindow::savePlan},

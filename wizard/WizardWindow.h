@@ -192,6 +192,10 @@ private:
     // "I can't see the text!" (WizardReadability.cpp)
     void makeTextReadable();
 
+    // Crews by hand: the Crews dialog on the roster value (WizardCrews.cpp)
+    void editCrews();
+    void updateCrewsButton(); // enabled while there is a roster
+
     // The prompts of the six lists' Add buttons
     InputBox* personInput = nullptr;
     InputBox* breakfastInput = nullptr;

@@ -15,6 +15,7 @@ inline bool IsOperable(QAccessible::Role role) {
     case QAccessible::ComboBox:
     case QAccessible::SpinBox:
     case QAccessible::PageTab:
+    case QAccessible::Table:
         return true;
     default:
         return false;

@@ -94,6 +94,19 @@ TEST(WizardScreenshots, SixPagesBeforeAndAfterABuild) {
     Click(w, "whoIsThereButton");
     EXPECT_TRUE(who->found) << who->error.toStdString();
 
+    // The crews: Ann put into the first cook's place, with the warnings that follows.
+    ShowPage(w, 5);
+    auto crews = testsupport::AnswerNextModal("Cancel", [](QWidget* dialog) {
+        auto* table = dialog->findChild<QAbstractItemView*>("crewsTable");
+        ASSERT_NE(table, nullptr);
+        table->model()->setData(table->model()->index(0, 2), 0);
+        QCoreApplication::processEvents();
+        const QString path = OutputDir() + QStringLiteral("/crews.png");
+        EXPECT_TRUE(dialog->grab().save(path)) << path.toStdString();
+    });
+    Click(w, "crewsButton");
+    EXPECT_TRUE(crews->found) << crews->error.toStdString();
+
     Click(w, "readabilitySwitch");
     ShowPage(w, 4);
     QCoreApplication::processEvents();
