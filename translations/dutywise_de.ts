@@ -164,15 +164,15 @@
     </message>
     <message>
         <source>The field &quot;sorted&quot; must hold true or false for each list.</source>
-        <translation>Das Feld „sorted“ muss für jede Liste true oder false enthalten.</translation>
+        <translation>Das Feld &quot;sorted&quot; muss für jede Liste true oder false enthalten.</translation>
     </message>
     <message>
         <source>The field &quot;days&quot; must be a list of day names.</source>
-        <translation>Das Feld „days“ muss eine Liste von Tagesnamen sein.</translation>
+        <translation>Das Feld &quot;days&quot; muss eine Liste von Tagesnamen sein.</translation>
     </message>
     <message>
         <source>The field &quot;meals&quot; must hold a list of meal names for each day.</source>
-        <translation>Das Feld „meals“ muss für jeden Tag eine Liste von Mahlzeiten enthalten.</translation>
+        <translation>Das Feld &quot;meals&quot; muss für jeden Tag eine Liste von Mahlzeiten enthalten.</translation>
     </message>
     <message>
         <source>The field %1 must be a text.</source>

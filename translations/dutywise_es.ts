@@ -164,15 +164,15 @@
     </message>
     <message>
         <source>The field &quot;sorted&quot; must hold true or false for each list.</source>
-        <translation>El campo «sorted» debe valer true o false para cada lista.</translation>
+        <translation>El campo &quot;sorted&quot; debe valer true o false para cada lista.</translation>
     </message>
     <message>
         <source>The field &quot;days&quot; must be a list of day names.</source>
-        <translation>El campo «days» debe ser una lista de nombres de días.</translation>
+        <translation>El campo &quot;days&quot; debe ser una lista de nombres de días.</translation>
     </message>
     <message>
         <source>The field &quot;meals&quot; must hold a list of meal names for each day.</source>
-        <translation>El campo «meals» debe tener una lista de comidas para cada día.</translation>
+        <translation>El campo &quot;meals&quot; debe tener una lista de comidas para cada día.</translation>
     </message>
     <message>
         <source>The field %1 must be a text.</source>

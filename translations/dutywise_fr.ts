@@ -164,15 +164,15 @@
     </message>
     <message>
         <source>The field &quot;sorted&quot; must hold true or false for each list.</source>
-        <translation>Le champ «&#x202f;sorted&#x202f;» doit valoir true ou false pour chaque liste.</translation>
+        <translation>Le champ &quot;sorted&quot; doit valoir true ou false pour chaque liste.</translation>
     </message>
     <message>
         <source>The field &quot;days&quot; must be a list of day names.</source>
-        <translation>Le champ «&#x202f;days&#x202f;» doit être une liste de noms de jours.</translation>
+        <translation>Le champ &quot;days&quot; doit être une liste de noms de jours.</translation>
     </message>
     <message>
         <source>The field &quot;meals&quot; must hold a list of meal names for each day.</source>
-        <translation>Le champ «&#x202f;meals&#x202f;» doit contenir une liste de repas pour chaque jour.</translation>
+        <translation>Le champ &quot;meals&quot; doit contenir une liste de repas pour chaque jour.</translation>
     </message>
     <message>
         <source>The field %1 must be a text.</source>

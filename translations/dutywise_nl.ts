@@ -164,15 +164,15 @@
     </message>
     <message>
         <source>The field &quot;sorted&quot; must hold true or false for each list.</source>
-        <translation>Het veld „sorted” moet voor elke lijst true of false bevatten.</translation>
+        <translation>Het veld &quot;sorted&quot; moet voor elke lijst true of false bevatten.</translation>
     </message>
     <message>
         <source>The field &quot;days&quot; must be a list of day names.</source>
-        <translation>Het veld „days” moet een lijst met dagnamen zijn.</translation>
+        <translation>Het veld &quot;days&quot; moet een lijst met dagnamen zijn.</translation>
     </message>
     <message>
         <source>The field &quot;meals&quot; must hold a list of meal names for each day.</source>
-        <translation>Het veld „meals” moet voor elke dag een lijst met maaltijden bevatten.</translation>
+        <translation>Het veld &quot;meals&quot; moet voor elke dag een lijst met maaltijden bevatten.</translation>
     </message>
     <message>
         <source>The field %1 must be a text.</source>
