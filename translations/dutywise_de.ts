@@ -86,6 +86,100 @@
     </message>
 </context>
 <context>
+    <name>CrewsDialog</name>
+    <message>
+        <source>Crews</source>
+        <translation>Dienste</translation>
+    </message>
+    <message>
+        <source>Double-click a place, or choose it and press Replace..., to put another person there. Swap With... swaps two places. A place you set stays when the roster is regenerated.</source>
+        <translation>Doppelklicke auf einen Platz oder wähle ihn und drücke „Ersetzen…“, um jemand anderen einzutragen. „Tauschen mit…“ tauscht zwei Plätze. Was du von Hand setzt, bleibt bei „Neu erstellen“ erhalten.</translation>
+    </message>
+    <message>
+        <source>Crews of every meal</source>
+        <translation>Dienste aller Mahlzeiten</translation>
+    </message>
+    <message>
+        <source>Replace...</source>
+        <translation>Ersetzen…</translation>
+    </message>
+    <message>
+        <source>Replace the person in the chosen place</source>
+        <translation>Person am gewählten Platz ersetzen</translation>
+    </message>
+    <message>
+        <source>Swap With...</source>
+        <translation>Tauschen mit…</translation>
+    </message>
+    <message>
+        <source>Swap the chosen place with another</source>
+        <translation>Gewählten Platz mit einem anderen tauschen</translation>
+    </message>
+    <message>
+        <source>Swap Places</source>
+        <translation>Plätze tauschen</translation>
+    </message>
+    <message>
+        <source>Swap %1 with:</source>
+        <translation>%1 tauschen mit:</translation>
+    </message>
+</context>
+<context>
+    <name>CrewsModel</name>
+    <message>
+        <source>Person for %1</source>
+        <translation>Person für %1</translation>
+    </message>
+    <message>
+        <source>%1 (away)</source>
+        <translation>%1 (nicht da)</translation>
+    </message>
+    <message>
+        <source>%1 is away for this meal</source>
+        <translation>%1 ist bei dieser Mahlzeit nicht da</translation>
+    </message>
+    <message>
+        <source>%1 is twice in one crew</source>
+        <translation>%1 ist zweimal im selben Dienst</translation>
+    </message>
+    <message>
+        <source>%1 is on both crews</source>
+        <translation>%1 hat Kochen und Abwasch zugleich</translation>
+    </message>
+    <message>
+        <source>%1 was on duty at the meal before</source>
+        <translation>%1 hatte bei der Mahlzeit davor Dienst</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>No warnings</source>
+        <translation>Keine Warnungen</translation>
+    </message>
+    <message>
+        <source>%1, set by hand</source>
+        <translation>%1, von Hand gesetzt</translation>
+    </message>
+    <message>
+        <source>Meal</source>
+        <translation>Mahlzeit</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Warnungen</translation>
+    </message>
+    <message>
+        <source>Cook %1</source>
+        <translation>Kochen %1</translation>
+    </message>
+    <message>
+        <source>Clean-up %1</source>
+        <translation>Abwasch %1</translation>
+    </message>
+</context>
+<context>
     <name>EditorDocument</name>
     <message>
         <source>Self Interpreter</source>
@@ -1603,6 +1697,18 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     <message>
         <source>Date of the first day</source>
         <translation>Datum des ersten Tages</translation>
+    </message>
+    <message>
+        <source>Crews...</source>
+        <translation>Dienste…</translation>
+    </message>
+    <message>
+        <source>Crews</source>
+        <translation>Dienste</translation>
+    </message>
+    <message>
+        <source>The roster&apos;s text was changed by hand since it was written. Write it anew with the changed crews?</source>
+        <translation>Der Text des Dienstplans wurde seit dem Schreiben von Hand geändert. Mit den geänderten Diensten neu schreiben?</translation>
     </message>
 </context>
 </TS>

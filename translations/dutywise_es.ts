@@ -86,6 +86,100 @@
     </message>
 </context>
 <context>
+    <name>CrewsDialog</name>
+    <message>
+        <source>Crews</source>
+        <translation>Turnos</translation>
+    </message>
+    <message>
+        <source>Double-click a place, or choose it and press Replace..., to put another person there. Swap With... swaps two places. A place you set stays when the roster is regenerated.</source>
+        <translation>Haz doble clic en un puesto, o elígelo y pulsa «Sustituir…», para poner a otra persona. «Intercambiar con…» intercambia dos puestos. Un puesto que fijes se mantiene al pulsar «Rehacer».</translation>
+    </message>
+    <message>
+        <source>Crews of every meal</source>
+        <translation>Turnos de cada comida</translation>
+    </message>
+    <message>
+        <source>Replace...</source>
+        <translation>Sustituir…</translation>
+    </message>
+    <message>
+        <source>Replace the person in the chosen place</source>
+        <translation>Sustituir a la persona del puesto elegido</translation>
+    </message>
+    <message>
+        <source>Swap With...</source>
+        <translation>Intercambiar con…</translation>
+    </message>
+    <message>
+        <source>Swap the chosen place with another</source>
+        <translation>Intercambiar el puesto elegido con otro</translation>
+    </message>
+    <message>
+        <source>Swap Places</source>
+        <translation>Intercambiar puestos</translation>
+    </message>
+    <message>
+        <source>Swap %1 with:</source>
+        <translation>Intercambiar %1 con:</translation>
+    </message>
+</context>
+<context>
+    <name>CrewsModel</name>
+    <message>
+        <source>Person for %1</source>
+        <translation>Persona para %1</translation>
+    </message>
+    <message>
+        <source>%1 (away)</source>
+        <translation>%1 (no está)</translation>
+    </message>
+    <message>
+        <source>%1 is away for this meal</source>
+        <translation>%1 no está en esta comida</translation>
+    </message>
+    <message>
+        <source>%1 is twice in one crew</source>
+        <translation>%1 está dos veces en el mismo turno</translation>
+    </message>
+    <message>
+        <source>%1 is on both crews</source>
+        <translation>%1 está en cocina y en limpieza</translation>
+    </message>
+    <message>
+        <source>%1 was on duty at the meal before</source>
+        <translation>%1 tuvo servicio en la comida anterior</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>No warnings</source>
+        <translation>Sin avisos</translation>
+    </message>
+    <message>
+        <source>%1, set by hand</source>
+        <translation>%1, puesto a mano</translation>
+    </message>
+    <message>
+        <source>Meal</source>
+        <translation>Comida</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Avisos</translation>
+    </message>
+    <message>
+        <source>Cook %1</source>
+        <translation>Cocina %1</translation>
+    </message>
+    <message>
+        <source>Clean-up %1</source>
+        <translation>Limpieza %1</translation>
+    </message>
+</context>
+<context>
     <name>EditorDocument</name>
     <message>
         <source>Self Interpreter</source>
@@ -1603,6 +1697,18 @@ Un cuadrante para cada salida, justo para todos</translation>
     <message>
         <source>Date of the first day</source>
         <translation>Fecha del primer día</translation>
+    </message>
+    <message>
+        <source>Crews...</source>
+        <translation>Turnos…</translation>
+    </message>
+    <message>
+        <source>Crews</source>
+        <translation>Turnos</translation>
+    </message>
+    <message>
+        <source>The roster&apos;s text was changed by hand since it was written. Write it anew with the changed crews?</source>
+        <translation>El texto del cuadrante se cambió a mano desde que se escribió. ¿Escribirlo de nuevo con los turnos cambiados?</translation>
     </message>
 </context>
 </TS>

@@ -86,6 +86,100 @@
     </message>
 </context>
 <context>
+    <name>CrewsDialog</name>
+    <message>
+        <source>Crews</source>
+        <translation>Équipes</translation>
+    </message>
+    <message>
+        <source>Double-click a place, or choose it and press Replace..., to put another person there. Swap With... swaps two places. A place you set stays when the roster is regenerated.</source>
+        <translation>Double-clique sur une place, ou choisis-la et appuie sur «&#x202f;Remplacer…&#x202f;», pour y mettre quelqu&apos;un d&apos;autre. «&#x202f;Échanger avec…&#x202f;» échange deux places. Une place que tu choisis reste quand tu appuies sur «&#x202f;Refaire&#x202f;».</translation>
+    </message>
+    <message>
+        <source>Crews of every meal</source>
+        <translation>Équipes de chaque repas</translation>
+    </message>
+    <message>
+        <source>Replace...</source>
+        <translation>Remplacer…</translation>
+    </message>
+    <message>
+        <source>Replace the person in the chosen place</source>
+        <translation>Remplacer la personne à la place choisie</translation>
+    </message>
+    <message>
+        <source>Swap With...</source>
+        <translation>Échanger avec…</translation>
+    </message>
+    <message>
+        <source>Swap the chosen place with another</source>
+        <translation>Échanger la place choisie avec une autre</translation>
+    </message>
+    <message>
+        <source>Swap Places</source>
+        <translation>Échanger des places</translation>
+    </message>
+    <message>
+        <source>Swap %1 with:</source>
+        <translation>Échanger %1 avec&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>CrewsModel</name>
+    <message>
+        <source>Person for %1</source>
+        <translation>Personne pour %1</translation>
+    </message>
+    <message>
+        <source>%1 (away)</source>
+        <translation>%1 (pas là)</translation>
+    </message>
+    <message>
+        <source>%1 is away for this meal</source>
+        <translation>%1 n&apos;est pas là à ce repas</translation>
+    </message>
+    <message>
+        <source>%1 is twice in one crew</source>
+        <translation>%1 est deux fois dans la même équipe</translation>
+    </message>
+    <message>
+        <source>%1 is on both crews</source>
+        <translation>%1 est à la cuisine et à la vaisselle</translation>
+    </message>
+    <message>
+        <source>%1 was on duty at the meal before</source>
+        <translation>%1 était de service au repas précédent</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>No warnings</source>
+        <translation>Aucun avertissement</translation>
+    </message>
+    <message>
+        <source>%1, set by hand</source>
+        <translation>%1, choisi à la main</translation>
+    </message>
+    <message>
+        <source>Meal</source>
+        <translation>Repas</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Avertissements</translation>
+    </message>
+    <message>
+        <source>Cook %1</source>
+        <translation>Cuisine %1</translation>
+    </message>
+    <message>
+        <source>Clean-up %1</source>
+        <translation>Vaisselle %1</translation>
+    </message>
+</context>
+<context>
     <name>EditorDocument</name>
     <message>
         <source>Self Interpreter</source>
@@ -1603,6 +1697,18 @@ Un planning pour chaque sortie, juste pour tous</translation>
     <message>
         <source>Date of the first day</source>
         <translation>Date du premier jour</translation>
+    </message>
+    <message>
+        <source>Crews...</source>
+        <translation>Équipes…</translation>
+    </message>
+    <message>
+        <source>Crews</source>
+        <translation>Équipes</translation>
+    </message>
+    <message>
+        <source>The roster&apos;s text was changed by hand since it was written. Write it anew with the changed crews?</source>
+        <translation>Le texte du planning a été modifié à la main depuis qu&apos;il a été écrit. Le réécrire avec les équipes modifiées&#x202f;?</translation>
     </message>
 </context>
 </TS>

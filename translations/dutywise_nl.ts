@@ -86,6 +86,100 @@
     </message>
 </context>
 <context>
+    <name>CrewsDialog</name>
+    <message>
+        <source>Crews</source>
+        <translation>Ploegen</translation>
+    </message>
+    <message>
+        <source>Double-click a place, or choose it and press Replace..., to put another person there. Swap With... swaps two places. A place you set stays when the roster is regenerated.</source>
+        <translation>Dubbelklik op een plek, of kies hem en druk op „Vervangen…”, om er iemand anders neer te zetten. „Ruilen met…” ruilt twee plekken. Een plek die je zelf kiest, blijft staan bij „Opnieuw”.</translation>
+    </message>
+    <message>
+        <source>Crews of every meal</source>
+        <translation>Ploegen van elke maaltijd</translation>
+    </message>
+    <message>
+        <source>Replace...</source>
+        <translation>Vervangen…</translation>
+    </message>
+    <message>
+        <source>Replace the person in the chosen place</source>
+        <translation>Persoon op de gekozen plek vervangen</translation>
+    </message>
+    <message>
+        <source>Swap With...</source>
+        <translation>Ruilen met…</translation>
+    </message>
+    <message>
+        <source>Swap the chosen place with another</source>
+        <translation>Gekozen plek met een andere ruilen</translation>
+    </message>
+    <message>
+        <source>Swap Places</source>
+        <translation>Plekken ruilen</translation>
+    </message>
+    <message>
+        <source>Swap %1 with:</source>
+        <translation>%1 ruilen met:</translation>
+    </message>
+</context>
+<context>
+    <name>CrewsModel</name>
+    <message>
+        <source>Person for %1</source>
+        <translation>Persoon voor %1</translation>
+    </message>
+    <message>
+        <source>%1 (away)</source>
+        <translation>%1 (er niet)</translation>
+    </message>
+    <message>
+        <source>%1 is away for this meal</source>
+        <translation>%1 is er niet bij deze maaltijd</translation>
+    </message>
+    <message>
+        <source>%1 is twice in one crew</source>
+        <translation>%1 staat twee keer in dezelfde ploeg</translation>
+    </message>
+    <message>
+        <source>%1 is on both crews</source>
+        <translation>%1 staat bij koken én afwas</translation>
+    </message>
+    <message>
+        <source>%1 was on duty at the meal before</source>
+        <translation>%1 had corvee bij de maaltijd ervoor</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>No warnings</source>
+        <translation>Geen waarschuwingen</translation>
+    </message>
+    <message>
+        <source>%1, set by hand</source>
+        <translation>%1, met de hand gekozen</translation>
+    </message>
+    <message>
+        <source>Meal</source>
+        <translation>Maaltijd</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Waarschuwingen</translation>
+    </message>
+    <message>
+        <source>Cook %1</source>
+        <translation>Koken %1</translation>
+    </message>
+    <message>
+        <source>Clean-up %1</source>
+        <translation>Afwas %1</translation>
+    </message>
+</context>
+<context>
     <name>EditorDocument</name>
     <message>
         <source>Self Interpreter</source>
@@ -1603,6 +1697,18 @@ Een rooster voor elk kamp, eerlijk voor iedereen</translation>
     <message>
         <source>Date of the first day</source>
         <translation>Datum van de eerste dag</translation>
+    </message>
+    <message>
+        <source>Crews...</source>
+        <translation>Ploegen…</translation>
+    </message>
+    <message>
+        <source>Crews</source>
+        <translation>Ploegen</translation>
+    </message>
+    <message>
+        <source>The roster&apos;s text was changed by hand since it was written. Write it anew with the changed crews?</source>
+        <translation>De tekst van het rooster is met de hand gewijzigd sinds hij geschreven is. Opnieuw schrijven met de gewijzigde ploegen?</translation>
     </message>
 </context>
 </TS>
