@@ -263,6 +263,7 @@ void WizardWindow::buildRoster(const dutywise::Roster* previous) {
         return; // refused: the roster on show stays, and so does its text
     roster_ = std::move(drawn);
     rosterEditor->document()->setModified(false);
+    updateCrewsButton();
 }
 
 void WizardWindow::ShowMessage(const std::string& text) {
