@@ -19,16 +19,23 @@ namespace dutywise {
 
 namespace {
 
-std::string Failure(const char* what, const std::string& path, const char* reason) {
-    return std::string(what) + " \"" + path + "\". " + reason;
-}
-
-std::string Failure(const char* what, const std::string& path, int error) {
-    return Failure(what, path, std::strerror(error));
+EngineMessage Failure(FileAction what, const std::string& path, int error) {
+    EngineMessage m;
+    m.code = MessageCode::SystemReason;
+    m.action = what;
+    m.file = path;
+    m.error = error;
+    return m;
 }
 
 // Said of a pipe, a device or a socket: a save must never put a regular file in its place.
-constexpr const char* NotARegularFile = "Not a regular file";
+EngineMessage NotRegular(const std::string& path) {
+    EngineMessage m;
+    m.code = MessageCode::NotARegularFile;
+    m.action = FileAction::CreateFile;
+    m.file = path;
+    return m;
+}
 
 // A leftover temporary file younger than this is left alone even when its process is not seen:
 // a process in another PID namespace, or on another machine sharing the folder, may still be
@@ -198,7 +205,7 @@ bool WriteAll(int fd, std::string_view bytes) {
 // overwrite the old from the start and the file is cut to their length. A save killed part-way
 // leaves the new bytes up to where it stopped followed by the rest of the old ones, never an
 // emptied file.
-std::optional<std::string> WriteInPlace(const std::string& path, const std::string& target,
+std::optional<EngineMessage> WriteInPlace(const std::string& path, const std::string& target,
                                         const struct stat& seen, std::string_view bytes) {
     // Non-blocking and no controlling terminal: should the name have become a pipe or a
     // terminal since it was looked at, the open neither hangs nor adopts it. Opened for reading
@@ -209,16 +216,16 @@ std::optional<std::string> WriteInPlace(const std::string& path, const std::stri
     if (fd < 0 && errno == EACCES)
         fd = ::open(target.c_str(), O_WRONLY | flags);
     if (fd < 0)
-        return Failure("Cannot create file", path, errno);
+        return Failure(FileAction::CreateFile, path, errno);
     struct stat st {};
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_dev != seen.st_dev ||
         st.st_ino != seen.st_ino) {
         ::close(fd);
-        return Failure("Cannot create file", path, NotARegularFile);
+        return NotRegular(path);
     }
     const auto fail = [&](int error) {
         ::close(fd);
-        return Failure("Cannot write file", path, error);
+        return Failure(FileAction::WriteFile, path, error);
     };
     const auto length = static_cast<off_t>(bytes.size());
     if (length > 0) {
@@ -251,7 +258,7 @@ std::optional<std::string> WriteInPlace(const std::string& path, const std::stri
     if (::ftruncate(fd, length) != 0 || ::fsync(fd) != 0)
         return fail(errno);
     if (::close(fd) != 0)
-        return Failure("Cannot write file", path, errno);
+        return Failure(FileAction::WriteFile, path, errno);
     return std::nullopt;
 }
 
@@ -261,10 +268,10 @@ void FailWritesAtForTesting(std::optional<std::size_t> offset) {
     FailingOffset() = offset;
 }
 
-std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view bytes) {
+std::optional<EngineMessage> WriteFileAtomically(const std::string& path, std::string_view bytes) {
     std::string target;
     if (const int error = FollowLinks(path, &target); error != 0)
-        return Failure("Cannot create file", path, error);
+        return Failure(FileAction::CreateFile, path, error);
     const std::string folder = FolderOf(target);
     const std::string name = target.substr(folder.size());
     // Kept short enough that the temporary name fits wherever the target's name fits.
@@ -276,21 +283,21 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, std::str
     if (lstat(target.c_str(), &st) == 0) {
         exists = true;
         if (S_ISDIR(st.st_mode))
-            return Failure("Cannot create file", path, EISDIR);
+            return Failure(FileAction::CreateFile, path, EISDIR);
         if (!S_ISREG(st.st_mode))
-            return Failure("Cannot create file", path, NotARegularFile);
+            return NotRegular(path);
         // A file its user may not write is not replaced behind its back, even though the
         // folder would allow a rename over it. Asked for the effective user, as opening does.
         if (faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
-            return Failure("Cannot create file", path, errno);
+            return Failure(FileAction::CreateFile, path, errno);
         if (PlantedInSharedFolder(target, st))
-            return Failure("Cannot create file", path, EACCES);
+            return Failure(FileAction::CreateFile, path, EACCES);
     } else if (errno != ENOENT) {
-        return Failure("Cannot create file", path, errno);
+        return Failure(FileAction::CreateFile, path, errno);
     }
     // Refused before any file is touched, on either way of writing.
     if (!WithinSizeLimit(bytes.size()))
-        return Failure("Cannot write file", path, EFBIG);
+        return Failure(FileAction::WriteFile, path, EFBIG);
 
     RemoveLeftoverTempFiles(folder, base);
 
@@ -302,7 +309,7 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, std::str
     // the longest the system takes still gets one.
     const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (dir < 0)
-        return Failure("Cannot create file", path, errno);
+        return Failure(FileAction::CreateFile, path, errno);
     const ClosedAtEnd closeDir{dir};
 
     // Another user's file in a sticky folder: a new file given to that user could not be
@@ -327,10 +334,10 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, std::str
         // A folder where this user may change the file but not add one: write it in place.
         if (exists && (errno == EACCES || errno == EPERM))
             return WriteInPlace(path, target, st, bytes);
-        return Failure("Cannot create file", path, errno);
+        return Failure(FileAction::CreateFile, path, errno);
     }
     if (fd < 0)
-        return Failure("Cannot create file", path, EEXIST);
+        return Failure(FileAction::CreateFile, path, EEXIST);
 
     if (exists) {
         // The new file gets the old one's owner and group, or the old file is written in place:
@@ -345,20 +352,20 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, std::str
         (void)fchmod(fd, st.st_mode & 07777); // after the owner, which may clear set-id bits
     }
 
-    const auto fail = [&](const char* what, int error) {
+    const auto fail = [&](FileAction what, int error) {
         if (fd >= 0)
             ::close(fd);
         ::unlinkat(dir, temp.c_str(), 0);
         return Failure(what, path, error);
     };
     if (!WriteAll(fd, bytes))
-        return fail("Cannot write file", errno);
+        return fail(FileAction::WriteFile, errno);
     if (::fsync(fd) != 0)
-        return fail("Cannot write file", errno);
+        return fail(FileAction::WriteFile, errno);
     const int closed = ::close(fd);
     fd = -1;
     if (closed != 0)
-        return fail("Cannot write file", errno);
+        return fail(FileAction::WriteFile, errno);
     if (::renameat(dir, temp.c_str(), dir, name.c_str()) != 0) {
         const int error = errno;
         // A sticky folder lets only the file's owner replace it, yet its user may write it.
@@ -366,7 +373,7 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, std::str
             ::unlinkat(dir, temp.c_str(), 0);
             return WriteInPlace(path, target, st, bytes);
         }
-        return fail("Cannot create file", error);
+        return fail(FileAction::CreateFile, error);
     }
 
     // Make the rename itself durable; the data is already safe, so a failure here is ignored.

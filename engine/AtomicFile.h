@@ -5,11 +5,13 @@
 #include <string>
 #include <string_view>
 
+#include "EngineMessage.h"
+
 namespace dutywise {
 
 // Writes the bytes to a temporary file in the target's folder, flushes it to disk and renames it
 // over the target. On failure the temporary file is removed, an existing target is left as it
-// was, and the result is a message that names the target and gives the system's reason.
+// was, and the result is a refusal that names the target and gives the system's reason.
 // - An existing target keeps its permission bits, owner and group; one its user may not write
 //   is refused.
 // - A symbolic link is followed, not replaced; a dangling one gets the file it points at. As the
@@ -25,7 +27,7 @@ namespace dutywise {
 //   full disk fails before anything changed; a save killed part-way leaves the new bytes up to
 //   where it stopped and the old ones after them (no old copy survives), never an empty file.
 // - Temporary files of this name left by a save that was killed are removed first.
-std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view bytes);
+std::optional<EngineMessage> WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 // For tests: from now on a write reaching this offset of a file fails with EIO, as a disk that
 // fails part-way does; nothing restores normal writing.

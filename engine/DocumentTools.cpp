@@ -101,15 +101,18 @@ SaveResult SaveRoster(const RosterDocument& doc, const std::string& patrolName, 
         if (std::optional<std::string> error =
                 pdf.MakePdf(doc.Paragraphs(), RosterJobTitle(patrolName, words), bytes)) {
             result.status = SaveResult::Status::Failed;
-            result.message = "Cannot create file \"" + result.path + "\". " + *error;
+            result.refusal.code = MessageCode::SystemReason;
+            result.refusal.action = FileAction::CreateFile;
+            result.refusal.file = result.path;
+            result.refusal.reason = std::move(*error);
             return result;
         }
     } else {
         bytes = WriteRichText(doc.Paragraphs());
     }
-    if (std::optional<std::string> error = WriteFileAtomically(result.path, bytes)) {
+    if (std::optional<EngineMessage> error = WriteFileAtomically(result.path, bytes)) {
         result.status = SaveResult::Status::Failed;
-        result.message = std::move(*error);
+        result.refusal = std::move(*error);
     } else {
         result.status = SaveResult::Status::Saved;
     }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "EngineMessage.h"
 #include "Output.h"
 #include "RosterDocument.h"
 #include "RosterWords.h"
@@ -20,8 +21,13 @@ void SetSelectionSize(RosterDocument& doc, int points);
 struct SaveResult {
     enum class Status { Saved, Cancelled, Failed };
     Status status = Status::Cancelled;
-    std::string path;    // the file written, or the one that could not be
-    std::string message; // on failure: names the file and gives the system's reason
+    std::string path;      // the file written, or the one that could not be
+    EngineMessage refusal; // on failure: names the file and gives the system's reason
+
+    // The refusal in English; empty unless the save failed.
+    std::string Message() const {
+        return status == Status::Failed ? EnglishMessage(refusal) : std::string();
+    }
 };
 
 // The path with the format's extension (".rtf" or ".pdf") added when its last component has

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
-#include <cstring>
 #include <limits>
 #include <nlohmann/json.hpp>
 
@@ -25,27 +24,21 @@ using OrderedJson = nlohmann::ordered_json;
 // before parsing keeps a hostile file from costing memory level by level.
 constexpr int kMaxNesting = 64;
 
-// Thrown while reading a parsed document; its text is the refusal.
+// Thrown while reading a parsed document: the refusal.
 struct Refusal {
-    std::string message;
+    EngineMessage message;
 };
 
-// A value from the file is quoted with at most this many characters, then "…": an unknown name
-// of megabytes would otherwise keep the message box busy for a minute.
-constexpr std::size_t kQuotedCharacters = 80;
-
-// The text in double quotes, cut after `limit` characters (never inside one) with "…" after it.
-std::string Quoted(const std::string& text, std::size_t limit = kQuotedCharacters) {
-    std::size_t characters = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && characters++ == limit)
-            return "\"" + text.substr(0, i) + "\u2026\"";
-    }
-    return "\"" + text + "\"";
+EngineMessage Message(MessageCode code, std::string field = {}, std::string value = {}) {
+    EngineMessage m;
+    m.code = code;
+    m.field = std::move(field);
+    m.value = std::move(value);
+    return m;
 }
 
-[[noreturn]] void Refuse(std::string message) {
-    throw Refusal{std::move(message)};
+[[noreturn]] void Refuse(MessageCode code, std::string field = {}, std::string value = {}) {
+    throw Refusal{Message(code, std::move(field), std::move(value))};
 }
 
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
@@ -114,10 +107,10 @@ int Nesting(std::string_view bytes) {
     return deepest;
 }
 
-std::string NotJson(std::optional<std::size_t> byte) {
-    if (!byte)
-        return "This file is not valid JSON.";
-    return "This file is not valid JSON (at byte " + std::to_string(*byte) + ").";
+EngineMessage NotJson(std::optional<std::size_t> byte) {
+    EngineMessage m = Message(byte ? MessageCode::NotJsonAt : MessageCode::NotJson);
+    m.byte = byte;
+    return m;
 }
 
 // Walks the bytes as the parser does, building nothing: where they stop being JSON, and how
@@ -187,8 +180,7 @@ bool HasControlCharacter(std::string_view text) {
 
 void RefuseControlCharacters(const std::string& text, const std::string& field) {
     if (HasControlCharacter(text))
-        Refuse("The field " + Quoted(field) +
-               " must not hold a line break or another control character.");
+        Refuse(MessageCode::ControlCharacter, field);
 }
 
 std::optional<int> DayIndex(const std::string& name) {
@@ -224,20 +216,22 @@ const Json* Field(const Json& object, const char* key) {
 
 std::string Text(const Json& value, const std::string& field) {
     if (!value.is_string())
-        Refuse("The field " + Quoted(field) + " must be a text.");
+        Refuse(MessageCode::NotAText, field);
     std::string text = value.get<std::string>();
     RefuseControlCharacters(text, field);
     return text;
 }
 
-std::vector<std::string> Texts(const Json& value, const std::string& field) {
+// `notList` says what the field must be, should it be anything else.
+std::vector<std::string> Texts(const Json& value, const std::string& field,
+                               MessageCode notList = MessageCode::NotATextList) {
     if (!value.is_array())
-        Refuse("The field " + Quoted(field) + " must be a list of texts.");
+        Refuse(notList, field);
     std::vector<std::string> texts;
     texts.reserve(value.size());
     for (const Json& entry : value) {
         if (!entry.is_string())
-            Refuse("The field " + Quoted(field) + " must be a list of texts.");
+            Refuse(notList, field);
         texts.push_back(entry.get<std::string>());
         RefuseControlCharacters(texts.back(), field);
     }
@@ -246,7 +240,7 @@ std::vector<std::string> Texts(const Json& value, const std::string& field) {
 
 bool Flag(const Json& value, const std::string& field) {
     if (!value.is_boolean())
-        Refuse("The field " + Quoted(field) + " must be true or false.");
+        Refuse(MessageCode::NotTrueOrFalse, field);
     return value.get<bool>();
 }
 
@@ -270,7 +264,7 @@ long long WholeNumber(const Json& value, const std::string& field) {
                    : d < -kTwoTo63 ? kLeastWhole
                                    : static_cast<long long>(d);
     }
-    Refuse("The field " + Quoted(field) + " must be a whole number.");
+    Refuse(MessageCode::NotAWholeNumber, field);
 }
 
 // The version as a message shows it: the whole number, or where that was held, the number as
@@ -286,35 +280,36 @@ std::string VersionText(const Json& version, long long whole, std::string_view b
 void ReadIdentity(const Json& root, std::string_view bytes) {
     const Json* format = Field(root, "format");
     if (!format || !format->is_string() || format->get<std::string>() != kPlanFormat)
-        Refuse("This file is not a Dutywise plan.");
+        Refuse(MessageCode::NotAPlan);
     const Json* version = Field(root, "version");
     if (!version)
-        Refuse("The plan does not say its version.");
+        Refuse(MessageCode::NoVersion);
     const long long v = WholeNumber(*version, "version");
     if (v > kPlanVersion)
-        Refuse("This plan was written by a newer Dutywise (version " +
-               VersionText(*version, v, bytes) + ").");
+        Refuse(MessageCode::NewerVersion, {}, VersionText(*version, v, bytes));
     if (v < 1)
-        Refuse("The plan's version (" + VersionText(*version, v, bytes) +
-               ") is not one Dutywise knows.");
+        Refuse(MessageCode::UnknownVersion, {}, VersionText(*version, v, bytes));
 }
 
 // One list of "Day Meal" texts per person; a plan where nobody is away reads as no absences.
 std::vector<MealSet> Absences(const Json& value, std::size_t people) {
     if (!value.is_array())
-        Refuse("The field \"away\" must hold a list of meals for each person.");
-    if (value.size() != people)
-        Refuse("The field \"away\" must have one entry for each person (" + std::to_string(people) +
-               ", not " + std::to_string(value.size()) + ").");
+        Refuse(MessageCode::AwayNotPerPerson, "away");
+    if (value.size() != people) {
+        EngineMessage m = Message(MessageCode::AwayWrongCount, "away");
+        m.expected = people;
+        m.found = value.size();
+        throw Refusal{std::move(m)};
+    }
     std::vector<MealSet> away;
     away.reserve(people);
     for (const Json& meals : value) {
         MealSet& set = away.emplace_back();
-        for (const std::string& name : Texts(meals, "away"))
+        for (const std::string& name : Texts(meals, "away", MessageCode::NotMealNames))
             if (const auto slot = SlotNamed(name))
                 set.set(SlotIndex(*slot));
             else
-                Refuse("Unknown meal " + Quoted(name) + " in the field \"away\".");
+                Refuse(MessageCode::UnknownMeal, "away", name);
     }
     if (std::none_of(away.begin(), away.end(), [](const MealSet& set) { return set.any(); }))
         away.clear();
@@ -491,7 +486,7 @@ PlanFile ReadFields(const Json& root) {
 
     if (const Json* sorted = Field(root, "sorted")) {
         if (!sorted->is_object())
-            Refuse("The field \"sorted\" must hold true or false for each list.");
+            Refuse(MessageCode::SortedNotPerList, "sorted");
         for (const PlanList list : kAllPlanLists)
             if (const Json* v = Field(*sorted, PlanListKey(list)))
                 plan.Sorted(list) = Flag(*v, std::string("sorted.") + PlanListKey(list));
@@ -499,34 +494,33 @@ PlanFile ReadFields(const Json& root) {
 
     if (const Json* daysField = Field(root, "days")) {
         if (!daysField->is_array())
-            Refuse("The field \"days\" must be a list of day names.");
+            Refuse(MessageCode::DaysNotDayNames, "days");
         for (const Json& day : *daysField) {
             if (!day.is_string())
-                Refuse("The field \"days\" must be a list of day names.");
+                Refuse(MessageCode::DaysNotDayNames, "days");
             const auto index = DayIndex(day.get<std::string>());
             if (!index)
-                Refuse("Unknown day " + Quoted(day.get<std::string>()) + " in the field \"days\".");
+                Refuse(MessageCode::UnknownDay, "days", day.get<std::string>());
             plan.days[static_cast<std::size_t>(*index)] = true;
         }
     }
 
     if (const Json* meals = Field(root, "meals")) {
         if (!meals->is_object())
-            Refuse("The field \"meals\" must hold a list of meal names for each day.");
+            Refuse(MessageCode::MealsNotPerDay, "meals");
         for (const auto& [dayName, dayMeals] : meals->items()) {
             const auto day = DayIndex(dayName);
             if (!day)
-                Refuse("Unknown day " + Quoted(dayName) + " in the field \"meals\".");
+                Refuse(MessageCode::UnknownDay, "meals", dayName);
             const std::string field = "meals." + dayName;
             if (!dayMeals.is_array())
-                Refuse("The field " + Quoted(field) + " must be a list of meal names.");
+                Refuse(MessageCode::NotMealNames, field);
             for (const Json& meal : dayMeals) {
                 if (!meal.is_string())
-                    Refuse("The field " + Quoted(field) + " must be a list of meal names.");
+                    Refuse(MessageCode::NotMealNames, field);
                 const auto index = MealIndex(meal.get<std::string>());
                 if (!index)
-                    Refuse("Unknown meal " + Quoted(meal.get<std::string>()) + " in the field " +
-                           Quoted(field) + ".");
+                    Refuse(MessageCode::UnknownMeal, field, meal.get<std::string>());
                 plan.mealTicks[static_cast<std::size_t>(*day)][static_cast<std::size_t>(*index)] =
                     true;
             }
@@ -551,12 +545,16 @@ PlanFile ReadFields(const Json& root) {
     return plan;
 }
 
-std::string Reason(int error) {
-    return std::string(std::strerror(error)) + ".";
+PlanReadResult Refused(const std::string& path, EngineMessage why) {
+    why.action = FileAction::OpenPlan;
+    why.file = path;
+    return {std::nullopt, std::move(why)};
 }
 
-PlanReadResult Refused(const std::string& path, const std::string& why) {
-    return {std::nullopt, "Cannot open plan " + Quoted(path, std::string::npos) + ". " + why};
+EngineMessage SystemFailure(int error) {
+    EngineMessage m = Message(MessageCode::SystemReason);
+    m.error = error;
+    return m;
 }
 
 } // namespace
@@ -652,12 +650,12 @@ std::string WritePlanJson(const PlanFile& plan) {
 
 PlanReadResult ParsePlanJson(std::string_view bytes) {
     if (!IsUtf8(bytes))
-        return {std::nullopt, "This file is not UTF-8 text."};
+        return {std::nullopt, Message(MessageCode::NotUtf8)};
     // The parser takes a NUL byte for the end of the text and would ignore what follows it.
     if (const std::size_t nul = bytes.find('\0'); nul != std::string_view::npos)
         return {std::nullopt, NotJson(nul + 1)};
     if (Nesting(bytes) > kMaxNesting)
-        return {std::nullopt, "This file is not a Dutywise plan."};
+        return {std::nullopt, Message(MessageCode::NotAPlan)};
     Json root;
     try {
         root = Json::parse(bytes.begin(), bytes.end());
@@ -669,14 +667,14 @@ PlanReadResult ParsePlanJson(std::string_view bytes) {
         return {std::nullopt, NotJson(Scan(bytes).errorByte)};
     }
     if (!root.is_object())
-        return {std::nullopt, "This file is not a Dutywise plan."};
+        return {std::nullopt, Message(MessageCode::NotAPlan)};
     try {
         ReadIdentity(root, bytes);
         return {ReadFields(root), {}};
     } catch (const Refusal& r) {
         return {std::nullopt, r.message};
     } catch (const Json::exception&) {
-        return {std::nullopt, "This file is not a Dutywise plan."};
+        return {std::nullopt, Message(MessageCode::NotAPlan)};
     }
 }
 
@@ -684,22 +682,22 @@ PlanReadResult ReadPlanFile(const std::string& path) {
     // Not blocking on open: a named pipe must not hang the program; it is refused below.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
-        return Refused(path, Reason(errno));
+        return Refused(path, SystemFailure(errno));
     struct stat st {};
     if (fstat(fd, &st) != 0) {
         const int error = errno;
         ::close(fd);
-        return Refused(path, Reason(error));
+        return Refused(path, SystemFailure(error));
     }
     if (S_ISDIR(st.st_mode)) {
         ::close(fd);
-        return Refused(path, "It is a folder, not a plan.");
+        return Refused(path, Message(MessageCode::PlanIsAFolder));
     }
     if (!S_ISREG(st.st_mode)) {
         ::close(fd);
-        return Refused(path, "It is not a plain file.");
+        return Refused(path, Message(MessageCode::PlanNotPlainFile));
     }
-    const std::string tooLarge = "The file is larger than 16 MiB; a plan is far smaller.";
+    const EngineMessage tooLarge = Message(MessageCode::PlanTooLarge);
     if (static_cast<std::uintmax_t>(st.st_size) > kMaxPlanFileBytes) {
         ::close(fd);
         return Refused(path, tooLarge);
@@ -720,7 +718,7 @@ PlanReadResult ReadPlanFile(const std::string& path) {
                 continue;
             const int error = errno;
             ::close(fd);
-            return Refused(path, Reason(error));
+            return Refused(path, SystemFailure(error));
         }
         if (n == 0)
             break;
@@ -732,11 +730,11 @@ PlanReadResult ReadPlanFile(const std::string& path) {
     bytes.resize(got);
     PlanReadResult result = ParsePlanJson(bytes);
     if (!result.plan)
-        return Refused(path, result.message);
+        return Refused(path, std::move(result.refusal));
     return result;
 }
 
-std::optional<std::string> WritePlanFile(const std::string& path, const PlanFile& plan) {
+std::optional<EngineMessage> WritePlanFile(const std::string& path, const PlanFile& plan) {
     return WriteFileAtomically(path, WritePlanJson(plan));
 }
 

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "EngineMessage.h"
 #include "OutingPlan.h"
 #include "Roster.h"
 
@@ -54,10 +55,13 @@ struct PlanFile {
     friend bool operator==(const PlanFile&, const PlanFile&) = default;
 };
 
-// The outcome of reading a plan: the plan, or a message saying why it was refused.
+// The outcome of reading a plan: the plan, or why it was refused.
 struct PlanReadResult {
     std::optional<PlanFile> plan;
-    std::string message;
+    EngineMessage refusal; // when there is no plan
+
+    // The refusal in English; empty when the plan was read.
+    std::string Message() const { return plan ? std::string() : EnglishMessage(refusal); }
 };
 
 // The outing plan a build would read from this plan.
@@ -67,14 +71,14 @@ OutingPlan OutingPlanOf(const PlanFile& plan);
 std::string WritePlanJson(const PlanFile& plan);
 
 // Reads a plan from the file's bytes. Missing fields keep their start values and unknown ones
-// are ignored; anything else that does not fit is refused with a sentence saying why. Nothing
+// are ignored; anything else that does not fit is refused with a code saying why. Nothing
 // is thrown: every fault of the bytes, however odd, becomes such a refusal.
 PlanReadResult ParsePlanJson(std::string_view bytes);
 
 // Reads the plan file at `path`. Every refusal names the file; a system failure gives its reason.
 PlanReadResult ReadPlanFile(const std::string& path);
 
-// Writes the plan through WriteFileAtomically: the message on failure, nothing on success.
-std::optional<std::string> WritePlanFile(const std::string& path, const PlanFile& plan);
+// Writes the plan through WriteFileAtomically: the refusal on failure, nothing on success.
+std::optional<EngineMessage> WritePlanFile(const std::string& path, const PlanFile& plan);
 
 } // namespace dutywise

@@ -6,6 +6,7 @@
 
 #include "CrewDraw.h"
 #include "RosterWriter.h"
+#include "Roster.h"
 
 namespace dutywise {
 

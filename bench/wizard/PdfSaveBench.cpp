@@ -39,7 +39,7 @@ struct Setup {
         FixedTarget target(dir.filePath(name).toStdString(), format);
         const SaveResult r = SaveRoster(doc, "Eagles", target, pdf);
         if (r.status != SaveResult::Status::Saved) {
-            std::fprintf(stderr, "save failed: %s\n", r.message.c_str());
+            std::fprintf(stderr, "save failed: %s\n", r.Message().c_str());
             std::exit(1);
         }
     }

@@ -132,7 +132,7 @@ void ExpectReadBackRunByRun(const RosterDocument& doc) {
     } pdf;
     target.name = dir / "roster";
     const SaveResult saved = SaveRoster(doc, "", target, pdf);
-    ASSERT_EQ(saved.status, SaveResult::Status::Saved) << saved.message;
+    ASSERT_EQ(saved.status, SaveResult::Status::Saved) << saved.Message();
     ASSERT_EQ(ConvertWithAbiword({saved.path}, "abw"), "");
     const auto expected = Expected(doc.Paragraphs());
     const auto actual = ReadBack(WithExtension(saved.path, ".abw"));

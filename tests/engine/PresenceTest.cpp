@@ -185,6 +185,14 @@ TEST(Presence, AMealTooFewAreThereForIsRefusedAfterTheOtherChecks) {
     std::vector<std::string> messages;
     EXPECT_TRUE(Build(plan, 1, messages).empty());
     EXPECT_EQ(messages, std::vector<std::string>{refusal("Saturday Lunch")});
+    // From a Saturday start Friday comes last: the first short meal is named in the outing's
+    // order, not the week's.
+    OutingPlan fromSaturday = plan;
+    fromSaturday.startDate = CalendarDate{2026, 6, 6};
+    for (const std::size_t person : {0, 1, 2})
+        fromSaturday.away[person].set(SlotIndex({Weekday::Friday, Meal::Dinner}));
+    Build(fromSaturday, 1, messages);
+    EXPECT_EQ(messages, std::vector<std::string>{refusal("Saturday Lunch")});
 
     // The older checks come first, with their own texts.
     OutingPlan older = plan;

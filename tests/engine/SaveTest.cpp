@@ -99,10 +99,11 @@ protected:
                        const std::string& reason) const {
         EXPECT_EQ(r.status, SaveResult::Status::Failed);
         EXPECT_EQ(r.path, path);
-        EXPECT_NE(r.message.find("\"" + path + "\""), std::string::npos) << r.message;
-        EXPECT_TRUE(r.message.size() > reason.size() &&
-                    r.message.compare(r.message.size() - reason.size(), reason.size(), reason) == 0)
-            << r.message << " should end with " << reason;
+        const std::string message = r.Message();
+        EXPECT_NE(message.find("\"" + path + "\""), std::string::npos) << message;
+        EXPECT_TRUE(message.size() > reason.size() &&
+                    message.compare(message.size() - reason.size(), reason.size(), reason) == 0)
+            << message << " should end with " << reason;
     }
 
     // Everything under a folder: each entry's name, kind, permission bits, and a file's bytes
@@ -697,7 +698,9 @@ TEST_F(Save, SaveThatCannotGrowTheFileChangesNothing) {
             if (ReadFileBytes(roster) != old || !c.after(folder) ||
                 (c.inPlace && chmod(folder.c_str(), 0555) != 0))
                 _exit(CannotSetUp);
-            const auto failure = WriteFileAtomically(roster, std::string(20000, 'n'));
+            const auto refusal = WriteFileAtomically(roster, std::string(20000, 'n'));
+            const std::optional<std::string> failure =
+                refusal ? std::optional(EnglishMessage(*refusal)) : std::nullopt;
             const std::string reason = std::strerror(c.error);
             if (!failure)
                 _exit(Saved);
@@ -777,7 +780,7 @@ TEST_F(Save, PathNearTheSystemsLimitIsSaved) {
     close(folderFd);
 
     const SaveResult r = SaveTo(target);
-    EXPECT_EQ(r.status, SaveResult::Status::Saved) << r.message;
+    EXPECT_EQ(r.status, SaveResult::Status::Saved) << r.Message();
     EXPECT_EQ(ReadFileBytes(target), Rtf());
     EXPECT_EQ(Listing(folder), std::vector<std::string>{name});
 }
@@ -801,7 +804,7 @@ TEST_F(Save, NamesOwnExtensionElseFileTypeDecidesContents) {
     };
     for (const Case& c : cases) {
         const SaveResult r = SaveTo(dir / c.name, c.format);
-        EXPECT_EQ(r.status, SaveResult::Status::Saved) << c.name << ": " << r.message;
+        EXPECT_EQ(r.status, SaveResult::Status::Saved) << c.name << ": " << r.Message();
         EXPECT_EQ(r.path, dir / c.written) << c.name;
         EXPECT_EQ(ReadFileBytes(dir / c.written),
                   c.pdfBytes ? "%PDF-1.4 the whole roster %%EOF" : Rtf())
@@ -826,7 +829,7 @@ TEST_F(Save, PdfWriterThatFailsWritesNothing) {
     const SaveResult r = SaveTo(dir / "roster", SaveFormat::Pdf);
     EXPECT_EQ(r.status, SaveResult::Status::Failed);
     EXPECT_EQ(r.path, dir / "roster.pdf");
-    EXPECT_EQ(r.message, "Cannot create file \"" + dir / "roster.pdf" +
+    EXPECT_EQ(r.Message(), "Cannot create file \"" + dir / "roster.pdf" +
                              "\". The PDF writer could not finish the document.");
     EXPECT_EQ(ReadFileBytes(dir / "roster.pdf"), "the old PDF");
     EXPECT_EQ(Listing(dir.path()), std::vector<std::string>{"roster.pdf"});
