@@ -51,6 +51,22 @@ std::string Detail(const EngineMessage& m) {
     case MessageCode::AwayWrongCount:
         return "The field \"away\" must have one entry for each person (" +
                std::to_string(m.expected) + ", not " + std::to_string(m.found) + ").";
+    case MessageCode::NotADate:
+        return "The field \"startDate\" must be a date written as YYYY-MM-DD.";
+    case MessageCode::RosterNotMeals:
+        return "The field \"roster\" must be a list of meals.";
+    case MessageCode::ByHandNotPerCrew:
+        return "The field \"roster.byHand\" must hold the places set by hand for each crew.";
+    case MessageCode::NotCrewPlaces:
+        return "The field " + field + " must be a list of places in the crew.";
+    case MessageCode::MealNotTicked:
+        return "The meal " + Quoted(m.value) + " in the field " + field +
+               " is not one of the plan's ticked meals.";
+    case MessageCode::MealTwice:
+        return "The meal " + Quoted(m.value) + " is twice in the field " + field + ".";
+    case MessageCode::NotAmongPeople:
+        return "The name " + Quoted(m.value) + " in the field " + field +
+               " is not among the plan's people.";
     case MessageCode::PlanIsAFolder:
         return "It is a folder, not a plan.";
     case MessageCode::PlanNotPlainFile:

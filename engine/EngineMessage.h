@@ -33,6 +33,13 @@ enum class MessageCode {
     UnknownMeal,      // `value` is no meal name, in `field`
     AwayNotPerPerson, // "away" is not a list
     AwayWrongCount,   // "away" has `found` entries for `expected` people
+    NotADate,         // "startDate" is not a date written as YYYY-MM-DD
+    RosterNotMeals,   // "roster" is not a list of meals (objects)
+    ByHandNotPerCrew, // "roster.byHand" is not an object
+    NotCrewPlaces,    // `field` must be a list of places in the crew
+    MealNotTicked,    // the meal `value` in `field` is not ticked in the plan
+    MealTwice,        // the meal `value` is twice in `field`
+    NotAmongPeople,   // the name `value` in `field` is not among the plan's people
     // What a file is refused for.
     PlanIsAFolder,     // a plan's name is a folder's
     PlanNotPlainFile,  // a plan's name is a pipe, device or socket

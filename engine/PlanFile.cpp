@@ -316,17 +316,12 @@ std::vector<MealSet> Absences(const Json& value, std::size_t people) {
     return away;
 }
 
-std::string SlotText(MealSlot slot) {
-    return Quoted(SlotName(slot));
-}
-
 // The list position of a roster's name: the first entry of the people with that name.
 int PersonNamed(const std::vector<std::string>& people, const std::string& name,
                 const std::string& field) {
     const auto it = std::find(people.begin(), people.end(), name);
     if (it == people.end())
-        Refuse("The name " + Quoted(name) + " in the field " + Quoted(field) +
-               " is not among the plan's people.");
+        Refuse(MessageCode::NotAmongPeople, field, name);
     return static_cast<int>(it - people.begin());
 }
 
@@ -347,11 +342,11 @@ void MarkByHand(const Json& byHand, const char* key, std::vector<CrewPlace>& cre
         return;
     const std::string field = std::string("roster.byHand.") + key;
     if (!value->is_array())
-        Refuse("The field " + Quoted(field) + " must be a list of places in the crew.");
+        Refuse(MessageCode::NotCrewPlaces, field);
     for (const Json& place : *value) {
         const long long i = place.is_number() ? WholeNumber(place, field) : -1;
         if (i < 0 || static_cast<std::size_t>(i) >= crew.size())
-            Refuse("The field " + Quoted(field) + " must be a list of places in the crew.");
+            Refuse(MessageCode::NotCrewPlaces, field);
         crew[static_cast<std::size_t>(i)].byHand = true;
     }
 }
@@ -362,7 +357,7 @@ Roster ReadRoster(const Json& value, const PlanFile& file) {
     const OutingPlan plan = OutingPlanOf(file);
     const std::vector<MealSlot> order = OutingMeals(plan);
     if (!value.is_array())
-        Refuse("The field \"roster\" must be a list of meals.");
+        Refuse(MessageCode::RosterNotMeals, "roster");
     Roster roster;
     roster.outingName = plan.outingName;
     roster.patrolName = plan.patrolName;
@@ -379,30 +374,28 @@ Roster ReadRoster(const Json& value, const PlanFile& file) {
     };
     for (const Json& entry : value) {
         if (!entry.is_object())
-            Refuse("The field \"roster\" must be a list of meals.");
+            Refuse(MessageCode::RosterNotMeals, "roster");
         const std::string dayName = Text(field(entry, "day"), "roster.day");
         const std::string mealName = Text(field(entry, "meal"), "roster.meal");
         const auto day = DayIndex(dayName);
         if (!day)
-            Refuse("Unknown day " + Quoted(dayName) + " in the field \"roster.day\".");
+            Refuse(MessageCode::UnknownDay, "roster.day", dayName);
         const auto meal = MealIndex(mealName);
         if (!meal)
-            Refuse("Unknown meal " + Quoted(mealName) + " in the field \"roster.meal\".");
+            Refuse(MessageCode::UnknownMeal, "roster.meal", mealName);
         RosterMeal& read = roster.meals.emplace_back();
         read.slot = {static_cast<Weekday>(*day), static_cast<Meal>(*meal)};
         if (std::find(order.begin(), order.end(), read.slot) == order.end())
-            Refuse("The meal " + SlotText(read.slot) +
-                   " in the field \"roster\" is not one of the plan's ticked meals.");
+            Refuse(MessageCode::MealNotTicked, "roster", SlotName(read.slot));
         if (std::any_of(roster.meals.begin(), roster.meals.end() - 1,
                         [&](const RosterMeal& m) { return m.slot == read.slot; }))
-            Refuse("The meal " + SlotText(read.slot) + " is twice in the field \"roster\".");
+            Refuse(MessageCode::MealTwice, "roster", SlotName(read.slot));
         read.cooks = Crew(entry, "cooks", plan.people);
         read.cleanup = Crew(entry, "cleanup", plan.people);
         read.dish = Text(field(entry, "dish"), "roster.dish");
         if (const Json* byHand = Field(entry, "byHand")) {
             if (!byHand->is_object())
-                Refuse("The field \"roster.byHand\" must hold the places set by hand for each "
-                       "crew.");
+                Refuse(MessageCode::ByHandNotPerCrew, "roster.byHand");
             MarkByHand(*byHand, "cooks", read.cooks);
             MarkByHand(*byHand, "cleanup", read.cleanup);
         }
@@ -537,7 +530,7 @@ PlanFile ReadFields(const Json& root) {
     if (const Json* v = Field(root, "startDate")) {
         plan.startDate = ParseIsoDate(Text(*v, "startDate"));
         if (!plan.startDate)
-            Refuse("The field \"startDate\" must be a date written as YYYY-MM-DD.");
+            Refuse(MessageCode::NotADate, "startDate");
     }
     // Last: the roster is checked against everything above.
     if (const Json* v = Field(root, "roster"))

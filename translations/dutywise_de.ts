@@ -324,6 +324,22 @@
         <source>The name %1 in the field %2 is not among the plan&apos;s people.</source>
         <translation>Der Name %1 im Feld %2 gehört zu keiner Person des Plans.</translation>
     </message>
+    <message>
+        <source>This file is not valid JSON.</source>
+        <translation>Diese Datei ist kein gültiges JSON.</translation>
+    </message>
+    <message>
+        <source>The field %1 must not hold a line break or another control character.</source>
+        <translation>Das Feld %1 darf keinen Zeilenumbruch und kein anderes Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>The field &quot;away&quot; must hold a list of meals for each person.</source>
+        <translation>Das Feld &quot;away&quot; muss für jede Person eine Liste von Mahlzeiten enthalten.</translation>
+    </message>
+    <message>
+        <source>The field &quot;away&quot; must have one entry for each person (%1, not %2).</source>
+        <translation>Das Feld &quot;away&quot; muss für jede Person einen Eintrag haben (%1, nicht %2).</translation>
+    </message>
 </context>
 <context>
     <name>FlatColorComboBox</name>
@@ -444,6 +460,14 @@ Sam Ridley</translation>
     <message>
         <source>%1 %2</source>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: there</source>
+        <translation>%1, %2: da</translation>
+    </message>
+    <message>
+        <source>%1, %2: away</source>
+        <translation>%1, %2: nicht da</translation>
     </message>
 </context>
 <context>

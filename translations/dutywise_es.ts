@@ -324,6 +324,22 @@
         <source>The name %1 in the field %2 is not among the plan&apos;s people.</source>
         <translation>El nombre %1 en el campo %2 no está entre las personas del plan.</translation>
     </message>
+    <message>
+        <source>This file is not valid JSON.</source>
+        <translation>Este archivo no es JSON válido.</translation>
+    </message>
+    <message>
+        <source>The field %1 must not hold a line break or another control character.</source>
+        <translation>El campo %1 no debe contener saltos de línea ni otros caracteres de control.</translation>
+    </message>
+    <message>
+        <source>The field &quot;away&quot; must hold a list of meals for each person.</source>
+        <translation>El campo &quot;away&quot; debe tener una lista de comidas para cada persona.</translation>
+    </message>
+    <message>
+        <source>The field &quot;away&quot; must have one entry for each person (%1, not %2).</source>
+        <translation>El campo &quot;away&quot; debe tener una entrada por persona (%1, no %2).</translation>
+    </message>
 </context>
 <context>
     <name>FlatColorComboBox</name>
@@ -444,6 +460,14 @@ Sam Ridley</translation>
     <message>
         <source>%1 %2</source>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: there</source>
+        <translation>%1, %2: presente</translation>
+    </message>
+    <message>
+        <source>%1, %2: away</source>
+        <translation>%1, %2: ausente</translation>
     </message>
 </context>
 <context>

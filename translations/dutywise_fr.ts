@@ -324,6 +324,22 @@
         <source>The name %1 in the field %2 is not among the plan&apos;s people.</source>
         <translation>Le nom %1 dans le champ %2 n&apos;est pas parmi les personnes du plan.</translation>
     </message>
+    <message>
+        <source>This file is not valid JSON.</source>
+        <translation>Ce fichier n&apos;est pas du JSON valide.</translation>
+    </message>
+    <message>
+        <source>The field %1 must not hold a line break or another control character.</source>
+        <translation>Le champ %1 ne doit contenir ni saut de ligne ni autre caractère de contrôle.</translation>
+    </message>
+    <message>
+        <source>The field &quot;away&quot; must hold a list of meals for each person.</source>
+        <translation>Le champ &quot;away&quot; doit contenir une liste de repas pour chaque personne.</translation>
+    </message>
+    <message>
+        <source>The field &quot;away&quot; must have one entry for each person (%1, not %2).</source>
+        <translation>Le champ &quot;away&quot; doit avoir une entrée par personne (%1, et non %2).</translation>
+    </message>
 </context>
 <context>
     <name>FlatColorComboBox</name>
@@ -444,6 +460,14 @@ Sam Ridley</translation>
     <message>
         <source>%1 %2</source>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: there</source>
+        <translation>%1, %2&#xa0;: présent</translation>
+    </message>
+    <message>
+        <source>%1, %2: away</source>
+        <translation>%1, %2&#xa0;: absent</translation>
     </message>
 </context>
 <context>

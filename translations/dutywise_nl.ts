@@ -324,6 +324,22 @@
         <source>The name %1 in the field %2 is not among the plan&apos;s people.</source>
         <translation>De naam %1 in het veld %2 hoort niet bij de mensen van het plan.</translation>
     </message>
+    <message>
+        <source>This file is not valid JSON.</source>
+        <translation>Dit bestand is geen geldige JSON.</translation>
+    </message>
+    <message>
+        <source>The field %1 must not hold a line break or another control character.</source>
+        <translation>Het veld %1 mag geen regeleinde of ander stuurteken bevatten.</translation>
+    </message>
+    <message>
+        <source>The field &quot;away&quot; must hold a list of meals for each person.</source>
+        <translation>Het veld &quot;away&quot; moet voor elke persoon een lijst met maaltijden bevatten.</translation>
+    </message>
+    <message>
+        <source>The field &quot;away&quot; must have one entry for each person (%1, not %2).</source>
+        <translation>Het veld &quot;away&quot; moet voor elke persoon één item hebben (%1, niet %2).</translation>
+    </message>
 </context>
 <context>
     <name>FlatColorComboBox</name>
@@ -444,6 +460,14 @@ Sam Ridley</translation>
     <message>
         <source>%1 %2</source>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: there</source>
+        <translation>%1, %2: aanwezig</translation>
+    </message>
+    <message>
+        <source>%1, %2: away</source>
+        <translation>%1, %2: afwezig</translation>
     </message>
 </context>
 <context>

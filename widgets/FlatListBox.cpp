@@ -19,8 +19,14 @@ constexpr int RepeatDelayMs = 600;
 constexpr int RepeatIntervalMs = 100;
 const QColor UnusableArrow(0x80, 0x80, 0x80);
 
+// Where the program has not said otherwise, the user's locale.
+QLocale& sortLocale() {
+    static QLocale locale;
+    return locale;
+}
+
 QCollator entryCollator() {
-    QCollator c{QLocale()};
+    QCollator c{sortLocale()};
     c.setCaseSensitivity(Qt::CaseInsensitive);
     return c;
 }
@@ -37,6 +43,10 @@ FlatListBox::FlatListBox(QWidget* parent) : QWidget(parent), m_repeatTimer(new Q
 }
 
 FlatListBox::~FlatListBox() = default;
+
+void FlatListBox::setSortLocale(const QLocale& locale) {
+    sortLocale() = locale;
+}
 
 quint64 FlatListBox::entryKey(int i) const {
     if (i < 0 || i >= count())

@@ -3,6 +3,7 @@
 // FlatCheckListBox (the same with a tick square before each entry).
 
 #include <QColor>
+#include <QLocale>
 #include <QPixmap>
 #include <QStringList>
 #include <QWidget>
@@ -56,6 +57,9 @@ public:
     quint64 entryKey(int i) const; // throws as item() does
     const std::vector<quint64>& entryKeys() const { return m_keys; }
 
+    // Sorted lists follow this locale's collation, ignoring case: the program's language, so
+    // that "Émile" comes between "Eli" and "Finn". Set before lists are sorted.
+    static void setSortLocale(const QLocale& locale);
     bool sorted() const { return m_sorted; }
     void setSorted(bool on);
     bool scrollBars() const { return m_scrollBars; }

@@ -1,113 +1,164 @@
 #include "EngineMessages.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 
 namespace dutywise {
 
 namespace {
 
-struct Sentence {
-    const char* english; // as the engine writes it, %1 ... where a value goes
-    bool endsInMessage;  // the last value is itself one of these sentences
-};
-
-// Every sentence the engine's plan files and atomic saves write, longest-prefixed first.
-constexpr Sentence kSentences[] = {
-    {QT_TRANSLATE_NOOP("EngineMessages", "Cannot open plan %1. %2"), true},
-    {QT_TRANSLATE_NOOP("EngineMessages", "Cannot create file %1. %2"), true},
-    {QT_TRANSLATE_NOOP("EngineMessages", "Cannot write file %1. %2"), true},
-    {QT_TRANSLATE_NOOP("EngineMessages", "Not a regular file"), false},
-    {QT_TRANSLATE_NOOP("EngineMessages", "It is a folder, not a plan."), false},
-    {QT_TRANSLATE_NOOP("EngineMessages", "It is not a plain file."), false},
-    {QT_TRANSLATE_NOOP("EngineMessages", "The file is larger than 16 MiB; a plan is far smaller."),
-     false},
-    {QT_TRANSLATE_NOOP("EngineMessages", "This file is not UTF-8 text."), false},
-    {QT_TRANSLATE_NOOP("EngineMessages", "This file is not a Dutywise plan."), false},
-    {QT_TRANSLATE_NOOP("EngineMessages", "This file is not valid JSON (at byte %1)."), false},
-    {QT_TRANSLATE_NOOP("EngineMessages", "The plan does not say its version."), false},
-    {QT_TRANSLATE_NOOP("EngineMessages", "This plan was written by a newer Dutywise (version %1)."),
-     false},
-    {QT_TRANSLATE_NOOP("EngineMessages", "The plan's version (%1) is not one Dutywise knows."),
-     false},
-    {QT_TRANSLATE_NOOP("EngineMessages",
-                       "The field \"sorted\" must hold true or false for each list."),
-     false},
-    {QT_TRANSLATE_NOOP("EngineMessages", "The field \"days\" must be a list of day names."), false},
-    {QT_TRANSLATE_NOOP("EngineMessages",
-                       "The field \"meals\" must hold a list of meal names for each day."),
-     false},
-    {QT_TRANSLATE_NOOP("EngineMessages", "The field \"roster\" must be a list of meals."), false},
-    {QT_TRANSLATE_NOOP("EngineMessages",
-                       "The field \"roster.byHand\" must hold the places set by hand for each "
-                       "crew."),
-     false},
-    {QT_TRANSLATE_NOOP("EngineMessages",
-                       "The field \"startDate\" must be a date written as YYYY-MM-DD."),
-     false},
-    {QT_TRANSLATE_NOOP("EngineMessages", "The field %1 must be a list of places in the crew."),
-     false},
-    {QT_TRANSLATE_NOOP("EngineMessages",
-                       "The meal %1 in the field %2 is not one of the plan's ticked meals."),
-     false},
-    {QT_TRANSLATE_NOOP("EngineMessages", "The meal %1 is twice in the field %2."), false},
-    {QT_TRANSLATE_NOOP("EngineMessages",
-                       "The name %1 in the field %2 is not among the plan's people."),
-     false},
-    {QT_TRANSLATE_NOOP("EngineMessages", "The field %1 must be a text."), false},
-    {QT_TRANSLATE_NOOP("EngineMessages", "The field %1 must be a list of texts."), false},
-    {QT_TRANSLATE_NOOP("EngineMessages", "The field %1 must be true or false."), false},
-    {QT_TRANSLATE_NOOP("EngineMessages", "The field %1 must be a whole number."), false},
-    {QT_TRANSLATE_NOOP("EngineMessages", "The field %1 must be a list of meal names."), false},
-    {QT_TRANSLATE_NOOP("EngineMessages", "Unknown day %1 in the field %2."), false},
-    {QT_TRANSLATE_NOOP("EngineMessages", "Unknown meal %1 in the field %2."), false},
-};
-
-// The sentence as a pattern: its words exactly, each %N any text (the shortest that fits, the
-// last value taking the rest).
-QRegularExpression PatternOf(const QString& english) {
-    static const QRegularExpression place(QStringLiteral("%([1-9])"));
-    QString pattern;
-    qsizetype from = 0;
-    QRegularExpressionMatchIterator places = place.globalMatch(english);
-    while (places.hasNext()) {
-        const QRegularExpressionMatch m = places.next();
-        pattern += QRegularExpression::escape(english.mid(from, m.capturedStart() - from));
-        pattern += places.hasNext() ? QStringLiteral("(.*?)") : QStringLiteral("(.*)");
-        from = m.capturedEnd();
-    }
-    pattern += QRegularExpression::escape(english.mid(from));
-    return QRegularExpression(QRegularExpression::anchoredPattern(pattern),
-                              QRegularExpression::DotMatchesEverythingOption);
+QString Translated(const char* source) {
+    return QCoreApplication::translate("EngineMessages", source);
 }
 
-QString Translate(const QString& message, int depth) {
-    for (const Sentence& sentence : kSentences) {
-        const QString english = QString::fromUtf8(sentence.english);
-        const QRegularExpressionMatch m = PatternOf(english).match(message);
-        if (!m.hasMatch())
-            continue;
-        const QString text = QCoreApplication::translate("EngineMessages", sentence.english);
-        QStringList values = m.capturedTexts().mid(1);
-        if (sentence.endsInMessage && !values.isEmpty() && depth == 0)
-            values.last() = Translate(values.last(), depth + 1);
-        // In one pass, so that a value holding "%2" stays as it is.
-        switch (values.size()) {
-        case 0:
-            return text;
-        case 1:
-            return text.arg(values[0]);
-        default:
-            return text.arg(values[0], values[1]);
-        }
+QString QuotedText(const std::string& text, std::size_t limit = kQuotedCharacters) {
+    return QString::fromStdString(Quoted(text, limit));
+}
+
+// What is wrong, without the file it was found in.
+QString Detail(const EngineMessage& m) {
+    const char* source = EngineMessageSource(m.code);
+    if (!source) // the system's reason, in the system's words
+        return m.error != 0 ? QString::fromLocal8Bit(SystemReasonText(m.error))
+                            : QString::fromStdString(m.reason);
+    const QString text = Translated(source);
+    const QString field = QuotedText(m.field);
+    // Filled in one pass, so that a value holding "%2" stays as it is.
+    switch (m.code) {
+    case MessageCode::NotJsonAt:
+        return text.arg(m.byte.value_or(0));
+    case MessageCode::NewerVersion:
+    case MessageCode::UnknownVersion:
+        return text.arg(QString::fromStdString(m.value));
+    case MessageCode::NotAText:
+    case MessageCode::NotATextList:
+    case MessageCode::NotTrueOrFalse:
+    case MessageCode::NotAWholeNumber:
+    case MessageCode::ControlCharacter:
+    case MessageCode::NotMealNames:
+    case MessageCode::NotCrewPlaces:
+        return text.arg(field);
+    case MessageCode::UnknownDay:
+    case MessageCode::UnknownMeal:
+    case MessageCode::MealNotTicked:
+    case MessageCode::MealTwice:
+    case MessageCode::NotAmongPeople:
+        return text.arg(QuotedText(m.value), field);
+    case MessageCode::AwayWrongCount:
+        return text.arg(QString::number(m.expected), QString::number(m.found));
+    default:
+        return text;
     }
-    return message;
 }
 
 } // namespace
 
-QString TranslateEngineMessage(const std::string& message) {
-    return Translate(QString::fromStdString(message), 0);
+const char* EngineMessageSource(MessageCode code) {
+    switch (code) {
+    case MessageCode::NotUtf8:
+        return QT_TRANSLATE_NOOP("EngineMessages", "This file is not UTF-8 text.");
+    case MessageCode::NotJson:
+        return QT_TRANSLATE_NOOP("EngineMessages", "This file is not valid JSON.");
+    case MessageCode::NotJsonAt:
+        return QT_TRANSLATE_NOOP("EngineMessages", "This file is not valid JSON (at byte %1).");
+    case MessageCode::NotAPlan:
+        return QT_TRANSLATE_NOOP("EngineMessages", "This file is not a Dutywise plan.");
+    case MessageCode::NoVersion:
+        return QT_TRANSLATE_NOOP("EngineMessages", "The plan does not say its version.");
+    case MessageCode::NewerVersion:
+        return QT_TRANSLATE_NOOP("EngineMessages",
+                                 "This plan was written by a newer Dutywise (version %1).");
+    case MessageCode::UnknownVersion:
+        return QT_TRANSLATE_NOOP("EngineMessages",
+                                 "The plan's version (%1) is not one Dutywise knows.");
+    case MessageCode::NotAText:
+        return QT_TRANSLATE_NOOP("EngineMessages", "The field %1 must be a text.");
+    case MessageCode::NotATextList:
+        return QT_TRANSLATE_NOOP("EngineMessages", "The field %1 must be a list of texts.");
+    case MessageCode::NotTrueOrFalse:
+        return QT_TRANSLATE_NOOP("EngineMessages", "The field %1 must be true or false.");
+    case MessageCode::NotAWholeNumber:
+        return QT_TRANSLATE_NOOP("EngineMessages", "The field %1 must be a whole number.");
+    case MessageCode::ControlCharacter:
+        return QT_TRANSLATE_NOOP(
+            "EngineMessages",
+            "The field %1 must not hold a line break or another control character.");
+    case MessageCode::SortedNotPerList:
+        return QT_TRANSLATE_NOOP("EngineMessages",
+                                 "The field \"sorted\" must hold true or false for each list.");
+    case MessageCode::DaysNotDayNames:
+        return QT_TRANSLATE_NOOP("EngineMessages",
+                                 "The field \"days\" must be a list of day names.");
+    case MessageCode::MealsNotPerDay:
+        return QT_TRANSLATE_NOOP(
+            "EngineMessages", "The field \"meals\" must hold a list of meal names for each day.");
+    case MessageCode::NotMealNames:
+        return QT_TRANSLATE_NOOP("EngineMessages", "The field %1 must be a list of meal names.");
+    case MessageCode::UnknownDay:
+        return QT_TRANSLATE_NOOP("EngineMessages", "Unknown day %1 in the field %2.");
+    case MessageCode::UnknownMeal:
+        return QT_TRANSLATE_NOOP("EngineMessages", "Unknown meal %1 in the field %2.");
+    case MessageCode::AwayNotPerPerson:
+        return QT_TRANSLATE_NOOP("EngineMessages",
+                                 "The field \"away\" must hold a list of meals for each person.");
+    case MessageCode::AwayWrongCount:
+        return QT_TRANSLATE_NOOP(
+            "EngineMessages",
+            "The field \"away\" must have one entry for each person (%1, not %2).");
+    case MessageCode::NotADate:
+        return QT_TRANSLATE_NOOP("EngineMessages",
+                                 "The field \"startDate\" must be a date written as YYYY-MM-DD.");
+    case MessageCode::RosterNotMeals:
+        return QT_TRANSLATE_NOOP("EngineMessages", "The field \"roster\" must be a list of meals.");
+    case MessageCode::ByHandNotPerCrew:
+        return QT_TRANSLATE_NOOP(
+            "EngineMessages",
+            "The field \"roster.byHand\" must hold the places set by hand for each crew.");
+    case MessageCode::NotCrewPlaces:
+        return QT_TRANSLATE_NOOP("EngineMessages",
+                                 "The field %1 must be a list of places in the crew.");
+    case MessageCode::MealNotTicked:
+        return QT_TRANSLATE_NOOP("EngineMessages",
+                                 "The meal %1 in the field %2 is not one of the plan's ticked meals.");
+    case MessageCode::MealTwice:
+        return QT_TRANSLATE_NOOP("EngineMessages", "The meal %1 is twice in the field %2.");
+    case MessageCode::NotAmongPeople:
+        return QT_TRANSLATE_NOOP("EngineMessages",
+                                 "The name %1 in the field %2 is not among the plan's people.");
+    case MessageCode::PlanIsAFolder:
+        return QT_TRANSLATE_NOOP("EngineMessages", "It is a folder, not a plan.");
+    case MessageCode::PlanNotPlainFile:
+        return QT_TRANSLATE_NOOP("EngineMessages", "It is not a plain file.");
+    case MessageCode::PlanTooLarge:
+        return QT_TRANSLATE_NOOP("EngineMessages",
+                                 "The file is larger than 16 MiB; a plan is far smaller.");
+    case MessageCode::NotARegularFile:
+        return QT_TRANSLATE_NOOP("EngineMessages", "Not a regular file");
+    case MessageCode::SystemReason:
+        return nullptr;
+    }
+    return nullptr;
+}
+
+QString TranslateEngineMessage(const EngineMessage& message) {
+    QString detail = Detail(message);
+    const QString file = QuotedText(message.file, std::string::npos); // a file's name whole
+    switch (message.action) {
+    case FileAction::None:
+        return detail;
+    case FileAction::OpenPlan:
+        // A plan's refusals are whole sentences; the system's reason becomes one.
+        if (message.code == MessageCode::SystemReason)
+            detail += u'.';
+        return Translated(QT_TRANSLATE_NOOP("EngineMessages", "Cannot open plan %1. %2"))
+            .arg(file, detail);
+    case FileAction::CreateFile:
+        return Translated(QT_TRANSLATE_NOOP("EngineMessages", "Cannot create file %1. %2"))
+            .arg(file, detail);
+    case FileAction::WriteFile:
+        return Translated(QT_TRANSLATE_NOOP("EngineMessages", "Cannot write file %1. %2"))
+            .arg(file, detail);
+    }
+    return detail;
 }
 
 } // namespace dutywise

@@ -1,15 +1,18 @@
 #pragma once
-// The engine's file messages (a plan that cannot be read, a file that cannot be written) in
-// the running language. The engine writes them in English from a small set of sentences; each
-// is recognised here by its sentence and said again in the catalogue's words, with the file
-// names, numbers and the system's reason kept as they were.
+// The engine's refusals (a plan that cannot be read, a file that cannot be written) in the
+// running language: each code's sentence from the catalogue, with the file's name, the field,
+// the value and the system's reason filled in as the refusal gives them.
 
 #include <QString>
-#include <string>
+
+#include "EngineMessage.h"
 
 namespace dutywise {
 
-// The message in the installed language; a message of no known sentence stays as it is.
-QString TranslateEngineMessage(const std::string& message);
+QString TranslateEngineMessage(const EngineMessage& message);
+
+// The English sentence the catalogue holds for a code, %1 ... where its values go; nothing for
+// the system's reason, which the system words itself.
+const char* EngineMessageSource(MessageCode code);
 
 } // namespace dutywise

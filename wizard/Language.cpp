@@ -7,6 +7,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "FlatListBox.h"
+
 namespace dutywise {
 
 namespace {
@@ -39,6 +41,14 @@ std::unique_ptr<QTranslator> LoadProgramCatalogue(const QString& language) {
     return translator;
 }
 
+// The locale whose collation the language's lists sort by: the user's own where it speaks the
+// language (its country's rules kept), else the language's.
+QLocale LanguageLocale(const QString& language) {
+    const QLocale system = QLocale::system();
+    const QLocale spoken(language);
+    return system.language() == spoken.language() ? system : spoken;
+}
+
 std::string Std(const QString& text) {
     return text.toStdString();
 }
@@ -65,6 +75,7 @@ bool InstallLanguage(const QString& language) {
     Remove(current.program);
     Remove(current.qt);
     current.language = QStringLiteral("en");
+    FlatListBox::setSortLocale(LanguageLocale(QStringLiteral("en")));
     if (language == QLatin1String("en") || !CatalogueLanguages().contains(language))
         return language == QLatin1String("en");
 
@@ -81,6 +92,7 @@ bool InstallLanguage(const QString& language) {
         current.qt = std::move(qt);
     }
     current.language = language;
+    FlatListBox::setSortLocale(LanguageLocale(language));
     return true;
 }
 

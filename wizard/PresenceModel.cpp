@@ -46,10 +46,11 @@ QVariant PresenceModel::data(const QModelIndex& index, int role) const {
     const bool isThere = there(row, index.column() - 1);
     if (role == Qt::CheckStateRole)
         return isThere ? Qt::Checked : Qt::Unchecked;
-    if (role == Qt::AccessibleTextRole || role == Qt::ToolTipRole)
-        return people_[row] + QStringLiteral(", ") +
-               headerData(index.column(), Qt::Horizontal).toString() +
-               (isThere ? QStringLiteral(": there") : QStringLiteral(": away"));
+    if (role == Qt::AccessibleTextRole || role == Qt::ToolTipRole) {
+        // "Ann, Friday Dinner: there": the person, the meal, and whether they are there.
+        const QString meal = headerData(index.column(), Qt::Horizontal).toString();
+        return (isThere ? tr("%1, %2: there") : tr("%1, %2: away")).arg(people_[row], meal);
+    }
     return {};
 }
 

@@ -6,16 +6,20 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
-#include <QTableView>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QVBoxLayout>
 
+#include "FrozenColumnTable.h"
 #include "PresenceModel.h"
 
 WhoIsThereDialog::WhoIsThereDialog(const QStringList& people,
                                    const std::vector<dutywise::MealSlot>& meals,
                                    const std::vector<dutywise::MealSet>& away, QWidget* parent)
     : QDialog(parent), model_(new PresenceModel(people, meals, away, this)),
-      presenceTable_(new QTableView(this)) {
+      presenceTable_(new FrozenColumnTable(this)) {
     setWindowTitle(tr("Who is there when?"));
     setObjectName(QStringLiteral("WhoIsThereDialog"));
 
@@ -27,6 +31,11 @@ WhoIsThereDialog::WhoIsThereDialog(const QStringList& people,
     presenceTable_->setObjectName(QStringLiteral("presenceTable"));
     presenceTable_->setAccessibleName(tr("Who is there when"));
     presenceTable_->setModel(model_);
+    // Tab leaves the table for the buttons; the arrow keys move from cell to cell.
+    presenceTable_->setTabKeyNavigation(false);
+    // The names stay at the left while the meals scroll sideways.
+    presenceTable_->frozenView()->setAccessibleName(
+        model_->headerData(0, Qt::Horizontal).toString());
     presenceTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
     presenceTable_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     presenceTable_->verticalHeader()->hide();
@@ -37,14 +46,19 @@ WhoIsThereDialog::WhoIsThereDialog(const QStringList& people,
     QHeaderView* header = presenceTable_->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Interactive);
     const QFontMetrics metrics = presenceTable_->fontMetrics();
-    int nameWidth = metrics.horizontalAdvance(model_->headerData(0, Qt::Horizontal).toString());
+    // A cell's tick and the margins around it, as the style draws them.
+    QStyleOptionButton tick;
+    tick.initFrom(presenceTable_);
+    const int tickWidth =
+        style()->subElementRect(QStyle::SE_CheckBoxIndicator, &tick, presenceTable_).width() +
+        2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, presenceTable_) + 8;
+    int nameWidth = 0;
     for (const QString& name : people)
-        nameWidth = std::max(nameWidth, metrics.horizontalAdvance(name));
-    header->resizeSection(0, std::min(nameWidth + 40, 240));
-    for (int column = 1; column < model_->columnCount(); ++column) {
-        const QString title = model_->headerData(column, Qt::Horizontal).toString();
-        header->resizeSection(column, metrics.horizontalAdvance(title) + 16);
-    }
+        nameWidth = std::max(nameWidth, metrics.horizontalAdvance(name) + tickWidth + 16);
+    header->resizeSection(0, std::max(header->sectionSizeHint(0), std::min(nameWidth, 240)));
+    // Each meal's column as wide as its title needs in the header's own font and margins.
+    for (int column = 1; column < model_->columnCount(); ++column)
+        header->resizeSection(column, std::max(header->sectionSizeHint(column), tickWidth));
 
     auto* everyMeal = new QAction(tr("There for Every Meal"), presenceTable_);
     auto* noMeal = new QAction(tr("Away from Every Meal"), presenceTable_);
@@ -65,10 +79,17 @@ WhoIsThereDialog::WhoIsThereDialog(const QStringList& people,
     layout->addWidget(hint);
     layout->addWidget(presenceTable_);
     layout->addWidget(buttons);
-    int tableWidth = 2 * presenceTable_->frameWidth() + 24;
+    // Wide enough for every column, the scroll bar beside them and the layout's margins, as far
+    // as the screen allows; beyond that the meals scroll under the names.
+    int tableWidth = 2 * presenceTable_->frameWidth() +
+                     presenceTable_->verticalScrollBar()->sizeHint().width();
     for (int column = 0; column < model_->columnCount(); ++column)
         tableWidth += header->sectionSize(column);
-    resize(std::clamp(tableWidth + 24, 360, 760), 440);
+    const QMargins margins = layout->contentsMargins();
+    const QScreen* screen = parent ? parent->screen() : this->screen();
+    const int widest = screen ? screen->availableGeometry().width() : 760;
+    resize(std::clamp(tableWidth + margins.left() + margins.right(), 360, std::max(360, widest)),
+           440);
 }
 
 const std::vector<dutywise::MealSet>& WhoIsThereDialog::away() const {

@@ -8,8 +8,8 @@
 
 #include "OutingPlan.h"
 
+class FrozenColumnTable;
 class PresenceModel;
-class QTableView;
 
 class WhoIsThereDialog : public QDialog {
     Q_OBJECT
@@ -22,12 +22,12 @@ public:
 
     // Each person's absences with the changes made, bits of other meals as given.
     const std::vector<dutywise::MealSet>& away() const;
-    QTableView* table() const { return presenceTable_; }
+    FrozenColumnTable* table() const { return presenceTable_; }
     PresenceModel* model() const { return model_; }
 
 private:
     void setSelectedRowsThere(bool there); // the context menu's two actions
 
     PresenceModel* model_ = nullptr;
-    QTableView* presenceTable_ = nullptr;
+    FrozenColumnTable* presenceTable_ = nullptr;
 };

@@ -59,7 +59,7 @@ void WizardWindow::saveRoster() {
     const dutywise::SaveResult result = dutywise::SaveRoster(
         *document_, patrolNameEdit->text().toStdString(), saveTarget_, pdfService_, words_);
     if (result.status == dutywise::SaveResult::Status::Failed)
-        ShowMessage(dutywise::TranslateEngineMessage(result.message).toStdString());
+        ShowMessage(dutywise::TranslateEngineMessage(result.refusal).toStdString());
 }
 
 void WizardWindow::printRoster() {

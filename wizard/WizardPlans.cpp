@@ -111,7 +111,7 @@ std::optional<QString> WizardWindow::LoadPlanFile(const QByteArray& fileName) {
             absolute = full.lexically_normal().string();
     const dutywise::PlanReadResult read = dutywise::ReadPlanFile(absolute);
     if (!read.plan)
-        return dutywise::TranslateEngineMessage(read.message);
+        return dutywise::TranslateEngineMessage(read.refusal);
     ShowPlanFile(*read.plan);
     lastPlan_ = CurrentPlanFile();
     planDialogs_.setLastFileName(QFile::decodeName(QByteArray::fromStdString(absolute)));
@@ -140,7 +140,7 @@ void WizardWindow::OpenPlanFile(const QString& path) {
     // Read first: a file that cannot be used is refused before anything is asked.
     const dutywise::PlanReadResult read = dutywise::ReadPlanFile(absolute.toStdString());
     if (!read.plan) {
-        ShowMessage(dutywise::TranslateEngineMessage(read.message).toStdString());
+        ShowMessage(dutywise::TranslateEngineMessage(read.refusal).toStdString());
         return;
     }
     if (!mayReplaceEntries(absolute))

@@ -173,7 +173,7 @@ TEST(PlanFileRoundTrip, TheRosterAndStartDateComeBackAndARosterThatNoLongerFitsI
             }
         }
         const PlanReadResult read = ParsePlanJson(WritePlanJson(plan));
-        ASSERT_TRUE(read.plan) << "case " << n << ": " << read.message;
+        ASSERT_TRUE(read.plan) << "case " << n << ": " << read.Message();
         for (RosterMeal& meal : plan.roster->meals)
             for (CrewPlace& place : meal.cooks)
                 place.person = place.person == 3 ? 0 : place.person;

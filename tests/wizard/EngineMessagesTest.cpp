@@ -1,11 +1,13 @@
 // The engine's file messages in every language: every refusal a plan file or a save can meet,
-// made by the real engine on real files, comes out in the catalogue's words, inner reason too.
+// made by the real engine on real files, comes out in the catalogue's words, inner reason too;
+// file names with ". " in them ("St. George") included.
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <QDir>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -37,31 +39,37 @@ const char* const kRefusedPlans[] = {
     "{\"format\": \"dutywise-plan\", \"version\": 1, \"meals\": {\"Monday\": 3}}",
     "{\"format\": \"dutywise-plan\", \"version\": 1, \"meals\": {\"Monday\": [\"Brunch\"]}}",
     "{\"format\": \"dutywise-plan\", \"version\": 1,",
+    "{\"format\": \"dutywise-plan\", \"version\": 1, \"outing\": \"Lake\\nHollow\"}",
+    "{\"format\": \"dutywise-plan\", \"version\": 1, \"people\": [\"A\"], \"away\": {}}",
+    "{\"format\": \"dutywise-plan\", \"version\": 1, \"people\": [\"A\"], \"away\": []}",
     "\xff\xfe not text",
 };
 
-std::vector<std::string> EveryEngineMessage(const QString& folder) {
-    std::vector<std::string> messages;
-    const std::string dir = folder.toStdString();
+std::vector<dutywise::EngineMessage> EveryEngineMessage(const QString& folder) {
+    std::vector<dutywise::EngineMessage> messages;
+    // A folder name with ". " in it once cut the file's name short and left the rest English.
+    const std::string dir = folder.toStdString() + "/St. George";
+    QDir().mkpath(QString::fromStdString(dir + "/Pfingstlager 7.-9. Juni"));
     int n = 0;
     for (const char* bytes : kRefusedPlans) {
         const std::string path = dir + "/plan" + std::to_string(++n) + ".dutywise";
         std::ofstream(path) << bytes;
-        messages.push_back(dutywise::ReadPlanFile(path).message);
+        messages.push_back(dutywise::ReadPlanFile(path).refusal);
     }
-    messages.push_back(dutywise::ReadPlanFile(dir).message); // a folder
+    messages.push_back(dutywise::ReadPlanFile(dir).refusal); // a folder
     const std::string fifo = dir + "/pipe.dutywise";
     mkfifo(fifo.c_str(), 0600);
-    messages.push_back(dutywise::ReadPlanFile(fifo).message); // not a plain file
+    messages.push_back(dutywise::ReadPlanFile(fifo).refusal); // not a plain file
     const std::string large = dir + "/large.dutywise";
     std::ofstream(large) << "{}";
     EXPECT_EQ(truncate(large.c_str(), 17 * 1024 * 1024), 0);
-    messages.push_back(dutywise::ReadPlanFile(large).message);
-    messages.push_back(dutywise::ReadPlanFile(dir + "/missing.dutywise").message);
-    for (const std::string& target : {dir + "/no/such/folder.rtf", fifo}) {
-        const std::optional<std::string> refused = dutywise::WriteFileAtomically(target, "x");
+    messages.push_back(dutywise::ReadPlanFile(large).refusal);
+    messages.push_back(dutywise::ReadPlanFile(dir + "/missing.dutywise").refusal);
+    for (const std::string& target : {dir + "/no/such/folder.rtf", fifo,
+                                      dir + "/Pfingstlager 7.-9. Juni"}) {
+        const auto refused = dutywise::WriteFileAtomically(target, "x");
         EXPECT_TRUE(refused.has_value()) << target;
-        messages.push_back(refused.value_or(""));
+        messages.push_back(refused.value_or(dutywise::EngineMessage{}));
     }
     return messages;
 }
@@ -69,22 +77,24 @@ std::vector<std::string> EveryEngineMessage(const QString& folder) {
 TEST(EngineMessages, EveryFileMessageIsSaidInTheLanguage) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    const std::vector<std::string> messages = EveryEngineMessage(folder.path());
-    for (const std::string& message : messages)
-        ASSERT_FALSE(message.empty());
+    const std::vector<dutywise::EngineMessage> refusals = EveryEngineMessage(folder.path());
+    std::vector<std::string> messages;
+    for (const dutywise::EngineMessage& refusal : refusals)
+        messages.push_back(dutywise::EnglishMessage(refusal));
 
-    // Under English nothing changes.
-    for (const std::string& message : messages)
-        EXPECT_EQ(dutywise::TranslateEngineMessage(message), QString::fromStdString(message));
+    // Under English the window says what the command line says.
+    for (std::size_t i = 0; i < refusals.size(); ++i)
+        EXPECT_EQ(dutywise::TranslateEngineMessage(refusals[i]).toStdString(), messages[i]);
 
     // The sentences' own words, which no translation may leave behind.
     const QRegularExpression englishWords(QStringLiteral(
         "Cannot (open|create|write)|The field|This file|This plan|The plan|It is a|Unknown|"
-        "must be|Not a regular|larger than"));
+        "must (be|hold|have|not)|Not a regular|larger than"));
     for (const char* language : {"de", "fr", "es", "nl"}) {
         ASSERT_TRUE(dutywise::InstallLanguage(QString::fromLatin1(language)));
-        for (const std::string& message : messages) {
-            const QString said = dutywise::TranslateEngineMessage(message);
+        for (std::size_t i = 0; i < refusals.size(); ++i) {
+            const std::string& message = messages[i];
+            const QString said = dutywise::TranslateEngineMessage(refusals[i]);
             EXPECT_FALSE(said.contains(englishWords))
                 << language << ": " << message << " -> " << said.toStdString();
             // The values stay: the file's name, the field's name, the number.
@@ -99,11 +109,43 @@ TEST(EngineMessages, EveryFileMessageIsSaidInTheLanguage) {
 
 TEST(EngineMessages, AValueThatLooksLikeAPlaceStaysAsItIs) {
     ASSERT_TRUE(dutywise::InstallLanguage(QStringLiteral("de")));
-    EXPECT_EQ(dutywise::TranslateEngineMessage("Unknown day \"%2\" in the field \"days\"."),
+    dutywise::EngineMessage m;
+    m.code = dutywise::MessageCode::UnknownDay;
+    m.value = "%2";
+    m.field = "days";
+    EXPECT_EQ(dutywise::TranslateEngineMessage(m),
               QStringLiteral("Unbekannter Tag \"%2\" im Feld \"days\"."));
-    EXPECT_EQ(dutywise::TranslateEngineMessage("Something the engine never says."),
-              QStringLiteral("Something the engine never says."));
     dutywise::InstallLanguage(QStringLiteral("en"));
+}
+
+// A code added to the engine without its sentence here, or without a translation in a
+// catalogue, would reach the user in English or not at all.
+TEST(EngineMessages, EveryCodeHasItsSentenceInEveryCatalogue) {
+    for (int i = 0; i < dutywise::kMessageCodes; ++i) {
+        const auto code = static_cast<dutywise::MessageCode>(i);
+        const char* source = dutywise::EngineMessageSource(code);
+        if (code == dutywise::MessageCode::SystemReason) {
+            EXPECT_EQ(source, nullptr); // the system words it
+            continue;
+        }
+        ASSERT_NE(source, nullptr) << "code " << i;
+        // The wizard's English and the engine's are one sentence.
+        dutywise::EngineMessage m;
+        m.code = code;
+        m.field = "people";
+        m.value = "Funday";
+        m.byte = 7;
+        m.expected = 2;
+        m.found = 3;
+        EXPECT_EQ(dutywise::TranslateEngineMessage(m).toStdString(), dutywise::EnglishMessage(m));
+        for (const char* language : {"de", "fr", "es", "nl"}) {
+            QTranslator catalogue;
+            ASSERT_TRUE(catalogue.load(QStringLiteral("dutywise_") + QLatin1String(language),
+                                       QStringLiteral(":/i18n")));
+            EXPECT_FALSE(catalogue.translate("EngineMessages", source).isEmpty())
+                << language << " lacks: " << source;
+        }
+    }
 }
 
 } // namespace

@@ -5,11 +5,14 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QTableView>
 
 #include "Abiword.h"
+#include "Language.h"
+#include "PresenceModel.h"
 #include "WizardTestSupport.h"
 
 using namespace wizardtest;
@@ -102,6 +105,25 @@ TEST_F(WhoIsThere, APersonMarkedAwayIsOnNoCrewOfThoseMealsAndCancelChangesNothin
         EXPECT_FALSE(Ticked(table, 2, Column(Weekday::Friday, Meal::Dinner)));
         EXPECT_EQ(table->model()->index(2, 0).data(Qt::CheckStateRole).toInt(),
                   Qt::PartiallyChecked);
+        // Scrolled to the last meal, the names stay at the left and the meal is not cut;
+        // each title fits its column.
+        const int last = table->model()->columnCount() - 1;
+        table->scrollTo(table->model()->index(0, last));
+        const auto* names = table->findChild<QTableView*>("frozenColumn");
+        ASSERT_NE(names, nullptr);
+        EXPECT_TRUE(names->isVisible());
+        EXPECT_EQ(names->x(), table->frameWidth());
+        EXPECT_GT(table->horizontalScrollBar()->value(), 0);
+        const QRect lastCell = table->visualRect(table->model()->index(0, last));
+        EXPECT_GE(lastCell.left(), names->width());
+        EXPECT_LE(lastCell.right(), table->viewport()->width());
+        for (int column = 1; column <= last; ++column)
+            EXPECT_GE(table->horizontalHeader()->sectionSize(column),
+                      table->horizontalHeader()->sectionSizeHint(column));
+        // Tab leaves the table for the buttons, however many cells it has.
+        table->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(table, Qt::Key_Tab);
+        EXPECT_TRUE(qobject_cast<QPushButton*>(table->window()->focusWidget()));
     });
     const std::vector<MealSet> away = w.ReadPlan().away;
     ASSERT_EQ(away.size(), 5u);
@@ -190,6 +212,22 @@ TEST_F(WhoIsThere, TicksFollowTheirPeopleAndPlanFilesCarryThemFreshStartClears) 
     Click(w, "checkAllDaysButton");
     Click(w, "checkAllMealsButton");
     EXPECT_TRUE(w.ReadPlan().away.empty());
+}
+
+// A screen reader hears "there" and "away" in the running language, not in English.
+TEST(WhoIsThereWords, CellsSayThereAndAwayInTheLanguage) {
+    for (const char* language : {"de", "fr", "es", "nl"}) {
+        ASSERT_TRUE(dutywise::InstallLanguage(QString::fromLatin1(language)));
+        PresenceModel model({"Ann"}, {{Weekday::Friday, Meal::Dinner}, {Weekday::Friday, Meal::Lunch}},
+                            {MealSet().set(SlotIndex({Weekday::Friday, Meal::Lunch}))});
+        for (const int column : {1, 2}) {
+            const QString said = model.index(0, column).data(Qt::AccessibleTextRole).toString();
+            EXPECT_TRUE(said.startsWith("Ann, ")) << said.toStdString();
+            EXPECT_FALSE(said.contains("there") || said.contains("away")) << said.toStdString();
+            EXPECT_EQ(said, model.index(0, column).data(Qt::ToolTipRole).toString());
+        }
+    }
+    dutywise::InstallLanguage(QStringLiteral("en"));
 }
 
 TEST_F(WhoIsThere, ButtonFitsThePageAndWithoutMealsSaysWhatToDoFirst) {

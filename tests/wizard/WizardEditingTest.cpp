@@ -4,6 +4,7 @@
 #include <QSignalSpy>
 #include <QTextEdit>
 
+#include "Language.h"
 #include "WizardTestSupport.h"
 
 using namespace wizardtest;
@@ -117,17 +118,25 @@ TEST_F(WizardEditing, RepeatedNameIsAskedAboutAndYesKeepsBothSideBySideWhenSorte
     EXPECT_EQ(Items(w, "peopleList").size(), 3);
 }
 
-TEST_F(WizardEditing, SortedBoxSortsAtOnceAndLaterEntriesFollowTheFlag) {
+// Sorted by the language's collation, also where the desktop's locale is C (whose collation
+// goes by character codes): "Éclair" among the E's, not after "pear".
+TEST_F(WizardEditing, SortedBoxSortsAtOnceByTheLanguageAndLaterEntriesFollowTheFlag) {
+    QLocale::setDefault(QLocale::c());
+    dutywise::InstallLanguage(QStringLiteral("en"));
     ShowPage(w, 2);
     for (const char* fruit : {"pear", "Apple", "banana"})
         Add(w, "addLunchButton", fruit);
+    w.findChild<FlatListBox*>("lunchesList")->addItem(QString::fromUtf8("Éclair"));
     Tick(w, "lunchesSortedBox");
-    EXPECT_EQ(Items(w, "lunchesList"), (QStringList{"Apple", "banana", "pear"}));
+    const QString eclair = QString::fromUtf8("Éclair");
+    EXPECT_EQ(Items(w, "lunchesList"), (QStringList{"Apple", "banana", eclair, "pear"}));
     Add(w, "addLunchButton", "cherry");
-    EXPECT_EQ(Items(w, "lunchesList"), (QStringList{"Apple", "banana", "cherry", "pear"}));
+    EXPECT_EQ(Items(w, "lunchesList"), (QStringList{"Apple", "banana", "cherry", eclair, "pear"}));
     Tick(w, "lunchesSortedBox");
     Add(w, "addLunchButton", "date");
-    EXPECT_EQ(Items(w, "lunchesList"), (QStringList{"Apple", "banana", "cherry", "pear", "date"}));
+    EXPECT_EQ(Items(w, "lunchesList"),
+              (QStringList{"Apple", "banana", "cherry", eclair, "pear", "date"}));
+    QLocale::setDefault(QLocale::system());
 }
 
 TEST_F(WizardEditing, DeleteNeedsAClickedRowAndKeepsItsPositionAfterwards) {
