@@ -59,7 +59,7 @@ struct Setup {
     Setup() {
         bytes = WritePlanJson(LargePlan());
         if (auto error = WritePlanFile(path, LargePlan()))
-            std::fprintf(stderr, "%s\n", error->c_str());
+            std::fprintf(stderr, "%s\n", dutywise::EnglishMessage(*error).c_str());
         window.show();
         QApplication::processEvents();
     }
