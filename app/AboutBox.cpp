@@ -11,8 +11,14 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     // A minimised window is named by its icon text on the accessibility bus: the title, so a
     // screen reader says the same name in either state.
     setWindowIconText(windowTitle());
-    aboutPicture->setPixmap(TransparentBitmap(QImage(QStringLiteral(":/pictures/about.bmp"))));
     connect(okButton, &QPushButton::clicked, this, &AboutBox::dismiss);
+}
+
+void AboutBox::showEvent(QShowEvent* event) {
+    // The picture is made when the box first shows rather than at start-up, where nobody sees it.
+    if (aboutPicture->pixmap().isNull())
+        aboutPicture->setPixmap(TransparentBitmap(QImage(QStringLiteral(":/pictures/about.bmp"))));
+    QDialog::showEvent(event);
 }
 
 QPixmap AboutBox::TransparentBitmap(const QImage& bitmap) {

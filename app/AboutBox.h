@@ -14,6 +14,9 @@ public:
     // The bitmap with the pixels of its bottom-left colour made transparent.
     static QPixmap TransparentBitmap(const QImage& bitmap);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void dismiss();
 };

@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMessageBox>
-#include <QRegularExpression>
 #include <QSignalBlocker>
 
 #include "EditorDocument.h"
@@ -116,16 +115,24 @@ WizardWindow::WizardWindow(QWidget* parent) : QDialog(parent) {
 WizardWindow::~WizardWindow() = default;
 
 void WizardWindow::loadPictures() {
-    // The Days picture goes through our own JPEG reader; a missing picture draws nothing.
-    QFile jpeg(QStringLiteral(":/pictures/days.jpg"));
-    if (jpeg.open(QIODevice::ReadOnly)) {
-        const QImage image = ReadJpeg(jpeg.readAll());
-        if (!image.isNull())
-            daysPicture->setPixmap(QPixmap::fromImage(image));
-    }
-    const QPixmap gif(QStringLiteral(":/pictures/meals.gif"));
-    if (!gif.isNull())
-        mealsPicture->setPixmap(gif);
+    // The Days and Meals pictures are decoded when their page first shows: the JPEG reader and
+    // the GIF plugin then cost start-up nothing. A missing picture draws nothing.
+    connect(pages, &QTabWidget::currentChanged, this, [this] {
+        if (pages->currentWidget() == daysPage && !daysPictureLoaded_) {
+            daysPictureLoaded_ = true;
+            QFile jpeg(QStringLiteral(":/pictures/days.jpg"));
+            if (jpeg.open(QIODevice::ReadOnly)) {
+                const QImage image = ReadJpeg(jpeg.readAll());
+                if (!image.isNull())
+                    daysPicture->setPixmap(QPixmap::fromImage(image));
+            }
+        } else if (pages->currentWidget() == mealsPage && !mealsPictureLoaded_) {
+            mealsPictureLoaded_ = true;
+            const QPixmap gif(QStringLiteral(":/pictures/meals.gif"));
+            if (!gif.isNull())
+                mealsPicture->setPixmap(gif);
+        }
+    });
 }
 
 void WizardWindow::connectHandlers() {
@@ -165,12 +172,20 @@ void WizardWindow::connectHandlers() {
 QStringList WizardWindow::FontBoxEntries(const QStringList& families) {
     // Where a family comes from several foundries the database lists it once per foundry,
     // "Nimbus Sans [urw]"; the document and the saved file need the family name alone.
-    static const QRegularExpression foundry(QStringLiteral("^(.+) \\[[^\\[\\]]*\\]$"));
+    // Read by hand rather than by a pattern: the pattern engine would be loaded at start-up for
+    // this one list.
+    const auto familyAlone = [](const QString& family) {
+        if (!family.endsWith(u']'))
+            return family;
+        const qsizetype open = family.lastIndexOf(QStringLiteral(" ["));
+        if (open <= 0 || family.indexOf(u'[', open + 2) >= 0)
+            return family;
+        const QStringView foundry = QStringView(family).sliced(open + 2).chopped(1);
+        return foundry.contains(u']') ? family : family.left(open);
+    };
     QStringList names{QStringLiteral("Default")};
-    for (const QString& family : families) {
-        const QRegularExpressionMatch m = foundry.match(family);
-        names.append(m.hasMatch() ? m.captured(1) : family);
-    }
+    for (const QString& family : families)
+        names.append(familyAlone(family));
     std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
         return QString::compare(a, b, Qt::CaseInsensitive) < 0;
     });
@@ -205,6 +220,14 @@ void WizardWindow::closeEvent(QCloseEvent* event) {
 }
 
 void WizardWindow::showEvent(QShowEvent* event) {
+    // The pages' background is decoded when the wizard first shows, not at start-up, where
+    // half a megabyte of picture would wait unseen behind the welcome window.
+    if (basicsBackground->pixmap().isNull()) {
+        const QPixmap background(QStringLiteral(":/pictures/page-background.png"));
+        for (QLabel* label : {basicsBackground, daysBackground, mealsBackground, snacksBackground,
+                              finalizationBackground, generationBackground})
+            label->setPixmap(background);
+    }
     QDialog::showEvent(event);
     pages->setFocus();
 }

@@ -208,6 +208,9 @@ private:
     // What the Generation page shows was written from this; see shownRoster().
     std::optional<dutywise::Roster> roster_;
     dutywise::AdviceFlag advice_;
+    // Whether the Days and Meals pages' pictures have been decoded (on their page's first showing).
+    bool daysPictureLoaded_ = false;
+    bool mealsPictureLoaded_ = false;
     dutywise::RosterWords words_;
 
     std::array<Suggestion, 5> suggestions_;

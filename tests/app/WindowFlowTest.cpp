@@ -77,6 +77,26 @@ TEST_F(WindowFlowTest, StartShowsOnlyTheWelcomeWindowWithItsCaption) {
     EXPECT_EQ(hiddenPictureWindow->windowTitle(), "You found my Easter Egg");
 }
 
+// Pictures nobody sees at start are decoded when their window or page first shows; the fault
+// caught is one that then never appears.
+TEST_F(WindowFlowTest, PicturesWaitForTheirWindowOrPageAndThenShow) {
+    const auto picture = [](QWidget* window, const char* name) {
+        return !window->findChild<QLabel*>(QString::fromLatin1(name))->pixmap().isNull();
+    };
+    EXPECT_FALSE(picture(aboutBox, "aboutPicture") || picture(wizardWindow, "basicsBackground"));
+    aboutBox->show();
+    wizardWindow->show();
+    auto* pages = wizardWindow->findChild<QTabWidget*>("pages");
+    for (const char* page : {"daysPage", "mealsPage"})
+        pages->setCurrentWidget(wizardWindow->findChild<QWidget*>(page));
+    for (const char* name : {"basicsBackground", "generationBackground", "daysPicture",
+                             "mealsPicture"})
+        EXPECT_TRUE(picture(wizardWindow, name)) << name;
+    EXPECT_TRUE(picture(aboutBox, "aboutPicture"));
+    aboutBox->hide();
+    wizardWindow->hide();
+}
+
 QString Text(QWidget* window, const char* name) {
     auto* label = window->findChild<QLabel*>(QString::fromLatin1(name));
     EXPECT_NE(label, nullptr) << name;
