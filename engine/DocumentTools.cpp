@@ -19,6 +19,12 @@ void Toggle(RosterDocument& doc, FontStyle flag) {
     doc.SetStyleSet(s.Has(flag) ? s.Without(flag) : s.With(flag));
 }
 
+EngineMessage Refusal(MessageCode code) {
+    EngineMessage m;
+    m.code = code;
+    return m;
+}
+
 } // namespace
 
 void ToggleBold(RosterDocument& doc) {
@@ -129,48 +135,59 @@ SaveResult SaveRoster(const RosterSources& from, SaveTarget& target, PdfService&
     // Every file is made whole in memory first: a writer that fails leaves nothing under the
     // user's name.
     std::string bytes;
-    std::optional<std::string> refusal;
+    // A refusal before anything is written names the file it would have been.
+    std::optional<EngineMessage> refusal;
+    const auto refuse = [&](MessageCode code) {
+        refusal = Refusal(code);
+        refusal->action = FileAction::CreateFile;
+        refusal->file = result.path;
+    };
+    // A service gives its reason in words.
+    const auto serviceSays = [&](std::optional<std::string> said) {
+        if (said) {
+            refuse(MessageCode::SystemReason);
+            refusal->reason = std::move(*said);
+        }
+    };
     const std::string title = RosterJobTitle(from.patrolName, words);
     switch (format) {
     case SaveFormat::RichText:
         bytes = WriteRichText(from.document.Paragraphs());
         break;
     case SaveFormat::Pdf:
-        refusal = pdf.MakePdf(from.document.Paragraphs(), title, bytes);
+        serviceSays(pdf.MakePdf(from.document.Paragraphs(), title, bytes));
         break;
     case SaveFormat::NoticeBoard:
     case SaveFormat::DutySlips:
         if (!from.roster)
-            refusal = kNoBuiltRoster;
+            refuse(MessageCode::NoBuiltRoster);
         else
-            refusal = pdf.MakeSheetPdf(*from.roster,
-                                       format == SaveFormat::NoticeBoard ? RosterSheet::NoticeBoard
-                                                                         : RosterSheet::DutySlips,
-                                       words, title, bytes);
+            serviceSays(pdf.MakeSheetPdf(*from.roster,
+                                         format == SaveFormat::NoticeBoard
+                                             ? RosterSheet::NoticeBoard
+                                             : RosterSheet::DutySlips,
+                                         words, title, bytes));
         break;
     case SaveFormat::Calendar:
         if (!from.roster) {
-            refusal = kNoBuiltRoster;
+            refuse(MessageCode::NoBuiltRoster);
         } else if (std::optional<std::string> ics =
                        WriteRosterCalendar(*from.roster, words, nowUtc)) {
             bytes = std::move(*ics);
         } else {
-            refusal = kNoStartDate;
+            refuse(MessageCode::NoStartDate);
         }
         break;
     case SaveFormat::Spreadsheet:
         if (!from.roster)
-            refusal = kNoBuiltRoster;
+            refuse(MessageCode::NoBuiltRoster);
         else
             bytes = WriteRosterCsv(*from.roster, words);
         break;
     }
     if (refusal) {
         result.status = SaveResult::Status::Failed;
-        result.refusal.code = MessageCode::SystemReason;
-        result.refusal.action = FileAction::CreateFile;
-        result.refusal.file = result.path;
-        result.refusal.reason = std::move(*refusal);
+        result.refusal = std::move(*refusal);
         return result;
     }
     if (std::optional<EngineMessage> error = WriteFileAtomically(result.path, bytes)) {
@@ -203,12 +220,18 @@ std::optional<std::string> PrintService::PrintSheet(const Roster&, RosterSheet,
     return std::string(kNoSheets);
 }
 
-std::optional<std::string> PrintRosterSheet(const Roster* roster, RosterSheet sheet,
-                                            const std::string& patrolName, PrintService& printer,
-                                            const RosterWords& words) {
+std::optional<EngineMessage> PrintRosterSheet(const Roster* roster, RosterSheet sheet,
+                                              const std::string& patrolName,
+                                              PrintService& printer, const RosterWords& words) {
     if (!roster)
-        return std::string(kNoBuiltRoster);
-    return printer.PrintSheet(*roster, sheet, words, RosterJobTitle(patrolName, words));
+        return Refusal(MessageCode::NoBuiltRoster);
+    std::optional<std::string> said =
+        printer.PrintSheet(*roster, sheet, words, RosterJobTitle(patrolName, words));
+    if (!said)
+        return std::nullopt;
+    EngineMessage refusal = Refusal(MessageCode::SystemReason);
+    refusal.reason = std::move(*said); // the printing system's words
+    return refusal;
 }
 
 } // namespace dutywise

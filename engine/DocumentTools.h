@@ -65,17 +65,15 @@ struct RosterSources {
 };
 
 // The save for every type: the document's two (as above), and the sheets, calendar and
-// spreadsheet written from the roster value. Those refuse, with the reason, when there is no
-// built roster, and the calendar when the outing has no start date. `nowUtc` stamps the
-// calendar's events.
+// spreadsheet written from the roster value. Those refuse the file (NoBuiltRoster) when there
+// is no built roster, and the calendar (NoStartDate) when the outing has no start date.
+// `nowUtc` stamps the calendar's events.
 SaveResult SaveRoster(const RosterSources& from, SaveTarget& target, PdfService& pdf,
                       const RosterWords& words, std::int64_t nowUtc);
 
-// The reasons the sheets give, in English (the wizard says them in its language).
-inline constexpr const char* kNoBuiltRoster = "There is no built roster yet: press Build first.";
+// What a service that draws only documents says when asked for a sheet; no service of the
+// program is one.
 inline constexpr const char* kNoSheets = "This output draws no sheets.";
-inline constexpr const char* kNoStartDate =
-    "The calendar needs the outing's start date (Days page).";
 
 // The patrol name followed by "'s Roster", or the words' title for it.
 std::string RosterJobTitle(const std::string& patrolName,
@@ -86,10 +84,11 @@ std::optional<std::string> PrintRoster(const RosterDocument& doc, const std::str
                                        PrintService& printer,
                                        const RosterWords& words = EnglishRosterWords());
 
-// Prints a sheet drawn from the roster as one job under the roster's title; the reason on
-// failure (kNoBuiltRoster without a roster).
-std::optional<std::string> PrintRosterSheet(const Roster* roster, RosterSheet sheet,
-                                            const std::string& patrolName, PrintService& printer,
-                                            const RosterWords& words = EnglishRosterWords());
+// Prints a sheet drawn from the roster as one job under the roster's title. On failure the
+// refusal: NoBuiltRoster without a roster, else the printing system's words as its reason.
+std::optional<EngineMessage> PrintRosterSheet(const Roster* roster, RosterSheet sheet,
+                                              const std::string& patrolName,
+                                              PrintService& printer,
+                                              const RosterWords& words = EnglishRosterWords());
 
 } // namespace dutywise

@@ -96,7 +96,7 @@ void WizardWindow::printSheet(dutywise::RosterSheet sheet) {
     if (auto error =
             dutywise::PrintRosterSheet(roster_ ? &*roster_ : nullptr, sheet,
                                        patrolNameEdit->text().toStdString(), printService_, words_))
-        ShowMessage(*error);
+        ShowMessage(dutywise::TranslateEngineMessage(*error).toStdString());
 }
 
 void WizardWindow::freshStart() {

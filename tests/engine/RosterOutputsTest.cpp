@@ -227,14 +227,17 @@ TEST(SaveTypes, TypedExtensionsDecideAndRefusalsLeaveTheOldFile) {
     MemoryDocument doc;
     const Roster undated = MakeRoster({"Ann", "Ben"}, 2, 1, 1, std::nullopt);
     WriteFileBytes(dir / "old.ics", "old");
-    for (const auto& [roster, format, reason] :
-         {std::tuple{static_cast<const Roster*>(nullptr), SaveFormat::Spreadsheet, kNoBuiltRoster},
-          std::tuple{&undated, SaveFormat::Calendar, kNoStartDate}}) {
+    for (const auto& [roster, format, code] :
+         {std::tuple{static_cast<const Roster*>(nullptr), SaveFormat::Spreadsheet,
+                     MessageCode::NoBuiltRoster},
+          std::tuple{&undated, SaveFormat::Calendar, MessageCode::NoStartDate}}) {
         target.choice = {dir / "old", format};
         const SaveResult result =
             SaveRoster(RosterSources{doc, roster, "Eagle"}, target, pdf, EnglishRosterWords(), 0);
         EXPECT_EQ(result.status, SaveResult::Status::Failed);
-        EXPECT_EQ(result.Message(), "Cannot create file \"" + result.path + "\". " + reason);
+        EXPECT_EQ(result.refusal.code, code);
+        EXPECT_EQ(result.refusal.action, FileAction::CreateFile);
+        EXPECT_EQ(result.refusal.file, result.path);
     }
     EXPECT_EQ(ReadFileBytes(dir / "old.ics"), "old");
     EXPECT_FALSE(std::filesystem::exists(dir / "old.csv"));
