@@ -208,21 +208,20 @@ std::optional<std::string> PrintRoster(const RosterDocument& doc, const std::str
     return printer.Print(doc.Paragraphs(), RosterJobTitle(patrolName, words));
 }
 
-std::optional<std::string> PdfService::MakeSheetPdf(const Roster&, RosterSheet,
-                                                    const RosterWords&, const std::string&,
-                                                    std::string& bytes) {
+std::optional<std::string> PdfService::MakeSheetPdf(const Roster&, RosterSheet, const RosterWords&,
+                                                    const std::string&, std::string& bytes) {
     bytes.clear();
     return std::string(kNoSheets);
 }
 
-std::optional<std::string> PrintService::PrintSheet(const Roster&, RosterSheet,
-                                                    const RosterWords&, const std::string&) {
+std::optional<std::string> PrintService::PrintSheet(const Roster&, RosterSheet, const RosterWords&,
+                                                    const std::string&) {
     return std::string(kNoSheets);
 }
 
 std::optional<EngineMessage> PrintRosterSheet(const Roster* roster, RosterSheet sheet,
-                                              const std::string& patrolName,
-                                              PrintService& printer, const RosterWords& words) {
+                                              const std::string& patrolName, PrintService& printer,
+                                              const RosterWords& words) {
     if (!roster)
         return Refusal(MessageCode::NoBuiltRoster);
     std::optional<std::string> said =

@@ -87,8 +87,7 @@ std::optional<std::string> PrintRoster(const RosterDocument& doc, const std::str
 // Prints a sheet drawn from the roster as one job under the roster's title. On failure the
 // refusal: NoBuiltRoster without a roster, else the printing system's words as its reason.
 std::optional<EngineMessage> PrintRosterSheet(const Roster* roster, RosterSheet sheet,
-                                              const std::string& patrolName,
-                                              PrintService& printer,
+                                              const std::string& patrolName, PrintService& printer,
                                               const RosterWords& words = EnglishRosterWords());
 
 } // namespace dutywise
