@@ -1,9 +1,12 @@
 #include "DocumentTools.h"
 
-#include "AtomicFile.h"
-#include "RichText.h"
+#include <array>
+#include <ctime>
 
-#include <algorithm>
+#include "AtomicFile.h"
+#include "CalendarFile.h"
+#include "RichText.h"
+#include "Spreadsheet.h"
 
 namespace dutywise {
 
@@ -16,42 +19,13 @@ void Toggle(RosterDocument& doc, FontStyle flag) {
     doc.SetStyleSet(s.Has(flag) ? s.Without(flag) : s.With(flag));
 }
 
-// Each format's extension; FormatOfName reads it the other way round.
-constexpr struct {
-    SaveFormat format;
-    std::string_view extension;
-} kFileTypes[] = {{SaveFormat::RichText, "rtf"}, {SaveFormat::Pdf, "pdf"}};
-
-// The file name's extension without the dot: empty for none, for "roster." and for a name that
-// only starts with a dot (".notes" is a hidden name, not an extension). Nothing for a folder.
-std::optional<std::string_view> ExtensionOfName(std::string_view path) {
-    const std::size_t slash = path.rfind('/');
-    const std::string_view name = path.substr(slash == std::string_view::npos ? 0 : slash + 1);
-    if (name.empty())
-        return std::nullopt;
-    const std::size_t dot = name.rfind('.');
-    return dot == std::string_view::npos || dot == 0 ? std::string_view() : name.substr(dot + 1);
+EngineMessage Refusal(MessageCode code) {
+    EngineMessage m;
+    m.code = code;
+    return m;
 }
 
 } // namespace
-
-std::string_view ExtensionOf(SaveFormat format) {
-    for (const auto& type : kFileTypes)
-        if (type.format == format)
-            return type.extension;
-    return kFileTypes[0].extension;
-}
-
-std::optional<SaveFormat> FormatOfName(std::string_view path) {
-    const std::string_view extension = ExtensionOfName(path).value_or(std::string_view());
-    for (const auto& type : kFileTypes) {
-        if (extension.size() == type.extension.size() &&
-            std::equal(extension.begin(), extension.end(), type.extension.begin(),
-                       [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a + 32 : a) == b; }))
-            return type.format;
-    }
-    return std::nullopt;
-}
 
 void ToggleBold(RosterDocument& doc) {
     Toggle(doc, FontStyle::Bold);
@@ -77,38 +51,144 @@ void SetSelectionSize(RosterDocument& doc, int points) {
     doc.SetFontSize(ClampPoints(points));
 }
 
+namespace {
+
+constexpr std::array<SaveType, 6> kSaveTypes{{
+    {SaveFormat::RichText, "rtf", true},
+    {SaveFormat::Pdf, "pdf", true},
+    {SaveFormat::NoticeBoard, "pdf", false},
+    {SaveFormat::DutySlips, "pdf", false},
+    {SaveFormat::Calendar, "ics", true},
+    {SaveFormat::Spreadsheet, "csv", true},
+}};
+
+// The last component of the path, and where its extension starts (npos: none). ".notes" is a
+// hidden name, not an extension.
+std::pair<std::string_view, std::size_t> NameAndDot(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    const std::string_view name =
+        std::string_view(path).substr(slash == std::string::npos ? 0 : slash + 1);
+    std::size_t dot = name.rfind('.');
+    if (dot == 0)
+        dot = std::string_view::npos;
+    return {name, dot};
+}
+
+bool SameLetters(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i]))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::span<const SaveType> SaveTypes() {
+    return kSaveTypes;
+}
+
+SaveFormat FormatForName(const std::string& path, SaveFormat chosen) {
+    const auto [name, dot] = NameAndDot(path);
+    if (dot == std::string_view::npos)
+        return chosen;
+    const std::string_view extension = name.substr(dot + 1);
+    // A name that fits the chosen type keeps it: "board.pdf" under the notice board is one,
+    // whichever type ".pdf" would decide.
+    if (SameLetters(extension, kSaveTypes[static_cast<std::size_t>(chosen)].extension))
+        return chosen;
+    for (const SaveType& type : kSaveTypes)
+        if (type.extensionDecides && SameLetters(extension, type.extension))
+            return type.format;
+    return chosen;
+}
+
 std::string WithDefaultExtension(const std::string& path, SaveFormat format) {
-    const std::optional<std::string_view> extension = ExtensionOfName(path);
-    if (!extension)
+    const char* extension = kSaveTypes[static_cast<std::size_t>(format)].extension;
+    const auto [name, dot] = NameAndDot(path);
+    if (name.empty())
         return path; // a folder: the save then reports it
-    if (!extension->empty())
-        return path;
-    return (path.back() == '.' ? path : path + ".") + std::string(ExtensionOf(format));
+    if (dot == std::string_view::npos)
+        return path + "." + extension;
+    if (dot + 1 == name.size())
+        return path + extension;
+    return path;
 }
 
 SaveResult SaveRoster(const RosterDocument& doc, const std::string& patrolName, SaveTarget& target,
                       PdfService& pdf, const RosterWords& words) {
+    return SaveRoster(RosterSources{doc, nullptr, patrolName}, target, pdf, words,
+                      static_cast<std::int64_t>(std::time(nullptr)));
+}
+
+SaveResult SaveRoster(const RosterSources& from, SaveTarget& target, PdfService& pdf,
+                      const RosterWords& words, std::int64_t nowUtc) {
     SaveResult result;
     const std::optional<SaveChoice> chosen = target.AskFileName();
     if (!chosen || chosen->path.empty())
         return result; // Cancelled: nothing written
-    result.path = WithDefaultExtension(chosen->path, chosen->format);
-    // "roster.pdf" is a PDF whatever file type the dialog showed.
-    const SaveFormat format = FormatOfName(result.path).value_or(chosen->format);
+    const SaveFormat format = FormatForName(chosen->path, chosen->format);
+    result.path = WithDefaultExtension(chosen->path, format);
+    // Every file is made whole in memory first: a writer that fails leaves nothing under the
+    // user's name.
     std::string bytes;
-    if (format == SaveFormat::Pdf) {
-        // Made whole in memory first: a writer that fails leaves nothing under the user's name.
-        if (std::optional<std::string> error =
-                pdf.MakePdf(doc.Paragraphs(), RosterJobTitle(patrolName, words), bytes)) {
-            result.status = SaveResult::Status::Failed;
-            result.refusal.code = MessageCode::SystemReason;
-            result.refusal.action = FileAction::CreateFile;
-            result.refusal.file = result.path;
-            result.refusal.reason = std::move(*error);
-            return result;
+    // A refusal before anything is written names the file it would have been.
+    std::optional<EngineMessage> refusal;
+    const auto refuse = [&](MessageCode code) {
+        refusal = Refusal(code);
+        refusal->action = FileAction::CreateFile;
+        refusal->file = result.path;
+    };
+    // A service gives its reason in words.
+    const auto serviceSays = [&](std::optional<std::string> said) {
+        if (said) {
+            refuse(MessageCode::SystemReason);
+            refusal->reason = std::move(*said);
         }
-    } else {
-        bytes = WriteRichText(doc.Paragraphs());
+    };
+    const std::string title = RosterJobTitle(from.patrolName, words);
+    switch (format) {
+    case SaveFormat::RichText:
+        bytes = WriteRichText(from.document.Paragraphs());
+        break;
+    case SaveFormat::Pdf:
+        serviceSays(pdf.MakePdf(from.document.Paragraphs(), title, bytes));
+        break;
+    case SaveFormat::NoticeBoard:
+    case SaveFormat::DutySlips:
+        if (!from.roster)
+            refuse(MessageCode::NoBuiltRoster);
+        else
+            serviceSays(pdf.MakeSheetPdf(*from.roster,
+                                         format == SaveFormat::NoticeBoard
+                                             ? RosterSheet::NoticeBoard
+                                             : RosterSheet::DutySlips,
+                                         words, title, bytes));
+        break;
+    case SaveFormat::Calendar:
+        if (!from.roster) {
+            refuse(MessageCode::NoBuiltRoster);
+        } else if (std::optional<std::string> ics =
+                       WriteRosterCalendar(*from.roster, words, nowUtc)) {
+            bytes = std::move(*ics);
+        } else {
+            refuse(MessageCode::NoStartDate);
+        }
+        break;
+    case SaveFormat::Spreadsheet:
+        if (!from.roster)
+            refuse(MessageCode::NoBuiltRoster);
+        else
+            bytes = WriteRosterCsv(*from.roster, words);
+        break;
+    }
+    if (refusal) {
+        result.status = SaveResult::Status::Failed;
+        result.refusal = std::move(*refusal);
+        return result;
     }
     if (std::optional<EngineMessage> error = WriteFileAtomically(result.path, bytes)) {
         result.status = SaveResult::Status::Failed;
@@ -126,6 +206,31 @@ std::string RosterJobTitle(const std::string& patrolName, const RosterWords& wor
 std::optional<std::string> PrintRoster(const RosterDocument& doc, const std::string& patrolName,
                                        PrintService& printer, const RosterWords& words) {
     return printer.Print(doc.Paragraphs(), RosterJobTitle(patrolName, words));
+}
+
+std::optional<std::string> PdfService::MakeSheetPdf(const Roster&, RosterSheet, const RosterWords&,
+                                                    const std::string&, std::string& bytes) {
+    bytes.clear();
+    return std::string(kNoSheets);
+}
+
+std::optional<std::string> PrintService::PrintSheet(const Roster&, RosterSheet, const RosterWords&,
+                                                    const std::string&) {
+    return std::string(kNoSheets);
+}
+
+std::optional<EngineMessage> PrintRosterSheet(const Roster* roster, RosterSheet sheet,
+                                              const std::string& patrolName, PrintService& printer,
+                                              const RosterWords& words) {
+    if (!roster)
+        return Refusal(MessageCode::NoBuiltRoster);
+    std::optional<std::string> said =
+        printer.PrintSheet(*roster, sheet, words, RosterJobTitle(patrolName, words));
+    if (!said)
+        return std::nullopt;
+    EngineMessage refusal = Refusal(MessageCode::SystemReason);
+    refusal.reason = std::move(*said); // the printing system's words
+    return refusal;
 }
 
 } // namespace dutywise

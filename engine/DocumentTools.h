@@ -1,7 +1,9 @@
 #pragma once
 // The user's tools on a built roster: restyling the selection, saving, printing.
 
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "EngineMessage.h"
@@ -30,8 +32,21 @@ struct SaveResult {
     }
 };
 
-// The path with the format's extension (".rtf" or ".pdf") added when its last component has
-// none ("roster." gets "rtf").
+// A type a roster can be saved as: its extension, and whether a name typed with that extension
+// is written as this type whatever type the dialog had chosen.
+struct SaveType {
+    SaveFormat format;
+    const char* extension; // without the dot
+    bool extensionDecides;
+};
+// Every type, one row each, in the order of SaveFormat.
+std::span<const SaveType> SaveTypes();
+// The type a file is written as: `chosen` when the typed extension is its own or decides
+// nothing, else the type the extension decides.
+SaveFormat FormatForName(const std::string& path, SaveFormat chosen);
+
+// The path with the format's extension (".rtf", ".pdf", ".ics", ".csv") added when its last
+// component has none ("roster." gets "rtf").
 std::string WithDefaultExtension(const std::string& path, SaveFormat format = SaveFormat::RichText);
 
 // Asks the target for a name and a file type (the extension added when the name has none) and
@@ -41,6 +56,25 @@ std::string WithDefaultExtension(const std::string& path, SaveFormat format = Sa
 SaveResult SaveRoster(const RosterDocument& doc, const std::string& patrolName, SaveTarget& target,
                       PdfService& pdf, const RosterWords& words = EnglishRosterWords());
 
+// What the outputs are written from: the document as it stands, the roster value it was built
+// from (none before a build) and the patrol name as its field holds it.
+struct RosterSources {
+    const RosterDocument& document;
+    const Roster* roster = nullptr;
+    std::string patrolName;
+};
+
+// The save for every type: the document's two (as above), and the sheets, calendar and
+// spreadsheet written from the roster value. Those refuse the file (NoBuiltRoster) when there
+// is no built roster, and the calendar (NoStartDate) when the outing has no start date.
+// `nowUtc` stamps the calendar's events.
+SaveResult SaveRoster(const RosterSources& from, SaveTarget& target, PdfService& pdf,
+                      const RosterWords& words, std::int64_t nowUtc);
+
+// What a service that draws only documents says when asked for a sheet; no service of the
+// program is one.
+inline constexpr const char* kNoSheets = "This output draws no sheets.";
+
 // The patrol name followed by "'s Roster", or the words' title for it.
 std::string RosterJobTitle(const std::string& patrolName,
                            const RosterWords& words = EnglishRosterWords());
@@ -49,5 +83,11 @@ std::string RosterJobTitle(const std::string& patrolName,
 std::optional<std::string> PrintRoster(const RosterDocument& doc, const std::string& patrolName,
                                        PrintService& printer,
                                        const RosterWords& words = EnglishRosterWords());
+
+// Prints a sheet drawn from the roster as one job under the roster's title. On failure the
+// refusal: NoBuiltRoster without a roster, else the printing system's words as its reason.
+std::optional<EngineMessage> PrintRosterSheet(const Roster* roster, RosterSheet sheet,
+                                              const std::string& patrolName, PrintService& printer,
+                                              const RosterWords& words = EnglishRosterWords());
 
 } // namespace dutywise

@@ -75,6 +75,10 @@ std::string Detail(const EngineMessage& m) {
         return "The file is larger than 16 MiB; a plan is far smaller.";
     case MessageCode::NotARegularFile:
         return "Not a regular file";
+    case MessageCode::NoBuiltRoster:
+        return "There is no built roster yet: press Build first.";
+    case MessageCode::NoStartDate:
+        return "The calendar needs the outing's start date (Days page).";
     case MessageCode::SystemReason:
         return m.error != 0 ? SystemReasonText(m.error) : m.reason;
     }

@@ -45,6 +45,9 @@ enum class MessageCode {
     PlanNotPlainFile,  // a plan's name is a pipe, device or socket
     PlanTooLarge,      // larger than kMaxPlanFileBytes
     NotARegularFile,   // a save's target is a pipe, device or socket
+    // What an output written from the roster value is refused for.
+    NoBuiltRoster, // no build has drawn a roster yet
+    NoStartDate,   // the calendar, for an outing without a start date
     SystemReason,      // the system's reason: `error`, or `reason` where there is no number
 };
 // Every code once, for tables that must say each.

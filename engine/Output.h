@@ -1,26 +1,24 @@
 #pragma once
-// Saving the roster (as Rich Text, or as a PDF laid out as the printout) and printing it, through
-// ports that the window implements.
+// Saving the roster (as Rich Text, as a PDF laid out as the printout, or as one of the sheets
+// written from the roster value) and printing it, through ports that the window implements.
 
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "Roster.h"
 #include "RosterDocument.h"
+#include "RosterWords.h"
 
 namespace dutywise {
 
-// What a saved file holds. A name ending in one of the formats' extensions decides it; for any
-// other name the save dialog's file-type choice does. A new format is a value here and a row of
-// the extension table (DocumentTools.cpp).
-enum class SaveFormat { RichText, Pdf };
+// What a saved file holds: the save dialog's file-type choice decides it, unless the name is
+// typed with an extension that decides (SaveTypes() in DocumentTools.h).
+enum class SaveFormat { RichText, Pdf, NoticeBoard, DutySlips, Calendar, Spreadsheet };
 
-// The extension of the format's files, lower case and without the dot ("rtf", "pdf").
-std::string_view ExtensionOf(SaveFormat format);
-// The format whose extension the path's file name ends with, in any case; nothing for another
-// extension or none.
-std::optional<SaveFormat> FormatOfName(std::string_view path);
+// The sheets drawn from the roster value for paper: the notice board (a grid of days and meals,
+// landscape) and each scout's duties (slips with cut lines).
+enum class RosterSheet { NoticeBoard, DutySlips };
 
 struct SaveChoice {
     std::string path;
@@ -44,6 +42,10 @@ public:
     // not to be used.
     virtual std::optional<std::string> MakePdf(const std::vector<Paragraph>& paragraphs,
                                                const std::string& title, std::string& bytes) = 0;
+    // The same for a sheet drawn from the roster. A service that draws only documents says so.
+    virtual std::optional<std::string> MakeSheetPdf(const Roster& roster, RosterSheet sheet,
+                                                    const RosterWords& words,
+                                                    const std::string& title, std::string& bytes);
 };
 
 class PrintService {
@@ -53,6 +55,11 @@ public:
     // failure, nothing on success.
     virtual std::optional<std::string> Print(const std::vector<Paragraph>& paragraphs,
                                              const std::string& jobTitle) = 0;
+    // Prints a sheet drawn from the roster as one job under the title. A service that prints
+    // only documents says so.
+    virtual std::optional<std::string> PrintSheet(const Roster& roster, RosterSheet sheet,
+                                                  const RosterWords& words,
+                                                  const std::string& jobTitle);
 };
 
 } // namespace dutywise

@@ -61,6 +61,23 @@ struct RosterWords {
     std::function<std::string(const CalendarDate&)> longDate;
 
     std::string LongDate(const CalendarDate& date) const;
+
+    // The sheets written from the roster: the notice board, each scout's duties, the calendar
+    // and the spreadsheet.
+    std::array<std::string, 12> monthNames{"January", "February", "March",     "April",
+                                           "May",     "June",     "July",      "August",
+                                           "September", "October", "November", "December"};
+    std::string datedDay = "%1 %2 %3";  // %1: the day's name, %2: day of the month, %3: month
+    std::string boardTitle = "%1 – %2";   // %1: the outing, %2: the patrol
+    std::string thereNote = "%1 there";   // at a meal someone is away from; %1: how many
+    std::string cookDuty = "cook";
+    std::string cleanupDuty = "clean-up";
+    std::string slipDuty = "%1, %2: %3"; // %1: the day, %2: the meal, %3: the duty
+    std::string slipWith = ", with %1";  // %1: the rest of the crew
+    std::string slipCount = "Duties: %1 (%2 cook, %3 clean-up)"; // %1: all, %2, %3: of which
+    std::string eventSummary = "%1 (%2)"; // a calendar event; %1: the meal, %2: the outing
+    std::array<std::string, 6> csvColumns{"Date", "Day", "Meal", "Duty", "Names", "Dish"};
+
     const std::string& DayName(Weekday day) const { return dayNames[static_cast<int>(day)]; }
     const std::string& MealName(Meal meal) const { return mealNames[static_cast<int>(meal)]; }
 };

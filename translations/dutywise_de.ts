@@ -340,6 +340,14 @@
         <source>The field &quot;away&quot; must have one entry for each person (%1, not %2).</source>
         <translation>Das Feld &quot;away&quot; muss für jede Person einen Eintrag haben (%1, nicht %2).</translation>
     </message>
+    <message>
+        <source>There is no built roster yet: press Build first.</source>
+        <translation>Es gibt noch keinen Dienstplan: klicke zuerst auf „Erstellen“.</translation>
+    </message>
+    <message>
+        <source>The calendar needs the outing&apos;s start date (Days page).</source>
+        <translation>Der Kalender braucht das Anfangsdatum des Lagers (Seite „Tage“).</translation>
+    </message>
 </context>
 <context>
     <name>FlatColorComboBox</name>
@@ -545,6 +553,22 @@ Sam Ridley</translation>
         <source>Save As</source>
         <translation>Speichern unter</translation>
     </message>
+    <message>
+        <source>Notice board (PDF) (*.pdf)</source>
+        <translation>Aushang (PDF) (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Each scout&apos;s duties (PDF) (*.pdf)</source>
+        <translation>Dienste je Person (PDF) (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Calendar (*.ics)</source>
+        <translation>Kalender (*.ics)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet (*.csv)</source>
+        <translation>Tabelle (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>RosterWords</name>
@@ -669,6 +693,118 @@ Wenn dir keins einfällt, nimm einen Vorschlag.</translation>
 Please shorten the limit or mark more people as there.</source>
         <translation>Für %2 am %1 sind nicht genug Leute da!
 Stell weniger Leute pro Dienst ein oder hake bei mehr Leuten diese Mahlzeit an.</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>Januar</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Februar</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>März</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Dezember</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>A day with its date: weekday, day of the month, month (&quot;Friday 11 June&quot;)</extracomment>
+        <translation>%1, %2. %3</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <extracomment>The notice board&apos;s title: the outing, the patrol</extracomment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>%1 there</source>
+        <translation>%1 da</translation>
+    </message>
+    <message>
+        <source>cook</source>
+        <translation>Kochen</translation>
+    </message>
+    <message>
+        <source>clean-up</source>
+        <translation>Abwasch</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <extracomment>A duty on a scout&apos;s slip: the day, the meal, the duty</extracomment>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>, with %1</source>
+        <translation>, mit %1</translation>
+    </message>
+    <message>
+        <source>Duties: %1 (%2 cook, %3 clean-up)</source>
+        <translation>Dienste: %1 (%2 Kochen, %3 Abwasch)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A calendar event&apos;s title: the meal, the outing</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Meal</source>
+        <translation>Mahlzeit</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Dienst</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Namen</translation>
+    </message>
+    <message>
+        <source>Dish</source>
+        <translation>Gericht</translation>
     </message>
 </context>
 <context>
@@ -1733,6 +1869,26 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     <message>
         <source>The roster&apos;s text was changed by hand since it was written. Write it anew with the changed crews?</source>
         <translation>Der Text des Dienstplans wurde seit dem Schreiben von Hand geändert. Mit den geänderten Diensten neu schreiben?</translation>
+    </message>
+    <message>
+        <source>Use this button to print the notice board or each scout&apos;s duties...</source>
+        <translation>Aushang oder Dienste je Person drucken...</translation>
+    </message>
+    <message>
+        <source>Print which layout</source>
+        <translation>Was drucken</translation>
+    </message>
+    <message>
+        <source>Print the roster</source>
+        <translation>Dienstplan drucken</translation>
+    </message>
+    <message>
+        <source>Print the notice board</source>
+        <translation>Aushang drucken</translation>
+    </message>
+    <message>
+        <source>Print each scout&apos;s duties</source>
+        <translation>Dienste je Person drucken</translation>
     </message>
 </context>
 </TS>

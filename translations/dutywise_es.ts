@@ -340,6 +340,14 @@
         <source>The field &quot;away&quot; must have one entry for each person (%1, not %2).</source>
         <translation>El campo &quot;away&quot; debe tener una entrada por persona (%1, no %2).</translation>
     </message>
+    <message>
+        <source>There is no built roster yet: press Build first.</source>
+        <translation>Aún no hay cuadrante: pulsa primero «Crear».</translation>
+    </message>
+    <message>
+        <source>The calendar needs the outing&apos;s start date (Days page).</source>
+        <translation>El calendario necesita la fecha de inicio de la salida (página «Días»).</translation>
+    </message>
 </context>
 <context>
     <name>FlatColorComboBox</name>
@@ -545,6 +553,22 @@ Sam Ridley</translation>
         <source>Save As</source>
         <translation>Guardar como</translation>
     </message>
+    <message>
+        <source>Notice board (PDF) (*.pdf)</source>
+        <translation>Tablón de anuncios (PDF) (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Each scout&apos;s duties (PDF) (*.pdf)</source>
+        <translation>Servicios de cada uno (PDF) (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Calendar (*.ics)</source>
+        <translation>Calendario (*.ics)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet (*.csv)</source>
+        <translation>Hoja de cálculo (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>RosterWords</name>
@@ -669,6 +693,118 @@ Si no se te ocurre ninguna, elige una idea.</translation>
 Please shorten the limit or mark more people as there.</source>
         <translation>¡No hay bastante gente para %2 del %1!
 Pon menos personas por turno o marca a más personas como presentes.</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>enero</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>febrero</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>marzo</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>abril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mayo</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>junio</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>julio</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>agosto</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>septiembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>octubre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>noviembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>diciembre</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>A day with its date: weekday, day of the month, month (&quot;Friday 11 June&quot;)</extracomment>
+        <translation>%1 %2 de %3</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <extracomment>The notice board&apos;s title: the outing, the patrol</extracomment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>%1 there</source>
+        <translation>%1 presentes</translation>
+    </message>
+    <message>
+        <source>cook</source>
+        <translation>cocina</translation>
+    </message>
+    <message>
+        <source>clean-up</source>
+        <translation>limpieza</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <extracomment>A duty on a scout&apos;s slip: the day, the meal, the duty</extracomment>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>, with %1</source>
+        <translation>, con %1</translation>
+    </message>
+    <message>
+        <source>Duties: %1 (%2 cook, %3 clean-up)</source>
+        <translation>Servicios: %1 (%2 cocina, %3 limpieza)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A calendar event&apos;s title: the meal, the outing</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>Meal</source>
+        <translation>Comida</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Servicio</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Nombres</translation>
+    </message>
+    <message>
+        <source>Dish</source>
+        <translation>Plato</translation>
     </message>
 </context>
 <context>
@@ -1733,6 +1869,26 @@ Un cuadrante para cada salida, justo para todos</translation>
     <message>
         <source>The roster&apos;s text was changed by hand since it was written. Write it anew with the changed crews?</source>
         <translation>El texto del cuadrante se cambió a mano desde que se escribió. ¿Escribirlo de nuevo con los turnos cambiados?</translation>
+    </message>
+    <message>
+        <source>Use this button to print the notice board or each scout&apos;s duties...</source>
+        <translation>Imprimir el tablón o los servicios de cada uno...</translation>
+    </message>
+    <message>
+        <source>Print which layout</source>
+        <translation>Qué imprimir</translation>
+    </message>
+    <message>
+        <source>Print the roster</source>
+        <translation>Imprimir el cuadrante</translation>
+    </message>
+    <message>
+        <source>Print the notice board</source>
+        <translation>Imprimir el tablón</translation>
+    </message>
+    <message>
+        <source>Print each scout&apos;s duties</source>
+        <translation>Imprimir los servicios de cada uno</translation>
     </message>
 </context>
 </TS>

@@ -340,6 +340,14 @@
         <source>The field &quot;away&quot; must have one entry for each person (%1, not %2).</source>
         <translation>Le champ &quot;away&quot; doit avoir une entrée par personne (%1, et non %2).</translation>
     </message>
+    <message>
+        <source>There is no built roster yet: press Build first.</source>
+        <translation>Il n&apos;y a pas encore de planning : clique d&apos;abord sur « Créer ».</translation>
+    </message>
+    <message>
+        <source>The calendar needs the outing&apos;s start date (Days page).</source>
+        <translation>Le calendrier a besoin de la date de début de la sortie (page « Jours »).</translation>
+    </message>
 </context>
 <context>
     <name>FlatColorComboBox</name>
@@ -545,6 +553,22 @@ Sam Ridley</translation>
         <source>Save As</source>
         <translation>Enregistrer sous</translation>
     </message>
+    <message>
+        <source>Notice board (PDF) (*.pdf)</source>
+        <translation>Tableau d&apos;affichage (PDF) (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Each scout&apos;s duties (PDF) (*.pdf)</source>
+        <translation>Services de chacun (PDF) (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Calendar (*.ics)</source>
+        <translation>Calendrier (*.ics)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet (*.csv)</source>
+        <translation>Tableur (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>RosterWords</name>
@@ -669,6 +693,118 @@ Si tu n&apos;as pas d&apos;idée, clique sur «&#x202f;Idée&#x202f;».</transla
 Please shorten the limit or mark more people as there.</source>
         <translation>Pas assez de monde pour %2 de %1&#x202f;!
 Mets moins de scouts par service ou coche d&apos;autres présents.</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>janvier</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>février</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>mars</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>avril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>juin</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>juillet</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>août</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>septembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>octobre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>novembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>décembre</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>A day with its date: weekday, day of the month, month (&quot;Friday 11 June&quot;)</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <extracomment>The notice board&apos;s title: the outing, the patrol</extracomment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>%1 there</source>
+        <translation>%1 présents</translation>
+    </message>
+    <message>
+        <source>cook</source>
+        <translation>cuisine</translation>
+    </message>
+    <message>
+        <source>clean-up</source>
+        <translation>vaisselle</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <extracomment>A duty on a scout&apos;s slip: the day, the meal, the duty</extracomment>
+        <translation>%1, %2 : %3</translation>
+    </message>
+    <message>
+        <source>, with %1</source>
+        <translation>, avec %1</translation>
+    </message>
+    <message>
+        <source>Duties: %1 (%2 cook, %3 clean-up)</source>
+        <translation>Services : %1 (%2 cuisine, %3 vaisselle)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A calendar event&apos;s title: the meal, the outing</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Meal</source>
+        <translation>Repas</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Service</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Noms</translation>
+    </message>
+    <message>
+        <source>Dish</source>
+        <translation>Plat</translation>
     </message>
 </context>
 <context>
@@ -1733,6 +1869,26 @@ Un planning pour chaque sortie, juste pour tous</translation>
     <message>
         <source>The roster&apos;s text was changed by hand since it was written. Write it anew with the changed crews?</source>
         <translation>Le texte du planning a été modifié à la main depuis qu&apos;il a été écrit. Le réécrire avec les équipes modifiées&#x202f;?</translation>
+    </message>
+    <message>
+        <source>Use this button to print the notice board or each scout&apos;s duties...</source>
+        <translation>Imprimer le tableau ou les services de chacun...</translation>
+    </message>
+    <message>
+        <source>Print which layout</source>
+        <translation>Quoi imprimer</translation>
+    </message>
+    <message>
+        <source>Print the roster</source>
+        <translation>Imprimer le planning</translation>
+    </message>
+    <message>
+        <source>Print the notice board</source>
+        <translation>Imprimer le tableau d&apos;affichage</translation>
+    </message>
+    <message>
+        <source>Print each scout&apos;s duties</source>
+        <translation>Imprimer les services de chacun</translation>
     </message>
 </context>
 </TS>

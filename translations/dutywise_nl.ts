@@ -340,6 +340,14 @@
         <source>The field &quot;away&quot; must have one entry for each person (%1, not %2).</source>
         <translation>Het veld &quot;away&quot; moet voor elke persoon één item hebben (%1, niet %2).</translation>
     </message>
+    <message>
+        <source>There is no built roster yet: press Build first.</source>
+        <translation>Er is nog geen rooster: klik eerst op „Maken”.</translation>
+    </message>
+    <message>
+        <source>The calendar needs the outing&apos;s start date (Days page).</source>
+        <translation>De agenda heeft de begindatum van het kamp nodig (pagina „Dagen”).</translation>
+    </message>
 </context>
 <context>
     <name>FlatColorComboBox</name>
@@ -545,6 +553,22 @@ Sam Ridley</translation>
         <source>Save As</source>
         <translation>Opslaan als</translation>
     </message>
+    <message>
+        <source>Notice board (PDF) (*.pdf)</source>
+        <translation>Prikbord (PDF) (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Each scout&apos;s duties (PDF) (*.pdf)</source>
+        <translation>Corvees per persoon (PDF) (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Calendar (*.ics)</source>
+        <translation>Agenda (*.ics)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet (*.csv)</source>
+        <translation>Spreadsheet (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>RosterWords</name>
@@ -669,6 +693,118 @@ Weet je er geen, kies dan een idee.</translation>
 Please shorten the limit or mark more people as there.</source>
         <translation>Niet genoeg mensen aanwezig bij %2 op %1!
 Kies een kleinere ploeg of zet meer mensen op aanwezig.</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>januari</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>februari</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>maart</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>april</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mei</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>augustus</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>september</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>november</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>december</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>A day with its date: weekday, day of the month, month (&quot;Friday 11 June&quot;)</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <extracomment>The notice board&apos;s title: the outing, the patrol</extracomment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>%1 there</source>
+        <translation>%1 aanwezig</translation>
+    </message>
+    <message>
+        <source>cook</source>
+        <translation>koken</translation>
+    </message>
+    <message>
+        <source>clean-up</source>
+        <translation>afwas</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <extracomment>A duty on a scout&apos;s slip: the day, the meal, the duty</extracomment>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>, with %1</source>
+        <translation>, met %1</translation>
+    </message>
+    <message>
+        <source>Duties: %1 (%2 cook, %3 clean-up)</source>
+        <translation>Corvees: %1 (%2 koken, %3 afwas)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A calendar event&apos;s title: the meal, the outing</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Dag</translation>
+    </message>
+    <message>
+        <source>Meal</source>
+        <translation>Maaltijd</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Corvee</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Namen</translation>
+    </message>
+    <message>
+        <source>Dish</source>
+        <translation>Gerecht</translation>
     </message>
 </context>
 <context>
@@ -1733,6 +1869,26 @@ Een rooster voor elk kamp, eerlijk voor iedereen</translation>
     <message>
         <source>The roster&apos;s text was changed by hand since it was written. Write it anew with the changed crews?</source>
         <translation>De tekst van het rooster is met de hand gewijzigd sinds hij geschreven is. Opnieuw schrijven met de gewijzigde ploegen?</translation>
+    </message>
+    <message>
+        <source>Use this button to print the notice board or each scout&apos;s duties...</source>
+        <translation>Prikbord of corvees per persoon afdrukken...</translation>
+    </message>
+    <message>
+        <source>Print which layout</source>
+        <translation>Wat afdrukken</translation>
+    </message>
+    <message>
+        <source>Print the roster</source>
+        <translation>Rooster afdrukken</translation>
+    </message>
+    <message>
+        <source>Print the notice board</source>
+        <translation>Prikbord afdrukken</translation>
+    </message>
+    <message>
+        <source>Print each scout&apos;s duties</source>
+        <translation>Corvees per persoon afdrukken</translation>
     </message>
 </context>
 </TS>

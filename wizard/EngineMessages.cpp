@@ -133,6 +133,12 @@ const char* EngineMessageSource(MessageCode code) {
                                  "The file is larger than 16 MiB; a plan is far smaller.");
     case MessageCode::NotARegularFile:
         return QT_TRANSLATE_NOOP("EngineMessages", "Not a regular file");
+    case MessageCode::NoBuiltRoster:
+        return QT_TRANSLATE_NOOP("EngineMessages",
+                                 "There is no built roster yet: press Build first.");
+    case MessageCode::NoStartDate:
+        return QT_TRANSLATE_NOOP("EngineMessages",
+                                 "The calendar needs the outing's start date (Days page).");
     case MessageCode::SystemReason:
         return nullptr;
     }

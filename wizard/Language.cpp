@@ -175,6 +175,41 @@ RosterWords TranslatedRosterWords() {
         Std(QCoreApplication::translate("RosterWords",
                                         "I can't let you generate a roster without Dinner.\n"
                                         "If you can't think of a dinner, choose a suggestion."))};
+    // The sheets, the calendar and the spreadsheet
+    const char* const months[] = {QT_TRANSLATE_NOOP("RosterWords", "January"),
+                                  QT_TRANSLATE_NOOP("RosterWords", "February"),
+                                  QT_TRANSLATE_NOOP("RosterWords", "March"),
+                                  QT_TRANSLATE_NOOP("RosterWords", "April"),
+                                  QT_TRANSLATE_NOOP("RosterWords", "May"),
+                                  QT_TRANSLATE_NOOP("RosterWords", "June"),
+                                  QT_TRANSLATE_NOOP("RosterWords", "July"),
+                                  QT_TRANSLATE_NOOP("RosterWords", "August"),
+                                  QT_TRANSLATE_NOOP("RosterWords", "September"),
+                                  QT_TRANSLATE_NOOP("RosterWords", "October"),
+                                  QT_TRANSLATE_NOOP("RosterWords", "November"),
+                                  QT_TRANSLATE_NOOP("RosterWords", "December")};
+    for (std::size_t m = 0; m < w.monthNames.size(); ++m)
+        w.monthNames[m] = Std(QCoreApplication::translate("RosterWords", months[m]));
+    //: A day with its date: weekday, day of the month, month ("Friday 11 June")
+    w.datedDay = Std(QCoreApplication::translate("RosterWords", "%1 %2 %3"));
+    //: The notice board's title: the outing, the patrol
+    w.boardTitle = Std(QCoreApplication::translate("RosterWords", "%1 – %2"));
+    w.thereNote = Std(QCoreApplication::translate("RosterWords", "%1 there"));
+    w.cookDuty = Std(QCoreApplication::translate("RosterWords", "cook"));
+    w.cleanupDuty = Std(QCoreApplication::translate("RosterWords", "clean-up"));
+    //: A duty on a scout's slip: the day, the meal, the duty
+    w.slipDuty = Std(QCoreApplication::translate("RosterWords", "%1, %2: %3"));
+    w.slipWith = Std(QCoreApplication::translate("RosterWords", ", with %1"));
+    w.slipCount =
+        Std(QCoreApplication::translate("RosterWords", "Duties: %1 (%2 cook, %3 clean-up)"));
+    //: A calendar event's title: the meal, the outing
+    w.eventSummary = Std(QCoreApplication::translate("RosterWords", "%1 (%2)"));
+    w.csvColumns = {Std(QCoreApplication::translate("RosterWords", "Date")),
+                    Std(QCoreApplication::translate("RosterWords", "Day")),
+                    Std(QCoreApplication::translate("RosterWords", "Meal")),
+                    Std(QCoreApplication::translate("RosterWords", "Duty")),
+                    Std(QCoreApplication::translate("RosterWords", "Names")),
+                    Std(QCoreApplication::translate("RosterWords", "Dish"))};
     w.completed = Std(QCoreApplication::translate("RosterWords", "Completed!"));
     // English keeps the engine's "Friday 11 June 2027"; the other languages their long form.
     if (const QString language = InstalledLanguage(); language != QLatin1String("en")) {

@@ -19,25 +19,24 @@ std::string Text(const char* english) {
     return QCoreApplication::translate("QtPdfService", english).toStdString();
 }
 
-} // namespace
-
-std::optional<std::string> QtPdfService::MakePdf(const std::vector<Paragraph>& paragraphs,
-                                                 const std::string& title, std::string& bytes) {
+// The PDF made in memory on `layout`, painted by `paint`.
+template <class Paint>
+std::optional<std::string> WritePdf(const QPageLayout& layout, int resolution,
+                                    const std::string& title, std::string& bytes, Paint paint) {
     bytes.clear();
     QBuffer buffer; // the writer does not open its device itself
     if (!buffer.open(QIODevice::WriteOnly))
         return Text(QT_TRANSLATE_NOOP("QtPdfService", "The PDF could not be made in memory."));
-    const RosterPageSetup page = DefaultRosterPageSetup();
     bool made = false;
     {
         QPdfWriter writer(&buffer);
         writer.setTitle(QString::fromStdString(title));
         writer.setCreator(RosterCreator());
-        writer.setResolution(page.resolution);
-        writer.setPageLayout(page.layout);
+        writer.setResolution(resolution);
+        writer.setPageLayout(layout);
         QPainter painter;
         if (painter.begin(&writer)) {
-            made = PaintRosterPages(painter, writer, paragraphs);
+            made = paint(painter, writer);
             made = painter.end() && made;
         }
     }
@@ -46,6 +45,28 @@ std::optional<std::string> QtPdfService::MakePdf(const std::vector<Paragraph>& p
             QT_TRANSLATE_NOOP("QtPdfService", "The PDF writer could not finish the document."));
     bytes.assign(buffer.data().constData(), static_cast<std::size_t>(buffer.data().size()));
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> QtPdfService::MakePdf(const std::vector<Paragraph>& paragraphs,
+                                                 const std::string& title, std::string& bytes) {
+    const RosterPageSetup page = DefaultRosterPageSetup();
+    return WritePdf(page.layout, page.resolution, title, bytes,
+                    [&](QPainter& painter, QPdfWriter& writer) {
+                        return PaintRosterPages(painter, writer, paragraphs);
+                    });
+}
+
+std::optional<std::string> QtPdfService::MakeSheetPdf(const Roster& roster, RosterSheet sheet,
+                                                      const RosterWords& words,
+                                                      const std::string& title,
+                                                      std::string& bytes) {
+    const RosterPageSetup page = DefaultRosterPageSetup();
+    return WritePdf(SheetPageLayout(page.layout, sheet), page.resolution, title, bytes,
+                    [&](QPainter& painter, QPdfWriter& writer) {
+                        return PaintRosterSheet(painter, writer, roster, sheet, words);
+                    });
 }
 
 } // namespace dutywise

@@ -11,6 +11,9 @@ class QtPrintService : public PrintService {
 public:
     std::optional<std::string> Print(const std::vector<Paragraph>& paragraphs,
                                      const std::string& jobTitle) override;
+    std::optional<std::string> PrintSheet(const Roster& roster, RosterSheet sheet,
+                                          const RosterWords& words,
+                                          const std::string& jobTitle) override;
 
     // In English; the message said is its translation.
     static constexpr const char* kNoDefaultPrinter = QT_TRANSLATE_NOOP(

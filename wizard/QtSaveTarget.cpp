@@ -6,10 +6,33 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "DocumentTools.h"
+
 namespace dutywise {
 namespace {
 
-constexpr int kPdfFilter = 2;
+// The dialog's file types in the order it offers them, and what a file saved under each holds.
+// Rich Text stays first and chosen at first; the sheets, the calendar and the spreadsheet come
+// after PDF, so that the first three keep their places.
+struct Filter {
+    const char* name;
+    SaveFormat format;
+};
+constexpr Filter kFilters[] = {
+    {QT_TRANSLATE_NOOP("QtSaveTarget", "Rich Text (*.RTF)"), SaveFormat::RichText},
+// "All Files" means every file; on POSIX "*.*" would hide names without a dot.
+#ifdef Q_OS_WIN
+    {QT_TRANSLATE_NOOP("QtSaveTarget", "All Files (*.*)"), SaveFormat::RichText},
+#else
+    {QT_TRANSLATE_NOOP("QtSaveTarget", "All Files (*)"), SaveFormat::RichText},
+#endif
+    {QT_TRANSLATE_NOOP("QtSaveTarget", "PDF (*.pdf)"), SaveFormat::Pdf},
+    // The dialog reads the last brackets as the pattern, so the kind of file stands before it.
+    {QT_TRANSLATE_NOOP("QtSaveTarget", "Notice board (PDF) (*.pdf)"), SaveFormat::NoticeBoard},
+    {QT_TRANSLATE_NOOP("QtSaveTarget", "Each scout's duties (PDF) (*.pdf)"), SaveFormat::DutySlips},
+    {QT_TRANSLATE_NOOP("QtSaveTarget", "Calendar (*.ics)"), SaveFormat::Calendar},
+    {QT_TRANSLATE_NOOP("QtSaveTarget", "Spreadsheet (*.csv)"), SaveFormat::Spreadsheet},
+};
 
 // Proposes `path` so that pressing Save chooses it again. The dialog cannot show a folder that
 // does not exist (the name of a save that failed for that reason): it then opens the nearest
@@ -37,25 +60,19 @@ QString DialogStartFolder() {
 QtSaveTarget::QtSaveTarget(QWidget* parent) : parent_(parent) {}
 
 QStringList QtSaveTarget::nameFilters() {
-    // "All Files" means every file; on POSIX "*.*" would hide names without a dot.
-#ifdef Q_OS_WIN
-    return {QCoreApplication::translate("QtSaveTarget", "Rich Text (*.RTF)"),
-            QCoreApplication::translate("QtSaveTarget", "All Files (*.*)"),
-            QCoreApplication::translate("QtSaveTarget", "PDF (*.pdf)")};
-#else
-    return {QCoreApplication::translate("QtSaveTarget", "Rich Text (*.RTF)"),
-            QCoreApplication::translate("QtSaveTarget", "All Files (*)"),
-            QCoreApplication::translate("QtSaveTarget", "PDF (*.pdf)")};
-#endif
+    QStringList names;
+    for (const Filter& filter : kFilters)
+        names << QCoreApplication::translate("QtSaveTarget", filter.name);
+    return names;
 }
 
 SaveFormat QtSaveTarget::FormatOfFilter(int index) {
-    return index == kPdfFilter ? SaveFormat::Pdf : SaveFormat::RichText;
+    return index >= 0 && index < static_cast<int>(std::size(kFilters)) ? kFilters[index].format
+                                                                       : SaveFormat::RichText;
 }
 
 QString QtSaveTarget::DefaultSuffix(SaveFormat format) {
-    const std::string_view extension = ExtensionOf(format);
-    return QString::fromUtf8(extension.data(), static_cast<qsizetype>(extension.size()));
+    return QString::fromLatin1(SaveTypes()[static_cast<std::size_t>(format)].extension);
 }
 
 std::optional<SaveChoice> QtSaveTarget::AskFileName() {
@@ -67,7 +84,10 @@ std::optional<SaveChoice> QtSaveTarget::AskFileName() {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(filters);
-    dialog.selectNameFilter(filters.at(lastFormat_ == SaveFormat::Pdf ? kPdfFilter : 0));
+    int chosen = 0;
+    while (chosen < static_cast<int>(std::size(kFilters)) && kFilters[chosen].format != lastFormat_)
+        ++chosen;
+    dialog.selectNameFilter(filters.value(chosen, filters.first()));
     dialog.setDefaultSuffix(DefaultSuffix(lastFormat_));
     // The extension added to a bare name follows the file type chosen.
     QObject::connect(
@@ -87,9 +107,8 @@ std::optional<SaveChoice> QtSaveTarget::AskFileName() {
     const SaveFormat format =
         FormatOfFilter(static_cast<int>(filters.indexOf(dialog.selectedNameFilter())));
     last_ = files.first();
-    // Proposed next time under the type it was written in: "roster.pdf" typed under Rich Text
-    // is a PDF.
-    lastFormat_ = FormatOfName(last_.toStdString()).value_or(format);
+    // A name typed with an extension that decides its type is proposed under that type next time.
+    lastFormat_ = FormatForName(last_.toStdString(), format);
     return SaveChoice{last_.toStdString(), format};
 }
 

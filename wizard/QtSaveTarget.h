@@ -23,11 +23,12 @@ public:
 
     // The name chosen last, empty until the first choice.
     QString lastFileName() const { return last_; }
-    // Rich Text, all files, PDF: in this order, Rich Text chosen at first.
+    // Rich Text, all files, PDF, then the notice board, each scout's duties, the calendar and
+    // the spreadsheet: in this order, Rich Text chosen at first.
     static QStringList nameFilters();
     // What a file saved under the filter at `index` of nameFilters() holds.
     static SaveFormat FormatOfFilter(int index);
-    // The extension added to a name typed without one ("rtf" or "pdf").
+    // The extension added to a name typed without one ("rtf", "pdf", "ics", "csv").
     static QString DefaultSuffix(SaveFormat format);
 
 private:

@@ -7,6 +7,7 @@
 #include <QString>
 #include <vector>
 
+#include "Output.h"
 #include "RosterDocument.h"
 
 class QLocale;
@@ -40,5 +41,22 @@ RosterPageSetup DefaultRosterPageSetup();
 // the next page. False when the device would not start a new page.
 bool PaintRosterPages(QPainter& painter, QPagedPaintDevice& device,
                       const std::vector<Paragraph>& paragraphs);
+
+// The page a sheet is laid out on: the roster's page, turned to landscape for the notice board.
+QPageLayout SheetPageLayout(QPageLayout layout, RosterSheet sheet);
+
+// Draws a sheet of the roster on the device's printable area, with `painter` already begun on
+// it; the same for print and PDF (RosterSheetPages.cpp).
+// - Notice board: the title, then a grid with one column per day and one row per meal, in the
+//   largest size from 10 down to 8 points that fits one page. What does not fit at 8 points
+//   wraps inside its cell and goes on further pages between days (fewer days a page), and only
+//   when a single day is taller than a page between its meals, or between lines of a cell;
+//   a line of text is never cut.
+// - Each scout's duties: one slip per person, full width, as many to a page as fit, a dashed
+//   cut line after each; a slip goes whole onto the next page rather than being split, unless
+//   it is taller than a page.
+// False when the device would not start a new page.
+bool PaintRosterSheet(QPainter& painter, QPagedPaintDevice& device, const Roster& roster,
+                      RosterSheet sheet, const RosterWords& words);
 
 } // namespace dutywise

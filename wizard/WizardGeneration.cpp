@@ -1,5 +1,8 @@
 // The Generation page's tools: restyling, saving, printing, Fresh Start, Regenerate, About.
 
+#include <ctime>
+#include <QMenu>
+
 #include "AppearingLabel.h"
 #include "DocumentTools.h"
 #include "EditorDocument.h"
@@ -57,7 +60,8 @@ void WizardWindow::applySize() {
 
 void WizardWindow::saveRoster() {
     const dutywise::SaveResult result = dutywise::SaveRoster(
-        *document_, patrolNameEdit->text().toStdString(), saveTarget_, pdfService_, words_);
+        {*document_, roster_ ? &*roster_ : nullptr, patrolNameEdit->text().toStdString()},
+        saveTarget_, pdfService_, words_, static_cast<std::int64_t>(std::time(nullptr)));
     if (result.status == dutywise::SaveResult::Status::Failed)
         ShowMessage(dutywise::TranslateEngineMessage(result.refusal).toStdString());
 }
@@ -66,6 +70,33 @@ void WizardWindow::printRoster() {
     if (auto error = dutywise::PrintRoster(*document_, patrolNameEdit->text().toStdString(),
                                            printService_, words_))
         ShowMessage(*error);
+}
+
+// The print button prints the document as it always has; the arrow beside it asks which
+// layout to print: the roster as shown, the notice board or each scout's duties.
+void WizardWindow::setUpPrintSheetMenu() {
+    auto* menu = new QMenu(printSheetButton);
+    menu->setObjectName(QStringLiteral("printSheetMenu"));
+    menu->setAccessibleName(tr("Print which layout"));
+    QAction* roster = menu->addAction(tr("Print the roster"));
+    roster->setObjectName(QStringLiteral("printRosterAction"));
+    connect(roster, &QAction::triggered, this, &WizardWindow::printRoster);
+    QAction* board = menu->addAction(tr("Print the notice board"));
+    board->setObjectName(QStringLiteral("printNoticeBoardAction"));
+    connect(board, &QAction::triggered, this,
+            [this] { printSheet(dutywise::RosterSheet::NoticeBoard); });
+    QAction* slips = menu->addAction(tr("Print each scout's duties"));
+    slips->setObjectName(QStringLiteral("printDutySlipsAction"));
+    connect(slips, &QAction::triggered, this,
+            [this] { printSheet(dutywise::RosterSheet::DutySlips); });
+    printSheetButton->setMenu(menu);
+}
+
+void WizardWindow::printSheet(dutywise::RosterSheet sheet) {
+    if (auto error =
+            dutywise::PrintRosterSheet(roster_ ? &*roster_ : nullptr, sheet,
+                                       patrolNameEdit->text().toStdString(), printService_, words_))
+        ShowMessage(dutywise::TranslateEngineMessage(*error).toStdString());
 }
 
 void WizardWindow::freshStart() {

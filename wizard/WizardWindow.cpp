@@ -167,6 +167,7 @@ void WizardWindow::connectHandlers() {
 
     // Bold, Italic, Underline, Save, Print, Open Plan... and Save Plan... with their keys.
     connectKeys();
+    setUpPrintSheetMenu();
 }
 
 QStringList WizardWindow::FontBoxEntries(const QStringList& families) {

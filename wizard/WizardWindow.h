@@ -168,6 +168,8 @@ private:
     void applySize();
     void saveRoster();
     void printRoster();
+    void setUpPrintSheetMenu(); // the layouts the arrow beside the print button offers
+    void printSheet(dutywise::RosterSheet sheet);
     void freshStart();
     void regenerate();
     void requestAbout();

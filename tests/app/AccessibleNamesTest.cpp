@@ -171,6 +171,7 @@ TEST_F(AccessibleNamesTest, EveryWizardPageNamesEveryControl) {
                        {QAccessible::PushButton, "Underline"},
                        {QAccessible::PushButton, "Save"},
                        {QAccessible::PushButton, "Print"},
+                       {QAccessible::ButtonMenu, "Print which layout"},
                        {QAccessible::ComboBox, "Font name"},
                        {QAccessible::ComboBox, "Font colour"},
                        {QAccessible::SpinBox, "Font size"},

@@ -8,6 +8,7 @@ namespace testsupport {
 inline bool IsOperable(QAccessible::Role role) {
     switch (role) {
     case QAccessible::PushButton:
+    case QAccessible::ButtonMenu:
     case QAccessible::CheckBox:
     case QAccessible::RadioButton:
     case QAccessible::EditableText:

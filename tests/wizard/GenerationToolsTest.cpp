@@ -5,8 +5,10 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTextEdit>
+#include <QTimer>
 
 #include "Abiword.h"
 #include "FlatColorComboBox.h"
@@ -253,7 +255,13 @@ TEST_F(GenerationTools, SaveThatCannotWriteShowsTheFileInTheErrorBox) {
 // follows the choice, and the next dialog opens on the last name under its own file type.
 TEST_F(GenerationTools, SaveDialogOffersRichTextAllFilesAndPdfAndRemembersTheChoice) {
     dutywise::testing::TempDir dir;
-    const QStringList filters{"Rich Text (*.RTF)", "All Files (*)", "PDF (*.pdf)"};
+    const QStringList filters{"Rich Text (*.RTF)",
+                              "All Files (*)",
+                              "PDF (*.pdf)",
+                              "Notice board (PDF) (*.pdf)",
+                              "Each scout's duties (PDF) (*.pdf)",
+                              "Calendar (*.ics)",
+                              "Spreadsheet (*.csv)"};
     SaveDialogSeen first, second, third;
     QString suffixUnderPdf;
     auto pdf = SaveAs(
@@ -445,6 +453,32 @@ TEST_F(GenerationTools, AboutAsksForTheAboutBox) {
     QSignalSpy about(&w, &WizardWindow::aboutRequested);
     Click(w, "aboutButton");
     EXPECT_EQ(about.count(), 1);
+}
+
+} // namespace
+
+namespace {
+
+// Fault: the layouts beside Print out of reach of the keyboard, or a sheet printed (or the
+// printer asked) with no built roster to draw it from.
+TEST_F(GenerationTools, PrintLayoutMenuOpensByKeyboardAndRefusesSheetsBeforeABuild) {
+    auto* arrow = Find<QPushButton>(w, "printSheetButton");
+    QMenu* menu = arrow->menu();
+    ASSERT_NE(menu, nullptr);
+    QStringList entries;
+    for (QAction* action : menu->actions())
+        entries << action->text();
+    EXPECT_EQ(entries, (QStringList{"Print the roster", "Print the notice board",
+                                    "Print each scout's duties"}));
+    auto said = AnswerNextModal("OK");
+    QTimer::singleShot(200, menu, [menu] {
+        menu->setActiveAction(menu->actions().at(1));
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    arrow->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(arrow, Qt::Key_Space);
+    ASSERT_TRUE(testsupport::WaitUntil([&] { return said->found; })) << said->error.toStdString();
+    EXPECT_EQ(said->text, "There is no built roster yet: press Build first.");
 }
 
 } // namespace

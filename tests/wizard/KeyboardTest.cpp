@@ -98,8 +98,8 @@ TEST_F(Keyboard, TabVisitsEveryControlOfEachPageInReadingOrderAndComesBack) {
         {4, {"crewSizeBox", "whoIsThereButton", "buildButton", "shareEvenlyBox"}},
         {5,
          {"boldButton", "italicButton", "underlineButton", "saveButton", "fontBox", "colourBox",
-          "sizeBox", "printButton", "rosterEditor", "freshStartButton", "regenerateButton",
-          "aboutButton"}},
+          "sizeBox", "printSheetButton", "printButton", "rosterEditor", "freshStartButton",
+          "regenerateButton", "aboutButton"}},
     };
     ShowPage(w, 1);
     TickDay(w, 1);
