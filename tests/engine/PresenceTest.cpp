@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <iostream>
 #include <set>
@@ -69,8 +70,16 @@ std::vector<std::string> Build(const OutingPlan& plan, std::uint64_t walk,
     return Texts(doc);
 }
 
+// The fair draw's promises, measured from the roster: nobody on duty again at once while two
+// crews of people there had rested; nobody on both crews while two crews are there; everybody's
+// count within one of their share of the meals they were there for; cooking and cleaning up
+// each spread evenly when nobody is away. The plain draw, off the same plans, must give the
+// recorded digest draw for draw: its rules are older and stay as they were.
 TEST(Presence, SeededBuildsWithAbsencesKeepEveryPromise) {
     int tightMeals = 0, evenBuildsEverybodyThere = 0, worstCookSpread = 0, worstCleanupSpread = 0;
+    int evenMeals = 0, backToBack = 0, doubleDuty = 0, awayBuilds = 0, offShare = 0;
+    double worstDistance = 0;
+    std::uint64_t plainDigest = 0xCBF29CE484222325ull;
     for (std::uint64_t seed = 1; seed <= 4000; ++seed) {
         const bool even = seed % 2 == 0;
         SCOPED_TRACE("seed " + std::to_string(seed) + (even ? ", even shares" : ", plain"));
@@ -78,10 +87,18 @@ TEST(Presence, SeededBuildsWithAbsencesKeepEveryPromise) {
         std::vector<std::string> messages;
         const std::vector<std::string> texts = Build(plan, seed, messages);
         ASSERT_EQ(messages, std::vector<std::string>{"Completed!"});
+        if (!even) {
+            for (const std::string& text : texts)
+                for (unsigned char ch : text + "\n")
+                    plainDigest = (plainDigest ^ ch) * 0x100000001B3ull;
+        }
 
         const std::size_t n = plan.people.size();
+        const int crews = 2 * plan.crewSize;
         std::vector<std::array<int, 2>> tally(n); // cook, clean-up
         std::vector<MealSlot> meals;              // of the roster, as its headings name them
+        std::vector<double> share(n);
+        std::vector<int> onDuty(n, -1), there(n); // the meal each was last on duty at
         Weekday day = Weekday::Sunday;
         int last = -1;
         std::size_t at = 0;
@@ -97,23 +114,41 @@ TEST(Presence, SeededBuildsWithAbsencesKeepEveryPromise) {
             if (!cook && text.rfind("Cleanup: ", 0) != 0)
                 continue;
             const MealSlot slot = meals.back();
-            std::size_t there = 0;
-            for (std::size_t i = 0; i < n; ++i)
-                there += plan.There(i, slot) ? 1 : 0;
-            tightMeals += there == static_cast<std::size_t>(plan.crewSize) ? 1 : 0;
+            const int now = static_cast<int>(meals.size()) - 1;
+            int thereNow = 0, rested = 0;
+            for (std::size_t i = 0; i < n; ++i) {
+                there[i] = plan.There(i, slot) ? 1 : 0;
+                thereNow += there[i];
+                rested += there[i] && onDuty[i] != now - 1 && (onDuty[i] != now || cook) ? 1 : 0;
+            }
+            tightMeals += thereNow == plan.crewSize ? 1 : 0;
+            if (even && cook) {
+                ++evenMeals;
+                for (std::size_t i = 0; i < n; ++i)
+                    share[i] += there[i] * double(crews) / thereNow;
+            }
             std::set<int> crew;
+            bool again = false, twice = false;
             int drawn = 0;
             for (std::size_t hash = text.find('#'); hash != std::string::npos;
                  hash = text.find('#', hash + 1), ++drawn) {
                 const int who = std::stoi(text.substr(hash + 1));
-                EXPECT_TRUE(plan.There(static_cast<std::size_t>(who), slot)) << text;
-                if (there >= 2) {
+                const auto i = static_cast<std::size_t>(who);
+                EXPECT_TRUE(there[i]) << text;
+                if (!even && thereNow >= 2) {
                     EXPECT_NE(who, last) << SlotName(slot) << ": " << text;
                 }
                 EXPECT_TRUE(crew.insert(who).second || !even) << text;
+                again = again || onDuty[i] == now - 1;
+                twice = twice || (!cook && onDuty[i] == now);
                 last = who;
-                ++tally[static_cast<std::size_t>(who)][cook ? 0 : 1];
+                ++tally[i][cook ? 0 : 1];
             }
+            for (int who : crew)
+                onDuty[static_cast<std::size_t>(who)] = now;
+            // Counted once a meal: at its clean-up line, when both crews are known.
+            backToBack += even && now > 0 && again && rested >= crews ? 1 : 0;
+            doubleDuty += even && twice && thereNow >= crews ? 1 : 0;
             EXPECT_EQ(drawn, plan.crewSize) << text;
         }
         if (!even)
@@ -122,6 +157,8 @@ TEST(Presence, SeededBuildsWithAbsencesKeepEveryPromise) {
         // The duty count agrees with the crews; a person away from a meal of the build says
         // at how many of its meals they are.
         ASSERT_EQ(texts.size(), at + 1 + n);
+        double distance = 0;
+        bool someoneAway = false;
         for (std::size_t i = 0; i < n; ++i) {
             const auto mealsThere = std::count_if(meals.begin(), meals.end(),
                                                   [&](MealSlot s) { return plan.There(i, s); });
@@ -129,39 +166,51 @@ TEST(Presence, SeededBuildsWithAbsencesKeepEveryPromise) {
             std::string line = "#" + std::to_string(i) + ": " + std::to_string(cooks + cleanups) +
                                " (" + std::to_string(cooks) + " cook, " + std::to_string(cleanups) +
                                " cleanup)";
+            someoneAway = someoneAway || mealsThere < std::ssize(meals);
             if (mealsThere < std::ssize(meals))
                 line += ", at " + std::to_string(mealsThere) + " of " +
                         std::to_string(meals.size()) + " meals";
             EXPECT_EQ(texts[at + 1 + i], line);
+            distance = std::max(distance, std::abs(cooks + cleanups - share[i]));
         }
-        if (!plan.away.empty())
+        if (someoneAway) {
+            ++awayBuilds;
+            offShare += distance > 1 - 1e-9 ? 1 : 0;
+            worstDistance = std::max(worstDistance, distance);
             continue;
+        }
 
-        // With everybody there: totals within one, and each kind of duty spread evenly too.
+        // With everybody there: totals within one of the share, and each kind of duty spread
+        // evenly too.
+        EXPECT_LT(distance, 1 - 1e-9);
         const auto spread = [&](auto count) {
             const auto [low, high] = std::minmax_element(
                 tally.begin(), tally.end(), [&](auto& a, auto& b) { return count(a) < count(b); });
             return count(*high) - count(*low);
         };
-        EXPECT_LE(spread([](auto& t) { return t[0] + t[1]; }), 1);
-        const int cookSpread = spread([](auto& t) { return t[0]; });
-        if (n == 2 && plan.crewSize == 1) {
-            // Two people in crews of one must alternate, so one of them cooks at every meal:
-            // the rule against twice in a row leaves no choice.
-            EXPECT_EQ(cookSpread, std::ssize(meals));
-            continue;
-        }
         ++evenBuildsEverybodyThere;
-        worstCookSpread = std::max(worstCookSpread, cookSpread);
+        worstCookSpread = std::max(worstCookSpread, spread([](auto& t) { return t[0]; }));
         worstCleanupSpread = std::max(worstCleanupSpread, spread([](auto& t) { return t[1]; }));
     }
-    std::cout << "even-shares builds with everybody there (two people in crews of one aside): "
-              << evenBuildsEverybodyThere << ", worst spread of cook duties " << worstCookSpread
+    std::cout << "even shares: " << evenMeals << " meals, " << 100.0 * backToBack / evenMeals
+              << "% avoidably on duty again at once, " << 100.0 * doubleDuty / evenMeals
+              << "% avoidably on both crews; with someone away " << 100.0 * offShare / awayBuilds
+              << "% of " << awayBuilds << " builds one or more from the share, worst "
+              << worstDistance << "; everybody there: " << evenBuildsEverybodyThere
+              << " builds, worst spread of cook duties " << worstCookSpread
               << ", of clean-up duties " << worstCleanupSpread << "\n";
+    EXPECT_EQ(backToBack, 0);
+    EXPECT_EQ(doubleDuty, 0);
+    // Rest and meals that only a crew's worth is there for can leave no way to a share (a
+    // share can even need someone at two meals in a row); a share from the wrong meals or the
+    // wrong person's is off in several times as many builds, and further.
+    EXPECT_LE(offShare * 100, awayBuilds * 6);
+    EXPECT_LT(worstDistance, 2.25);
     EXPECT_LE(worstCookSpread, 1);
     EXPECT_LE(worstCleanupSpread, 1);
     EXPECT_GT(evenBuildsEverybodyThere, 400);
     EXPECT_GT(tightMeals, 1000);
+    EXPECT_EQ(plainDigest, 0x52DC6A13CD8C2DDCull);
 }
 
 TEST(Presence, AMealTooFewAreThereForIsRefusedAfterTheOtherChecks) {
