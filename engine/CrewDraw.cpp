@@ -136,6 +136,14 @@ void CountMealsThere(const OutingPlan& plan, DrawState& state) {
     state.Cooks.assign(n, 0);
     state.OnDutyBefore.assign(n, 0);
     state.Order = OutingMeals(plan);
+    state.KeptApart.assign(n, {});
+    for (const auto& pair : plan.keepApart)
+        for (std::size_t i = 0; i < n; ++i)
+            for (std::size_t j = 0; j < n; ++j)
+                if (i != j && plan.people[i] == pair[0] && plan.people[j] == pair[1]) {
+                    state.KeptApart[i].push_back(static_cast<int>(j));
+                    state.KeptApart[j].push_back(static_cast<int>(i));
+                }
     const std::size_t meals = state.Order.size();
     state.Owed.assign(n * meals, 0.0);
     const double places = 2.0 * plan.crewSize;
@@ -221,11 +229,14 @@ void DrawEvenMeal(const std::vector<int>& there, int crewSize, MealSlot slot, Dr
 
     std::vector<FairKey>& keys = state.Keys;
     keys.resize(there.size());
+    std::vector<int>& keyOf = state.KeyOf;
+    keyOf.assign(size, -1);
     for (std::size_t i = 0; i < there.size(); ++i) {
         FairKey& key = keys[i];
         key.person = there[i];
+        keyOf[static_cast<std::size_t>(key.person)] = static_cast<int>(i);
         key.tired = state.OnDutyBefore[static_cast<std::size_t>(key.person)];
-        key.tier = restRule && key.tired ? 1 : 0;
+        key.tier = restRule && key.tired ? 2 : 0;
         key.places = 0;
         key.placed = false;
         key.cooked = At(state.Cooks, key.person);
@@ -266,8 +277,18 @@ void DrawEvenMeal(const std::vector<int>& there, int crewSize, MealSlot slot, Dr
         FairKey& taken = keys[static_cast<std::size_t>(OneOf(ties, random))];
         ++taken.places;
         ++state.Duties[static_cast<std::size_t>(taken.person)];
-        taken.tier |= 2;
+        taken.tier |= 4;
         WeighShare(taken, t, state);
+        // Whoever is kept apart from them now comes after everybody else.
+        if (static_cast<std::size_t>(taken.person) < state.KeptApart.size())
+            for (int other : state.KeptApart[static_cast<std::size_t>(taken.person)]) {
+                const auto at = static_cast<std::size_t>(other);
+                if (at >= size || keyOf[at] < 0)
+                    continue;
+                FairKey& apart = keys[static_cast<std::size_t>(keyOf[at])];
+                apart.tier |= 1;
+                WeighShare(apart, t, state);
+            }
     }
     // Then who cooks: somebody with two places does both; of the others, place by place, the
     // person and crew whose kind of duty that person is furthest behind on, against the other.

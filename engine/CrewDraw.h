@@ -19,8 +19,8 @@ enum class Duty { Cook, Cleanup };
 // first in every field.
 struct FairKey {
     int person;
-    int tier;            // what taking them would break: 1 rest, 2 one place a meal, summed
-    int deadline;        // the meal by which they fall a duty behind their share; eligible first
+    int tier;     // what taking them would break: 1 kept apart, 2 rest, 4 one place a meal, summed
+    int deadline; // the meal by which they fall a duty behind their share; eligible first
     std::int64_t owed;   // their share so far less their duties, negated, in 2^-20 duties
     std::int64_t rank;   // tier, deadline and owed in one number
     int tired;           // on duty at the meal before
@@ -49,9 +49,11 @@ struct DrawState {
     std::vector<std::vector<int>> PlannedCooks{}, PlannedCleanup{};
     // By list position: on duty at the meal drawn last.
     std::vector<char> OnDutyBefore{};
+    // By list position: the people each is kept apart from.
+    std::vector<std::vector<int>> KeptApart{};
     // Scratch of the even-shares draw, kept to spare allocations per meal.
     std::vector<FairKey> Keys{};
-    std::vector<int> Ties{}, Chosen{};
+    std::vector<int> Ties{}, Chosen{}, KeyOf{};
 };
 
 // The people there for a meal of the plan, as list positions in list order.
@@ -84,8 +86,9 @@ std::string DrawCrew(const std::vector<std::string>& people, int crewSize, DrawS
 // first when not everybody can be served:
 //   1. the balance of cook and clean-up places (fewer of the kind being drawn first),
 //   2. the fair share (whoever would soonest fall a duty behind it, then whoever is owed most),
-//   3. rest: nobody on duty at the meal before, while two crews of people there were not,
-//   4. one place a meal: nobody on both crews, while two crews of people are there.
+//   3. pairs kept apart: never both in the meal's crews while somebody else can be drawn,
+//   4. rest: nobody on duty at the meal before, while two crews of people there were not,
+//   5. one place a meal: nobody on both crews, while two crews of people are there.
 // Nobody takes two places in one crew unless fewer people than a crew are there. Among people
 // equal in all of these the choice is random, one draw a place. Counts the duties.
 void DrawEvenMeal(const std::vector<int>& there, int crewSize, MealSlot slot, DrawState& state,

@@ -59,6 +59,9 @@ struct OutingPlan {
     std::vector<MealSet> away;
     // The outing's first day, when the leader gave one: the days then run from its weekday.
     std::optional<CalendarDate> startDate;
+    // Pairs of names the even-shares draw keeps out of one meal's crews while it can; a name
+    // stands for every entry of the people list with that text.
+    std::vector<std::array<std::string, 2>> keepApart;
 
     bool Ticked(MealSlot slot) const {
         return mealTicks[static_cast<int>(slot.day)][static_cast<int>(slot.meal)];

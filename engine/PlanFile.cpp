@@ -291,6 +291,26 @@ void ReadIdentity(const Json& root, std::string_view bytes) {
         Refuse(MessageCode::UnknownVersion, {}, VersionText(*version, v, bytes));
 }
 
+// Pairs of names, each among the people.
+std::vector<std::array<std::string, 2>> KeptApart(const Json& value,
+                                                  const std::vector<std::string>& people) {
+    const char* shape = "The field \"keepApart\" must be a list of pairs of names.";
+    if (!value.is_array())
+        Refuse(shape);
+    std::vector<std::array<std::string, 2>> pairs;
+    for (const Json& pair : value) {
+        const std::vector<std::string> names = Texts(pair, "keepApart");
+        if (names.size() != 2)
+            Refuse(shape);
+        for (const std::string& name : names)
+            if (std::find(people.begin(), people.end(), name) == people.end())
+                Refuse("The field \"keepApart\" names " + Quoted(name) +
+                       ", who is not among the people.");
+        pairs.push_back({names[0], names[1]});
+    }
+    return pairs;
+}
+
 // One list of "Day Meal" texts per person; a plan where nobody is away reads as no absences.
 std::vector<MealSet> Absences(const Json& value, std::size_t people) {
     if (!value.is_array())
@@ -532,6 +552,8 @@ PlanFile ReadFields(const Json& root) {
         if (!plan.startDate)
             Refuse(MessageCode::NotADate, "startDate");
     }
+    if (const Json* v = Field(root, "keepApart"))
+        plan.keepApart = KeptApart(*v, plan.List(PlanList::People));
     // Last: the roster is checked against everything above.
     if (const Json* v = Field(root, "roster"))
         plan.roster = ReadRoster(*v, plan);
@@ -586,6 +608,7 @@ OutingPlan OutingPlanOf(const PlanFile& file) {
     plan.evenShares = file.evenShares;
     plan.away = file.away;
     plan.startDate = file.startDate;
+    plan.keepApart = file.keepApart;
     return plan;
 }
 
@@ -636,6 +659,12 @@ std::string WritePlanJson(const PlanFile& plan) {
         root["startDate"] = IsoDate(*plan.startDate);
     if (plan.roster && RosterFits(*plan.roster, plan))
         root["roster"] = RosterJson(*plan.roster);
+    if (!plan.keepApart.empty()) {
+        OrderedJson pairs = OrderedJson::array();
+        for (const auto& pair : plan.keepApart)
+            pairs.push_back(OrderedJson::array({pair[0], pair[1]}));
+        root["keepApart"] = std::move(pairs);
+    }
     // Texts are written as they are; a broken byte sequence (none comes from the wizard) becomes
     // U+FFFD rather than failing the save.
     return root.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";

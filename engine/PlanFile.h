@@ -44,6 +44,8 @@ struct PlanFile {
     // The roster drawn last, when one was built. It is written only while it fits the plan (its
     // names among the people, its meals ticked), so that whatever is written can be read back.
     std::optional<Roster> roster;
+    // Pairs of people, by name, kept out of one meal's crews; every name is among the people.
+    std::vector<std::array<std::string, 2>> keepApart;
 
     std::vector<std::string>& List(PlanList list) { return lists[static_cast<std::size_t>(list)]; }
     const std::vector<std::string>& List(PlanList list) const {

@@ -108,6 +108,7 @@ void WizardWindow::freshStart() {
     patrolNameEdit->clear();
     peopleList->clear();
     absences_.clear();
+    keepApart_.clear();
     uncheckAllDays();  // Uncheck All Days, which hides the day groups
     uncheckAllMeals(); // Uncheck All Meals
     breakfastsList->clear();

@@ -15,6 +15,18 @@ std::vector<dutywise::MealSlot> WizardWindow::ActiveMeals() const {
     return dutywise::OutingMeals(ReadPlan());
 }
 
+std::vector<std::array<std::string, 2>> WizardWindow::KeptApart() const {
+    const QStringList people = peopleList->items();
+    const auto among = [&](const std::string& name) {
+        return people.contains(QString::fromStdString(name));
+    };
+    std::vector<std::array<std::string, 2>> pairs;
+    for (const auto& pair : keepApart_)
+        if (among(pair[0]) && among(pair[1]))
+            pairs.push_back(pair);
+    return pairs;
+}
+
 std::vector<dutywise::MealSet> WizardWindow::Absences() const {
     if (absences_.isEmpty())
         return {};

@@ -263,6 +263,7 @@ dutywise::OutingPlan WizardWindow::ReadPlan() const {
     plan.evenShares = shareEvenlyBox->isChecked();
     plan.away = Absences();
     plan.startDate = startDate();
+    plan.keepApart = KeptApart();
     return plan;
 }
 

@@ -61,6 +61,8 @@ public:
     // Who is there when (WizardPresence.cpp): each person's absences in the people list's
     // order, empty when nobody is away; the active meals in the outing's order.
     std::vector<dutywise::MealSet> Absences() const;
+    // The pairs kept apart whose names are both still among the people.
+    std::vector<std::array<std::string, 2>> KeptApart() const;
     std::vector<dutywise::MealSlot> ActiveMeals() const;
 
     // Plan files (WizardPlans.cpp)
@@ -229,4 +231,6 @@ private:
     // The meals each person is away from, by the people list's entry keys; people who are
     // there for every meal have no entry.
     QHash<quint64, dutywise::MealSet> absences_;
+    // Pairs of names the even-shares draw keeps out of one meal's crews, as a plan brought them.
+    std::vector<std::array<std::string, 2>> keepApart_;
 };

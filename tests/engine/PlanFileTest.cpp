@@ -89,6 +89,9 @@ PlanFile RandomPlan(unsigned n) {
         if (std::none_of(plan.away.begin(), plan.away.end(), [](auto& set) { return set.any(); }))
             plan.away.clear();
     }
+    const std::vector<std::string>& people = plan.List(PlanList::People);
+    for (unsigned k = people.empty() ? 0 : rng() % 3; k > 0; --k)
+        plan.keepApart.push_back({people[rng() % people.size()], people[rng() % people.size()]});
     return plan;
 }
 
@@ -141,6 +144,8 @@ TEST(PlanFileRoundTrip, SeveralHundredRandomPlansComeBackEqualAndRewriteToTheSam
             order.push_back("away");
             ++withAbsences;
         }
+        if (!plan.keepApart.empty())
+            order.push_back("keepApart");
         const std::string bytes = WritePlanJson(plan);
         const PlanReadResult read = ParsePlanJson(bytes);
         ASSERT_TRUE(read.plan) << "case " << n << ": " << read.Message();
@@ -196,6 +201,7 @@ TEST(PlanFileRoundTrip, ThroughARealFileTheWrittenBytesReadBackAndTwoSpacesInden
     const std::string path = dir / "spring.dutywise";
     PlanFile plan = RandomPlan(7);
     plan.List(PlanList::People) = {"Ann", " Ann ", "Ann", ""};
+    plan.keepApart = {{" Ann ", ""}};
     plan.days = {false, false, false, false, false, true, true};
     plan.mealTicks = {};
     plan.mealTicks[0][2] = true; // Sunday dinner on an unticked day stays
@@ -372,6 +378,14 @@ TEST(PlanFileRead, EveryKindOfBadInputIsRefusedWithItsOwnMessage) {
         {head + R"("days": [")" + std::string(79, 'x') + "\xC3\xA9" + std::string(4'000'000, 'x') +
              "\"]}",
          "Unknown day \"" + std::string(79, 'x') + "\xC3\xA9\xE2\x80\xA6\" in the field \"days\"."},
+        {head + R"("people": ["Ann", "Ben"], "keepApart": [["Ann", "Zed"]]})",
+         "The field \"keepApart\" names \"Zed\", who is not among the people."},
+        {head + R"("keepApart": [["Ann", "Ben"]], "people": ["ann", "Ben"]})",
+         "The field \"keepApart\" names \"Ann\", who is not among the people."},
+        {head + R"("people": ["Ann", "Ben"], "keepApart": [["Ann", "Ben", "Ann"]]})",
+         "The field \"keepApart\" must be a list of pairs of names."},
+        {head + R"("people": ["Ann"], "keepApart": ["Ann"]})",
+         "The field \"keepApart\" must be a list of texts."},
     };
     for (const auto& c : cases) {
         const PlanReadResult r = ParsePlanJson(c.bytes);

@@ -39,6 +39,11 @@ OutingPlan RandomPlanWithAbsences(std::uint64_t seed, bool evenShares) {
             plan.mealTicks[d][m] = dice.Below(3) != 0;
     }
     plan.breakfasts = plan.lunches = plan.dinners = {"Stew"};
+    // Pairs kept apart, from dice of their own so that the rest of the plan stays as it was.
+    SplitMix64 pairs(~seed);
+    for (int k = people < 3 || pairs.Below(2) ? 0 : 1 + pairs.Below(3); k > 0; --k)
+        plan.keepApart.push_back(
+            {plan.people[pairs.Below(people)], plan.people[pairs.Below(people)]});
     if (dice.Below(4) == 0)
         return plan;
     plan.away.resize(plan.people.size());
@@ -78,6 +83,7 @@ std::vector<std::string> Build(const OutingPlan& plan, std::uint64_t walk,
 TEST(Presence, SeededBuildsWithAbsencesKeepEveryPromise) {
     int tightMeals = 0, evenBuildsEverybodyThere = 0, worstCookSpread = 0, worstCleanupSpread = 0;
     int evenMeals = 0, backToBack = 0, doubleDuty = 0, awayBuilds = 0, offShare = 0;
+    int keptApart = 0, togetherAnyway = 0;
     double worstDistance = 0;
     std::uint64_t plainDigest = 0xCBF29CE484222325ull;
     for (std::uint64_t seed = 1; seed <= 4000; ++seed) {
@@ -100,7 +106,7 @@ TEST(Presence, SeededBuildsWithAbsencesKeepEveryPromise) {
         std::vector<double> share(n);
         std::vector<int> onDuty(n, -1), there(n); // the meal each was last on duty at
         Weekday day = Weekday::Sunday;
-        int last = -1;
+        int last = -1, rested = 0; // people there at this meal who were off at the one before
         std::size_t at = 0;
         for (; at < texts.size() && texts[at] != "Duties"; ++at) {
             const std::string& text = texts[at];
@@ -115,13 +121,17 @@ TEST(Presence, SeededBuildsWithAbsencesKeepEveryPromise) {
                 continue;
             const MealSlot slot = meals.back();
             const int now = static_cast<int>(meals.size()) - 1;
-            int thereNow = 0, rested = 0;
+            int thereNow = 0;
             for (std::size_t i = 0; i < n; ++i) {
                 there[i] = plan.There(i, slot) ? 1 : 0;
                 thereNow += there[i];
-                rested += there[i] && onDuty[i] != now - 1 && (onDuty[i] != now || cook) ? 1 : 0;
             }
             tightMeals += thereNow == plan.crewSize ? 1 : 0;
+            if (cook) {
+                rested = 0;
+                for (std::size_t i = 0; i < n; ++i)
+                    rested += there[i] && onDuty[i] != now - 1 ? 1 : 0;
+            }
             if (even && cook) {
                 ++evenMeals;
                 for (std::size_t i = 0; i < n; ++i)
@@ -146,6 +156,25 @@ TEST(Presence, SeededBuildsWithAbsencesKeepEveryPromise) {
             }
             for (int who : crew)
                 onDuty[static_cast<std::size_t>(who)] = now;
+            // A pair kept apart shares a meal's crews only when nobody there outside them is
+            // free of every pair with them and of the rest the meal before asks for.
+            const auto apart = [&](std::size_t i, std::size_t j) {
+                return std::any_of(plan.keepApart.begin(), plan.keepApart.end(), [&](auto& p) {
+                    return i != j && ((p[0] == plan.people[i] && p[1] == plan.people[j]) ||
+                                      (p[1] == plan.people[i] && p[0] == plan.people[j]));
+                });
+            };
+            bool together = false, someoneFree = false;
+            for (std::size_t i = 0; even && !cook && i < n; ++i) {
+                bool clash = false;
+                for (std::size_t j = 0; j < n; ++j)
+                    clash = clash || (onDuty[j] == now && apart(i, j));
+                together = together || (onDuty[i] == now && clash);
+                someoneFree = someoneFree || (there[i] && onDuty[i] != now && !clash &&
+                                              (onDuty[i] != now - 1 || rested < crews));
+            }
+            keptApart += together ? 1 : 0;
+            togetherAnyway += together && someoneFree ? 1 : 0;
             // Counted once a meal: at its clean-up line, when both crews are known.
             backToBack += even && now > 0 && again && rested >= crews ? 1 : 0;
             doubleDuty += even && twice && thereNow >= crews ? 1 : 0;
@@ -173,6 +202,8 @@ TEST(Presence, SeededBuildsWithAbsencesKeepEveryPromise) {
             EXPECT_EQ(texts[at + 1 + i], line);
             distance = std::max(distance, std::abs(cooks + cleanups - share[i]));
         }
+        if (!plan.keepApart.empty())
+            continue; // a pair kept apart comes before the share
         if (someoneAway) {
             ++awayBuilds;
             offShare += distance > 1 - 1e-9 ? 1 : 0;
@@ -199,6 +230,8 @@ TEST(Presence, SeededBuildsWithAbsencesKeepEveryPromise) {
               << worstDistance << "; everybody there: " << evenBuildsEverybodyThere
               << " builds, worst spread of cook duties " << worstCookSpread
               << ", of clean-up duties " << worstCleanupSpread << "\n";
+    EXPECT_EQ(togetherAnyway, 0);
+    EXPECT_GT(keptApart, 20);
     EXPECT_EQ(backToBack, 0);
     EXPECT_EQ(doubleDuty, 0);
     // Rest and meals that only a crew's worth is there for can leave no way to a share (a
