@@ -208,7 +208,8 @@ int OneOf(const std::vector<int>& ties, Generator& random) {
 } // namespace
 
 void DrawEvenMeal(const std::vector<int>& there, int crewSize, MealSlot slot, DrawState& state,
-                  Generator& random, std::vector<int>& cooks, std::vector<int>& cleanup) {
+                  Generator& random, std::vector<int>& cooks, std::vector<int>& cleanup,
+                  const std::vector<int>& keptCooks, const std::vector<int>& keptCleanup) {
     cooks.clear();
     cleanup.clear();
     if (there.empty())
@@ -238,43 +239,15 @@ void DrawEvenMeal(const std::vector<int>& there, int crewSize, MealSlot slot, Dr
         key.tired = state.OnDutyBefore[static_cast<std::size_t>(key.person)];
         key.tier = restRule && key.tired ? 2 : 0;
         key.places = 0;
-        key.placed = false;
+        key.drawn = 0;
         key.cooked = At(state.Cooks, key.person);
         key.cleaned = At(state.Duties, key.person) - key.cooked;
         WeighShare(key, t, state);
     }
     const bool twoPlaces = static_cast<int>(there.size()) < 2 * crewSize;
 
-    // First who is on duty, place by place: 2 x crew size places, one a person unless fewer
-    // people are there.
-    std::vector<int>& ties = state.Ties;
-    for (int place = 0; place < 2 * crewSize; ++place) {
-        // Among people owed alike: the first crew's worth of places to those who cooked least,
-        // the second to those who cleaned up least; a second place to whoever has done more of
-        // one kind than the other, since two places fill both crews and leave that as it is.
-        const auto kind = [&](const FairKey& key) {
-            if (key.places == 1)
-                return -std::abs(key.cooked - key.cleaned);
-            return place < crewSize ? key.cooked : key.cleaned;
-        };
-        ties.clear();
-        int bestKind = 0;
-        for (std::size_t i = 0; i < keys.size(); ++i) {
-            const FairKey& key = keys[i];
-            if (key.places >= 2 || (key.places == 1 && !twoPlaces))
-                continue;
-            const int k = kind(key);
-            if (!ties.empty()) {
-                const FairKey& best = keys[static_cast<std::size_t>(ties.front())];
-                if (Before(best, key, bestKind, k))
-                    continue;
-                if (Before(key, best, k, bestKind))
-                    ties.clear();
-            }
-            bestKind = k;
-            ties.push_back(static_cast<int>(i));
-        }
-        FairKey& taken = keys[static_cast<std::size_t>(OneOf(ties, random))];
+    // A place taken: a duty counted, and the one place a meal and the pairs kept apart weighed.
+    const auto take = [&](FairKey& taken) {
         ++taken.places;
         ++state.Duties[static_cast<std::size_t>(taken.person)];
         taken.tier |= 4;
@@ -289,33 +262,103 @@ void DrawEvenMeal(const std::vector<int>& there, int crewSize, MealSlot slot, Dr
                 apart.tier |= 1;
                 WeighShare(apart, t, state);
             }
+    };
+
+    // The places set by hand stand first, as they are; the draw fills the others around them.
+    const auto crewPlaces = static_cast<std::size_t>(std::max(crewSize, 0));
+    cooks.assign(crewPlaces, -1);
+    cleanup.assign(crewPlaces, -1);
+    int freeCooks = crewSize, freeCleanup = crewSize;
+    for (const bool cook : {true, false}) {
+        const std::vector<int>& kept = cook ? keptCooks : keptCleanup;
+        for (std::size_t p = 0; p < crewPlaces && p < kept.size(); ++p) {
+            const auto person = static_cast<std::size_t>(kept[p]);
+            if (kept[p] < 0 || person >= size || keyOf[person] < 0)
+                continue;
+            (cook ? cooks : cleanup)[p] = kept[p];
+            --(cook ? freeCooks : freeCleanup);
+            take(keys[static_cast<std::size_t>(keyOf[person])]);
+            state.Cooks[person] += cook ? 1 : 0;
+        }
     }
-    // Then who cooks: somebody with two places does both; of the others, place by place, the
-    // person and crew whose kind of duty that person is furthest behind on, against the other.
+
+    // Then who else is on duty, place by place: one place a person unless fewer people are
+    // there than two crews (or the places set by hand leave nobody else).
+    std::vector<int>& ties = state.Ties;
+    for (int place = 0; place < freeCooks + freeCleanup; ++place) {
+        // Among people owed alike: the first crew's worth of places to those who cooked least,
+        // the second to those who cleaned up least; a second place to whoever has done more of
+        // one kind than the other, since two places fill both crews and leave that as it is.
+        const auto kind = [&](const FairKey& key) {
+            if (key.places == 1)
+                return -std::abs(key.cooked - key.cleaned);
+            return place < freeCooks ? key.cooked : key.cleaned;
+        };
+        ties.clear();
+        for (const int limit : {twoPlaces ? 2 : 1, 2 * crewSize + 1}) {
+            int bestKind = 0;
+            for (std::size_t i = 0; i < keys.size(); ++i) {
+                const FairKey& key = keys[i];
+                if (key.places >= limit)
+                    continue;
+                const int k = kind(key);
+                if (!ties.empty()) {
+                    const FairKey& best = keys[static_cast<std::size_t>(ties.front())];
+                    if (Before(best, key, bestKind, k))
+                        continue;
+                    if (Before(key, best, k, bestKind))
+                        ties.clear();
+                }
+                bestKind = k;
+                ties.push_back(static_cast<int>(i));
+            }
+            if (!ties.empty())
+                break;
+        }
+        FairKey& taken = keys[static_cast<std::size_t>(OneOf(ties, random))];
+        ++taken.drawn;
+        take(taken);
+    }
+
+    // Then who cooks: somebody drawn twice does both; of the others, place by place, the person
+    // and crew whose kind of duty that person is furthest behind on, against the other, and a
+    // crew they are not in already.
+    const auto in = [](const std::vector<int>& crew, int person) {
+        return std::find(crew.begin(), crew.end(), person) != crew.end();
+    };
+    const auto seat = [&](std::vector<int>& crew, int person) {
+        *std::find(crew.begin(), crew.end(), -1) = person;
+        if (&crew == &cooks)
+            ++state.Cooks[static_cast<std::size_t>(person)];
+    };
     std::vector<int>& chosen = state.Chosen;
     chosen.clear();
     for (std::size_t i = 0; i < keys.size(); ++i) {
-        const FairKey& key = keys[i];
-        if (key.places == 1)
-            chosen.push_back(static_cast<int>(i));
-        if (key.places == 2) {
-            cooks.push_back(key.person);
-            cleanup.push_back(key.person);
-            ++state.Cooks[static_cast<std::size_t>(key.person)];
+        FairKey& key = keys[i];
+        if (key.drawn == 2 && freeCooks > 0 && freeCleanup > 0) {
+            seat(cooks, key.person);
+            seat(cleanup, key.person);
+            --freeCooks;
+            --freeCleanup;
+            key.drawn = 0;
         }
+        if (key.drawn > 0)
+            chosen.push_back(static_cast<int>(i));
     }
-    while (static_cast<int>(cooks.size() + cleanup.size()) < 2 * crewSize) {
+    while (freeCooks + freeCleanup > 0) {
         ties.clear();
-        int fewest = 0;
+        std::pair<bool, int> fewest{};
         for (int i : chosen) {
             const FairKey& key = keys[static_cast<std::size_t>(i)];
-            if (key.placed)
+            if (key.drawn == 0)
                 continue;
             for (const bool cook : {true, false}) {
-                if (static_cast<int>((cook ? cooks : cleanup).size()) >= crewSize)
+                if ((cook ? freeCooks : freeCleanup) == 0)
                     continue;
-                const int done = cook ? key.cooked - key.cleaned : key.cleaned - key.cooked;
-                if (!ties.empty() && done > fewest)
+                const std::pair<bool, int> done{
+                    in(cook ? cooks : cleanup, key.person),
+                    cook ? key.cooked - key.cleaned : key.cleaned - key.cooked};
+                if (!ties.empty() && fewest < done)
                     continue;
                 if (ties.empty() || done < fewest)
                     ties.clear();
@@ -325,9 +368,9 @@ void DrawEvenMeal(const std::vector<int>& there, int crewSize, MealSlot slot, Dr
         }
         const int pick = OneOf(ties, random);
         FairKey& key = keys[static_cast<std::size_t>(pick / 2)];
-        key.placed = true;
-        (pick % 2 == 0 ? cooks : cleanup).push_back(key.person);
-        state.Cooks[static_cast<std::size_t>(key.person)] += pick % 2 == 0 ? 1 : 0;
+        --key.drawn;
+        seat(pick % 2 == 0 ? cooks : cleanup, key.person);
+        --(pick % 2 == 0 ? freeCooks : freeCleanup);
     }
 
     std::fill(state.OnDutyBefore.begin(), state.OnDutyBefore.end(), 0);
@@ -354,6 +397,7 @@ std::pair<double, double> Shortfall(const DrawState& state) {
 }
 
 constexpr int kPlanAttempts = 16;
+const std::vector<int> kNothingKept;
 
 } // namespace
 
@@ -372,7 +416,9 @@ void PlanEvenDraw(const OutingPlan& plan, DrawState& state, Generator& random) {
         std::fill(trial.OnDutyBefore.begin(), trial.OnDutyBefore.end(), 0);
         for (std::size_t t = 0; t < meals; ++t)
             DrawEvenMeal(there[t], plan.crewSize, state.Order[t], trial, random,
-                         trial.PlannedCooks[t], trial.PlannedCleanup[t]);
+                         trial.PlannedCooks[t], trial.PlannedCleanup[t],
+                         t < state.KeptCooks.size() ? state.KeptCooks[t] : kNothingKept,
+                         t < state.KeptCleanup.size() ? state.KeptCleanup[t] : kNothingKept);
         const std::pair<double, double> shortfall = Shortfall(trial);
         if (attempt == 0 || shortfall < best) {
             best = shortfall;

@@ -25,8 +25,8 @@ struct FairKey {
     std::int64_t rank;   // tier, deadline and owed in one number
     int tired;           // on duty at the meal before
     int cooked, cleaned; // before this meal
-    int places;          // taken at this meal
-    bool placed;         // in a crew
+    int places;          // taken at this meal, set by hand or drawn
+    int drawn;           // drawn at this meal and not yet in a crew
 };
 
 struct DrawState {
@@ -45,6 +45,9 @@ struct DrawState {
     // there. One row of Order.size() values per person.
     std::vector<MealSlot> Order{};
     std::vector<double> Owed{};
+    // By meal of Order and place, the person a place set by hand keeps (-1: drawn); a meal
+    // with an empty list, or beyond the list, keeps nothing.
+    std::vector<std::vector<int>> KeptCooks{}, KeptCleanup{};
     // The crews drawn for each meal of Order, ahead of the document.
     std::vector<std::vector<int>> PlannedCooks{}, PlannedCleanup{};
     // By list position: on duty at the meal drawn last.
@@ -90,10 +93,14 @@ std::string DrawCrew(const std::vector<std::string>& people, int crewSize, DrawS
 //   4. rest: nobody on duty at the meal before, while two crews of people there were not,
 //   5. one place a meal: nobody on both crews, while two crews of people are there.
 // Nobody takes two places in one crew unless fewer people than a crew are there. Among people
-// equal in all of these the choice is random, one draw a place. Counts the duties.
+// equal in all of these the choice is random, one draw a place. A place that `keptCooks` or
+// `keptCleanup` gives a person there is theirs as it stands, and counts as the duty it is; the
+// draw fills the other places around it. Counts the duties.
 void DrawEvenMeal(const std::vector<int>& there, int crewSize, MealSlot slot, DrawState& state,
-                  Generator& random, std::vector<int>& cooks, std::vector<int>& cleanup);
-// Draws every meal of state.Order with DrawEvenMeal, from fresh counts, into the planned crews.
+                  Generator& random, std::vector<int>& cooks, std::vector<int>& cleanup,
+                  const std::vector<int>& keptCooks = {}, const std::vector<int>& keptCleanup = {});
+// Draws every meal of state.Order with DrawEvenMeal, from fresh counts, into the planned crews,
+// around the places state.KeptCooks and state.KeptCleanup keep.
 // A greedy draw meal by meal cannot see a rest or a short meal coming that a person's share
 // needed them for, so the outing is drawn again, a few times at most, until everybody's count
 // is within one of their fair share and each kind's within one of half of it; otherwise the

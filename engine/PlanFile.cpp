@@ -659,12 +659,17 @@ std::string WritePlanJson(const PlanFile& plan) {
         root["startDate"] = IsoDate(*plan.startDate);
     if (plan.roster && RosterFits(*plan.roster, plan))
         root["roster"] = RosterJson(*plan.roster);
-    if (!plan.keepApart.empty()) {
-        OrderedJson pairs = OrderedJson::array();
-        for (const auto& pair : plan.keepApart)
+    // Only pairs of the people, so that whatever is written can be read back.
+    const std::vector<std::string>& people = plan.List(PlanList::People);
+    const auto among = [&](const std::string& name) {
+        return std::find(people.begin(), people.end(), name) != people.end();
+    };
+    OrderedJson pairs = OrderedJson::array();
+    for (const auto& pair : plan.keepApart)
+        if (among(pair[0]) && among(pair[1]))
             pairs.push_back(OrderedJson::array({pair[0], pair[1]}));
+    if (!pairs.empty())
         root["keepApart"] = std::move(pairs);
-    }
     // Texts are written as they are; a broken byte sequence (none comes from the wizard) becomes
     // U+FFFD rather than failing the save.
     return root.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";

@@ -151,9 +151,16 @@ Roster DrawRoster(const OutingPlan& plan, Generator& random, const Roster* previ
     random.ReseedFromClock();
     DrawState state;
     CountMealsThere(plan, state);
-    // The even-shares draw takes the whole outing at once, ahead of the dishes.
-    if (plan.evenShares)
+    // The even-shares draw takes the whole outing at once, ahead of the dishes, around the
+    // places set by hand.
+    if (plan.evenShares) {
+        for (const MealSlot slot : state.Order) {
+            const std::vector<int> there = PeopleThere(plan, slot);
+            state.KeptCooks.push_back(KeptPlaces(plan, previous, slot, Duty::Cook, there));
+            state.KeptCleanup.push_back(KeptPlaces(plan, previous, slot, Duty::Cleanup, there));
+        }
         PlanEvenDraw(plan, state, random);
+    }
     std::size_t t = 0;
     for (const RosterDay& day : roster.days) {
         for (Meal meal : {Meal::Breakfast, Meal::Lunch, Meal::Dinner}) {
@@ -168,7 +175,8 @@ Roster DrawRoster(const OutingPlan& plan, Generator& random, const Roster* previ
                 const bool cook = duty == Duty::Cook;
                 if (plan.evenShares) {
                     (cook ? drawn.cooks : drawn.cleanup) =
-                        Places(cook ? state.PlannedCooks[t] : state.PlannedCleanup[t], {});
+                        Places(cook ? state.PlannedCooks[t] : state.PlannedCleanup[t],
+                               cook ? state.KeptCooks[t] : state.KeptCleanup[t]);
                     continue;
                 }
                 const std::vector<int> kept = KeptPlaces(plan, previous, slot, duty, drawn.there);

@@ -157,7 +157,8 @@ TEST(PlanFileRoundTrip, SeveralHundredRandomPlansComeBackEqualAndRewriteToTheSam
 }
 
 // Catches: a roster or start date lost or changed on the way through the file (places set by
-// hand, shared names, dates), and a roster written that the file could not read back.
+// hand, shared names, dates), and a roster or a pair kept apart written that the file could not
+// read back.
 TEST(PlanFileRoundTrip, TheRosterAndStartDateComeBackAndARosterThatNoLongerFitsIsNotWritten) {
     for (unsigned n = 0; n < 40; ++n) {
         PlanFile plan = RandomPlan(n * 8 + 1);
@@ -166,6 +167,7 @@ TEST(PlanFileRoundTrip, TheRosterAndStartDateComeBackAndARosterThatNoLongerFitsI
             plan.List(PlanList::Dinners) = {"Stew"};
         plan.crewSize = 1 + static_cast<int>(n % 3);
         plan.away.clear();
+        plan.keepApart = {{"Ann", "Cy"}};
         if (n % 2)
             plan.startDate = CalendarDate{2027, 6, 1 + static_cast<int>(n % 28)};
         dutywise::testing::ScriptedClock clock(n);
@@ -192,6 +194,7 @@ TEST(PlanFileRoundTrip, TheRosterAndStartDateComeBackAndARosterThatNoLongerFitsI
                   "Zed");
         const std::string bytes = WritePlanJson(renamed);
         EXPECT_EQ(bytes.find("\"roster\""), std::string::npos) << "case " << n;
+        EXPECT_EQ(bytes.find("keepApart"), std::string::npos) << "case " << n;
         ASSERT_TRUE(ParsePlanJson(bytes).plan) << "case " << n;
     }
 }
