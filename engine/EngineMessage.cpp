@@ -67,6 +67,8 @@ std::string Detail(const EngineMessage& m) {
     case MessageCode::NotAmongPeople:
         return "The name " + Quoted(m.value) + " in the field " + field +
                " is not among the plan's people.";
+    case MessageCode::NotNamePairs:
+        return "The field \"keepApart\" must be a list of pairs of names.";
     case MessageCode::PlanIsAFolder:
         return "It is a folder, not a plan.";
     case MessageCode::PlanNotPlainFile:

@@ -40,6 +40,7 @@ enum class MessageCode {
     MealNotTicked,    // the meal `value` in `field` is not ticked in the plan
     MealTwice,        // the meal `value` is twice in `field`
     NotAmongPeople,   // the name `value` in `field` is not among the plan's people
+    NotNamePairs,     // "keepApart" is not a list of pairs of names
     // What a file is refused for.
     PlanIsAFolder,     // a plan's name is a folder's
     PlanNotPlainFile,  // a plan's name is a pipe, device or socket

@@ -294,18 +294,16 @@ void ReadIdentity(const Json& root, std::string_view bytes) {
 // Pairs of names, each among the people.
 std::vector<std::array<std::string, 2>> KeptApart(const Json& value,
                                                   const std::vector<std::string>& people) {
-    const char* shape = "The field \"keepApart\" must be a list of pairs of names.";
     if (!value.is_array())
-        Refuse(shape);
+        Refuse(MessageCode::NotNamePairs, "keepApart");
     std::vector<std::array<std::string, 2>> pairs;
     for (const Json& pair : value) {
         const std::vector<std::string> names = Texts(pair, "keepApart");
         if (names.size() != 2)
-            Refuse(shape);
+            Refuse(MessageCode::NotNamePairs, "keepApart");
         for (const std::string& name : names)
             if (std::find(people.begin(), people.end(), name) == people.end())
-                Refuse("The field \"keepApart\" names " + Quoted(name) +
-                       ", who is not among the people.");
+                Refuse(MessageCode::NotAmongPeople, "keepApart", name);
         pairs.push_back({names[0], names[1]});
     }
     return pairs;

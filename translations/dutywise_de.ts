@@ -348,6 +348,10 @@
         <source>The calendar needs the outing&apos;s start date (Days page).</source>
         <translation>Der Kalender braucht das Anfangsdatum des Lagers (Seite „Tage“).</translation>
     </message>
+    <message>
+        <source>The field &quot;keepApart&quot; must be a list of pairs of names.</source>
+        <translation>Das Feld &quot;keepApart&quot; muss eine Liste von Namenspaaren sein.</translation>
+    </message>
 </context>
 <context>
     <name>FlatColorComboBox</name>

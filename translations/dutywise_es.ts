@@ -348,6 +348,10 @@
         <source>The calendar needs the outing&apos;s start date (Days page).</source>
         <translation>El calendario necesita la fecha de inicio de la salida (página «Días»).</translation>
     </message>
+    <message>
+        <source>The field &quot;keepApart&quot; must be a list of pairs of names.</source>
+        <translation>El campo &quot;keepApart&quot; debe ser una lista de pares de nombres.</translation>
+    </message>
 </context>
 <context>
     <name>FlatColorComboBox</name>

@@ -348,6 +348,10 @@
         <source>The calendar needs the outing&apos;s start date (Days page).</source>
         <translation>Le calendrier a besoin de la date de début de la sortie (page « Jours »).</translation>
     </message>
+    <message>
+        <source>The field &quot;keepApart&quot; must be a list of pairs of names.</source>
+        <translation>Le champ &quot;keepApart&quot; doit être une liste de paires de noms.</translation>
+    </message>
 </context>
 <context>
     <name>FlatColorComboBox</name>

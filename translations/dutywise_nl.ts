@@ -348,6 +348,10 @@
         <source>The calendar needs the outing&apos;s start date (Days page).</source>
         <translation>De agenda heeft de begindatum van het kamp nodig (pagina „Dagen”).</translation>
     </message>
+    <message>
+        <source>The field &quot;keepApart&quot; must be a list of pairs of names.</source>
+        <translation>Het veld &quot;keepApart&quot; moet een lijst van naamparen zijn.</translation>
+    </message>
 </context>
 <context>
     <name>FlatColorComboBox</name>

@@ -124,6 +124,9 @@ const char* EngineMessageSource(MessageCode code) {
     case MessageCode::NotAmongPeople:
         return QT_TRANSLATE_NOOP("EngineMessages",
                                  "The name %1 in the field %2 is not among the plan's people.");
+    case MessageCode::NotNamePairs:
+        return QT_TRANSLATE_NOOP("EngineMessages",
+                                 "The field \"keepApart\" must be a list of pairs of names.");
     case MessageCode::PlanIsAFolder:
         return QT_TRANSLATE_NOOP("EngineMessages", "It is a folder, not a plan.");
     case MessageCode::PlanNotPlainFile:
