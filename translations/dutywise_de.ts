@@ -178,6 +178,10 @@
         <source>Clean-up %1</source>
         <translation>Abwasch %1</translation>
     </message>
+    <message>
+        <source>%1 and %2 are to be kept apart</source>
+        <translation>%1 und %2 sollen getrennt bleiben</translation>
+    </message>
 </context>
 <context>
     <name>EditorDocument</name>
@@ -461,6 +465,53 @@ Sam Ridley</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>KeepApartDialog</name>
+    <message>
+        <source>Keep Apart</source>
+        <translation>Getrennt halten</translation>
+    </message>
+    <message>
+        <source>Choose two people who should not cook or clean up at the same meal and press Add Pair. The draw keeps them apart when duties are shared evenly.</source>
+        <translation>Wähle zwei Personen, die nicht bei derselben Mahlzeit kochen oder abwaschen sollen, und drücke „Paar hinzufügen“. Werden die Dienste fair verteilt, hält die Auslosung sie getrennt.</translation>
+    </message>
+    <message>
+        <source>First person of the pair</source>
+        <translation>Erste Person des Paars</translation>
+    </message>
+    <message>
+        <source>Second person of the pair</source>
+        <translation>Zweite Person des Paars</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>und</translation>
+    </message>
+    <message>
+        <source>Add Pair</source>
+        <translation>Paar hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add the pair</source>
+        <translation>Das Paar hinzufügen</translation>
+    </message>
+    <message>
+        <source>Pairs kept apart</source>
+        <translation>Getrennt gehaltene Paare</translation>
+    </message>
+    <message>
+        <source>Remove Pair</source>
+        <translation>Paar entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the chosen pair</source>
+        <translation>Das gewählte Paar entfernen</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
     </message>
 </context>
 <context>
@@ -1893,6 +1944,18 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     <message>
         <source>Print each scout&apos;s duties</source>
         <translation>Dienste je Person drucken</translation>
+    </message>
+    <message>
+        <source>Keep Apart...</source>
+        <translation>Getrennt halten…</translation>
+    </message>
+    <message>
+        <source>Keep apart</source>
+        <translation>Getrennt halten</translation>
+    </message>
+    <message>
+        <source>Pairs of people who should not share a meal&apos;s crews</source>
+        <translation>Paare, die nicht bei derselben Mahlzeit Dienst haben sollen</translation>
     </message>
 </context>
 </TS>

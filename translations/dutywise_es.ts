@@ -178,6 +178,10 @@
         <source>Clean-up %1</source>
         <translation>Limpieza %1</translation>
     </message>
+    <message>
+        <source>%1 and %2 are to be kept apart</source>
+        <translation>%1 y %2 deben ir separados</translation>
+    </message>
 </context>
 <context>
     <name>EditorDocument</name>
@@ -461,6 +465,53 @@ Sam Ridley</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>KeepApartDialog</name>
+    <message>
+        <source>Keep Apart</source>
+        <translation>Separar</translation>
+    </message>
+    <message>
+        <source>Choose two people who should not cook or clean up at the same meal and press Add Pair. The draw keeps them apart when duties are shared evenly.</source>
+        <translation>Elige dos personas que no deben cocinar ni limpiar en la misma comida y pulsa «Añadir pareja». El sorteo las separa cuando los servicios se reparten por igual.</translation>
+    </message>
+    <message>
+        <source>First person of the pair</source>
+        <translation>Primera persona de la pareja</translation>
+    </message>
+    <message>
+        <source>Second person of the pair</source>
+        <translation>Segunda persona de la pareja</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>Add Pair</source>
+        <translation>Añadir pareja</translation>
+    </message>
+    <message>
+        <source>Add the pair</source>
+        <translation>Añadir la pareja</translation>
+    </message>
+    <message>
+        <source>Pairs kept apart</source>
+        <translation>Parejas separadas</translation>
+    </message>
+    <message>
+        <source>Remove Pair</source>
+        <translation>Quitar pareja</translation>
+    </message>
+    <message>
+        <source>Remove the chosen pair</source>
+        <translation>Quitar la pareja elegida</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
     </message>
 </context>
 <context>
@@ -1893,6 +1944,18 @@ Un cuadrante para cada salida, justo para todos</translation>
     <message>
         <source>Print each scout&apos;s duties</source>
         <translation>Imprimir los servicios de cada uno</translation>
+    </message>
+    <message>
+        <source>Keep Apart...</source>
+        <translation>Separar…</translation>
+    </message>
+    <message>
+        <source>Keep apart</source>
+        <translation>Separar</translation>
+    </message>
+    <message>
+        <source>Pairs of people who should not share a meal&apos;s crews</source>
+        <translation>Parejas que no deben tener turno en la misma comida</translation>
     </message>
 </context>
 </TS>

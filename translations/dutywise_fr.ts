@@ -178,6 +178,10 @@
         <source>Clean-up %1</source>
         <translation>Vaisselle %1</translation>
     </message>
+    <message>
+        <source>%1 and %2 are to be kept apart</source>
+        <translation>%1 et %2 doivent être séparés</translation>
+    </message>
 </context>
 <context>
     <name>EditorDocument</name>
@@ -461,6 +465,53 @@ Sam Ridley</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>KeepApartDialog</name>
+    <message>
+        <source>Keep Apart</source>
+        <translation>Séparer</translation>
+    </message>
+    <message>
+        <source>Choose two people who should not cook or clean up at the same meal and press Add Pair. The draw keeps them apart when duties are shared evenly.</source>
+        <translation>Choisis deux personnes qui ne doivent pas faire la cuisine ou la vaisselle au même repas et appuie sur « Ajouter la paire ». Le tirage les sépare quand les services sont répartis équitablement.</translation>
+    </message>
+    <message>
+        <source>First person of the pair</source>
+        <translation>Première personne de la paire</translation>
+    </message>
+    <message>
+        <source>Second person of the pair</source>
+        <translation>Deuxième personne de la paire</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>et</translation>
+    </message>
+    <message>
+        <source>Add Pair</source>
+        <translation>Ajouter la paire</translation>
+    </message>
+    <message>
+        <source>Add the pair</source>
+        <translation>Ajouter la paire</translation>
+    </message>
+    <message>
+        <source>Pairs kept apart</source>
+        <translation>Paires séparées</translation>
+    </message>
+    <message>
+        <source>Remove Pair</source>
+        <translation>Retirer la paire</translation>
+    </message>
+    <message>
+        <source>Remove the chosen pair</source>
+        <translation>Retirer la paire choisie</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
     </message>
 </context>
 <context>
@@ -1893,6 +1944,18 @@ Un planning pour chaque sortie, juste pour tous</translation>
     <message>
         <source>Print each scout&apos;s duties</source>
         <translation>Imprimer les services de chacun</translation>
+    </message>
+    <message>
+        <source>Keep Apart...</source>
+        <translation>Séparer…</translation>
+    </message>
+    <message>
+        <source>Keep apart</source>
+        <translation>Séparer</translation>
+    </message>
+    <message>
+        <source>Pairs of people who should not share a meal&apos;s crews</source>
+        <translation>Paires de personnes qui ne doivent pas être de service au même repas</translation>
     </message>
 </context>
 </TS>

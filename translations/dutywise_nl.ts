@@ -178,6 +178,10 @@
         <source>Clean-up %1</source>
         <translation>Afwas %1</translation>
     </message>
+    <message>
+        <source>%1 and %2 are to be kept apart</source>
+        <translation>%1 en %2 moeten uit elkaar blijven</translation>
+    </message>
 </context>
 <context>
     <name>EditorDocument</name>
@@ -461,6 +465,53 @@ Sam Ridley</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>KeepApartDialog</name>
+    <message>
+        <source>Keep Apart</source>
+        <translation>Apart houden</translation>
+    </message>
+    <message>
+        <source>Choose two people who should not cook or clean up at the same meal and press Add Pair. The draw keeps them apart when duties are shared evenly.</source>
+        <translation>Kies twee mensen die niet bij dezelfde maaltijd moeten koken of afwassen en druk op „Paar toevoegen”. De loting houdt ze apart als de corvee eerlijk verdeeld wordt.</translation>
+    </message>
+    <message>
+        <source>First person of the pair</source>
+        <translation>Eerste persoon van het paar</translation>
+    </message>
+    <message>
+        <source>Second person of the pair</source>
+        <translation>Tweede persoon van het paar</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>en</translation>
+    </message>
+    <message>
+        <source>Add Pair</source>
+        <translation>Paar toevoegen</translation>
+    </message>
+    <message>
+        <source>Add the pair</source>
+        <translation>Het paar toevoegen</translation>
+    </message>
+    <message>
+        <source>Pairs kept apart</source>
+        <translation>Paren die apart blijven</translation>
+    </message>
+    <message>
+        <source>Remove Pair</source>
+        <translation>Paar wissen</translation>
+    </message>
+    <message>
+        <source>Remove the chosen pair</source>
+        <translation>Het gekozen paar wissen</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 en %2</translation>
     </message>
 </context>
 <context>
@@ -1893,6 +1944,18 @@ Een rooster voor elk kamp, eerlijk voor iedereen</translation>
     <message>
         <source>Print each scout&apos;s duties</source>
         <translation>Corvees per persoon afdrukken</translation>
+    </message>
+    <message>
+        <source>Keep Apart...</source>
+        <translation>Apart houden…</translation>
+    </message>
+    <message>
+        <source>Keep apart</source>
+        <translation>Apart houden</translation>
+    </message>
+    <message>
+        <source>Pairs of people who should not share a meal&apos;s crews</source>
+        <translation>Paren die niet bij dezelfde maaltijd corvee moeten hebben</translation>
     </message>
 </context>
 </TS>

@@ -1,11 +1,13 @@
 // Who is there when: the Finalization page's "Who Is There..." button, its dialog, and the
 // absences the wizard keeps with the people list's entries (by entry key, so that sorting,
-// adding and deleting others leave each person's ticks with that person).
+// adding and deleting others leave each person's ticks with that person). Beside it, "Keep
+// Apart..." and the pairs of names kept out of one meal's crews.
 
 #include <QMessageBox>
 #include <QSet>
 
 #include "FlatListBox.h"
+#include "KeepApartDialog.h"
 #include "Roster.h"
 #include "WhoIsThereDialog.h"
 #include "WizardWindow.h"
@@ -74,4 +76,29 @@ void WizardWindow::showWhoIsThere() {
     // The list cannot change while the dialog is up: its rows are the entries, in order.
     const std::vector<quint64>& keys = peopleList->entryKeys();
     keepAbsences(keys, dialog.away());
+}
+
+void WizardWindow::updateKeepApartButton() {
+    // Two different names, as the dialog offers them; one pass, as this runs on every change.
+    QString first;
+    bool two = false;
+    for (const QString& name : peopleList->items()) {
+        if (name.isEmpty() || name == first)
+            continue;
+        if (!first.isEmpty()) {
+            two = true;
+            break;
+        }
+        first = name;
+    }
+    keepApartButton->setEnabled(two);
+}
+
+void WizardWindow::showKeepApart() {
+    updateKeepApartButton();
+    if (!keepApartButton->isEnabled())
+        return;
+    KeepApartDialog dialog(peopleList->items(), KeptApart(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        keepApart_ = dialog.pairs();
 }

@@ -164,6 +164,9 @@ void WizardWindow::connectHandlers() {
     click(whoIsThereButton, &WizardWindow::showWhoIsThere);
     connect(peopleList, &FlatListBox::itemsChanged, this,
             &WizardWindow::dropAbsencesOfDeletedPeople);
+    click(keepApartButton, &WizardWindow::showKeepApart);
+    connect(peopleList, &FlatListBox::itemsChanged, this, &WizardWindow::updateKeepApartButton);
+    updateKeepApartButton();
 
     // Bold, Italic, Underline, Save, Print, Open Plan... and Save Plan... with their keys.
     connectKeys();

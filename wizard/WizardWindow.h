@@ -192,6 +192,9 @@ private:
     // The absences of entries just put into the people list, given in the same order.
     void keepAbsences(const std::vector<quint64>& keys, const std::vector<dutywise::MealSet>& away);
     void dropAbsencesOfDeletedPeople();
+    // Keep Apart...: its dialog; enabled while the people list holds two different names.
+    void showKeepApart();
+    void updateKeepApartButton();
 
     // "I can't see the text!" (WizardReadability.cpp)
     void makeTextReadable();
@@ -231,6 +234,7 @@ private:
     // The meals each person is away from, by the people list's entry keys; people who are
     // there for every meal have no entry.
     QHash<quint64, dutywise::MealSet> absences_;
-    // Pairs of names the even-shares draw keeps out of one meal's crews, as a plan brought them.
+    // Pairs of names the even-shares draw keeps out of one meal's crews, as a plan brought them
+    // or the Keep Apart dialog left them.
     std::vector<std::array<std::string, 2>> keepApart_;
 };
