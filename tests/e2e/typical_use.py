@@ -475,7 +475,7 @@ def walk_keys(saved):
 
     next_page("Finalization")
     build = find("push button", "Build")
-    tab_to(build, 3)  # past the crew size and Who Is There...
+    tab_to(build, 4)  # past the crew size, Who Is There... and Keep Apart...
     step("Enter on Build")
     keys("Return")
     message_box_answer("Completed!")
