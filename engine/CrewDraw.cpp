@@ -116,6 +116,45 @@ std::vector<int> PeopleThere(const OutingPlan& plan, MealSlot slot) {
     return there;
 }
 
+namespace {
+
+// Turns each person's fair share of the outing into their share of the season (see
+// PlanEvenDraw): the row of a person behind grows faster, of one ahead slower or not at all.
+void WeighSeason(const OutingPlan& plan, DrawState& state) {
+    const std::size_t n = plan.people.size(), meals = state.Order.size();
+    if (meals == 0)
+        return;
+    std::vector<SeasonCount> past(n);
+    double pastDuties = 0, pastMeals = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        past[i] = PastOf(plan.season, plan.people[i]);
+        pastDuties += past[i].duties;
+        pastMeals += past[i].meals;
+    }
+    const double rate = pastMeals > 0 ? pastDuties / pastMeals : 0.0;
+    std::vector<double> target(n);
+    double places = 0, targets = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        const double share = state.Owed[i * meals + meals - 1];
+        const double behind = past[i].meals * rate - past[i].duties;
+        target[i] = share > 0 ? std::max(0.0, share + behind) : 0.0;
+        places += share;
+        targets += target[i];
+    }
+    // Somebody too far ahead to be spared enough leaves the others more than the places: each
+    // gives up the same part of their target.
+    const double scale = targets > 0 ? places / targets : 0.0;
+    for (std::size_t i = 0; i < n; ++i) {
+        double* row = state.Owed.data() + i * meals;
+        const double share = row[meals - 1];
+        const double factor = share > 0 ? target[i] * scale / share : 0.0;
+        for (std::size_t t = 0; t < meals; ++t)
+            row[t] *= factor;
+    }
+}
+
+} // namespace
+
 void CountMealsThere(const OutingPlan& plan, DrawState& state) {
     const std::size_t n = plan.people.size();
     state.MealsThere.assign(n, 0);
@@ -157,6 +196,8 @@ void CountMealsThere(const OutingPlan& plan, DrawState& state) {
             state.Owed[i * meals + t] = before + (here ? places / double(there) : 0.0);
         }
     }
+    if (!plan.season.empty())
+        WeighSeason(plan, state);
 }
 
 namespace {

@@ -101,6 +101,16 @@ void DrawEvenMeal(const std::vector<int>& there, int crewSize, MealSlot slot, Dr
                   const std::vector<int>& keptCooks = {}, const std::vector<int>& keptCleanup = {});
 // Draws every meal of state.Order with DrawEvenMeal, from fresh counts, into the planned crews,
 // around the places state.KeptCooks and state.KeptCleanup keep.
+//
+// With a season on, the share each person is steered toward is their share of the season:
+//   season share = past meals x (past duties of everybody on the list / their past meals)
+//                  + fair share of this outing,
+// everybody's past taken from the season by name (nothing for a name it does not know). This
+// outing's target is the season share less the past duties, never below nothing; when someone
+// is too far ahead for that, the other targets shrink in proportion so that they add up to the
+// outing's places again. Each person's fair share meal by meal is scaled to their target, so
+// that somebody behind catches up over the outing rather than at its first meals, and somebody
+// ahead is spared over it. Without a season the target is the fair share itself.
 // A greedy draw meal by meal cannot see a rest or a short meal coming that a person's share
 // needed them for, so the outing is drawn again, a few times at most, until everybody's count
 // is within one of their fair share and each kind's within one of half of it; otherwise the

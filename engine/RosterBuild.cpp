@@ -147,6 +147,7 @@ Roster DrawRoster(const OutingPlan& plan, Generator& random, const Roster* previ
     roster.days = OutingDays(plan);
     roster.snacks = plan.snacks;
     roster.drinks = plan.drinks;
+    roster.season = plan.season;
 
     random.ReseedFromClock();
     DrawState state;

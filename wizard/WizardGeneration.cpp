@@ -109,6 +109,8 @@ void WizardWindow::freshStart() {
     peopleList->clear();
     absences_.clear();
     keepApart_.clear();
+    season_.clear();
+    showSeason();
     uncheckAllDays();  // Uncheck All Days, which hides the day groups
     uncheckAllMeals(); // Uncheck All Meals
     breakfastsList->clear();

@@ -69,6 +69,7 @@ dutywise::PlanFile WizardWindow::CurrentPlanFile() const {
     plan.startDate = startDate();
     plan.roster = roster_;
     plan.keepApart = KeptApart();
+    plan.season = season_;
     return plan;
 }
 
@@ -99,6 +100,8 @@ void WizardWindow::ShowPlanFile(const dutywise::PlanFile& plan) {
     roster_ = plan.roster;
     showRoster();
     keepApart_ = plan.keepApart;
+    season_ = plan.season;
+    showSeason();
 }
 
 std::optional<QString> WizardWindow::LoadPlan(const QString& path) {

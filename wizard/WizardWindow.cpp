@@ -109,6 +109,7 @@ WizardWindow::WizardWindow(QWidget* parent) : QDialog(parent) {
     setAcceptDrops(true); // a plan file dropped on the window opens
     loadPictures();
     resetTools();
+    showSeason();
     connectHandlers();
 }
 
@@ -162,6 +163,8 @@ void WizardWindow::connectHandlers() {
 
     click(readabilitySwitch, &WizardWindow::makeTextReadable);
     click(whoIsThereButton, &WizardWindow::showWhoIsThere);
+    click(continueSeasonButton, &WizardWindow::continueSeason);
+    click(newSeasonButton, &WizardWindow::newSeason);
     connect(peopleList, &FlatListBox::itemsChanged, this,
             &WizardWindow::dropAbsencesOfDeletedPeople);
     click(keepApartButton, &WizardWindow::showKeepApart);
@@ -267,6 +270,7 @@ dutywise::OutingPlan WizardWindow::ReadPlan() const {
     plan.away = Absences();
     plan.startDate = startDate();
     plan.keepApart = KeptApart();
+    plan.season = season_;
     return plan;
 }
 

@@ -75,6 +75,11 @@ public:
     std::optional<QString> LoadPlanFile(const QByteArray& fileName);
     // Open Plan... without its dialog: reads, asks before replacing entries, reports a refusal.
     void OpenPlanFile(const QString& path);
+    // Continue Season... without its dialog (WizardSeason.cpp): the season carried on from the
+    // plan at `path`, or its refusal reported.
+    void ContinueSeasonFrom(const QString& path);
+    // The season the builds and saved plans carry; empty when none is on.
+    const dutywise::Season& season() const { return season_; }
 
     // BuildHost
     void ShowMessage(const std::string& text) override;
@@ -187,6 +192,11 @@ private:
     void savePlan();
     bool mayReplaceEntries(const QString& path); // asks when entries would be lost
 
+    // The season: carry one on from an earlier plan, clear it, say it is on (WizardSeason.cpp)
+    void continueSeason();
+    void newSeason();
+    void showSeason();
+
     // Who is there when: the dialog, and the absences kept with the people (WizardPresence.cpp)
     void showWhoIsThere();
     // The absences of entries just put into the people list, given in the same order.
@@ -237,4 +247,6 @@ private:
     // Pairs of names the even-shares draw keeps out of one meal's crews, as a plan brought them
     // or the Keep Apart dialog left them.
     std::vector<std::array<std::string, 2>> keepApart_;
+    // The season's earlier outings, by name; empty while no season is on.
+    dutywise::Season season_;
 };

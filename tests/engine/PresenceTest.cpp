@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "CrewDraw.h"
 #include "MemoryDocument.h"
 #include "ParagraphTexts.h"
 #include "RecordingHost.h"
@@ -78,14 +79,14 @@ std::vector<std::string> Build(const OutingPlan& plan, std::uint64_t walk,
 // The fair draw's promises, measured from the roster: nobody on duty again at once while two
 // crews of people there had rested; nobody on both crews while two crews are there; everybody's
 // count within one of their share of the meals they were there for; cooking and cleaning up
-// each spread evenly when nobody is away. The plain draw, off the same plans, must give the
-// recorded digest draw for draw: its rules are older and stay as they were.
+// each spread evenly when nobody is away. Both draws, off the same plans, must give their
+// recorded digests draw for draw: a plan without a season draws as it always did.
 TEST(Presence, SeededBuildsWithAbsencesKeepEveryPromise) {
     int tightMeals = 0, evenBuildsEverybodyThere = 0, worstCookSpread = 0, worstCleanupSpread = 0;
     int evenMeals = 0, backToBack = 0, doubleDuty = 0, awayBuilds = 0, offShare = 0;
     int keptApart = 0, togetherAnyway = 0;
     double worstDistance = 0;
-    std::uint64_t plainDigest = 0xCBF29CE484222325ull;
+    std::uint64_t plainDigest = 0xCBF29CE484222325ull, evenDigest = plainDigest;
     for (std::uint64_t seed = 1; seed <= 4000; ++seed) {
         const bool even = seed % 2 == 0;
         SCOPED_TRACE("seed " + std::to_string(seed) + (even ? ", even shares" : ", plain"));
@@ -93,11 +94,10 @@ TEST(Presence, SeededBuildsWithAbsencesKeepEveryPromise) {
         std::vector<std::string> messages;
         const std::vector<std::string> texts = Build(plan, seed, messages);
         ASSERT_EQ(messages, std::vector<std::string>{"Completed!"});
-        if (!even) {
-            for (const std::string& text : texts)
-                for (unsigned char ch : text + "\n")
-                    plainDigest = (plainDigest ^ ch) * 0x100000001B3ull;
-        }
+        std::uint64_t& digest = even ? evenDigest : plainDigest;
+        for (const std::string& text : texts)
+            for (unsigned char ch : text + "\n")
+                digest = (digest ^ ch) * 0x100000001B3ull;
 
         const std::size_t n = plan.people.size();
         const int crews = 2 * plan.crewSize;
@@ -244,6 +244,65 @@ TEST(Presence, SeededBuildsWithAbsencesKeepEveryPromise) {
     EXPECT_GT(evenBuildsEverybodyThere, 400);
     EXPECT_GT(tightMeals, 1000);
     EXPECT_EQ(plainDigest, 0x52DC6A13CD8C2DDCull);
+    EXPECT_EQ(evenDigest, 0xAC2C0A51B99065DDull);
+}
+
+// With a season on, each person's total over the season comes nearer their season share (past
+// meals at the list's past rate, plus this outing's fair share) than the same draw gives with
+// the season left out; a draw that ignores the season, or steers the wrong way, fails.
+TEST(Presence, ASeasonBringsTheSeasonTotalsNearerTheSeasonShare) {
+    double withSeason = 0, without = 0;
+    int worse = 0, builds = 0;
+    for (std::uint64_t seed = 1; seed <= 1500; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        OutingPlan plan = RandomPlanWithAbsences(seed, true);
+        plan.keepApart.clear();
+        // Earlier outings drawn about evenly: each person a few duties off the patrol's rate.
+        SplitMix64 dice(~seed * 31);
+        const double rate = 2.0 * plan.crewSize / static_cast<double>(plan.people.size());
+        for (const std::string& name : plan.people) {
+            const int meals = dice.Below(40);
+            const int duties = static_cast<int>(std::lround(meals * rate)) + dice.Below(7) - 3;
+            plan.season[name] = {std::max(0, duties), meals};
+        }
+        plan.season["somebody gone"] = {30, 10}; // counts for nobody on this outing
+        const std::size_t n = plan.people.size();
+        double pastDuties = 0, pastMeals = 0;
+        for (const std::string& name : plan.people) {
+            pastDuties += plan.season[name].duties;
+            pastMeals += plan.season[name].meals;
+        }
+        std::vector<double> share(n);
+        for (std::size_t i = 0; i < n; ++i)
+            share[i] = plan.season[plan.people[i]].meals * (pastMeals > 0 ? pastDuties / pastMeals : 0);
+        for (const MealSlot slot : OutingMeals(plan)) {
+            const auto there = static_cast<double>(PeopleThere(plan, slot).size());
+            for (std::size_t i = 0; i < n; ++i)
+                share[i] += plan.There(i, slot) ? 2.0 * plan.crewSize / there : 0.0;
+        }
+        const auto spread = [&](const OutingPlan& drawn) {
+            ScriptedClock clock(seed);
+            Generator random(clock);
+            const std::vector<DutyCount> counts = CountDuties(DrawRoster(drawn, random));
+            double worst = 0;
+            for (std::size_t i = 0; i < n; ++i)
+                worst = std::max(worst, std::abs(plan.season[plan.people[i]].duties +
+                                                 counts[i].duties - share[i]));
+            return worst;
+        };
+        OutingPlan forgetful = plan;
+        forgetful.season.clear();
+        const double with = spread(plan), plain = spread(forgetful);
+        withSeason += with;
+        without += plain;
+        worse += with > plain + 1e-9 ? 1 : 0;
+        ++builds;
+    }
+    std::cout << "season: mean spread " << withSeason / builds << " against " << without / builds
+              << " without it; worse in " << worse << " of " << builds << " builds\n";
+    // A few meals cannot make up for many, so the season narrows the spread rather than ending it.
+    EXPECT_LT(withSeason * 3, without * 2);
+    EXPECT_LE(worse * 100, builds);
 }
 
 TEST(Presence, AMealTooFewAreThereForIsRefusedAfterTheOtherChecks) {
