@@ -12,6 +12,7 @@
 #include "Abiword.h"
 #include "PlanFile.h"
 #include "RosterBuild.h"
+#include "RosterWriter.h"
 #include "ScriptedClock.h"
 
 using namespace dutywise;
@@ -92,6 +93,9 @@ PlanFile RandomPlan(unsigned n) {
     const std::vector<std::string>& people = plan.List(PlanList::People);
     for (unsigned k = people.empty() ? 0 : rng() % 3; k > 0; --k)
         plan.keepApart.push_back({people[rng() % people.size()], people[rng() % people.size()]});
+    for (unsigned k = rng() % 4 == 0 ? 1 + rng() % 3 : 0; k > 0; --k)
+        plan.season[RandomText(rng)] = {static_cast<int>(rng() % (kMaxSeasonCount + 1)),
+                                        static_cast<int>(rng() % 50)};
     return plan;
 }
 
@@ -146,6 +150,8 @@ TEST(PlanFileRoundTrip, SeveralHundredRandomPlansComeBackEqualAndRewriteToTheSam
         }
         if (!plan.keepApart.empty())
             order.push_back("keepApart");
+        if (!plan.season.empty())
+            order.push_back("season");
         const std::string bytes = WritePlanJson(plan);
         const PlanReadResult read = ParsePlanJson(bytes);
         ASSERT_TRUE(read.plan) << "case " << n << ": " << read.Message();
@@ -389,12 +395,77 @@ TEST(PlanFileRead, EveryKindOfBadInputIsRefusedWithItsOwnMessage) {
          "The field \"keepApart\" must be a list of pairs of names."},
         {head + R"("people": ["Ann"], "keepApart": ["Ann"]})",
          "The field \"keepApart\" must be a list of texts."},
+        {head + R"("season": []})",
+         "The field \"season\" must hold the duties and meals of each person by name."},
+        {head + R"("season": {"Ann": 4}})",
+         "The field \"season.Ann\" must hold the duties and meals of each person by name."},
+        {head + R"("season": {"Ann": {"duties": -1}}})",
+         "The number -1 in the field \"season.Ann.duties\" is not from 0 to 1000000."},
+        {head + R"("season": {"Ann": {"meals": 1e7}}})",
+         "The number 10000000.0 in the field \"season.Ann.meals\" is not from 0 to 1000000."},
+        {head + R"("season": {"Ann": {"meals": 2.5}}})",
+         "The field \"season.Ann.meals\" must be a whole number."},
+        {head + R"("season": {"Ann\n": {}}})",
+         "The field \"season\" must not hold a line break or another control character."},
     };
     for (const auto& c : cases) {
         const PlanReadResult r = ParsePlanJson(c.bytes);
         EXPECT_FALSE(r.plan) << c.bytes.substr(0, 80);
         EXPECT_EQ(r.Message(), c.message) << c.bytes.substr(0, 80);
     }
+}
+
+// Catches: a season lost on the way through the file, an outing's duties or meals (away ones
+// too) added to the wrong name or not at all, a third outing that forgets the first, totals on
+// the roster that leave the past out, and a plan without a roster taken as an empty season.
+TEST(SeasonRoundTrip, EachOutingAddsItsRosterToTheSeasonItCarriesOn) {
+    TempDir dir;
+    PlanFile first;
+    first.List(PlanList::People) = {"Ann", "Bob", "Cy"};
+    first.List(PlanList::Breakfasts) = first.List(PlanList::Dinners) = {"Stew"};
+    first.days[5] = first.days[6] = true;
+    first.mealTicks[5][2] = first.mealTicks[6][0] = true; // Friday Dinner, Saturday Breakfast
+    first.crewSize = 1;
+    first.evenShares = true;
+    first.away = {{}, {}, MealSet{}.set(SlotIndex({Weekday::Friday, Meal::Dinner}))};
+    const std::string path = dir / "first.dutywise";
+    ASSERT_FALSE(WritePlanFile(path, first));
+    EXPECT_EQ(ReadSeasonFrom(path).refusal.code, MessageCode::NoRosterKept);
+    EXPECT_EQ(EnglishMessage(ReadSeasonFrom(path).refusal),
+              "Cannot continue the season from plan \"" + path +
+                  "\". This plan kept no roster to carry the season on from.");
+
+    Season expected;
+    for (int outing = 0; outing < 3; ++outing) {
+        PlanFile plan = first;
+        if (outing > 0) {
+            plan.List(PlanList::People) = {"Dee", "Ann", "Bob"}; // Cy gone, Dee new
+            plan.away.clear();
+            plan.season = expected;
+        }
+        dutywise::testing::ScriptedClock clock(outing);
+        Generator random(clock);
+        plan.roster = DrawRoster(OutingPlanOf(plan), random);
+        ASSERT_FALSE(WritePlanFile(path, plan));
+        EXPECT_EQ(ReadPlanFile(path).plan, plan) << "outing " << outing;
+        const std::vector<DutyCount> counts = CountDuties(*plan.roster);
+        const std::vector<std::string> lines = DutyCountLines(*plan.roster);
+        for (std::size_t i = 0; i < counts.size(); ++i) {
+            SeasonCount& total = expected[plan.List(PlanList::People)[i]];
+            total.duties += counts[i].duties;
+            total.meals += counts[i].mealsThere;
+            if (outing > 0) {
+                EXPECT_TRUE(lines[i].ends_with("; season total " + std::to_string(total.duties)))
+                    << lines[i];
+            }
+        }
+        ASSERT_EQ(ReadSeasonFrom(path).season, expected) << "outing " << outing;
+    }
+    EXPECT_EQ(expected["Cy"].meals, 1);
+    int duties = 0;
+    for (const auto& [name, count] : expected)
+        duties += count.duties;
+    EXPECT_EQ(duties, 3 * 2 * 2);
 }
 
 TEST(PlanFileRead, FileProblemsNameTheFileAndGiveTheReason) {
