@@ -356,6 +356,22 @@
         <source>The field &quot;keepApart&quot; must be a list of pairs of names.</source>
         <translation>Das Feld &quot;keepApart&quot; muss eine Liste von Namenspaaren sein.</translation>
     </message>
+    <message>
+        <source>The field %1 must hold the duties and meals of each person by name.</source>
+        <translation>Das Feld %1 muss die Dienste und Mahlzeiten jeder Person nach Namen enthalten.</translation>
+    </message>
+    <message>
+        <source>The number %1 in the field %2 is not from 0 to 1000000.</source>
+        <translation>Die Zahl %1 im Feld %2 liegt nicht zwischen 0 und 1000000.</translation>
+    </message>
+    <message>
+        <source>This plan kept no roster to carry the season on from.</source>
+        <translation>Dieser Plan enthält keinen Dienstplan, mit dem sich die Saison fortsetzen ließe.</translation>
+    </message>
+    <message>
+        <source>Cannot continue the season from plan %1. %2</source>
+        <translation>Die Saison lässt sich nicht mit dem Plan %1 fortsetzen. %2</translation>
+    </message>
 </context>
 <context>
     <name>FlatColorComboBox</name>
@@ -860,6 +876,10 @@ Stell weniger Leute pro Dienst ein oder hake bei mehr Leuten diese Mahlzeit an.<
     <message>
         <source>Dish</source>
         <translation>Gericht</translation>
+    </message>
+    <message>
+        <source>; season total %1</source>
+        <translation>; in der Saison insgesamt %1</translation>
     </message>
 </context>
 <context>
@@ -1956,6 +1976,26 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     <message>
         <source>Pairs of people who should not share a meal&apos;s crews</source>
         <translation>Paare, die nicht bei derselben Mahlzeit Dienst haben sollen</translation>
+    </message>
+    <message>
+        <source>Continue Season...</source>
+        <translation>Saison fortsetzen…</translation>
+    </message>
+    <message>
+        <source>Continue season</source>
+        <translation>Saison fortsetzen</translation>
+    </message>
+    <message>
+        <source>New Season</source>
+        <translation>Neue Saison</translation>
+    </message>
+    <message>
+        <source>New season</source>
+        <translation>Neue Saison</translation>
+    </message>
+    <message>
+        <source>Season so far: %1 meals, %2 duties</source>
+        <translation>Saison bisher: %1 Mahlzeiten, %2 Dienste</translation>
     </message>
 </context>
 </TS>

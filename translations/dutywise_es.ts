@@ -356,6 +356,22 @@
         <source>The field &quot;keepApart&quot; must be a list of pairs of names.</source>
         <translation>El campo &quot;keepApart&quot; debe ser una lista de pares de nombres.</translation>
     </message>
+    <message>
+        <source>The field %1 must hold the duties and meals of each person by name.</source>
+        <translation>El campo %1 debe contener los servicios y las comidas de cada persona, por nombre.</translation>
+    </message>
+    <message>
+        <source>The number %1 in the field %2 is not from 0 to 1000000.</source>
+        <translation>El número %1 en el campo %2 no está entre 0 y 1000000.</translation>
+    </message>
+    <message>
+        <source>This plan kept no roster to carry the season on from.</source>
+        <translation>Este plan no guardó ningún cuadrante desde el que continuar la temporada.</translation>
+    </message>
+    <message>
+        <source>Cannot continue the season from plan %1. %2</source>
+        <translation>No se puede continuar la temporada desde el plan %1. %2</translation>
+    </message>
 </context>
 <context>
     <name>FlatColorComboBox</name>
@@ -860,6 +876,10 @@ Pon menos personas por turno o marca a más personas como presentes.</translatio
     <message>
         <source>Dish</source>
         <translation>Plato</translation>
+    </message>
+    <message>
+        <source>; season total %1</source>
+        <translation>; %1 en la temporada</translation>
     </message>
 </context>
 <context>
@@ -1956,6 +1976,26 @@ Un cuadrante para cada salida, justo para todos</translation>
     <message>
         <source>Pairs of people who should not share a meal&apos;s crews</source>
         <translation>Parejas que no deben tener turno en la misma comida</translation>
+    </message>
+    <message>
+        <source>Continue Season...</source>
+        <translation>Continuar temporada…</translation>
+    </message>
+    <message>
+        <source>Continue season</source>
+        <translation>Continuar temporada</translation>
+    </message>
+    <message>
+        <source>New Season</source>
+        <translation>Nueva temporada</translation>
+    </message>
+    <message>
+        <source>New season</source>
+        <translation>Nueva temporada</translation>
+    </message>
+    <message>
+        <source>Season so far: %1 meals, %2 duties</source>
+        <translation>Temporada hasta ahora: %1 comidas, %2 servicios</translation>
     </message>
 </context>
 </TS>

@@ -356,6 +356,22 @@
         <source>The field &quot;keepApart&quot; must be a list of pairs of names.</source>
         <translation>Le champ &quot;keepApart&quot; doit être une liste de paires de noms.</translation>
     </message>
+    <message>
+        <source>The field %1 must hold the duties and meals of each person by name.</source>
+        <translation>Le champ %1 doit contenir les services et les repas de chaque personne, par nom.</translation>
+    </message>
+    <message>
+        <source>The number %1 in the field %2 is not from 0 to 1000000.</source>
+        <translation>Le nombre %1 dans le champ %2 n&apos;est pas compris entre 0 et 1000000.</translation>
+    </message>
+    <message>
+        <source>This plan kept no roster to carry the season on from.</source>
+        <translation>Ce plan n&apos;a gardé aucun planning à partir duquel poursuivre la saison.</translation>
+    </message>
+    <message>
+        <source>Cannot continue the season from plan %1. %2</source>
+        <translation>Impossible de poursuivre la saison à partir du plan %1. %2</translation>
+    </message>
 </context>
 <context>
     <name>FlatColorComboBox</name>
@@ -860,6 +876,10 @@ Mets moins de scouts par service ou coche d&apos;autres présents.</translation>
     <message>
         <source>Dish</source>
         <translation>Plat</translation>
+    </message>
+    <message>
+        <source>; season total %1</source>
+        <translation>, %1 sur la saison</translation>
     </message>
 </context>
 <context>
@@ -1956,6 +1976,26 @@ Un planning pour chaque sortie, juste pour tous</translation>
     <message>
         <source>Pairs of people who should not share a meal&apos;s crews</source>
         <translation>Paires de personnes qui ne doivent pas être de service au même repas</translation>
+    </message>
+    <message>
+        <source>Continue Season...</source>
+        <translation>Poursuivre la saison…</translation>
+    </message>
+    <message>
+        <source>Continue season</source>
+        <translation>Poursuivre la saison</translation>
+    </message>
+    <message>
+        <source>New Season</source>
+        <translation>Nouvelle saison</translation>
+    </message>
+    <message>
+        <source>New season</source>
+        <translation>Nouvelle saison</translation>
+    </message>
+    <message>
+        <source>Season so far: %1 meals, %2 duties</source>
+        <translation>Saison jusqu&apos;ici : %1 repas, %2 services</translation>
     </message>
 </context>
 </TS>

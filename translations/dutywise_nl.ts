@@ -356,6 +356,22 @@
         <source>The field &quot;keepApart&quot; must be a list of pairs of names.</source>
         <translation>Het veld &quot;keepApart&quot; moet een lijst van naamparen zijn.</translation>
     </message>
+    <message>
+        <source>The field %1 must hold the duties and meals of each person by name.</source>
+        <translation>Het veld %1 moet per naam de corvees en maaltijden van iedere persoon bevatten.</translation>
+    </message>
+    <message>
+        <source>The number %1 in the field %2 is not from 0 to 1000000.</source>
+        <translation>Het getal %1 in het veld %2 ligt niet tussen 0 en 1000000.</translation>
+    </message>
+    <message>
+        <source>This plan kept no roster to carry the season on from.</source>
+        <translation>Dit plan bewaarde geen rooster om het seizoen mee voort te zetten.</translation>
+    </message>
+    <message>
+        <source>Cannot continue the season from plan %1. %2</source>
+        <translation>Kan het seizoen niet voortzetten vanuit plan %1. %2</translation>
+    </message>
 </context>
 <context>
     <name>FlatColorComboBox</name>
@@ -860,6 +876,10 @@ Kies een kleinere ploeg of zet meer mensen op aanwezig.</translation>
     <message>
         <source>Dish</source>
         <translation>Gerecht</translation>
+    </message>
+    <message>
+        <source>; season total %1</source>
+        <translation>; %1 in het seizoen</translation>
     </message>
 </context>
 <context>
@@ -1956,6 +1976,26 @@ Een rooster voor elk kamp, eerlijk voor iedereen</translation>
     <message>
         <source>Pairs of people who should not share a meal&apos;s crews</source>
         <translation>Paren die niet bij dezelfde maaltijd corvee moeten hebben</translation>
+    </message>
+    <message>
+        <source>Continue Season...</source>
+        <translation>Seizoen voortzetten…</translation>
+    </message>
+    <message>
+        <source>Continue season</source>
+        <translation>Seizoen voortzetten</translation>
+    </message>
+    <message>
+        <source>New Season</source>
+        <translation>Nieuw seizoen</translation>
+    </message>
+    <message>
+        <source>New season</source>
+        <translation>Nieuw seizoen</translation>
+    </message>
+    <message>
+        <source>Season so far: %1 meals, %2 duties</source>
+        <translation>Seizoen tot nu toe: %1 maaltijden, %2 corvees</translation>
     </message>
 </context>
 </TS>
