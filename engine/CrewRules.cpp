@@ -17,7 +17,8 @@ std::vector<int> PlacesOf(const std::vector<CrewPlace>& crew, std::size_t people
 
 } // namespace
 
-std::vector<BrokenRule> BrokenRules(const Roster& roster, std::size_t meal) {
+std::vector<BrokenRule> BrokenRules(const Roster& roster, std::size_t meal,
+                                    const std::vector<std::array<std::string, 2>>& keptApart) {
     std::vector<BrokenRule> broken;
     if (meal >= roster.meals.size())
         return broken;
@@ -52,6 +53,19 @@ std::vector<BrokenRule> BrokenRules(const Roster& roster, std::size_t meal) {
     add(RuleCode::TwiceInOneCrew, [&](std::size_t p) { return cooks[p] > 1 || cleanup[p] > 1; });
     add(RuleCode::OnBothCrews, [&](std::size_t p) { return cooks[p] > 0 && cleanup[p] > 0; });
     add(RuleCode::DutyBefore, [&](std::size_t p) { return before[p] > 0; });
+
+    const auto named = [&](int a, int b) {
+        const std::string& first = roster.people[static_cast<std::size_t>(a)];
+        const std::string& second = roster.people[static_cast<std::size_t>(b)];
+        return std::any_of(keptApart.begin(), keptApart.end(), [&](const auto& pair) {
+            return (pair[0] == first && pair[1] == second) ||
+                   (pair[0] == second && pair[1] == first);
+        });
+    };
+    for (std::size_t i = 0; i < order.size() && !keptApart.empty(); ++i)
+        for (std::size_t j = i + 1; j < order.size(); ++j)
+            if (named(order[i], order[j]))
+                broken.push_back({RuleCode::KeptApart, order[i], order[j]});
     return broken;
 }
 

@@ -67,6 +67,14 @@ std::string Detail(const EngineMessage& m) {
     case MessageCode::NotAmongPeople:
         return "The name " + Quoted(m.value) + " in the field " + field +
                " is not among the plan's people.";
+    case MessageCode::NotNamePairs:
+        return "The field \"keepApart\" must be a list of pairs of names.";
+    case MessageCode::SeasonNotPerPerson:
+        return "The field " + field + " must hold the duties and meals of each person by name.";
+    case MessageCode::NumberOutOfRange:
+        return "The number " + m.value + " in the field " + field + " is not from 0 to 1000000.";
+    case MessageCode::NoRosterKept:
+        return "This plan kept no roster to carry the season on from.";
     case MessageCode::PlanIsAFolder:
         return "It is a folder, not a plan.";
     case MessageCode::PlanNotPlainFile:
@@ -110,6 +118,10 @@ std::string EnglishMessage(const EngineMessage& message) {
         if (message.code == MessageCode::SystemReason)
             detail += '.';
         return "Cannot open plan " + file + ". " + detail;
+    case FileAction::ContinueSeason:
+        if (message.code == MessageCode::SystemReason)
+            detail += '.';
+        return "Cannot continue the season from plan " + file + ". " + detail;
     case FileAction::CreateFile:
         return "Cannot create file " + file + ". " + detail;
     case FileAction::WriteFile:

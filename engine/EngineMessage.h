@@ -40,6 +40,10 @@ enum class MessageCode {
     MealNotTicked,    // the meal `value` in `field` is not ticked in the plan
     MealTwice,        // the meal `value` is twice in `field`
     NotAmongPeople,   // the name `value` in `field` is not among the plan's people
+    NotNamePairs,     // "keepApart" is not a list of pairs of names
+    SeasonNotPerPerson, // `field` ("season", "season.NAME") must hold duties and meals by name
+    NumberOutOfRange, // the number `value` in `field` is below 0 or above kMaxSeasonCount
+    NoRosterKept,     // a season cannot continue from a plan that kept no roster
     // What a file is refused for.
     PlanIsAFolder,     // a plan's name is a folder's
     PlanNotPlainFile,  // a plan's name is a pipe, device or socket
@@ -55,7 +59,7 @@ inline constexpr MessageCode kLastMessageCode = MessageCode::SystemReason;
 inline constexpr int kMessageCodes = static_cast<int>(kLastMessageCode) + 1;
 
 // What was being done to `file` when the refusal came; None for bytes that came from no file.
-enum class FileAction { None, OpenPlan, CreateFile, WriteFile };
+enum class FileAction { None, OpenPlan, CreateFile, WriteFile, ContinueSeason };
 
 struct EngineMessage {
     MessageCode code = MessageCode::SystemReason;

@@ -4,6 +4,7 @@
 #include <array>
 #include <bitset>
 #include <cstddef>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -41,6 +42,17 @@ inline std::size_t SlotIndex(MealSlot slot) {
                                     static_cast<int>(slot.meal));
 }
 
+// What one person did on the season's earlier outings: duties done and meals there.
+struct SeasonCount {
+    int duties = 0;
+    int meals = 0;
+
+    friend bool operator==(const SeasonCount&, const SeasonCount&) = default;
+};
+// The season so far, by name; empty when no season is on. Counts stay within kMaxSeasonCount.
+using Season = std::map<std::string, SeasonCount>;
+inline constexpr int kMaxSeasonCount = 1000000;
+
 struct OutingPlan {
     std::string outingName;
     std::string patrolName;
@@ -59,6 +71,11 @@ struct OutingPlan {
     std::vector<MealSet> away;
     // The outing's first day, when the leader gave one: the days then run from its weekday.
     std::optional<CalendarDate> startDate;
+    // Pairs of names the even-shares draw keeps out of one meal's crews while it can; a name
+    // stands for every entry of the people list with that text.
+    std::vector<std::array<std::string, 2>> keepApart;
+    // The earlier outings of the season; the even-shares draw evens out the totals over them.
+    Season season;
 
     bool Ticked(MealSlot slot) const {
         return mealTicks[static_cast<int>(slot.day)][static_cast<int>(slot.meal)];

@@ -291,6 +291,51 @@ void ReadIdentity(const Json& root, std::string_view bytes) {
         Refuse(MessageCode::UnknownVersion, {}, VersionText(*version, v, bytes));
 }
 
+// Pairs of names, each among the people.
+std::vector<std::array<std::string, 2>> KeptApart(const Json& value,
+                                                  const std::vector<std::string>& people) {
+    if (!value.is_array())
+        Refuse(MessageCode::NotNamePairs, "keepApart");
+    std::vector<std::array<std::string, 2>> pairs;
+    for (const Json& pair : value) {
+        const std::vector<std::string> names = Texts(pair, "keepApart");
+        if (names.size() != 2)
+            Refuse(MessageCode::NotNamePairs, "keepApart");
+        for (const std::string& name : names)
+            if (std::find(people.begin(), people.end(), name) == people.end())
+                Refuse(MessageCode::NotAmongPeople, "keepApart", name);
+        pairs.push_back({names[0], names[1]});
+    }
+    return pairs;
+}
+
+// A count of the season: a whole number from 0 to kMaxSeasonCount; missing is 0.
+int SeasonNumber(const Json& entry, const char* key, const std::string& name) {
+    const Json* value = Field(entry, key);
+    if (!value)
+        return 0;
+    const std::string field = "season." + name + "." + key;
+    const long long n = WholeNumber(*value, field);
+    if (n < 0 || n > kMaxSeasonCount)
+        Refuse(MessageCode::NumberOutOfRange, field,
+               value->is_number_float() ? value->dump() : std::to_string(n));
+    return static_cast<int>(n);
+}
+
+// {"NAME": {"duties": D, "meals": M}, ...}; a name need not be among this outing's people.
+Season ReadSeason(const Json& value) {
+    if (!value.is_object())
+        Refuse(MessageCode::SeasonNotPerPerson, "season");
+    Season season;
+    for (const auto& [name, entry] : value.items()) {
+        RefuseControlCharacters(name, "season");
+        if (!entry.is_object())
+            Refuse(MessageCode::SeasonNotPerPerson, "season." + name);
+        season[name] = {SeasonNumber(entry, "duties", name), SeasonNumber(entry, "meals", name)};
+    }
+    return season;
+}
+
 // One list of "Day Meal" texts per person; a plan where nobody is away reads as no absences.
 std::vector<MealSet> Absences(const Json& value, std::size_t people) {
     if (!value.is_array())
@@ -367,6 +412,7 @@ Roster ReadRoster(const Json& value, const PlanFile& file) {
     roster.days = OutingDays(plan);
     roster.snacks = plan.snacks;
     roster.drinks = plan.drinks;
+    roster.season = plan.season;
     static const Json kMissing;
     const auto field = [&](const Json& entry, const char* key) -> const Json& {
         const Json* v = Field(entry, key);
@@ -532,6 +578,10 @@ PlanFile ReadFields(const Json& root) {
         if (!plan.startDate)
             Refuse(MessageCode::NotADate, "startDate");
     }
+    if (const Json* v = Field(root, "keepApart"))
+        plan.keepApart = KeptApart(*v, plan.List(PlanList::People));
+    if (const Json* v = Field(root, "season"))
+        plan.season = ReadSeason(*v);
     // Last: the roster is checked against everything above.
     if (const Json* v = Field(root, "roster"))
         plan.roster = ReadRoster(*v, plan);
@@ -586,6 +636,8 @@ OutingPlan OutingPlanOf(const PlanFile& file) {
     plan.evenShares = file.evenShares;
     plan.away = file.away;
     plan.startDate = file.startDate;
+    plan.keepApart = file.keepApart;
+    plan.season = file.season;
     return plan;
 }
 
@@ -636,6 +688,23 @@ std::string WritePlanJson(const PlanFile& plan) {
         root["startDate"] = IsoDate(*plan.startDate);
     if (plan.roster && RosterFits(*plan.roster, plan))
         root["roster"] = RosterJson(*plan.roster);
+    // Only pairs of the people, so that whatever is written can be read back.
+    const std::vector<std::string>& people = plan.List(PlanList::People);
+    const auto among = [&](const std::string& name) {
+        return std::find(people.begin(), people.end(), name) != people.end();
+    };
+    OrderedJson pairs = OrderedJson::array();
+    for (const auto& pair : plan.keepApart)
+        if (among(pair[0]) && among(pair[1]))
+            pairs.push_back(OrderedJson::array({pair[0], pair[1]}));
+    if (!pairs.empty())
+        root["keepApart"] = std::move(pairs);
+    if (!plan.season.empty()) {
+        OrderedJson season = OrderedJson::object();
+        for (const auto& [name, count] : plan.season)
+            season[name] = {{"duties", count.duties}, {"meals", count.meals}};
+        root["season"] = std::move(season);
+    }
     // Texts are written as they are; a broken byte sequence (none comes from the wizard) becomes
     // U+FFFD rather than failing the save.
     return root.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
@@ -725,6 +794,21 @@ PlanReadResult ReadPlanFile(const std::string& path) {
     if (!result.plan)
         return Refused(path, std::move(result.refusal));
     return result;
+}
+
+SeasonReadResult ReadSeasonFrom(const std::string& path) {
+    PlanReadResult read = ReadPlanFile(path);
+    if (!read.plan) {
+        read.refusal.action = FileAction::ContinueSeason;
+        return {std::nullopt, std::move(read.refusal)};
+    }
+    if (!read.plan->roster) {
+        EngineMessage why = Message(MessageCode::NoRosterKept);
+        why.action = FileAction::ContinueSeason;
+        why.file = path;
+        return {std::nullopt, std::move(why)};
+    }
+    return {SeasonAfter(read.plan->season, *read.plan->roster), {}};
 }
 
 std::optional<EngineMessage> WritePlanFile(const std::string& path, const PlanFile& plan) {

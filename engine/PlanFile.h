@@ -44,6 +44,10 @@ struct PlanFile {
     // The roster drawn last, when one was built. It is written only while it fits the plan (its
     // names among the people, its meals ticked), so that whatever is written can be read back.
     std::optional<Roster> roster;
+    // Pairs of people, by name, kept out of one meal's crews; every name is among the people.
+    std::vector<std::array<std::string, 2>> keepApart;
+    // The season's earlier outings, by name: duties done and meals there before this outing.
+    Season season;
 
     std::vector<std::string>& List(PlanList list) { return lists[static_cast<std::size_t>(list)]; }
     const std::vector<std::string>& List(PlanList list) const {
@@ -77,6 +81,15 @@ PlanReadResult ParsePlanJson(std::string_view bytes);
 
 // Reads the plan file at `path`. Every refusal names the file; a system failure gives its reason.
 PlanReadResult ReadPlanFile(const std::string& path);
+
+// The season an outing after the plan at `path` carries on: the plan's own season with its
+// roster's duties and meals added. A plan that kept no roster is refused, as is one that cannot
+// be read; every refusal names the file.
+struct SeasonReadResult {
+    std::optional<Season> season;
+    EngineMessage refusal; // when there is no season
+};
+SeasonReadResult ReadSeasonFrom(const std::string& path);
 
 // Writes the plan through WriteFileAtomically: the refusal on failure, nothing on success.
 std::optional<EngineMessage> WritePlanFile(const std::string& path, const PlanFile& plan);

@@ -52,6 +52,26 @@ std::vector<DutyCount> CountDuties(const Roster& roster) {
     return counts;
 }
 
+Season SeasonAfter(const Season& before, const Roster& roster) {
+    Season after = before;
+    const std::vector<DutyCount> counts = CountDuties(roster);
+    const auto add = [](int& total, int more) {
+        total = static_cast<int>(std::min<long long>(static_cast<long long>(total) + more,
+                                                     kMaxSeasonCount));
+    };
+    for (std::size_t i = 0; i < counts.size(); ++i) {
+        SeasonCount& count = after[roster.people[i]];
+        add(count.duties, counts[i].duties);
+        add(count.meals, counts[i].mealsThere);
+    }
+    return after;
+}
+
+SeasonCount PastOf(const Season& season, const std::string& name) {
+    const auto it = season.find(name);
+    return it == season.end() ? SeasonCount{} : it->second;
+}
+
 std::string CrewText(const Roster& roster, const std::vector<CrewPlace>& crew) {
     const auto valid = [&](int person) {
         return person >= 0 && static_cast<std::size_t>(person) < roster.people.size();

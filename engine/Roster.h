@@ -52,6 +52,7 @@ struct Roster {
     std::vector<RosterDay> days;      // the ticked days, in the outing's order
     std::vector<RosterMeal> meals;    // the active meals, in the outing's order
     std::vector<std::string> snacks, drinks;
+    Season season;                    // the plan's season: the Duties count adds its totals
 
     friend bool operator==(const Roster&, const Roster&) = default;
 };
@@ -74,6 +75,13 @@ struct DutyCount {
 };
 // One count per person, in list order.
 std::vector<DutyCount> CountDuties(const Roster& roster);
+
+// The season after the roster's outing: `before` with each person's duties and meals there in
+// the roster added, by name (two entries of one name add up); each count held at
+// kMaxSeasonCount.
+Season SeasonAfter(const Season& before, const Roster& roster);
+// A name's past in the season; nothing for a name the season does not know.
+SeasonCount PastOf(const Season& season, const std::string& name);
 
 // The crew's names joined with ", " as the document writes them.
 std::string CrewText(const Roster& roster, const std::vector<CrewPlace>& crew);

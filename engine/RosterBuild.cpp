@@ -147,10 +147,22 @@ Roster DrawRoster(const OutingPlan& plan, Generator& random, const Roster* previ
     roster.days = OutingDays(plan);
     roster.snacks = plan.snacks;
     roster.drinks = plan.drinks;
+    roster.season = plan.season;
 
     random.ReseedFromClock();
     DrawState state;
     CountMealsThere(plan, state);
+    // The even-shares draw takes the whole outing at once, ahead of the dishes, around the
+    // places set by hand.
+    if (plan.evenShares) {
+        for (const MealSlot slot : state.Order) {
+            const std::vector<int> there = PeopleThere(plan, slot);
+            state.KeptCooks.push_back(KeptPlaces(plan, previous, slot, Duty::Cook, there));
+            state.KeptCleanup.push_back(KeptPlaces(plan, previous, slot, Duty::Cleanup, there));
+        }
+        PlanEvenDraw(plan, state, random);
+    }
+    std::size_t t = 0;
     for (const RosterDay& day : roster.days) {
         for (Meal meal : {Meal::Breakfast, Meal::Lunch, Meal::Dinner}) {
             const MealSlot slot{day.day, meal};
@@ -161,13 +173,19 @@ Roster DrawRoster(const OutingPlan& plan, Generator& random, const Roster* previ
             drawn.date = day.date;
             drawn.there = PeopleThere(plan, slot);
             for (const Duty duty : {Duty::Cook, Duty::Cleanup}) {
+                const bool cook = duty == Duty::Cook;
+                if (plan.evenShares) {
+                    (cook ? drawn.cooks : drawn.cleanup) =
+                        Places(cook ? state.PlannedCooks[t] : state.PlannedCleanup[t],
+                               cook ? state.KeptCooks[t] : state.KeptCleanup[t]);
+                    continue;
+                }
                 const std::vector<int> kept = KeptPlaces(plan, previous, slot, duty, drawn.there);
                 const std::vector<int> crew =
-                    plan.evenShares ? DrawEvenCrewPlaces(drawn.there, plan.crewSize, duty, state,
-                                                         random, kept)
-                                    : DrawCrewPlaces(drawn.there, plan.crewSize, state, random, kept);
-                (duty == Duty::Cook ? drawn.cooks : drawn.cleanup) = Places(crew, kept);
+                    DrawCrewPlaces(drawn.there, plan.crewSize, state, random, kept);
+                (cook ? drawn.cooks : drawn.cleanup) = Places(crew, kept);
             }
+            ++t;
             drawn.dish = PickMeal(plan.MealList(meal), random);
         }
     }

@@ -31,6 +31,9 @@ struct RosterWords {
     std::string dutyCountLine = "%1: %2 (%3 cook, %4 cleanup)";
     // After the count of a person away from some meals; %1: meals there, %2: all meals
     std::string mealsThereNote = ", at %1 of %2 meals";
+    // Last on a person's line while a season is on; %1: their duties over the season, this
+    // outing's included
+    std::string seasonNote = "; season total %1";
 
     // What the build says.
     std::string noOutingName = "Please enter the name of the Boy Scout Outing!";

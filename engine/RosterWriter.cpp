@@ -15,6 +15,10 @@ std::vector<std::string> DutyCountLines(const Roster& roster, const RosterWords&
                                    std::to_string(count.duties - count.cooks)});
         if (static_cast<std::size_t>(count.mealsThere) < roster.meals.size())
             line += FillIn(words.mealsThereNote, {std::to_string(count.mealsThere), meals});
+        if (!roster.season.empty())
+            line += FillIn(words.seasonNote,
+                           {std::to_string(PastOf(roster.season, roster.people[i]).duties +
+                                           count.duties)});
         lines.push_back(std::move(line));
     }
     return lines;

@@ -18,7 +18,8 @@ void WriteRosterDocument(const Roster& roster, RosterDocument& doc,
                          const RosterWords& words = EnglishRosterWords());
 
 // "NAME: N (C cook, U cleanup)" for every person of the roster, in list order, counted from its
-// places; a person away from some meal gets ", at M of K meals" after it.
+// places; a person away from some meal gets ", at M of K meals" after it, and with a season on
+// everybody gets "; season total S" last.
 std::vector<std::string> DutyCountLines(const Roster& roster,
                                         const RosterWords& words = EnglishRosterWords());
 

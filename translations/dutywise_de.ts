@@ -178,6 +178,10 @@
         <source>Clean-up %1</source>
         <translation>Abwasch %1</translation>
     </message>
+    <message>
+        <source>%1 and %2 are to be kept apart</source>
+        <translation>%1 und %2 sollen getrennt bleiben</translation>
+    </message>
 </context>
 <context>
     <name>EditorDocument</name>
@@ -348,6 +352,26 @@
         <source>The calendar needs the outing&apos;s start date (Days page).</source>
         <translation>Der Kalender braucht das Anfangsdatum des Lagers (Seite „Tage“).</translation>
     </message>
+    <message>
+        <source>The field &quot;keepApart&quot; must be a list of pairs of names.</source>
+        <translation>Das Feld &quot;keepApart&quot; muss eine Liste von Namenspaaren sein.</translation>
+    </message>
+    <message>
+        <source>The field %1 must hold the duties and meals of each person by name.</source>
+        <translation>Das Feld %1 muss die Dienste und Mahlzeiten jeder Person nach Namen enthalten.</translation>
+    </message>
+    <message>
+        <source>The number %1 in the field %2 is not from 0 to 1000000.</source>
+        <translation>Die Zahl %1 im Feld %2 liegt nicht zwischen 0 und 1000000.</translation>
+    </message>
+    <message>
+        <source>This plan kept no roster to carry the season on from.</source>
+        <translation>Dieser Plan enthält keinen Dienstplan, mit dem sich die Saison fortsetzen ließe.</translation>
+    </message>
+    <message>
+        <source>Cannot continue the season from plan %1. %2</source>
+        <translation>Die Saison lässt sich nicht mit dem Plan %1 fortsetzen. %2</translation>
+    </message>
 </context>
 <context>
     <name>FlatColorComboBox</name>
@@ -457,6 +481,53 @@ Sam Ridley</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>KeepApartDialog</name>
+    <message>
+        <source>Keep Apart</source>
+        <translation>Getrennt halten</translation>
+    </message>
+    <message>
+        <source>Choose two people who should not cook or clean up at the same meal and press Add Pair. The draw keeps them apart when duties are shared evenly.</source>
+        <translation>Wähle zwei Personen, die nicht bei derselben Mahlzeit kochen oder abwaschen sollen, und drücke „Paar hinzufügen“. Werden die Dienste fair verteilt, hält die Auslosung sie getrennt.</translation>
+    </message>
+    <message>
+        <source>First person of the pair</source>
+        <translation>Erste Person des Paars</translation>
+    </message>
+    <message>
+        <source>Second person of the pair</source>
+        <translation>Zweite Person des Paars</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>und</translation>
+    </message>
+    <message>
+        <source>Add Pair</source>
+        <translation>Paar hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add the pair</source>
+        <translation>Das Paar hinzufügen</translation>
+    </message>
+    <message>
+        <source>Pairs kept apart</source>
+        <translation>Getrennt gehaltene Paare</translation>
+    </message>
+    <message>
+        <source>Remove Pair</source>
+        <translation>Paar entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the chosen pair</source>
+        <translation>Das gewählte Paar entfernen</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
     </message>
 </context>
 <context>
@@ -805,6 +876,10 @@ Stell weniger Leute pro Dienst ein oder hake bei mehr Leuten diese Mahlzeit an.<
     <message>
         <source>Dish</source>
         <translation>Gericht</translation>
+    </message>
+    <message>
+        <source>; season total %1</source>
+        <translation>; in der Saison insgesamt %1</translation>
     </message>
 </context>
 <context>
@@ -1889,6 +1964,38 @@ Ein Dienstplan für jede Fahrt, gerecht für alle</translation>
     <message>
         <source>Print each scout&apos;s duties</source>
         <translation>Dienste je Person drucken</translation>
+    </message>
+    <message>
+        <source>Keep Apart...</source>
+        <translation>Getrennt halten…</translation>
+    </message>
+    <message>
+        <source>Keep apart</source>
+        <translation>Getrennt halten</translation>
+    </message>
+    <message>
+        <source>Pairs of people who should not share a meal&apos;s crews</source>
+        <translation>Paare, die nicht bei derselben Mahlzeit Dienst haben sollen</translation>
+    </message>
+    <message>
+        <source>Continue Season...</source>
+        <translation>Saison fortsetzen…</translation>
+    </message>
+    <message>
+        <source>Continue season</source>
+        <translation>Saison fortsetzen</translation>
+    </message>
+    <message>
+        <source>New Season</source>
+        <translation>Neue Saison</translation>
+    </message>
+    <message>
+        <source>New season</source>
+        <translation>Neue Saison</translation>
+    </message>
+    <message>
+        <source>Season so far: %1 meals, %2 duties</source>
+        <translation>Saison bisher: %1 Mahlzeiten, %2 Dienste</translation>
     </message>
 </context>
 </TS>

@@ -178,6 +178,10 @@
         <source>Clean-up %1</source>
         <translation>Limpieza %1</translation>
     </message>
+    <message>
+        <source>%1 and %2 are to be kept apart</source>
+        <translation>%1 y %2 deben ir separados</translation>
+    </message>
 </context>
 <context>
     <name>EditorDocument</name>
@@ -348,6 +352,26 @@
         <source>The calendar needs the outing&apos;s start date (Days page).</source>
         <translation>El calendario necesita la fecha de inicio de la salida (página «Días»).</translation>
     </message>
+    <message>
+        <source>The field &quot;keepApart&quot; must be a list of pairs of names.</source>
+        <translation>El campo &quot;keepApart&quot; debe ser una lista de pares de nombres.</translation>
+    </message>
+    <message>
+        <source>The field %1 must hold the duties and meals of each person by name.</source>
+        <translation>El campo %1 debe contener los servicios y las comidas de cada persona, por nombre.</translation>
+    </message>
+    <message>
+        <source>The number %1 in the field %2 is not from 0 to 1000000.</source>
+        <translation>El número %1 en el campo %2 no está entre 0 y 1000000.</translation>
+    </message>
+    <message>
+        <source>This plan kept no roster to carry the season on from.</source>
+        <translation>Este plan no guardó ningún cuadrante desde el que continuar la temporada.</translation>
+    </message>
+    <message>
+        <source>Cannot continue the season from plan %1. %2</source>
+        <translation>No se puede continuar la temporada desde el plan %1. %2</translation>
+    </message>
 </context>
 <context>
     <name>FlatColorComboBox</name>
@@ -457,6 +481,53 @@ Sam Ridley</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>KeepApartDialog</name>
+    <message>
+        <source>Keep Apart</source>
+        <translation>Separar</translation>
+    </message>
+    <message>
+        <source>Choose two people who should not cook or clean up at the same meal and press Add Pair. The draw keeps them apart when duties are shared evenly.</source>
+        <translation>Elige dos personas que no deben cocinar ni limpiar en la misma comida y pulsa «Añadir pareja». El sorteo las separa cuando los servicios se reparten por igual.</translation>
+    </message>
+    <message>
+        <source>First person of the pair</source>
+        <translation>Primera persona de la pareja</translation>
+    </message>
+    <message>
+        <source>Second person of the pair</source>
+        <translation>Segunda persona de la pareja</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>Add Pair</source>
+        <translation>Añadir pareja</translation>
+    </message>
+    <message>
+        <source>Add the pair</source>
+        <translation>Añadir la pareja</translation>
+    </message>
+    <message>
+        <source>Pairs kept apart</source>
+        <translation>Parejas separadas</translation>
+    </message>
+    <message>
+        <source>Remove Pair</source>
+        <translation>Quitar pareja</translation>
+    </message>
+    <message>
+        <source>Remove the chosen pair</source>
+        <translation>Quitar la pareja elegida</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
     </message>
 </context>
 <context>
@@ -805,6 +876,10 @@ Pon menos personas por turno o marca a más personas como presentes.</translatio
     <message>
         <source>Dish</source>
         <translation>Plato</translation>
+    </message>
+    <message>
+        <source>; season total %1</source>
+        <translation>; %1 en la temporada</translation>
     </message>
 </context>
 <context>
@@ -1889,6 +1964,38 @@ Un cuadrante para cada salida, justo para todos</translation>
     <message>
         <source>Print each scout&apos;s duties</source>
         <translation>Imprimir los servicios de cada uno</translation>
+    </message>
+    <message>
+        <source>Keep Apart...</source>
+        <translation>Separar…</translation>
+    </message>
+    <message>
+        <source>Keep apart</source>
+        <translation>Separar</translation>
+    </message>
+    <message>
+        <source>Pairs of people who should not share a meal&apos;s crews</source>
+        <translation>Parejas que no deben tener turno en la misma comida</translation>
+    </message>
+    <message>
+        <source>Continue Season...</source>
+        <translation>Continuar temporada…</translation>
+    </message>
+    <message>
+        <source>Continue season</source>
+        <translation>Continuar temporada</translation>
+    </message>
+    <message>
+        <source>New Season</source>
+        <translation>Nueva temporada</translation>
+    </message>
+    <message>
+        <source>New season</source>
+        <translation>Nueva temporada</translation>
+    </message>
+    <message>
+        <source>Season so far: %1 meals, %2 duties</source>
+        <translation>Temporada hasta ahora: %1 comidas, %2 servicios</translation>
     </message>
 </context>
 </TS>

@@ -178,6 +178,10 @@
         <source>Clean-up %1</source>
         <translation>Vaisselle %1</translation>
     </message>
+    <message>
+        <source>%1 and %2 are to be kept apart</source>
+        <translation>%1 et %2 doivent être séparés</translation>
+    </message>
 </context>
 <context>
     <name>EditorDocument</name>
@@ -348,6 +352,26 @@
         <source>The calendar needs the outing&apos;s start date (Days page).</source>
         <translation>Le calendrier a besoin de la date de début de la sortie (page « Jours »).</translation>
     </message>
+    <message>
+        <source>The field &quot;keepApart&quot; must be a list of pairs of names.</source>
+        <translation>Le champ &quot;keepApart&quot; doit être une liste de paires de noms.</translation>
+    </message>
+    <message>
+        <source>The field %1 must hold the duties and meals of each person by name.</source>
+        <translation>Le champ %1 doit contenir les services et les repas de chaque personne, par nom.</translation>
+    </message>
+    <message>
+        <source>The number %1 in the field %2 is not from 0 to 1000000.</source>
+        <translation>Le nombre %1 dans le champ %2 n&apos;est pas compris entre 0 et 1000000.</translation>
+    </message>
+    <message>
+        <source>This plan kept no roster to carry the season on from.</source>
+        <translation>Ce plan n&apos;a gardé aucun planning à partir duquel poursuivre la saison.</translation>
+    </message>
+    <message>
+        <source>Cannot continue the season from plan %1. %2</source>
+        <translation>Impossible de poursuivre la saison à partir du plan %1. %2</translation>
+    </message>
 </context>
 <context>
     <name>FlatColorComboBox</name>
@@ -457,6 +481,53 @@ Sam Ridley</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>KeepApartDialog</name>
+    <message>
+        <source>Keep Apart</source>
+        <translation>Séparer</translation>
+    </message>
+    <message>
+        <source>Choose two people who should not cook or clean up at the same meal and press Add Pair. The draw keeps them apart when duties are shared evenly.</source>
+        <translation>Choisis deux personnes qui ne doivent pas faire la cuisine ou la vaisselle au même repas et appuie sur « Ajouter la paire ». Le tirage les sépare quand les services sont répartis équitablement.</translation>
+    </message>
+    <message>
+        <source>First person of the pair</source>
+        <translation>Première personne de la paire</translation>
+    </message>
+    <message>
+        <source>Second person of the pair</source>
+        <translation>Deuxième personne de la paire</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>et</translation>
+    </message>
+    <message>
+        <source>Add Pair</source>
+        <translation>Ajouter la paire</translation>
+    </message>
+    <message>
+        <source>Add the pair</source>
+        <translation>Ajouter la paire</translation>
+    </message>
+    <message>
+        <source>Pairs kept apart</source>
+        <translation>Paires séparées</translation>
+    </message>
+    <message>
+        <source>Remove Pair</source>
+        <translation>Retirer la paire</translation>
+    </message>
+    <message>
+        <source>Remove the chosen pair</source>
+        <translation>Retirer la paire choisie</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
     </message>
 </context>
 <context>
@@ -805,6 +876,10 @@ Mets moins de scouts par service ou coche d&apos;autres présents.</translation>
     <message>
         <source>Dish</source>
         <translation>Plat</translation>
+    </message>
+    <message>
+        <source>; season total %1</source>
+        <translation>, %1 sur la saison</translation>
     </message>
 </context>
 <context>
@@ -1889,6 +1964,38 @@ Un planning pour chaque sortie, juste pour tous</translation>
     <message>
         <source>Print each scout&apos;s duties</source>
         <translation>Imprimer les services de chacun</translation>
+    </message>
+    <message>
+        <source>Keep Apart...</source>
+        <translation>Séparer…</translation>
+    </message>
+    <message>
+        <source>Keep apart</source>
+        <translation>Séparer</translation>
+    </message>
+    <message>
+        <source>Pairs of people who should not share a meal&apos;s crews</source>
+        <translation>Paires de personnes qui ne doivent pas être de service au même repas</translation>
+    </message>
+    <message>
+        <source>Continue Season...</source>
+        <translation>Poursuivre la saison…</translation>
+    </message>
+    <message>
+        <source>Continue season</source>
+        <translation>Poursuivre la saison</translation>
+    </message>
+    <message>
+        <source>New Season</source>
+        <translation>Nouvelle saison</translation>
+    </message>
+    <message>
+        <source>New season</source>
+        <translation>Nouvelle saison</translation>
+    </message>
+    <message>
+        <source>Season so far: %1 meals, %2 duties</source>
+        <translation>Saison jusqu&apos;ici : %1 repas, %2 services</translation>
     </message>
 </context>
 </TS>

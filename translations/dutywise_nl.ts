@@ -178,6 +178,10 @@
         <source>Clean-up %1</source>
         <translation>Afwas %1</translation>
     </message>
+    <message>
+        <source>%1 and %2 are to be kept apart</source>
+        <translation>%1 en %2 moeten uit elkaar blijven</translation>
+    </message>
 </context>
 <context>
     <name>EditorDocument</name>
@@ -348,6 +352,26 @@
         <source>The calendar needs the outing&apos;s start date (Days page).</source>
         <translation>De agenda heeft de begindatum van het kamp nodig (pagina „Dagen”).</translation>
     </message>
+    <message>
+        <source>The field &quot;keepApart&quot; must be a list of pairs of names.</source>
+        <translation>Het veld &quot;keepApart&quot; moet een lijst van naamparen zijn.</translation>
+    </message>
+    <message>
+        <source>The field %1 must hold the duties and meals of each person by name.</source>
+        <translation>Het veld %1 moet per naam de corvees en maaltijden van iedere persoon bevatten.</translation>
+    </message>
+    <message>
+        <source>The number %1 in the field %2 is not from 0 to 1000000.</source>
+        <translation>Het getal %1 in het veld %2 ligt niet tussen 0 en 1000000.</translation>
+    </message>
+    <message>
+        <source>This plan kept no roster to carry the season on from.</source>
+        <translation>Dit plan bewaarde geen rooster om het seizoen mee voort te zetten.</translation>
+    </message>
+    <message>
+        <source>Cannot continue the season from plan %1. %2</source>
+        <translation>Kan het seizoen niet voortzetten vanuit plan %1. %2</translation>
+    </message>
 </context>
 <context>
     <name>FlatColorComboBox</name>
@@ -457,6 +481,53 @@ Sam Ridley</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>KeepApartDialog</name>
+    <message>
+        <source>Keep Apart</source>
+        <translation>Apart houden</translation>
+    </message>
+    <message>
+        <source>Choose two people who should not cook or clean up at the same meal and press Add Pair. The draw keeps them apart when duties are shared evenly.</source>
+        <translation>Kies twee mensen die niet bij dezelfde maaltijd moeten koken of afwassen en druk op „Paar toevoegen”. De loting houdt ze apart als de corvee eerlijk verdeeld wordt.</translation>
+    </message>
+    <message>
+        <source>First person of the pair</source>
+        <translation>Eerste persoon van het paar</translation>
+    </message>
+    <message>
+        <source>Second person of the pair</source>
+        <translation>Tweede persoon van het paar</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>en</translation>
+    </message>
+    <message>
+        <source>Add Pair</source>
+        <translation>Paar toevoegen</translation>
+    </message>
+    <message>
+        <source>Add the pair</source>
+        <translation>Het paar toevoegen</translation>
+    </message>
+    <message>
+        <source>Pairs kept apart</source>
+        <translation>Paren die apart blijven</translation>
+    </message>
+    <message>
+        <source>Remove Pair</source>
+        <translation>Paar wissen</translation>
+    </message>
+    <message>
+        <source>Remove the chosen pair</source>
+        <translation>Het gekozen paar wissen</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 en %2</translation>
     </message>
 </context>
 <context>
@@ -805,6 +876,10 @@ Kies een kleinere ploeg of zet meer mensen op aanwezig.</translation>
     <message>
         <source>Dish</source>
         <translation>Gerecht</translation>
+    </message>
+    <message>
+        <source>; season total %1</source>
+        <translation>; %1 in het seizoen</translation>
     </message>
 </context>
 <context>
@@ -1889,6 +1964,38 @@ Een rooster voor elk kamp, eerlijk voor iedereen</translation>
     <message>
         <source>Print each scout&apos;s duties</source>
         <translation>Corvees per persoon afdrukken</translation>
+    </message>
+    <message>
+        <source>Keep Apart...</source>
+        <translation>Apart houden…</translation>
+    </message>
+    <message>
+        <source>Keep apart</source>
+        <translation>Apart houden</translation>
+    </message>
+    <message>
+        <source>Pairs of people who should not share a meal&apos;s crews</source>
+        <translation>Paren die niet bij dezelfde maaltijd corvee moeten hebben</translation>
+    </message>
+    <message>
+        <source>Continue Season...</source>
+        <translation>Seizoen voortzetten…</translation>
+    </message>
+    <message>
+        <source>Continue season</source>
+        <translation>Seizoen voortzetten</translation>
+    </message>
+    <message>
+        <source>New Season</source>
+        <translation>Nieuw seizoen</translation>
+    </message>
+    <message>
+        <source>New season</source>
+        <translation>Nieuw seizoen</translation>
+    </message>
+    <message>
+        <source>Season so far: %1 meals, %2 duties</source>
+        <translation>Seizoen tot nu toe: %1 maaltijden, %2 corvees</translation>
     </message>
 </context>
 </TS>

@@ -48,6 +48,10 @@ void FlatListBox::setSortLocale(const QLocale& locale) {
     sortLocale() = locale;
 }
 
+QCollator FlatListBox::sortCollator() {
+    return entryCollator();
+}
+
 quint64 FlatListBox::entryKey(int i) const {
     if (i < 0 || i >= count())
         throw std::out_of_range("List index out of bounds (" + std::to_string(i) + ")");

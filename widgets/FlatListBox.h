@@ -2,6 +2,7 @@
 // Flat-styled, custom-drawn lists: FlatListBox (one column, single selection) and
 // FlatCheckListBox (the same with a tick square before each entry).
 
+#include <QCollator>
 #include <QColor>
 #include <QLocale>
 #include <QPixmap>
@@ -60,6 +61,8 @@ public:
     // Sorted lists follow this locale's collation, ignoring case: the program's language, so
     // that "Émile" comes between "Eli" and "Finn". Set before lists are sorted.
     static void setSortLocale(const QLocale& locale);
+    // The comparison sorted lists use, for other lists of names that should read alike.
+    static QCollator sortCollator();
     bool sorted() const { return m_sorted; }
     void setSorted(bool on);
     bool scrollBars() const { return m_scrollBars; }

@@ -75,8 +75,8 @@ private:
 } // namespace
 
 CrewsDialog::CrewsDialog(const dutywise::Roster& roster, const dutywise::RosterWords& words,
-                         QWidget* parent)
-    : QDialog(parent), model_(new CrewsModel(roster, words, this)),
+                         std::vector<std::array<std::string, 2>> keptApart, QWidget* parent)
+    : QDialog(parent), model_(new CrewsModel(roster, words, std::move(keptApart), this)),
       crewsTable_(new QTableView(this)) {
     setWindowTitle(tr("Crews"));
     setObjectName(QStringLiteral("CrewsDialog"));

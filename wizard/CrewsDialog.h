@@ -3,7 +3,10 @@
 // another person into any place or swaps two places; the rules a meal's crews break show beside
 // it at once, as warnings. OK keeps the changes, Cancel drops them.
 
+#include <array>
 #include <QDialog>
+#include <string>
+#include <vector>
 
 #include "Roster.h"
 #include "RosterWords.h"
@@ -16,7 +19,9 @@ class CrewsDialog : public QDialog {
     Q_OBJECT
 
 public:
+    // `keptApart`: the plan's pairs of names that should not share a meal's crews.
     CrewsDialog(const dutywise::Roster& roster, const dutywise::RosterWords& words,
+                std::vector<std::array<std::string, 2>> keptApart = {},
                 QWidget* parent = nullptr);
 
     // The roster with the changes made; changed places are marked as set by hand.

@@ -8,8 +8,9 @@
 #include <utility>
 
 CrewsModel::CrewsModel(dutywise::Roster roster, const dutywise::RosterWords& words,
-                       QObject* parent)
-    : QAbstractTableModel(parent), roster_(std::move(roster)), words_(words) {
+                       std::vector<std::array<std::string, 2>> keptApart, QObject* parent)
+    : QAbstractTableModel(parent), roster_(std::move(roster)), words_(words),
+      keptApart_(std::move(keptApart)) {
     for (const dutywise::RosterMeal& meal : roster_.meals)
         places_ = std::max({places_, static_cast<int>(meal.cooks.size()),
                             static_cast<int>(meal.cleanup.size())});
@@ -26,7 +27,8 @@ int CrewsModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : FirstPlaceColumn + 2 * places_;
 }
 
-QString CrewsModel::ruleText(const dutywise::BrokenRule& rule, const QString& person) {
+QString CrewsModel::ruleText(const dutywise::BrokenRule& rule, const QString& person,
+                             const QString& other) {
     switch (rule.code) {
     case dutywise::RuleCode::Away:
         return tr("%1 is away for this meal").arg(person);
@@ -36,6 +38,8 @@ QString CrewsModel::ruleText(const dutywise::BrokenRule& rule, const QString& pe
         return tr("%1 is on both crews").arg(person);
     case dutywise::RuleCode::DutyBefore:
         return tr("%1 was on duty at the meal before").arg(person);
+    case dutywise::RuleCode::KeptApart:
+        return tr("%1 and %2 are to be kept apart").arg(person, other);
     }
     return {};
 }
@@ -43,8 +47,8 @@ QString CrewsModel::ruleText(const dutywise::BrokenRule& rule, const QString& pe
 void CrewsModel::checkMeal(std::size_t meal) {
     QStringList& texts = rules_[meal];
     texts.clear();
-    for (const dutywise::BrokenRule& rule : dutywise::BrokenRules(roster_, meal))
-        texts << ruleText(rule, personName(rule.person));
+    for (const dutywise::BrokenRule& rule : dutywise::BrokenRules(roster_, meal, keptApart_))
+        texts << ruleText(rule, personName(rule.person), personName(rule.other));
 }
 
 void CrewsModel::mealChanged(std::size_t meal) {

@@ -4,7 +4,9 @@
 // and the clean-up places. A place changed here is marked as set by hand.
 
 #include <QAbstractTableModel>
+#include <array>
 #include <QStringList>
+#include <string>
 #include <vector>
 
 #include "CrewRules.h"
@@ -19,8 +21,9 @@ public:
     // The most of a name a place shows; the whole name is its tooltip.
     static constexpr int kShownNameLength = 48;
 
+    // `keptApart`: the plan's pairs of names that should not share a meal's crews.
     CrewsModel(dutywise::Roster roster, const dutywise::RosterWords& words,
-               QObject* parent = nullptr);
+               std::vector<std::array<std::string, 2>> keptApart = {}, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -42,8 +45,10 @@ public:
     QString mealTitle(int row) const;
     // The rules a meal's crews break, one sentence each.
     QStringList brokenRules(int row) const { return rules_[static_cast<std::size_t>(row)]; }
-    // The words of one broken rule: every language's sentence is made here.
-    static QString ruleText(const dutywise::BrokenRule& rule, const QString& person);
+    // The words of one broken rule: every language's sentence is made here. `other` is the
+    // second person of a pair kept apart.
+    static QString ruleText(const dutywise::BrokenRule& rule, const QString& person,
+                            const QString& other = {});
 
 private:
     dutywise::CrewPlace* place(const QModelIndex& index);
@@ -55,6 +60,7 @@ private:
 
     dutywise::Roster roster_;
     dutywise::RosterWords words_;
+    std::vector<std::array<std::string, 2>> keptApart_;
     int places_ = 0; // the widest crew
     std::vector<QStringList> rules_;
 };

@@ -43,6 +43,10 @@ QString Detail(const EngineMessage& m) {
     case MessageCode::MealTwice:
     case MessageCode::NotAmongPeople:
         return text.arg(QuotedText(m.value), field);
+    case MessageCode::SeasonNotPerPerson:
+        return text.arg(field);
+    case MessageCode::NumberOutOfRange:
+        return text.arg(QString::fromStdString(m.value), field);
     case MessageCode::AwayWrongCount:
         return text.arg(QString::number(m.expected), QString::number(m.found));
     default:
@@ -124,6 +128,19 @@ const char* EngineMessageSource(MessageCode code) {
     case MessageCode::NotAmongPeople:
         return QT_TRANSLATE_NOOP("EngineMessages",
                                  "The name %1 in the field %2 is not among the plan's people.");
+    case MessageCode::NotNamePairs:
+        return QT_TRANSLATE_NOOP("EngineMessages",
+                                 "The field \"keepApart\" must be a list of pairs of names.");
+    case MessageCode::SeasonNotPerPerson:
+        return QT_TRANSLATE_NOOP("EngineMessages",
+                                 "The field %1 must hold the duties and meals of each person by "
+                                 "name.");
+    case MessageCode::NumberOutOfRange:
+        return QT_TRANSLATE_NOOP("EngineMessages",
+                                 "The number %1 in the field %2 is not from 0 to 1000000.");
+    case MessageCode::NoRosterKept:
+        return QT_TRANSLATE_NOOP("EngineMessages",
+                                 "This plan kept no roster to carry the season on from.");
     case MessageCode::PlanIsAFolder:
         return QT_TRANSLATE_NOOP("EngineMessages", "It is a folder, not a plan.");
     case MessageCode::PlanNotPlainFile:
@@ -156,6 +173,12 @@ QString TranslateEngineMessage(const EngineMessage& message) {
         if (message.code == MessageCode::SystemReason)
             detail += u'.';
         return Translated(QT_TRANSLATE_NOOP("EngineMessages", "Cannot open plan %1. %2"))
+            .arg(file, detail);
+    case FileAction::ContinueSeason:
+        if (message.code == MessageCode::SystemReason)
+            detail += u'.';
+        return Translated(
+                   QT_TRANSLATE_NOOP("EngineMessages", "Cannot continue the season from plan %1. %2"))
             .arg(file, detail);
     case FileAction::CreateFile:
         return Translated(QT_TRANSLATE_NOOP("EngineMessages", "Cannot create file %1. %2"))

@@ -155,6 +155,7 @@ RosterWords TranslatedRosterWords() {
     w.dutyCountLine =
         Std(QCoreApplication::translate("RosterWords", "%1: %2 (%3 cook, %4 cleanup)"));
     w.mealsThereNote = Std(QCoreApplication::translate("RosterWords", ", at %1 of %2 meals"));
+    w.seasonNote = Std(QCoreApplication::translate("RosterWords", "; season total %1"));
     w.shortMeal = Std(QCoreApplication::translate(
         "RosterWords", "Not enough people are there for %1 %2!\nPlease shorten the limit or mark "
                        "more people as there."));

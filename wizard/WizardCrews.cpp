@@ -14,7 +14,7 @@ void WizardWindow::editCrews() {
     updateCrewsButton();
     if (!roster_)
         return;
-    CrewsDialog dialog(*roster_, words_, this);
+    CrewsDialog dialog(*roster_, words_, KeptApart(), this);
     if (dialog.exec() != QDialog::Accepted || dialog.roster() == *roster_)
         return;
     // Writing the roster anew replaces whatever was typed or restyled in the editor.

@@ -108,6 +108,9 @@ void WizardWindow::freshStart() {
     patrolNameEdit->clear();
     peopleList->clear();
     absences_.clear();
+    keepApart_.clear();
+    season_.clear();
+    showSeason();
     uncheckAllDays();  // Uncheck All Days, which hides the day groups
     uncheckAllMeals(); // Uncheck All Meals
     breakfastsList->clear();

@@ -68,6 +68,8 @@ dutywise::PlanFile WizardWindow::CurrentPlanFile() const {
     plan.away = Absences();
     plan.startDate = startDate();
     plan.roster = roster_;
+    plan.keepApart = KeptApart();
+    plan.season = season_;
     return plan;
 }
 
@@ -97,6 +99,9 @@ void WizardWindow::ShowPlanFile(const dutywise::PlanFile& plan) {
     // The Generation page shows the plan's own roster, or none: never another outing's.
     roster_ = plan.roster;
     showRoster();
+    keepApart_ = plan.keepApart;
+    season_ = plan.season;
+    showSeason();
 }
 
 std::optional<QString> WizardWindow::LoadPlan(const QString& path) {

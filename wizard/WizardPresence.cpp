@@ -1,11 +1,13 @@
 // Who is there when: the Finalization page's "Who Is There..." button, its dialog, and the
 // absences the wizard keeps with the people list's entries (by entry key, so that sorting,
-// adding and deleting others leave each person's ticks with that person).
+// adding and deleting others leave each person's ticks with that person). Beside it, "Keep
+// Apart..." and the pairs of names kept out of one meal's crews.
 
 #include <QMessageBox>
 #include <QSet>
 
 #include "FlatListBox.h"
+#include "KeepApartDialog.h"
 #include "Roster.h"
 #include "WhoIsThereDialog.h"
 #include "WizardWindow.h"
@@ -13,6 +15,18 @@
 std::vector<dutywise::MealSlot> WizardWindow::ActiveMeals() const {
     // In the outing's order, from the start date's weekday when there is one.
     return dutywise::OutingMeals(ReadPlan());
+}
+
+std::vector<std::array<std::string, 2>> WizardWindow::KeptApart() const {
+    const QStringList people = peopleList->items();
+    const auto among = [&](const std::string& name) {
+        return people.contains(QString::fromStdString(name));
+    };
+    std::vector<std::array<std::string, 2>> pairs;
+    for (const auto& pair : keepApart_)
+        if (among(pair[0]) && among(pair[1]))
+            pairs.push_back(pair);
+    return pairs;
 }
 
 std::vector<dutywise::MealSet> WizardWindow::Absences() const {
@@ -62,4 +76,29 @@ void WizardWindow::showWhoIsThere() {
     // The list cannot change while the dialog is up: its rows are the entries, in order.
     const std::vector<quint64>& keys = peopleList->entryKeys();
     keepAbsences(keys, dialog.away());
+}
+
+void WizardWindow::updateKeepApartButton() {
+    // Two different names, as the dialog offers them; one pass, as this runs on every change.
+    QString first;
+    bool two = false;
+    for (const QString& name : peopleList->items()) {
+        if (name.isEmpty() || name == first)
+            continue;
+        if (!first.isEmpty()) {
+            two = true;
+            break;
+        }
+        first = name;
+    }
+    keepApartButton->setEnabled(two);
+}
+
+void WizardWindow::showKeepApart() {
+    updateKeepApartButton();
+    if (!keepApartButton->isEnabled())
+        return;
+    KeepApartDialog dialog(peopleList->items(), KeptApart(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        keepApart_ = dialog.pairs();
 }

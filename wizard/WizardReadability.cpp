@@ -32,7 +32,7 @@ void WizardWindow::makeTextReadable() {
     for (QLabel* label : {introText, outingNamePrompt, peoplePrompt, daysPrompt, patrolNamePrompt,
                           mealsIntro, breakfastsPrompt, lunchesPrompt, dinnersPrompt, snacksIntro,
                           snacksPrompt, drinksPrompt, crewSizePrompt, crewSizeLimit, buildPrompt,
-                          generationNotice, tagline, limitQuestion, limitReason})
+                          generationNotice, tagline, limitQuestion, limitReason, seasonLabel})
         Opaque(*label);
 
     peopleSortedBox->setTransparent(false);

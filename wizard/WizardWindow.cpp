@@ -109,6 +109,7 @@ WizardWindow::WizardWindow(QWidget* parent) : QDialog(parent) {
     setAcceptDrops(true); // a plan file dropped on the window opens
     loadPictures();
     resetTools();
+    showSeason();
     connectHandlers();
 }
 
@@ -162,8 +163,13 @@ void WizardWindow::connectHandlers() {
 
     click(readabilitySwitch, &WizardWindow::makeTextReadable);
     click(whoIsThereButton, &WizardWindow::showWhoIsThere);
+    click(continueSeasonButton, &WizardWindow::continueSeason);
+    click(newSeasonButton, &WizardWindow::newSeason);
     connect(peopleList, &FlatListBox::itemsChanged, this,
             &WizardWindow::dropAbsencesOfDeletedPeople);
+    click(keepApartButton, &WizardWindow::showKeepApart);
+    connect(peopleList, &FlatListBox::itemsChanged, this, &WizardWindow::updateKeepApartButton);
+    updateKeepApartButton();
 
     // Bold, Italic, Underline, Save, Print, Open Plan... and Save Plan... with their keys.
     connectKeys();
@@ -263,6 +269,8 @@ dutywise::OutingPlan WizardWindow::ReadPlan() const {
     plan.evenShares = shareEvenlyBox->isChecked();
     plan.away = Absences();
     plan.startDate = startDate();
+    plan.keepApart = KeptApart();
+    plan.season = season_;
     return plan;
 }
 

@@ -61,6 +61,8 @@ public:
     // Who is there when (WizardPresence.cpp): each person's absences in the people list's
     // order, empty when nobody is away; the active meals in the outing's order.
     std::vector<dutywise::MealSet> Absences() const;
+    // The pairs kept apart whose names are both still among the people.
+    std::vector<std::array<std::string, 2>> KeptApart() const;
     std::vector<dutywise::MealSlot> ActiveMeals() const;
 
     // Plan files (WizardPlans.cpp)
@@ -73,6 +75,11 @@ public:
     std::optional<QString> LoadPlanFile(const QByteArray& fileName);
     // Open Plan... without its dialog: reads, asks before replacing entries, reports a refusal.
     void OpenPlanFile(const QString& path);
+    // Continue Season... without its dialog (WizardSeason.cpp): the season carried on from the
+    // plan at `path`, or its refusal reported.
+    void ContinueSeasonFrom(const QString& path);
+    // The season the builds and saved plans carry; empty when none is on.
+    const dutywise::Season& season() const { return season_; }
 
     // BuildHost
     void ShowMessage(const std::string& text) override;
@@ -185,11 +192,19 @@ private:
     void savePlan();
     bool mayReplaceEntries(const QString& path); // asks when entries would be lost
 
+    // The season: carry one on from an earlier plan, clear it, say it is on (WizardSeason.cpp)
+    void continueSeason();
+    void newSeason();
+    void showSeason();
+
     // Who is there when: the dialog, and the absences kept with the people (WizardPresence.cpp)
     void showWhoIsThere();
     // The absences of entries just put into the people list, given in the same order.
     void keepAbsences(const std::vector<quint64>& keys, const std::vector<dutywise::MealSet>& away);
     void dropAbsencesOfDeletedPeople();
+    // Keep Apart...: its dialog; enabled while the people list holds two different names.
+    void showKeepApart();
+    void updateKeepApartButton();
 
     // "I can't see the text!" (WizardReadability.cpp)
     void makeTextReadable();
@@ -229,4 +244,9 @@ private:
     // The meals each person is away from, by the people list's entry keys; people who are
     // there for every meal have no entry.
     QHash<quint64, dutywise::MealSet> absences_;
+    // Pairs of names the even-shares draw keeps out of one meal's crews, as a plan brought them
+    // or the Keep Apart dialog left them.
+    std::vector<std::array<std::string, 2>> keepApart_;
+    // The season's earlier outings, by name; empty while no season is on.
+    dutywise::Season season_;
 };

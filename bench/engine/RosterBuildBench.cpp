@@ -16,9 +16,15 @@ using namespace dutywise;
 using benchsupport::LargestPlan;
 using benchsupport::SilentHost;
 
-void BuildLargestRoster(benchmark::State& state, bool evenShares, bool someAway = false) {
+void BuildLargestRoster(benchmark::State& state, bool evenShares, bool someAway = false,
+                        bool season = false) {
     OutingPlan plan = LargestPlan();
     plan.evenShares = evenShares;
+    if (season) {
+        // Two earlier weeks for everybody (about 8 duties each), up to three duties off that.
+        for (std::size_t i = 0; i < plan.people.size(); ++i)
+            plan.season[plan.people[i]] = {8 + static_cast<int>(i % 7) - 3, 42};
+    }
     if (someAway) {
         // A third of the people are away from half the meals: every other slot of the week.
         plan.away.resize(plan.people.size());
@@ -55,3 +61,10 @@ void BM_BuildLargestRosterEvenSharesSomeAway(benchmark::State& state) {
     BuildLargestRoster(state, true, true);
 }
 BENCHMARK(BM_BuildLargestRosterEvenSharesSomeAway)->Unit(benchmark::kMicrosecond);
+
+// The same with a season of two earlier weeks: each person's share of the outing scaled toward
+// their share of the season.
+void BM_BuildLargestRosterEvenSharesSeason(benchmark::State& state) {
+    BuildLargestRoster(state, true, false, true);
+}
+BENCHMARK(BM_BuildLargestRosterEvenSharesSeason)->Unit(benchmark::kMicrosecond);

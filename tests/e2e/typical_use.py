@@ -435,7 +435,7 @@ def walk_keys(saved):
     xdotool("type", "--delay", "15", PATROL)
     expect("both names typed", lambda: text_of(outing) == OUTING and text_of(patrol) == PATROL)
     people = find("list", "People")
-    tab_to(people, 3)  # past Open Plan... and Save Plan...
+    tab_to(people, 4)  # past Open Plan..., Save Plan... and Continue Season...
     for person in PEOPLE:
         insert_into(people, "Person", person)
 
@@ -475,7 +475,7 @@ def walk_keys(saved):
 
     next_page("Finalization")
     build = find("push button", "Build")
-    tab_to(build, 3)  # past the crew size and Who Is There...
+    tab_to(build, 4)  # past the crew size, Who Is There... and Keep Apart...
     step("Enter on Build")
     keys("Return")
     message_box_answer("Completed!")

@@ -38,6 +38,7 @@ TEST(CrewRules, EachRuleIsFoundWhereItIsBrokenAndACleanMealHasNone) {
         std::size_t meal;
         std::function<void(Roster&)> change;
         std::vector<BrokenRule> expected;
+        std::vector<std::array<std::string, 2>> keptApart{};
     };
     const Case cases[] = {
         {"a clean first meal flagged (there is no meal before it)", 0, nullptr, {}},
@@ -61,13 +62,15 @@ TEST(CrewRules, EachRuleIsFoundWhereItIsBrokenAndACleanMealHasNone) {
         {"a place outside the people list taken for a person", 0,
          [](Roster& r) { r.meals[0].cooks[0].person = 9; }, {}},
         {"a meal out of range read", 7, nullptr, {}},
+        {"a pair kept apart missed when named the other way round, or flagged without both there",
+         0, nullptr, {{KeptApart, 0, 3}}, {{"Dee", "Ann"}, {"Ann", "Hal"}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.fault);
         Roster r = Base();
         if (c.change)
             c.change(r);
-        EXPECT_EQ(BrokenRules(r, c.meal), c.expected);
+        EXPECT_EQ(BrokenRules(r, c.meal, c.keptApart), c.expected);
     }
 }
 

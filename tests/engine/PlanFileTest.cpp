@@ -12,6 +12,7 @@
 #include "Abiword.h"
 #include "PlanFile.h"
 #include "RosterBuild.h"
+#include "RosterWriter.h"
 #include "ScriptedClock.h"
 
 using namespace dutywise;
@@ -89,6 +90,12 @@ PlanFile RandomPlan(unsigned n) {
         if (std::none_of(plan.away.begin(), plan.away.end(), [](auto& set) { return set.any(); }))
             plan.away.clear();
     }
+    const std::vector<std::string>& people = plan.List(PlanList::People);
+    for (unsigned k = people.empty() ? 0 : rng() % 3; k > 0; --k)
+        plan.keepApart.push_back({people[rng() % people.size()], people[rng() % people.size()]});
+    for (unsigned k = rng() % 4 == 0 ? 1 + rng() % 3 : 0; k > 0; --k)
+        plan.season[RandomText(rng)] = {static_cast<int>(rng() % (kMaxSeasonCount + 1)),
+                                        static_cast<int>(rng() % 50)};
     return plan;
 }
 
@@ -141,6 +148,10 @@ TEST(PlanFileRoundTrip, SeveralHundredRandomPlansComeBackEqualAndRewriteToTheSam
             order.push_back("away");
             ++withAbsences;
         }
+        if (!plan.keepApart.empty())
+            order.push_back("keepApart");
+        if (!plan.season.empty())
+            order.push_back("season");
         const std::string bytes = WritePlanJson(plan);
         const PlanReadResult read = ParsePlanJson(bytes);
         ASSERT_TRUE(read.plan) << "case " << n << ": " << read.Message();
@@ -152,7 +163,8 @@ TEST(PlanFileRoundTrip, SeveralHundredRandomPlansComeBackEqualAndRewriteToTheSam
 }
 
 // Catches: a roster or start date lost or changed on the way through the file (places set by
-// hand, shared names, dates), and a roster written that the file could not read back.
+// hand, shared names, dates), and a roster or a pair kept apart written that the file could not
+// read back.
 TEST(PlanFileRoundTrip, TheRosterAndStartDateComeBackAndARosterThatNoLongerFitsIsNotWritten) {
     for (unsigned n = 0; n < 40; ++n) {
         PlanFile plan = RandomPlan(n * 8 + 1);
@@ -161,6 +173,7 @@ TEST(PlanFileRoundTrip, TheRosterAndStartDateComeBackAndARosterThatNoLongerFitsI
             plan.List(PlanList::Dinners) = {"Stew"};
         plan.crewSize = 1 + static_cast<int>(n % 3);
         plan.away.clear();
+        plan.keepApart = {{"Ann", "Cy"}};
         if (n % 2)
             plan.startDate = CalendarDate{2027, 6, 1 + static_cast<int>(n % 28)};
         dutywise::testing::ScriptedClock clock(n);
@@ -187,6 +200,7 @@ TEST(PlanFileRoundTrip, TheRosterAndStartDateComeBackAndARosterThatNoLongerFitsI
                   "Zed");
         const std::string bytes = WritePlanJson(renamed);
         EXPECT_EQ(bytes.find("\"roster\""), std::string::npos) << "case " << n;
+        EXPECT_EQ(bytes.find("keepApart"), std::string::npos) << "case " << n;
         ASSERT_TRUE(ParsePlanJson(bytes).plan) << "case " << n;
     }
 }
@@ -196,6 +210,7 @@ TEST(PlanFileRoundTrip, ThroughARealFileTheWrittenBytesReadBackAndTwoSpacesInden
     const std::string path = dir / "spring.dutywise";
     PlanFile plan = RandomPlan(7);
     plan.List(PlanList::People) = {"Ann", " Ann ", "Ann", ""};
+    plan.keepApart = {{" Ann ", ""}};
     plan.days = {false, false, false, false, false, true, true};
     plan.mealTicks = {};
     plan.mealTicks[0][2] = true; // Sunday dinner on an unticked day stays
@@ -372,12 +387,71 @@ TEST(PlanFileRead, EveryKindOfBadInputIsRefusedWithItsOwnMessage) {
         {head + R"("days": [")" + std::string(79, 'x') + "\xC3\xA9" + std::string(4'000'000, 'x') +
              "\"]}",
          "Unknown day \"" + std::string(79, 'x') + "\xC3\xA9\xE2\x80\xA6\" in the field \"days\"."},
+        {head + R"("people": ["Ann", "Ben"], "keepApart": [["Ann", "Zed"]]})",
+         "The name \"Zed\" in the field \"keepApart\" is not among the plan's people."},
+        {head + R"("keepApart": [["Ann", "Ben"]], "people": ["ann", "Ben"]})",
+         "The name \"Ann\" in the field \"keepApart\" is not among the plan's people."},
+        {head + R"("people": ["Ann", "Ben"], "keepApart": [["Ann", "Ben", "Ann"]]})",
+         "The field \"keepApart\" must be a list of pairs of names."},
+        {head + R"("people": ["Ann"], "keepApart": ["Ann"]})",
+         "The field \"keepApart\" must be a list of texts."},
+        {head + R"("season": []})",
+         "The field \"season\" must hold the duties and meals of each person by name."},
+        {head + R"("season": {"Ann": 4}})",
+         "The field \"season.Ann\" must hold the duties and meals of each person by name."},
+        {head + R"("season": {"Ann": {"duties": -1}}})",
+         "The number -1 in the field \"season.Ann.duties\" is not from 0 to 1000000."},
+        {head + R"("season": {"Ann": {"meals": 2.5}}})",
+         "The field \"season.Ann.meals\" must be a whole number."},
     };
     for (const auto& c : cases) {
         const PlanReadResult r = ParsePlanJson(c.bytes);
         EXPECT_FALSE(r.plan) << c.bytes.substr(0, 80);
         EXPECT_EQ(r.Message(), c.message) << c.bytes.substr(0, 80);
     }
+}
+
+// Catches: a season lost on the way through the file, an outing's duties or meals (away ones
+// too) added to the wrong name or not at all, a third outing that forgets the first, totals on
+// the roster that leave the past out, and a plan without a roster taken as an empty season.
+TEST(SeasonRoundTrip, EachOutingAddsItsRosterToTheSeasonItCarriesOn) {
+    TempDir dir;
+    PlanFile plan;
+    plan.List(PlanList::People) = {"Ann", "Bob", "Cy"};
+    plan.List(PlanList::Breakfasts) = plan.List(PlanList::Dinners) = {"Stew"};
+    plan.days[5] = plan.days[6] = true;
+    plan.mealTicks[5][2] = plan.mealTicks[6][0] = true; // Friday Dinner, Saturday Breakfast
+    plan.crewSize = 1;
+    plan.evenShares = true;
+    plan.away = {{}, {}, MealSet{}.set(SlotIndex({Weekday::Friday, Meal::Dinner}))};
+    const std::string path = dir / "outing.dutywise";
+    ASSERT_FALSE(WritePlanFile(path, plan));
+    EXPECT_EQ(ReadSeasonFrom(path).refusal.code, MessageCode::NoRosterKept);
+    Season expected;
+    for (int outing = 0; outing < 3; ++outing) {
+        dutywise::testing::ScriptedClock clock(outing);
+        Generator random(clock);
+        plan.roster = DrawRoster(OutingPlanOf(plan), random);
+        ASSERT_FALSE(WritePlanFile(path, plan));
+        EXPECT_EQ(ReadPlanFile(path).plan, plan) << "outing " << outing;
+        const std::vector<DutyCount> counts = CountDuties(*plan.roster);
+        const std::vector<std::string> lines = DutyCountLines(*plan.roster);
+        for (std::size_t i = 0; i < counts.size(); ++i) {
+            SeasonCount& total = expected[plan.List(PlanList::People)[i]];
+            total = {total.duties + counts[i].duties, total.meals + counts[i].mealsThere};
+            EXPECT_EQ(lines[i].ends_with("; season total " + std::to_string(total.duties)),
+                      outing > 0) << lines[i];
+        }
+        plan.season = ReadSeasonFrom(path).season.value_or(Season{});
+        ASSERT_EQ(plan.season, expected) << "outing " << outing;
+        plan.List(PlanList::People) = {"Dee", "Ann", "Bob"}; // Cy gone, Dee new
+        plan.away.clear();
+    }
+    EXPECT_EQ(expected["Cy"].meals, 1);
+    int duties = 0;
+    for (const auto& [name, count] : expected)
+        duties += count.duties;
+    EXPECT_EQ(duties, 3 * 2 * 2);
 }
 
 TEST(PlanFileRead, FileProblemsNameTheFileAndGiveTheReason) {

@@ -1,5 +1,6 @@
 // The roster as a value: the outing's order of days from a start date, and places set by hand
 // kept through a redraw.
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -90,7 +91,8 @@ TEST(OutingDays, TheBuildDrawsAndWritesInTheOutingsOrderUnderDatedHeadings) {
 }
 
 // Catches: a redraw that draws over places set by hand, forgets that they were set by hand, or
-// leaves them out of the Duties count; a kept place that does not carry the avoidance rule.
+// leaves them out of the Duties count; a kept place that does not carry the avoidance rule; an
+// even-shares draw that seats a drawn person again beside a kept one while others are free.
 TEST(PlacesSetByHand, SurviveARedrawAndCountInTheDuties) {
     for (std::uint64_t seed = 1; seed <= 60; ++seed) {
         SplitMix64 dice(seed);
@@ -120,6 +122,20 @@ TEST(PlacesSetByHand, SurviveARedrawAndCountInTheDuties) {
                 // The plain draw's rule runs on from the kept person.
                 if (!plan.evenShares && i + 1 < after.size() && !after[i + 1].byHand) {
                     EXPECT_NE(after[i + 1].person, after[i].person) << "seed " << seed;
+                }
+            }
+            const RosterMeal& meal = second.meals[m];
+            if (!plan.evenShares || meal.there.size() < 2 * after.size())
+                continue;
+            std::vector<CrewPlace> places = meal.cooks;
+            places.insert(places.end(), meal.cleanup.begin(), meal.cleanup.end());
+            for (const CrewPlace& place : places) {
+                if (!place.byHand) {
+                    EXPECT_EQ(std::count(places.begin(), places.end(), place) +
+                                  std::count(places.begin(), places.end(),
+                                             CrewPlace{place.person, true}),
+                              1)
+                        << "seed " << seed;
                 }
             }
         }

@@ -42,6 +42,8 @@ const char* const kRefusedPlans[] = {
     "{\"format\": \"dutywise-plan\", \"version\": 1, \"outing\": \"Lake\\nHollow\"}",
     "{\"format\": \"dutywise-plan\", \"version\": 1, \"people\": [\"A\"], \"away\": {}}",
     "{\"format\": \"dutywise-plan\", \"version\": 1, \"people\": [\"A\"], \"away\": []}",
+    "{\"format\": \"dutywise-plan\", \"version\": 1, \"season\": []}",
+    "{\"format\": \"dutywise-plan\", \"version\": 1, \"season\": {\"A\": {\"meals\": -2}}}",
     "\xff\xfe not text",
 };
 
@@ -56,6 +58,11 @@ std::vector<dutywise::EngineMessage> EveryEngineMessage(const QString& folder) {
         std::ofstream(path) << bytes;
         messages.push_back(dutywise::ReadPlanFile(path).refusal);
     }
+    // A season carried on from a plan that kept no roster, and from one that is no plan.
+    const std::string rosterless = dir + "/rosterless.dutywise";
+    std::ofstream(rosterless) << "{\"format\": \"dutywise-plan\", \"version\": 1}";
+    messages.push_back(dutywise::ReadSeasonFrom(rosterless).refusal);
+    messages.push_back(dutywise::ReadSeasonFrom(dir + "/plan1.dutywise").refusal);
     messages.push_back(dutywise::ReadPlanFile(dir).refusal); // a folder
     const std::string fifo = dir + "/pipe.dutywise";
     mkfifo(fifo.c_str(), 0600);
@@ -88,7 +95,7 @@ TEST(EngineMessages, EveryFileMessageIsSaidInTheLanguage) {
 
     // The sentences' own words, which no translation may leave behind.
     const QRegularExpression englishWords(QStringLiteral(
-        "Cannot (open|create|write)|The field|This file|This plan|The plan|It is a|Unknown|"
+        "Cannot (open|create|write|continue)|The field|The number|This file|This plan|The plan|It is a|Unknown|"
         "must (be|hold|have|not)|Not a regular|larger than"));
     for (const char* language : {"de", "fr", "es", "nl"}) {
         ASSERT_TRUE(dutywise::InstallLanguage(QString::fromLatin1(language)));

@@ -79,7 +79,8 @@ TEST_F(Keyboard, TabVisitsEveryControlOfEachPageInReadingOrderAndComesBack) {
     };
     const Page pages[] = {
         {0,
-         {"outingNameEdit", "patrolNameEdit", "openPlanButton", "savePlanButton", "peopleList",
+         {"outingNameEdit", "patrolNameEdit", "openPlanButton", "savePlanButton",
+          "continueSeasonButton", "peopleList",
           "addPersonButton", "deletePersonButton", "peopleSortedBox"}},
         // Monday and Friday are ticked below: their meal boxes only, in the order of the week.
         // The start date's field is skipped while its box is unticked.

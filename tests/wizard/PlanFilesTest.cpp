@@ -419,7 +419,8 @@ TEST(PlanButtons, FitTheFreeRoomWithoutCoveringAnyControl) {
     QWidget* page = Find(w, "basicsPage");
     const int top = Find(w, "patrolNameEdit")->geometry().bottom();
     const int bottom = Find(w, "tagline")->geometry().top();
-    for (const char* name : {"openPlanButton", "savePlanButton"}) {
+    for (const char* name :
+         {"openPlanButton", "savePlanButton", "continueSeasonButton", "newSeasonButton"}) {
         auto* button = Find<QPushButton>(w, name);
         ASSERT_EQ(button->parentWidget(), page) << name;
         EXPECT_FALSE(button->accessibleName().isEmpty()) << name;

@@ -14,7 +14,7 @@ const QStringList kPageLabels{
     "introText",        "outingNamePrompt", "peoplePrompt",   "daysPrompt",    "patrolNamePrompt",
     "mealsIntro",       "breakfastsPrompt", "lunchesPrompt",  "dinnersPrompt", "snacksIntro",
     "snacksPrompt",     "drinksPrompt",     "crewSizePrompt", "crewSizeLimit", "buildPrompt",
-    "generationNotice", "tagline",          "limitQuestion",  "limitReason"};
+    "generationNotice", "tagline",          "limitQuestion",  "limitReason",   "seasonLabel"};
 
 const QStringList kSortedBoxes{"peopleSortedBox",  "breakfastsSortedBox", "lunchesSortedBox",
                                "dinnersSortedBox", "snacksSortedBox",     "drinksSortedBox"};

@@ -2,9 +2,12 @@
 // is marked away is drawn for none of those meals, the ticks follow their people, Cancel
 // changes nothing, Fresh Start clears them and plan files carry them.
 
+#include <algorithm>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionViewItem>
@@ -214,6 +217,62 @@ TEST_F(WhoIsThere, TicksFollowTheirPeopleAndPlanFilesCarryThemFreshStartClears) 
     EXPECT_TRUE(w.ReadPlan().away.empty());
 }
 
+// Keep Apart...: a pair added reaches the plan on OK, the same pair turned round is refused,
+// Cancel changes nothing, Tab reaches OK and Cancel. Each name is offered once, sorted as the
+// lists are; the button waits for two different names.
+TEST_F(WhoIsThere, KeepApartKeepsAPairOnOkAndCancelChangesNothing) {
+    dutywise::InstallLanguage(QStringLiteral("en"));
+    dutywise::PlanFile plan = w.CurrentPlanFile();
+    plan.List(dutywise::PlanList::People) = {"Cy", "Cy"};
+    w.ShowPlanFile(plan);
+    ShowPage(w, 4);
+    EXPECT_FALSE(Find(w, "keepApartButton")->isEnabled());
+    plan.List(dutywise::PlanList::People) = {"Finn", "Cy", "\u00c9mile", "ben", "Cy"};
+    w.ShowPlanFile(plan);
+    ASSERT_TRUE(Find(w, "keepApartButton")->isEnabled());
+
+    QStringList offered, tabStops;
+    auto ok = AnswerNextModal("OK", [&](QWidget* dialog) {
+        QApplication::setActiveWindow(dialog);
+        auto* first = dialog->findChild<QComboBox*>("firstPersonBox");
+        auto* second = dialog->findChild<QComboBox*>("secondPersonBox");
+        ASSERT_TRUE(first && second);
+        for (int i = 0; i < first->count(); ++i)
+            offered << first->itemText(i);
+        QTest::keyClicks(first, "F");
+        QTest::keyClicks(second, "C");
+        Click(*dialog, "addPairButton");
+        QTest::keyClicks(first, "C");
+        QTest::keyClicks(second, "F");
+        EXPECT_FALSE(Find(*dialog, "addPairButton")->isEnabled());
+        first->setFocus(Qt::TabFocusReason);
+        for (int step = 0; step < 6; ++step) {
+            QWidget* focus = QApplication::focusWidget();
+            auto* button = qobject_cast<QPushButton*>(focus);
+            tabStops << (button && button->objectName().isEmpty() ? button->text().remove('&')
+                                                                  : focus->objectName());
+            QTest::keyClick(focus, Qt::Key_Tab);
+        }
+    });
+    Click(w, "keepApartButton");
+    ASSERT_TRUE(ok->found) << ok->error.toStdString();
+    EXPECT_EQ(offered, (QStringList{"ben", "Cy", "\u00c9mile", "Finn"}));
+    std::sort(tabStops.begin() + 4, tabStops.end()); // the platform orders OK and Cancel
+    EXPECT_EQ(tabStops, (QStringList{"firstPersonBox", "secondPersonBox", "pairsList",
+                                     "removePairButton", "Cancel", "OK"}));
+    const std::vector<std::array<std::string, 2>> pairs{{"Finn", "Cy"}};
+    EXPECT_EQ(w.ReadPlan().keepApart, pairs);
+
+    auto cancelled = AnswerNextModal("Cancel", [](QWidget* dialog) {
+        dialog->findChild<QListWidget*>("pairsList")->setCurrentRow(0);
+        Click(*dialog, "removePairButton");
+        EXPECT_EQ(dialog->findChild<QListWidget*>("pairsList")->count(), 0);
+    });
+    Click(w, "keepApartButton");
+    ASSERT_TRUE(cancelled->found) << cancelled->error.toStdString();
+    EXPECT_EQ(w.ReadPlan().keepApart, pairs);
+}
+
 // A screen reader hears "there" and "away" in the running language, not in English.
 TEST(WhoIsThereWords, CellsSayThereAndAwayInTheLanguage) {
     for (const char* language : {"de", "fr", "es", "nl"}) {
@@ -230,20 +289,22 @@ TEST(WhoIsThereWords, CellsSayThereAndAwayInTheLanguage) {
     dutywise::InstallLanguage(QStringLiteral("en"));
 }
 
-TEST_F(WhoIsThere, ButtonFitsThePageAndWithoutMealsSaysWhatToDoFirst) {
+TEST_F(WhoIsThere, ButtonsFitThePageAndWithoutMealsSaysWhatToDoFirst) {
     ShowPage(w, 4);
-    auto* button = Find<QPushButton>(w, "whoIsThereButton");
-    EXPECT_TRUE(button->isVisible());
-    EXPECT_EQ(button->text(), "Who Is There...");
-    EXPECT_EQ(button->accessibleName(), "Who is there");
-    QWidget* page = button->parentWidget();
-    EXPECT_TRUE(page->rect().contains(button->geometry()));
-    EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + 8, button->width());
-    for (QWidget* other : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (other == button || other->objectName() == "finalizationBackground")
-            continue;
-        EXPECT_FALSE(other->geometry().intersects(button->geometry()))
-            << other->objectName().toStdString();
+    EXPECT_EQ(Find<QPushButton>(w, "whoIsThereButton")->text(), "Who Is There...");
+    EXPECT_EQ(Find(w, "whoIsThereButton")->accessibleName(), "Who is there");
+    for (const char* name : {"whoIsThereButton", "keepApartButton"}) {
+        auto* button = Find<QPushButton>(w, name);
+        EXPECT_TRUE(button->isVisible());
+        QWidget* page = button->parentWidget();
+        EXPECT_TRUE(page->rect().contains(button->geometry()));
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + 8, button->width());
+        for (QWidget* other : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (other == button || other->objectName() == "finalizationBackground")
+                continue;
+            EXPECT_FALSE(other->geometry().intersects(button->geometry()))
+                << name << " " << other->objectName().toStdString();
+        }
     }
 
     Add(w, "addPersonButton", "Ann");

@@ -94,6 +94,15 @@ TEST(WizardScreenshots, SixPagesBeforeAndAfterABuild) {
     Click(w, "whoIsThereButton");
     EXPECT_TRUE(who->found) << who->error.toStdString();
 
+    // Keep Apart: the first two names added as a pair.
+    auto apart = testsupport::AnswerNextModal("Cancel", [](QWidget* dialog) {
+        Click(*dialog, "addPairButton");
+        const QString path = OutputDir() + QStringLiteral("/keep-apart.png");
+        EXPECT_TRUE(dialog->grab().save(path)) << path.toStdString();
+    });
+    Click(w, "keepApartButton");
+    EXPECT_TRUE(apart->found) << apart->error.toStdString();
+
     // The crews: Ann put into the first cook's place, with the warnings that follows.
     ShowPage(w, 5);
     auto crews = testsupport::AnswerNextModal("Cancel", [](QWidget* dialog) {
