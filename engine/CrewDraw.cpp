@@ -155,22 +155,10 @@ void WeighSeason(const OutingPlan& plan, DrawState& state) {
 
 } // namespace
 
-void CountMealsThere(const OutingPlan& plan, DrawState& state) {
-    const std::size_t n = plan.people.size();
-    state.MealsThere.assign(n, 0);
-    state.Meals = 0;
-    for (int d = 0; d < kDays; ++d) {
-        for (int m = 0; m < kMeals; ++m) {
-            const MealSlot slot{static_cast<Weekday>(d), static_cast<Meal>(m)};
-            if (!plan.Active(slot))
-                continue;
-            ++state.Meals;
-            for (std::size_t i = 0; i < n; ++i)
-                state.MealsThere[i] += plan.There(i, slot) ? 1 : 0;
-        }
-    }
+void PrepareEvenDraw(const OutingPlan& plan, DrawState& state) {
     if (!plan.evenShares)
         return;
+    const std::size_t n = plan.people.size();
     state.Duties.assign(n, 0);
     state.Cooks.assign(n, 0);
     state.OnDutyBefore.assign(n, 0);
@@ -470,25 +458,6 @@ void PlanEvenDraw(const OutingPlan& plan, DrawState& state, Generator& random) {
         if (attempt == 0)
             trial = state;
     }
-}
-
-std::vector<std::string> DutyCountLines(const std::vector<std::string>& people,
-                                        const DrawState& state, const RosterWords& words) {
-    std::vector<std::string> lines;
-    lines.reserve(people.size());
-    for (std::size_t i = 0; i < people.size(); ++i) {
-        const int person = static_cast<int>(i);
-        const int duties = At(state.Duties, person);
-        const int cooks = At(state.Cooks, person);
-        std::string line =
-            FillIn(words.dutyCountLine, {people[i], std::to_string(duties), std::to_string(cooks),
-                                         std::to_string(duties - cooks)});
-        if (i < state.MealsThere.size() && state.MealsThere[i] < state.Meals)
-            line += FillIn(words.mealsThereNote,
-                           {std::to_string(state.MealsThere[i]), std::to_string(state.Meals)});
-        lines.push_back(std::move(line));
-    }
-    return lines;
 }
 
 std::string PickMeal(const std::vector<std::string>& meals, Generator& random) {

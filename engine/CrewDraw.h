@@ -36,10 +36,6 @@ struct DrawState {
     // build (cook and clean-up places together) and, of those, the cook places.
     std::vector<int> Duties{};
     std::vector<int> Cooks{};
-    // Who is there, by list position: the meals of this build each person is there for, and
-    // the build's meals. Empty: everybody is there for every meal.
-    std::vector<int> MealsThere{};
-    int Meals = 0;
     // The build's meals in the outing's order, and each person's fair share by the end of each
     // of them: the sum, over those meals they are there for, of two crews over the people
     // there. One row of Order.size() values per person.
@@ -61,9 +57,9 @@ struct DrawState {
 
 // The people there for a meal of the plan, as list positions in list order.
 std::vector<int> PeopleThere(const OutingPlan& plan, MealSlot slot);
-// Fills state.MealsThere and state.Meals from the plan's active meals and absences; for an
-// even-shares plan, the outing's order and everybody's fair share too.
-void CountMealsThere(const OutingPlan& plan, DrawState& state);
+// For an even-shares plan: the outing's order, everybody's fair share meal by meal (weighed by
+// the season when one is on), the pairs kept apart and empty counts. Nothing for a plain plan.
+void PrepareEvenDraw(const OutingPlan& plan, DrawState& state);
 
 // An index from 0 to n-1 that differs from the previous pick; it becomes the previous pick.
 int DrawPerson(int n, DrawState& state, Generator& random);
@@ -116,12 +112,6 @@ void DrawEvenMeal(const std::vector<int>& there, int crewSize, MealSlot slot, Dr
 // is within one of their fair share and each kind's within one of half of it; otherwise the
 // draw that came closest is kept.
 void PlanEvenDraw(const OutingPlan& plan, DrawState& state, Generator& random);
-
-// "NAME: N (C cook, U cleanup)" for every person, in list order, in the words' pattern; a
-// person away from some meal gets ", at M of K meals" after it.
-std::vector<std::string> DutyCountLines(const std::vector<std::string>& people,
-                                        const DrawState& state,
-                                        const RosterWords& words = EnglishRosterWords());
 
 // One entry of a non-empty meal list; every entry can come up.
 std::string PickMeal(const std::vector<std::string>& meals, Generator& random);

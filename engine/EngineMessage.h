@@ -13,46 +13,46 @@ namespace dutywise {
 
 enum class MessageCode {
     // What the bytes of a plan are refused for.
-    NotUtf8,          // the bytes are not UTF-8 text
-    NotJson,          // not JSON, where it stops unknown
-    NotJsonAt,        // not JSON from `byte` (counted from 1)
-    NotAPlan,         // JSON, but not a Dutywise plan
-    NoVersion,        // the plan does not say its version
-    NewerVersion,     // `value`: the version, as the file writes it
-    UnknownVersion,   // `value`: the version, below the first
-    NotAText,         // `field` must be a text
-    NotATextList,     // `field` must be a list of texts
-    NotTrueOrFalse,   // `field` must be true or false
-    NotAWholeNumber,  // `field` must be a whole number
-    ControlCharacter, // `field` holds a line break or another control character
-    SortedNotPerList, // "sorted" is not an object
-    DaysNotDayNames,  // "days" is not a list of texts
-    MealsNotPerDay,   // "meals" is not an object
-    NotMealNames,     // `field` must be a list of meal names
-    UnknownDay,       // `value` is no day name, in `field`
-    UnknownMeal,      // `value` is no meal name, in `field`
-    AwayNotPerPerson, // "away" is not a list
-    AwayWrongCount,   // "away" has `found` entries for `expected` people
-    NotADate,         // "startDate" is not a date written as YYYY-MM-DD
-    RosterNotMeals,   // "roster" is not a list of meals (objects)
-    ByHandNotPerCrew, // "roster.byHand" is not an object
-    NotCrewPlaces,    // `field` must be a list of places in the crew
-    MealNotTicked,    // the meal `value` in `field` is not ticked in the plan
-    MealTwice,        // the meal `value` is twice in `field`
-    NotAmongPeople,   // the name `value` in `field` is not among the plan's people
-    NotNamePairs,     // "keepApart" is not a list of pairs of names
+    NotUtf8,            // the bytes are not UTF-8 text
+    NotJson,            // not JSON, where it stops unknown
+    NotJsonAt,          // not JSON from `byte` (counted from 1)
+    NotAPlan,           // JSON, but not a Dutywise plan
+    NoVersion,          // the plan does not say its version
+    NewerVersion,       // `value`: the version, as the file writes it
+    UnknownVersion,     // `value`: the version, below the first
+    NotAText,           // `field` must be a text
+    NotATextList,       // `field` must be a list of texts
+    NotTrueOrFalse,     // `field` must be true or false
+    NotAWholeNumber,    // `field` must be a whole number
+    ControlCharacter,   // `field` holds a line break or another control character
+    SortedNotPerList,   // "sorted" is not an object
+    DaysNotDayNames,    // "days" is not a list of texts
+    MealsNotPerDay,     // "meals" is not an object
+    NotMealNames,       // `field` must be a list of meal names
+    UnknownDay,         // `value` is no day name, in `field`
+    UnknownMeal,        // `value` is no meal name, in `field`
+    AwayNotPerPerson,   // "away" is not a list
+    AwayWrongCount,     // "away" has `found` entries for `expected` people
+    NotADate,           // "startDate" is not a date written as YYYY-MM-DD
+    RosterNotMeals,     // "roster" is not a list of meals (objects)
+    ByHandNotPerCrew,   // "roster.byHand" is not an object
+    NotCrewPlaces,      // `field` must be a list of places in the crew
+    MealNotTicked,      // the meal `value` in `field` is not ticked in the plan
+    MealTwice,          // the meal `value` is twice in `field`
+    NotAmongPeople,     // the name `value` in `field` is not among the plan's people
+    NotNamePairs,       // "keepApart" is not a list of pairs of names
     SeasonNotPerPerson, // `field` ("season", "season.NAME") must hold duties and meals by name
-    NumberOutOfRange, // the number `value` in `field` is below 0 or above kMaxSeasonCount
-    NoRosterKept,     // a season cannot continue from a plan that kept no roster
+    NumberOutOfRange,   // the number `value` in `field` is below 0 or above kMaxSeasonCount
+    NoRosterKept,       // a season cannot continue from a plan that kept no roster
     // What a file is refused for.
-    PlanIsAFolder,     // a plan's name is a folder's
-    PlanNotPlainFile,  // a plan's name is a pipe, device or socket
-    PlanTooLarge,      // larger than kMaxPlanFileBytes
-    NotARegularFile,   // a save's target is a pipe, device or socket
+    PlanIsAFolder,      // a plan's name is a folder's
+    PlanNotPlainFile,   // a plan's name is a pipe, device or socket
+    PlanTooLarge,       // larger than kMaxPlanFileBytes
+    NotARegularFile,    // a save's target is a pipe, device or socket
     // What an output written from the roster value is refused for.
-    NoBuiltRoster, // no build has drawn a roster yet
-    NoStartDate,   // the calendar, for an outing without a start date
-    SystemReason,      // the system's reason: `error`, or `reason` where there is no number
+    NoBuiltRoster,      // no build has drawn a roster yet
+    NoStartDate,        // the calendar, for an outing without a start date
+    SystemReason,       // the system's reason: `error`, or `reason` where there is no number
 };
 // Every code once, for tables that must say each.
 inline constexpr MessageCode kLastMessageCode = MessageCode::SystemReason;

@@ -151,7 +151,7 @@ Roster DrawRoster(const OutingPlan& plan, Generator& random, const Roster* previ
 
     random.ReseedFromClock();
     DrawState state;
-    CountMealsThere(plan, state);
+    PrepareEvenDraw(plan, state);
     // The even-shares draw takes the whole outing at once, ahead of the dishes, around the
     // places set by hand.
     if (plan.evenShares) {
