@@ -46,30 +46,6 @@ WizardWindow::WizardWindow(QWidget* parent) : QDialog(parent) {
              dinnerCandidates, snackCandidates, drinkCandidates, buildGauge})
         w->hide();
 
-    // Labels without word wrap size themselves to their text.
-    for (QLabel* l :
-         {outingNamePrompt, peoplePrompt, patrolNamePrompt, mealsIntro, breakfastsPrompt,
-          lunchesPrompt, dinnersPrompt, snacksIntro, snacksPrompt, drinksPrompt, crewSizePrompt,
-          crewSizeLimit, tagline, limitQuestion, limitReason})
-        l->adjustSize();
-
-    // This system's stand-in for Tahoma draws some captions a pixel or two wider than the
-    // designed meal boxes ("Lunch" in 44 pixels): a box grows into the free room on its right
-    // rather than cut its caption. Nothing moves.
-    for (FlatGroupBox* group : {sundayGroup, mondayGroup, tuesdayGroup, wednesdayGroup,
-                                thursdayGroup, fridayGroup, saturdayGroup}) {
-        const auto boxes = group->findChildren<FlatCheckBox*>();
-        for (FlatCheckBox* box : boxes) {
-            int room = group->width() - 2 - box->x();
-            for (const FlatCheckBox* other : boxes)
-                if (other->y() == box->y() && other->x() > box->x())
-                    room = std::min(room, other->x() - 1 - box->x());
-            box->resize(
-                std::clamp(box->sizeHint().width(), box->width(), std::max(room, box->width())),
-                box->height());
-        }
-    }
-
     // Focus in a spin box goes to its typing field: name the field like its box, so that a
     // screen reader says "Crew size" or "Font size" when the user tabs in.
     for (FlatSpinEdit* spin : {crewSizeBox, sizeBox})
@@ -226,14 +202,43 @@ void WizardWindow::closeEvent(QCloseEvent* event) {
         reportClosed();
 }
 
+void WizardWindow::sizeCaptionsToTheirTexts() {
+    // Labels without word wrap size themselves to their text.
+    for (QLabel* l :
+         {outingNamePrompt, peoplePrompt, patrolNamePrompt, mealsIntro, breakfastsPrompt,
+          lunchesPrompt, dinnersPrompt, snacksIntro, snacksPrompt, drinksPrompt, crewSizePrompt,
+          crewSizeLimit, tagline, limitQuestion, limitReason})
+        l->adjustSize();
+
+    // This system's stand-in for Tahoma draws some captions a pixel or two wider than the
+    // designed meal boxes ("Lunch" in 44 pixels): a box grows into the free room on its right
+    // rather than cut its caption. Nothing moves.
+    for (FlatGroupBox* group : {sundayGroup, mondayGroup, tuesdayGroup, wednesdayGroup,
+                                thursdayGroup, fridayGroup, saturdayGroup}) {
+        const auto boxes = group->findChildren<FlatCheckBox*>();
+        for (FlatCheckBox* box : boxes) {
+            int room = group->width() - 2 - box->x();
+            for (const FlatCheckBox* other : boxes)
+                if (other->y() == box->y() && other->x() > box->x())
+                    room = std::min(room, other->x() - 1 - box->x());
+            box->resize(
+                std::clamp(box->sizeHint().width(), box->width(), std::max(room, box->width())),
+                box->height());
+        }
+    }
+}
+
 void WizardWindow::showEvent(QShowEvent* event) {
-    // The pages' background is decoded when the wizard first shows, not at start-up, where
-    // half a megabyte of picture would wait unseen behind the welcome window.
-    if (basicsBackground->pixmap().isNull()) {
+    // What only a shown wizard needs waits for its first showing rather than weighing on
+    // start-up behind the welcome window: the pages' background (half a megabyte of picture),
+    // and the captions measured in their fonts.
+    if (!shownBefore_) {
+        shownBefore_ = true;
         const QPixmap background(QStringLiteral(":/pictures/page-background.png"));
         for (QLabel* label : {basicsBackground, daysBackground, mealsBackground, snacksBackground,
                               finalizationBackground, generationBackground})
             label->setPixmap(background);
+        sizeCaptionsToTheirTexts();
     }
     QDialog::showEvent(event);
     pages->setFocus();

@@ -140,6 +140,8 @@ private:
     // Window level: set-up, closing, Build
     void connectHandlers();
     void loadPictures();
+    // Labels without word wrap take their text's width; meal boxes grow to their captions.
+    void sizeCaptionsToTheirTexts();
     void resetTools();
     void reportClosed();
     void build();
@@ -227,6 +229,7 @@ private:
     dutywise::AdviceFlag advice_;
     // Whether the Days and Meals pages' pictures have been decoded (on their page's first showing).
     bool daysPictureLoaded_ = false;
+    bool shownBefore_ = false;
     bool mealsPictureLoaded_ = false;
     dutywise::RosterWords words_;
 
