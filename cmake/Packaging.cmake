@@ -92,9 +92,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/dutywise")
 # The libraries the program links come from dpkg-shlibdeps (dpkg-dev), with their versions;
 # the word processor behind the templates is started, not linked, so it is named here, and so
-# are Qt's own catalogues, which translate its dialogs in the user's language.
+# are Qt's own catalogues, which translate its dialogs in the user's language, and libical,
+# which the calendar loads when it is first written.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "abiword, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "abiword, qt6-translations-l10n, libical3")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "EngineMessage.h"
 #include "Roster.h"
 #include "RosterWords.h"
 
@@ -28,9 +29,10 @@ inline constexpr int kMealMinutes = 60;
 // those fields, in hexadecimal, at "dutywise".
 std::string CalendarUid(const Roster& roster, const RosterMeal& meal);
 
-// The calendar's text, stamped with `stampUtc` (seconds since 1970); nothing when a meal of the
-// roster has no date (the outing has no start date).
-std::optional<std::string> WriteRosterCalendar(const Roster& roster, const RosterWords& words,
-                                               std::int64_t stampUtc);
+// The calendar's text into `ics`, stamped with `stampUtc` (seconds since 1970). Otherwise the
+// refusal, `ics` untouched: NoStartDate when a meal of the roster has no date (the outing has
+// no start date), SystemReason with the loader's or libical's words when it cannot write.
+std::optional<EngineMessage> WriteRosterCalendar(const Roster& roster, const RosterWords& words,
+                                                 std::int64_t stampUtc, std::string& ics);
 
 } // namespace dutywise

@@ -171,11 +171,10 @@ SaveResult SaveRoster(const RosterSources& from, SaveTarget& target, PdfService&
     case SaveFormat::Calendar:
         if (!from.roster) {
             refuse(MessageCode::NoBuiltRoster);
-        } else if (std::optional<std::string> ics =
-                       WriteRosterCalendar(*from.roster, words, nowUtc)) {
-            bytes = std::move(*ics);
-        } else {
-            refuse(MessageCode::NoStartDate);
+        } else if (std::optional<EngineMessage> why =
+                       WriteRosterCalendar(*from.roster, words, nowUtc, bytes)) {
+            refuse(why->code);
+            refusal->reason = std::move(why->reason);
         }
         break;
     case SaveFormat::Spreadsheet:

@@ -109,12 +109,12 @@ TEST(Calendar, IndependentReaderFindsOneEventPerMealWithStableUids) {
         MakeRoster({"Zo\u00eb", "\u738b\u5c0f\u660e", "Ann; Lee", "Ben, Jr.", "Cy \\ \"Doc\""}, 7,
                    2, 11, CalendarDate{2027, 12, 29}); // across the new year
     TempDir dir;
-    const std::optional<std::string> ics = WriteRosterCalendar(r, EnglishRosterWords(), 1800000000);
-    ASSERT_TRUE(ics);
-    WriteFileBytes(dir / "camp.ics", *ics);
+    std::string ics;
+    ASSERT_FALSE(WriteRosterCalendar(r, EnglishRosterWords(), 1800000000, ics));
+    WriteFileBytes(dir / "camp.ics", ics);
     std::string error;
     const nlohmann::json read = ReadBack("ics", dir / "camp.ics", error);
-    ASSERT_TRUE(error.empty()) << error << *ics;
+    ASSERT_TRUE(error.empty()) << error << ics;
     EXPECT_EQ(read["version"], "2.0");
     const auto& events = read["events"];
     ASSERT_EQ(events.size(), r.meals.size());
@@ -145,8 +145,11 @@ TEST(Calendar, IndependentReaderFindsOneEventPerMealWithStableUids) {
     otherPatrol.patrolName = "Owl";
     EXPECT_NE(CalendarUid(otherPatrol, r.meals[0]), CalendarUid(r, r.meals[0]));
     // Without a start date there are no dates to put events on.
-    EXPECT_FALSE(
-        WriteRosterCalendar(MakeRoster(r.people, 2, 1, 5, std::nullopt), EnglishRosterWords(), 0));
+    std::string none;
+    EXPECT_EQ(WriteRosterCalendar(MakeRoster(r.people, 2, 1, 5, std::nullopt),
+                                  EnglishRosterWords(), 0, none)
+                  ->code,
+              MessageCode::NoStartDate);
 }
 
 // Fault: a cell lost or changed on LibreOffice's read-back (accents, separators, quotes, line
