@@ -403,16 +403,7 @@ Roster ReadRoster(const Json& value, const PlanFile& file) {
     const std::vector<MealSlot> order = OutingMeals(plan);
     if (!value.is_array())
         Refuse(MessageCode::RosterNotMeals, "roster");
-    Roster roster;
-    roster.outingName = plan.outingName;
-    roster.patrolName = plan.patrolName;
-    roster.people = plan.people;
-    roster.crewSize = plan.crewSize;
-    roster.evenShares = plan.evenShares;
-    roster.days = OutingDays(plan);
-    roster.snacks = plan.snacks;
-    roster.drinks = plan.drinks;
-    roster.season = plan.season;
+    Roster roster = RosterOfPlan(plan);
     static const Json kMissing;
     const auto field = [&](const Json& entry, const char* key) -> const Json& {
         const Json* v = Field(entry, key);

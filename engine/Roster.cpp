@@ -23,6 +23,20 @@ std::vector<RosterDay> OutingDays(const OutingPlan& plan) {
     return days;
 }
 
+Roster RosterOfPlan(const OutingPlan& plan) {
+    Roster roster;
+    roster.outingName = plan.outingName;
+    roster.patrolName = plan.patrolName;
+    roster.people = plan.people;
+    roster.crewSize = plan.crewSize;
+    roster.evenShares = plan.evenShares;
+    roster.days = OutingDays(plan);
+    roster.snacks = plan.snacks;
+    roster.drinks = plan.drinks;
+    roster.season = plan.season;
+    return roster;
+}
+
 std::vector<MealSlot> OutingMeals(const OutingPlan& plan) {
     std::vector<MealSlot> meals;
     for (const RosterDay& day : OutingDays(plan))

@@ -63,6 +63,9 @@ struct Roster {
 std::vector<RosterDay> OutingDays(const OutingPlan& plan);
 // The active meals in the outing's order (day by day, Breakfast, Lunch, Dinner).
 std::vector<MealSlot> OutingMeals(const OutingPlan& plan);
+// A roster of the plan with no meals yet: everything the plan decides (names, people, crew size,
+// days, snacks, drinks, season); the draw and the plan file add the meals.
+Roster RosterOfPlan(const OutingPlan& plan);
 
 // What one person did in a roster: duties (cook and clean-up places together; twice in one crew
 // counts twice), of which cook places, and the meals of the roster they were there for.

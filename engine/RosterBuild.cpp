@@ -138,16 +138,7 @@ std::vector<CrewPlace> Places(const std::vector<int>& crew, const std::vector<in
 } // namespace
 
 Roster DrawRoster(const OutingPlan& plan, Generator& random, const Roster* previous) {
-    Roster roster;
-    roster.outingName = plan.outingName;
-    roster.patrolName = plan.patrolName;
-    roster.people = plan.people;
-    roster.crewSize = plan.crewSize;
-    roster.evenShares = plan.evenShares;
-    roster.days = OutingDays(plan);
-    roster.snacks = plan.snacks;
-    roster.drinks = plan.drinks;
-    roster.season = plan.season;
+    Roster roster = RosterOfPlan(plan);
 
     random.ReseedFromClock();
     DrawState state;
